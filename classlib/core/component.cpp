@@ -1,0 +1,252 @@
+#include "classlib/core/component.h"
+
+#include "classlib/core/classbuilder.h"
+#include "classlib/core/reader.h"
+#include "classlib/core/sysutils.h"
+#include "classlib/core/writer.h"
+
+namespace classlib {
+
+const TClassInfo& TComponent::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TComponent>("TComponent")
+        .Prop("Name", &TComponent::FName, &TComponent::SetName).Type(ShortStringType()).Stored(false)
+        .Prop("Tag", &TComponent::FTag, &TComponent::SetTag).Default(0)
+        .Build();
+    return info;
+}
+
+TComponent::TComponent(TComponent* AOwner)
+{
+    if (AOwner) AOwner->InsertComponent(this);
+}
+
+TComponent::~TComponent()
+{
+    Destroying();
+    // Whoever asked to hear of our end forgets us; they may ask again from
+    // inside the call, so take the list first.
+    while (!FFreeNotifies.isEmpty()) {
+        TComponent* c = FFreeNotifies.takeLast();
+        c->FFreeNotifies.removeAll(this);
+        c->Notification(this, opRemove);
+    }
+    DestroyComponents();
+    if (FOwner) FOwner->RemoveComponent(this);
+}
+
+TComponent* TComponent::Components(int Index) const
+{
+    if (Index < 0 || Index >= FComponents.size())
+        throw EListError(Format("List index out of bounds (%d)", {Index}));
+    return FComponents[Index];
+}
+
+int TComponent::ComponentIndex() const
+{
+    return FOwner ? int(FOwner->FComponents.indexOf(const_cast<TComponent*>(this))) : -1;
+}
+
+void TComponent::SetComponentIndex(int Value)
+{
+    if (!FOwner) return;
+    const int i = ComponentIndex();
+    Value = std::clamp(Value, 0, int(FOwner->FComponents.size()) - 1);
+    if (i >= 0 && i != Value) FOwner->FComponents.move(i, Value);
+}
+
+void TComponent::SetName(const QString& NewName)
+{
+    if (FName == NewName) return;
+    if (!NewName.isEmpty() && !IsValidIdent(NewName))
+        throw EComponentError(Format("'%s' is not a valid component name", {NewName}));
+    if (FOwner)
+        FOwner->ValidateRename(this, FName, NewName);
+    else
+        ValidateRename(nullptr, FName, NewName);
+    SetReference(false);
+    ChangeName(NewName);
+    SetReference(true);
+}
+
+void TComponent::ChangeName(const QString& NewName)
+{
+    FName = NewName;
+}
+
+void TComponent::ValidateRename(TComponent* AComponent, const QString& CurName,
+                                const QString& NewName)
+{
+    if (AComponent && !SameText(CurName, NewName) && !NewName.isEmpty()) {
+        TComponent* other = FindComponent(NewName);
+        if (other && other != AComponent)
+            throw EComponentError(Format("A component named %s already exists", {NewName}));
+    }
+}
+
+void TComponent::SetDesigning(bool Value, bool SetChildren)
+{
+    if (Value)
+        FComponentState += csDesigning;
+    else
+        FComponentState -= csDesigning;
+    if (SetChildren)
+        for (TComponent* c : FComponents) c->SetDesigning(Value, true);
+}
+
+TComponent* TComponent::FindComponent(const QString& AName) const
+{
+    if (AName.isEmpty()) return nullptr;
+    for (TComponent* c : FComponents)
+        if (SameText(c->FName, AName)) return c;
+    return nullptr;
+}
+
+void TComponent::InsertComponent(TComponent* AComponent)
+{
+    if (!AComponent->FName.isEmpty()) ValidateRename(AComponent, QString(), AComponent->FName);
+    Insert(AComponent);
+    AComponent->SetReference(true);
+    if (FComponentState.Contains(csDesigning)) AComponent->SetDesigning(true);
+    Notification(AComponent, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* AComponent)
+{
+    if (AComponent->FOwner != this) return;
+    Notification(AComponent, opRemove);
+    AComponent->SetReference(false);
+    Remove(AComponent);
+}
+
+void TComponent::Insert(TComponent* AComponent)
+{
+    FComponents.append(AComponent);
+    AComponent->FOwner = this;
+}
+
+void TComponent::Remove(TComponent* AComponent)
+{
+    AComponent->FOwner = nullptr;
+    FComponents.removeOne(AComponent);
+}
+
+void TComponent::DestroyComponents()
+{
+    while (!FComponents.isEmpty()) {
+        TComponent* c = FComponents.last();
+        Remove(c);
+        delete c;
+    }
+}
+
+void TComponent::Destroying()
+{
+    if (FComponentState.Contains(csDestroying)) return;
+    FComponentState += csDestroying;
+    for (TComponent* c : FComponents) c->Destroying();
+}
+
+void TComponent::FreeNotification(TComponent* AComponent)
+{
+    if (!AComponent || AComponent == this) return;
+    // Components of one owner hear of each other through the owner.
+    if (FOwner && AComponent->FOwner == FOwner) return;
+    if (!FFreeNotifies.contains(AComponent)) FFreeNotifies.append(AComponent);
+    if (!AComponent->FFreeNotifies.contains(this)) AComponent->FFreeNotifies.append(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* AComponent)
+{
+    if (!AComponent) return;
+    FFreeNotifies.removeAll(AComponent);
+    AComponent->FFreeNotifies.removeAll(this);
+}
+
+void TComponent::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == opRemove && AComponent) {
+        FFreeNotifies.removeAll(AComponent);
+        AComponent->FFreeNotifies.removeAll(this);
+    }
+    // Owned components hear of every insertion and removal in their owner.
+    // Index-based, because a handler may free components of the list.
+    for (qsizetype i = FComponents.size() - 1; i >= 0; --i) {
+        if (i >= FComponents.size()) continue;
+        FComponents[i]->Notification(AComponent, Operation);
+    }
+}
+
+void TComponent::SetReference(bool Enable)
+{
+    if (!FOwner || FName.isEmpty()) return;
+    if (const TFieldInfo* f = FOwner->ClassType()->FindField(FName)) {
+        // Clearing compares identity: during destruction our dynamic class is gone.
+        if (Enable && InheritsFrom(f->FieldClass))
+            f->Set(*FOwner, this);
+        else if (!Enable && f->Get(*FOwner) == this)
+            f->Set(*FOwner, nullptr);
+    }
+}
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) {}
+
+void TComponent::SetChildOrder(TComponent*, int) {}
+
+void TComponent::ReadState(TReader& Reader)
+{
+    Reader.ReadData(this);
+}
+
+void TComponent::WriteState(TWriter& Writer)
+{
+    Writer.WriteData(this);
+}
+
+void TComponent::Loaded()
+{
+    FComponentState -= csLoading;
+}
+
+// ---------------------------------------------------------------------------
+// Global components
+
+namespace {
+QList<TComponent*>& Globals()
+{
+    static QList<TComponent*> list;
+    return list;
+}
+} // namespace
+
+void AddGlobalComponent(TComponent* AComponent)
+{
+    if (!Globals().contains(AComponent)) Globals().append(AComponent);
+}
+
+void RemoveGlobalComponent(TComponent* AComponent)
+{
+    Globals().removeAll(AComponent);
+}
+
+TComponent* FindGlobalComponent(const QString& Name)
+{
+    for (TComponent* c : Globals())
+        if (SameText(c->Name(), Name)) return c;
+    return nullptr;
+}
+
+QString UniqueGlobalName(const QString& Name, const TComponent* Except)
+{
+    auto taken = [&](const QString& n) {
+        TComponent* c = FindGlobalComponent(n);
+        return c && c != Except;
+    };
+    if (Name.isEmpty() || !taken(Name)) return Name;
+    for (int i = 1;; ++i) {
+        QString candidate = Format("%s_%d", {Name, i});
+        if (!taken(candidate)) return candidate;
+    }
+}
+
+} // namespace classlib

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "classlib/core/persistent.h"
+
+#include <QList>
+
+#include <functional>
+
+namespace classlib {
+
+class TReader;
+class TWriter;
+
+QX_ENUM(TComponentStateItem, csLoading, csReading, csWriting, csDestroying, csDesigning,
+        csAncestor, csUpdating, csFixups, csFreeNotification, csInline)
+using TComponentState = TSet<TComponentStateItem>;
+
+QX_ENUM(TOperation, opInsert, opRemove)
+
+// A persistent object with an owner, a name and a list of owned components.
+// Owners free what they own; components that hold references to others ask
+// for FreeNotification and forget them in Notification(opRemove).
+//
+// A C++ destructor runs the derived parts first: a descendant whose own
+// destructor depends on csDestroying calls Destroying() first.
+class TComponent : public TPersistent {
+    QX_CLASS(TComponent, TPersistent)
+public:
+    explicit TComponent(TComponent* AOwner);
+    ~TComponent() override;
+
+    TComponent* Owner() const { return FOwner; }
+    int ComponentCount() const { return int(FComponents.size()); }
+    TComponent* Components(int Index) const;
+    int ComponentIndex() const;
+    void SetComponentIndex(int Value);
+
+    const QString& Name() const { return FName; }
+    // Checks that the name is an identifier (or empty) and unique among the
+    // owner's components: EComponentError otherwise.
+    virtual void SetName(const QString& NewName);
+
+    int Tag() const { return FTag; }
+    void SetTag(int Value) { FTag = Value; }
+
+    TComponentState ComponentState() const { return FComponentState; }
+    bool IsDesigning() const { return FComponentState.Contains(csDesigning); }
+    bool IsLoading() const { return FComponentState.Contains(csLoading); }
+    bool IsDestroying() const { return FComponentState.Contains(csDestroying); }
+    void SetDesigning(bool Value, bool SetChildren = true);
+
+    // The owned component of that name, compared without regard to case.
+    TComponent* FindComponent(const QString& AName) const;
+
+    void InsertComponent(TComponent* AComponent);
+    void RemoveComponent(TComponent* AComponent);
+    void DestroyComponents();
+    // Marks this component and its owned components as being destroyed.
+    void Destroying();
+
+    // AComponent's destruction will be reported through Notification.
+    void FreeNotification(TComponent* AComponent);
+    void RemoveFreeNotification(TComponent* AComponent);
+
+    // Streaming: the components written as this one's children, who owns and
+    // parents the children that a reader creates, and child order.
+    virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root);
+    virtual TComponent* GetChildOwner() { return nullptr; }
+    virtual TComponent* GetChildParent() { return nullptr; }
+    virtual void SetChildOrder(TComponent* Child, int Order);
+
+    // Read or write this component's properties and children: by default
+    // TReader::ReadData(this) and TWriter::WriteData(this).
+    virtual void ReadState(TReader& Reader);
+    virtual void WriteState(TWriter& Writer);
+
+    // Called once a stream has been read completely, root first.
+    virtual void Loaded();
+    virtual void Notification(TComponent* AComponent, TOperation Operation);
+
+    // State changes made by the streaming system.
+    void IncludeState(TComponentStateItem Item) { FComponentState += Item; }
+    void ExcludeState(TComponentStateItem Item) { FComponentState -= Item; }
+
+protected:
+    virtual void ValidateRename(TComponent* AComponent, const QString& CurName,
+                                const QString& NewName);
+    // Sets the name without checks (the reader names components it creates).
+    void ChangeName(const QString& NewName);
+
+private:
+    void Insert(TComponent* AComponent);
+    void Remove(TComponent* AComponent);
+    void SetReference(bool Enable);
+
+    TComponent* FOwner = nullptr;
+    QString FName;
+    int FTag = 0;
+    TComponentState FComponentState;
+    QList<TComponent*> FComponents;
+    QList<TComponent*> FFreeNotifies;
+};
+
+// The application's global components (forms, data modules, the roots that
+// readers create): a root read from a stream takes a name that is free here.
+void AddGlobalComponent(TComponent* AComponent);
+void RemoveGlobalComponent(TComponent* AComponent);
+TComponent* FindGlobalComponent(const QString& Name);
+// Name, or Name_1, Name_2, ... whichever is free among the global components.
+QString UniqueGlobalName(const QString& Name, const TComponent* Except = nullptr);
+
+} // namespace classlib

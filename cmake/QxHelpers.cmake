@@ -1,0 +1,18 @@
+# qx_add_tests(<target> <dir> LIBS ... [MAIN]): one gtest executable from every
+# *_test.cpp and *_support.cpp in <dir>, registered with CTest. With MAIN the
+# folder brings its own main() (for tests that need a Q*Application).
+function(qx_add_tests target dir)
+  cmake_parse_arguments(ARG "MAIN" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*_test.cpp ${dir}/*_support.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest)
+  if(NOT ARG_MAIN)
+    target_link_libraries(${target} PRIVATE GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/.ci/lsan.supp")
+endfunction()

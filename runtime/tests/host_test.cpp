@@ -1,0 +1,187 @@
+#include "runtime/host.h"
+#include "runtime/tests/documentbytes.h"
+#include "runtime/tests/testpaper.h"
+
+#include "classlib/core/streams.h"
+
+#include <gtest/gtest.h>
+
+using namespace classlib;
+using namespace runtime;
+using namespace runtime::tests;
+
+namespace {
+
+QByteArray Bytes(std::initializer_list<int> Values)
+{
+    QByteArray b;
+    for (int v : Values)
+        b.append(char(v));
+    return b;
+}
+
+// The stored value behind a property name, replaced.
+QByteArray Patched(QByteArray Body, const QByteArray& Name, const QByteArray& OldValue,
+                   const QByteArray& NewValue)
+{
+    const QByteArray key = char(Name.size()) + Name + OldValue;
+    const qsizetype at = Body.indexOf(key);
+    EXPECT_GE(at, 0) << Name.constData();
+    return Body.replace(at + 1 + Name.size(), OldValue.size(), NewValue);
+}
+
+class HostTest : public ::testing::Test {
+protected:
+    void SetUp() override { RegisterTestPaperClasses(); }
+};
+
+TEST_F(HostTest, IndexOfPageIgnoresCase)
+{
+    TQXHost host(nullptr);
+    TMemoryStream empty;
+    host.AddPage(QStringLiteral("Title"), empty);
+    host.AddPage(QStringLiteral("Detail"), empty);
+    host.AddPage(QStringLiteral("DETAIL"), empty);
+    const struct {
+        const char* Name;
+        int Index;
+    } cases[] = {{"Title", 0}, {"title", 0}, {"dEtAiL", 1}, {"DETAIL", 1}, {"Summary", -1}, {"", -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(host.IndexOfPage(QString::fromLatin1(c.Name)), c.Index) << c.Name;
+}
+
+TEST_F(HostTest, NoPagesStoreCountZeroAndEmptyBlock)
+{
+    TQXHost host(nullptr);
+    const QByteArray body = StreamOf(host);
+    EXPECT_TRUE(body.contains(QByteArray("\x09PageCount") + Bytes({0x02, 0x00})));
+    EXPECT_TRUE(body.contains(QByteArray("\x08PageData") + Bytes({0x0A, 0, 0, 0, 0})));
+}
+
+TEST_F(HostTest, PropertiesAreStoredInOrder)
+{
+    TQXHost host(nullptr);
+    FillSampleHost(host);
+    host.SetQXTopMargin(0);
+    const QByteArray body = StreamOf(host);
+    // Numbers are stored even when 0; PageData comes last.
+    EXPECT_TRUE(body.contains(QByteArray("\x0bQXTopMargin") + Bytes({0x02, 0x00})));
+    const char* order[] = {"QXLeftMargin", "QXTopMargin", "QXRightMargin", "QXBottomMargin",
+                           "QXWidth", "QXHeight", "Orientation", "PaperSize", "PageCount",
+                           "PageOrder", "PageData"};
+    qsizetype last = -1;
+    for (const char* name : order) {
+        const qsizetype at = body.indexOf(name);
+        EXPECT_GT(at, last) << name;
+        last = at;
+    }
+}
+
+TEST_F(HostTest, ClearKeepsPaperSettings)
+{
+    TQXHost host(nullptr);
+    FillSampleHost(host);
+    host.Clear();
+    EXPECT_EQ(host.GetPageCount(), 0);
+    EXPECT_TRUE(host.PageOrder().isEmpty());
+    EXPECT_EQ(host.QXWidth(), 21000);
+    EXPECT_EQ(host.Orientation(), poLandscape);
+    EXPECT_EQ(host.PaperSize(), 9);
+}
+
+// Damaged counts and sizes are refused before anything is allocated for
+// them, and the host keeps nothing of the failed read.
+TEST_F(HostTest, DamagedPageDataClearsTheHost)
+{
+    TQXHost source(nullptr);
+    FillSampleHost(source);
+    const QByteArray body = StreamOf(source);
+    const QByteArray count = QByteArray("PageCount");
+    const QByteArray titleSize = Bytes({0x06, 5}) + "Title";
+    const qint32 pageSize = qint32(source.GetPageStream(0)->Size());
+    ASSERT_GT(pageSize, 255);
+    const QByteArray sizeBytes = Bytes({0x03, pageSize & 0xFF, pageSize >> 8});
+
+    const struct {
+        const char* Name;
+        QByteArray Body;
+        const char* Error;
+    } cases[] = {
+        {"count one more", Patched(body, count, Bytes({2, 2}), Bytes({2, 3})), "Stream read error"},
+        {"count negative", Patched(body, count, Bytes({2, 2}), Bytes({2, 0xFF})), "Stream read error"},
+        {"count huge", Patched(body, count, Bytes({2, 2}), Bytes({4, 0xFF, 0xFF, 0xFF, 0x7F})),
+         "Stream read error"},
+        {"page size beyond the block",
+         Patched(body, titleSize.mid(2), sizeBytes, Bytes({0x04, 0xF0, 0xFF, 0xFF, 0x7F})), "Stream read error"},
+        {"page size negative",
+         Patched(body, titleSize.mid(2), sizeBytes, Bytes({0x03, 0xFF, 0xFF})), "Stream read error"},
+        {"count one fewer", Patched(body, count, Bytes({2, 2}), Bytes({2, 1})), ""},
+    };
+    for (const auto& c : cases) {
+        TQXHost host(nullptr);
+        FillSampleHost(host);
+        const QString error = ErrorOf([&] { ReadBody(c.Body, host); });
+        EXPECT_EQ(error, QString::fromLatin1(c.Error)) << c.Name;
+        if (!error.isEmpty()) {
+            EXPECT_EQ(host.GetPageCount(), 0) << c.Name;
+            EXPECT_TRUE(host.PageOrder().isEmpty()) << c.Name;
+        } else {
+            ASSERT_EQ(host.GetPageCount(), 1) << c.Name;
+            EXPECT_EQ(host.GetPageName(0), QStringLiteral("Title")) << c.Name;
+        }
+    }
+}
+
+TEST_F(HostTest, CountWithoutPageDataFails)
+{
+    TQXHost source(nullptr);
+    QByteArray body = StreamOf(source);
+    body = Patched(body, "PageCount", Bytes({2, 0}), Bytes({2, 1}));
+    // Drop the PageData entry: name, type 10 and a zero length.
+    const QByteArray entry = QByteArray("\x08PageData") + Bytes({0x0A, 0, 0, 0, 0});
+    body.remove(body.indexOf(entry), entry.size());
+    TQXHost host(nullptr);
+    EXPECT_EQ(ErrorOf([&] { ReadBody(body, host); }), QStringLiteral("Stream read error"));
+}
+
+TEST_F(HostTest, LoadingReplacesThePages)
+{
+    TQXHost source(nullptr);
+    FillSampleHost(source);
+    const QByteArray body = StreamOf(source);
+    TQXHost host(nullptr);
+    ReadBody(body, host);
+    ReadBody(body, host);
+    ASSERT_EQ(host.GetPageCount(), 2);
+    EXPECT_EQ(host.GetPageName(1), QStringLiteral("Detail"));
+}
+
+TEST_F(HostTest, EmptyPageFailsWhenLoaded)
+{
+    TQXHost source(nullptr);
+    TMemoryStream empty;
+    source.AddPage(QStringLiteral("Empty"), empty);
+    const QByteArray body = StreamOf(source);
+    EXPECT_TRUE(body.contains(QByteArray("\x06\x05") + "Empty" + Bytes({0x02, 0x00})));
+
+    TQXHost host(nullptr);
+    ReadBody(body, host);
+    ASSERT_EQ(host.GetPageCount(), 1);
+    EXPECT_EQ(host.GetPageStream(0)->Size(), 0);
+    TTestPaper paper(nullptr);
+    EXPECT_EQ(ErrorOf([&] { host.LoadPage(&paper, 0); }), QStringLiteral("Stream read error"));
+}
+
+TEST_F(HostTest, LoadPageRereadsFromTheStart)
+{
+    TQXHost host(nullptr);
+    FillSampleHost(host);
+    for (int round = 0; round < 2; ++round) {
+        TTestPaper paper(nullptr);
+        host.LoadPage(&paper, 1);
+        EXPECT_EQ(paper.Title, QStringLiteral("Detail")) << round;
+        EXPECT_EQ(paper.ComponentCount(), 4) << round;
+    }
+}
+
+} // namespace
