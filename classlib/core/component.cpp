@@ -7,6 +7,22 @@
 
 namespace classlib {
 
+bool TNameKey::operator==(const TNameKey& Other) const
+{
+    return SameText(Name, Other.Name);
+}
+
+size_t qHash(const TNameKey& Key, size_t Seed) noexcept
+{
+    size_t h = Seed ^ 0x9E3779B97F4A7C15ull;
+    for (QChar c : Key.Name) {
+        char16_t u = c.unicode();
+        if (u >= 'a' && u <= 'z') u = char16_t(u - ('a' - 'A'));
+        h = (h ^ u) * 0x100000001B3ull;
+    }
+    return h;
+}
+
 const TClassInfo& TComponent::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TComponent>("TComponent")
@@ -71,7 +87,9 @@ void TComponent::SetName(const QString& NewName)
 
 void TComponent::ChangeName(const QString& NewName)
 {
+    if (FOwner) FOwner->UnindexName(this);
     FName = NewName;
+    if (FOwner) FOwner->IndexName(this);
 }
 
 void TComponent::ValidateRename(TComponent* AComponent, const QString& CurName,
@@ -97,9 +115,19 @@ void TComponent::SetDesigning(bool Value, bool SetChildren)
 TComponent* TComponent::FindComponent(const QString& AName) const
 {
     if (AName.isEmpty()) return nullptr;
-    for (TComponent* c : FComponents)
-        if (SameText(c->FName, AName)) return c;
-    return nullptr;
+    return FNameIndex.value(TNameKey{AName}, nullptr);
+}
+
+void TComponent::IndexName(TComponent* AComponent)
+{
+    if (!AComponent->FName.isEmpty()) FNameIndex.insert(TNameKey{AComponent->FName}, AComponent);
+}
+
+void TComponent::UnindexName(TComponent* AComponent)
+{
+    if (AComponent->FName.isEmpty()) return;
+    auto it = FNameIndex.find(TNameKey{AComponent->FName});
+    if (it != FNameIndex.end() && *it == AComponent) FNameIndex.erase(it);
 }
 
 void TComponent::InsertComponent(TComponent* AComponent)
@@ -123,12 +151,18 @@ void TComponent::Insert(TComponent* AComponent)
 {
     FComponents.append(AComponent);
     AComponent->FOwner = this;
+    IndexName(AComponent);
 }
 
 void TComponent::Remove(TComponent* AComponent)
 {
+    UnindexName(AComponent);
     AComponent->FOwner = nullptr;
-    FComponents.removeOne(AComponent);
+    // Most removals are of the last component (DestroyComponents, readers).
+    if (!FComponents.isEmpty() && FComponents.last() == AComponent)
+        FComponents.removeLast();
+    else
+        FComponents.removeOne(AComponent);
 }
 
 void TComponent::DestroyComponents()

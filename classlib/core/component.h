@@ -2,6 +2,7 @@
 
 #include "classlib/core/persistent.h"
 
+#include <QHash>
 #include <QList>
 
 #include <functional>
@@ -10,6 +11,14 @@ namespace classlib {
 
 class TReader;
 class TWriter;
+
+// A component name as a hash key: compared and hashed without regard to
+// (ASCII) case, without making an upper-cased copy.
+struct TNameKey {
+    QString Name;
+    bool operator==(const TNameKey& Other) const;
+};
+size_t qHash(const TNameKey& Key, size_t Seed = 0) noexcept;
 
 QX_ENUM(TComponentStateItem, csLoading, csReading, csWriting, csDestroying, csDesigning,
         csAncestor, csUpdating, csFixups, csFreeNotification, csInline)
@@ -92,12 +101,17 @@ private:
     void Insert(TComponent* AComponent);
     void Remove(TComponent* AComponent);
     void SetReference(bool Enable);
+    void IndexName(TComponent* AComponent);
+    void UnindexName(TComponent* AComponent);
 
     TComponent* FOwner = nullptr;
     QString FName;
     int FTag = 0;
     TComponentState FComponentState;
     QList<TComponent*> FComponents;
+    // Owned components by upper-cased name: readers add thousands of named
+    // components to one owner, each checked for a unique name.
+    QHash<TNameKey, TComponent*> FNameIndex;
     QList<TComponent*> FFreeNotifies;
 };
 

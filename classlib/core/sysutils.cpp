@@ -152,7 +152,7 @@ void RoundDigits(TDecimal& d, int Count)
         while (!d.Digits.empty() && d.Digits.back() == '9')
             d.Digits.pop_back();
         if (d.Digits.empty()) {
-            d.Digits = "1";
+            d.Digits.assign(1, '1');
             ++d.Exponent;
         } else {
             ++d.Digits.back();
