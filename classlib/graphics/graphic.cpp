@@ -1,0 +1,87 @@
+#include "classlib/graphics/graphic.h"
+
+#include "classlib/core/classbuilder.h"
+#include "classlib/core/streams.h"
+
+#include <QtEndian>
+
+namespace classlib {
+
+void CheckGraphicSize(qint64 Width, qint64 Height)
+{
+    // Division, not multiplication: the sides come from untrusted bytes.
+    if (Width <= 0 || Height <= 0)
+        throw EInvalidGraphic(Format("Invalid image size (%d x %d pixels)", {Width, Height}));
+    if (Width > MaxGraphicPixels / Height)
+        throw EInvalidGraphic(Format("Image too large (%d x %d pixels)", {Width, Height}));
+}
+
+const TClassInfo& TGraphic::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TGraphic>("TGraphic").Build();
+    return info;
+}
+
+void TGraphic::SetTransparent(bool Value)
+{
+    if (Value == FTransparent) return;
+    FTransparent = Value;
+    Changed();
+}
+
+void TGraphic::LoadFromFile(const QString& FileName)
+{
+    TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
+    LoadFromStream(stream);
+}
+
+void TGraphic::SaveToFile(const QString& FileName) const
+{
+    TMemoryStream stream;
+    SaveToStream(stream);
+    stream.SaveToFile(FileName);
+}
+
+void TGraphic::Changed()
+{
+    if (OnChange) OnChange(this);
+}
+
+namespace detail {
+
+QByteArray ReadSizedData(TStream& Stream, const char* What)
+{
+    quint8 raw[4];
+    Stream.ReadBuffer(raw, 4);
+    const qint32 size = qFromLittleEndian<qint32>(raw);
+    const qint64 remaining = Stream.Remaining();
+    if (size < 0 || size > remaining)
+        throw EInvalidGraphic(Format("Invalid %s data size %d (%d bytes remain)", {What, size, remaining}));
+    QByteArray bytes(size, Qt::Uninitialized);
+    Stream.ReadBuffer(bytes.data(), size);
+    return bytes;
+}
+
+void WriteSizedData(TStream& Stream, const QByteArray& Bytes)
+{
+    if (Bytes.size() > std::numeric_limits<qint32>::max())
+        throw EInvalidGraphicOperation(QStringLiteral("Graphic data too large to store"));
+    quint8 raw[4];
+    qToLittleEndian<qint32>(qint32(Bytes.size()), raw);
+    Stream.WriteBuffer(raw, 4);
+    Stream.WriteBuffer(Bytes.constData(), Bytes.size());
+}
+
+QByteArray ReadRemaining(TStream& Stream)
+{
+    const qint64 remaining = Stream.Remaining();
+    if (remaining > MaxMemoryStreamSize)
+        throw EOutOfMemory(QStringLiteral("Out of memory"));
+    QByteArray bytes(remaining, Qt::Uninitialized);
+    Stream.ReadBuffer(bytes.data(), remaining);
+    return bytes;
+}
+
+} // namespace detail
+
+} // namespace classlib

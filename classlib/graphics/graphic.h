@@ -1,0 +1,83 @@
+#pragma once
+
+// The base of every picture format: bitmaps, JPEG pictures and metafiles.
+
+#include "classlib/core/persistent.h"
+#include "classlib/core/sysutils.h"
+#include "classlib/graphics/gditypes.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace classlib {
+
+class TCanvas;
+class TStream;
+
+// The largest image, in pixels, that any picture reader decodes or any
+// graphic allocates: 2^26 pixels, 256 MB at 32 bits a pixel.
+constexpr qint64 MaxGraphicPixels = qint64(1) << 26;
+
+// Bad or unsupported picture data.
+class EInvalidGraphic : public Exception { public: using Exception::Exception; };
+// An operation the graphic does not support (saving a metafile as a bitmap...).
+class EInvalidGraphicOperation : public Exception { public: using Exception::Exception; };
+
+// EInvalidGraphic "Invalid image size (%d x %d pixels)" unless both sides
+// are positive, "Image too large (%d x %d pixels)" beyond MaxGraphicPixels.
+void CheckGraphicSize(qint64 Width, qint64 Height);
+
+class TGraphic : public TPersistent {
+    QX_CLASS(TGraphic, TPersistent)
+public:
+    using TChangeHandler = std::function<void(TObject* Sender)>;
+
+    TGraphic() = default;
+
+    // Pixels for bitmaps and JPEG pictures; metafiles say what theirs are.
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual bool Empty() const = 0;
+    virtual bool Transparent() const { return FTransparent; }
+    virtual void SetTransparent(bool Value);
+
+    // Stretches the graphic over Rect, in the canvas's logical units. A
+    // rectangle whose Top is greater than its Bottom (y pointing up) is
+    // not mirrored: the picture's top row goes to the upper edge.
+    virtual void Draw(TCanvas& Canvas, const TRect& Rect) const = 0;
+
+    // The graphic's file format (.bmp, .jpg, .emf): the whole rest of the
+    // stream is read. On failure the graphic keeps its previous contents.
+    virtual void LoadFromStream(TStream& Stream) = 0;
+    virtual void SaveToStream(TStream& Stream) const = 0;
+    void LoadFromFile(const QString& FileName);
+    // Written to a temporary file that replaces FileName once complete.
+    void SaveToFile(const QString& FileName) const;
+
+    // The graphic's part of a picture's stored "Data" (after the class name).
+    // ReadData reads exactly what WriteData wrote, so data that follows in
+    // the stream stays in place.
+    virtual void ReadData(TStream& Stream) = 0;
+    virtual void WriteData(TStream& Stream) const = 0;
+
+    TChangeHandler OnChange;
+
+protected:
+    void Changed();
+
+    bool FTransparent = false;
+};
+
+namespace detail {
+// The common "Data" of bitmaps, JPEG pictures and metafiles: a 4-byte
+// length, then that many bytes of the file. The length is checked against
+// what remains before anything is allocated: EInvalidGraphic
+// "Invalid %s data size %d (%d bytes remain)" with What ("bitmap", ...).
+QByteArray ReadSizedData(TStream& Stream, const char* What);
+void WriteSizedData(TStream& Stream, const QByteArray& Bytes);
+// The rest of the stream, for LoadFromStream.
+QByteArray ReadRemaining(TStream& Stream);
+} // namespace detail
+
+} // namespace classlib

@@ -1,0 +1,579 @@
+#include "classlib/graphics/metafiledc.h"
+
+#include "classlib/core/sysutils.h"
+#include "classlib/graphics/bitmapfile.h"
+#include "classlib/graphics/emfrecords.h"
+#include "classlib/graphics/metafile.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <climits>
+
+namespace classlib {
+
+using namespace emf;
+
+namespace {
+
+// The reference screen: 96 pixels per inch on sides of whole millimetres
+// (1920 px = 508 mm, 1440 px = 381 mm), so other readers that map through
+// the millimetre sizes land on the same pixels.
+constexpr int RefWidthPx = 1920, RefHeightPx = 1440;
+constexpr int RefWidthMM = 508, RefHeightMM = 381;
+
+bool Fits16(const TPoint& P)
+{
+    return P.X >= SHRT_MIN && P.X <= SHRT_MAX && P.Y >= SHRT_MIN && P.Y <= SHRT_MAX;
+}
+
+} // namespace
+
+TDeviceCaps TMetafileDC::ReferenceCaps()
+{
+    TDeviceCaps c;
+    c.Technology = DT_RASDISPLAY;
+    c.HorzRes = RefWidthPx;
+    c.VertRes = RefHeightPx;
+    c.HorzSizeMM = RefWidthMM;
+    c.VertSizeMM = RefHeightMM;
+    c.LogPixelsX = c.LogPixelsY = 96;
+    return c;
+}
+
+TMetafileDC::TMetafileDC(const TRect& FrameMM)
+    : FFrameMM(FrameMM)
+    , FHandleUsed(1, true)
+    , FSelected{STOCK_OBJECT | BLACK_PEN, STOCK_OBJECT | WHITE_BRUSH, STOCK_OBJECT | SYSTEM_FONT}
+{
+    if (FFrameMM.Right <= FFrameMM.Left || FFrameMM.Bottom <= FFrameMM.Top)
+        FFrameMM = {0, 0, RefWidthMM * 100, RefHeightMM * 100};
+}
+
+TMetafileDC::~TMetafileDC() = default;
+
+QByteArray TMetafileDC::Finish() const
+{
+    QByteArray out;
+    out.reserve(HeaderSize + FBody.size() + 20);
+    TEmfWriter w(out);
+    w.Begin(EMR_HEADER);
+    // The frame's pixels on the reference screen stand for the drawing's bounds.
+    auto px = [](int mm100, int px, int mm) { return int(qint64(mm100) * px / (mm * 100)); };
+    w.Rect({px(FFrameMM.Left, RefWidthPx, RefWidthMM), px(FFrameMM.Top, RefHeightPx, RefHeightMM),
+            px(FFrameMM.Right, RefWidthPx, RefWidthMM) - 1, px(FFrameMM.Bottom, RefHeightPx, RefHeightMM) - 1});
+    w.Rect(FFrameMM);
+    w.U32(ENHMETA_SIGNATURE);
+    w.U32(ENHMETA_VERSION);
+    w.U32(0);  // nBytes, patched below
+    w.U32(quint32(FRecords + 2));
+    w.U16(quint16(std::min<size_t>(FHandleUsed.size(), 0xFFFF)));
+    w.U16(0);
+    w.U32(0);  // no description
+    w.U32(0);
+    w.U32(0);  // no palette
+    w.I32(RefWidthPx);
+    w.I32(RefHeightPx);
+    w.I32(RefWidthMM);
+    w.I32(RefHeightMM);
+    w.U32(0);  // no pixel format
+    w.U32(0);
+    w.U32(0);  // not OpenGL
+    w.I32(RefWidthMM * 1000);
+    w.I32(RefHeightMM * 1000);
+    w.End();
+    out.append(FBody);
+    w.Begin(EMR_EOF);
+    w.U32(0);
+    w.U32(16);
+    w.U32(20);
+    w.End();
+    const quint32 total = quint32(out.size());
+    qToLittleEndian<quint32>(total, out.data() + 48);
+    return out;
+}
+
+// --- record helpers ------------------------------------------------------------
+
+void TMetafileDC::Simple(quint32 Type, quint32 Value)
+{
+    TEmfWriter w(FBody);
+    w.Begin(Type);
+    w.U32(Value);
+    w.End();
+    ++FRecords;
+}
+
+void TMetafileDC::PointRecord(quint32 Type, int X, int Y)
+{
+    TEmfWriter w(FBody);
+    w.Begin(Type);
+    w.I32(X);
+    w.I32(Y);
+    w.End();
+    ++FRecords;
+}
+
+void TMetafileDC::RectRecord(quint32 Type, const TRect& R)
+{
+    TEmfWriter w(FBody);
+    w.Begin(Type);
+    w.Rect(R);
+    w.End();
+    ++FRecords;
+}
+
+TRect TMetafileDC::DeviceBounds(const std::vector<TPoint>& Points) const
+{
+    if (Points.empty()) return {0, 0, -1, -1};
+    TRect b{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (const TPoint& p : Points) {
+        const TPoint d = LPtoDP(p);
+        b.Left = std::min(b.Left, d.X);
+        b.Top = std::min(b.Top, d.Y);
+        b.Right = std::max(b.Right, d.X);
+        b.Bottom = std::max(b.Bottom, d.Y);
+    }
+    return b;
+}
+
+void TMetafileDC::Poly(quint32 Type16, quint32 Type32, const std::vector<TPoint>& Points)
+{
+    const bool small = std::all_of(Points.begin(), Points.end(), Fits16);
+    TEmfWriter w(FBody);
+    w.Begin(small ? Type16 : Type32);
+    w.Rect(DeviceBounds(Points));
+    w.U32(quint32(Points.size()));
+    for (const TPoint& p : Points) {
+        if (small) {
+            w.U16(quint16(qint16(p.X)));
+            w.U16(quint16(qint16(p.Y)));
+        } else {
+            w.I32(p.X);
+            w.I32(p.Y);
+        }
+    }
+    w.End();
+    ++FRecords;
+}
+
+// --- objects ---------------------------------------------------------------------
+
+quint32 TMetafileDC::NewHandle()
+{
+    for (size_t i = 1; i < FHandleUsed.size(); ++i)
+        if (!FHandleUsed[i]) {
+            FHandleUsed[i] = true;
+            return quint32(i);
+        }
+    FHandleUsed.push_back(true);
+    return quint32(FHandleUsed.size() - 1);
+}
+
+bool TMetafileDC::InUse(quint32 Handle) const
+{
+    if (std::find(FSelected.begin(), FSelected.end(), Handle) != FSelected.end()) return true;
+    for (const auto& saved : FSavedSelected)
+        if (std::find(saved.begin(), saved.end(), Handle) != saved.end()) return true;
+    return false;
+}
+
+// An object is deleted once neither the current selection nor a saved
+// state refers to it, so a restore never selects a deleted object.
+void TMetafileDC::Release(quint32 Handle)
+{
+    if (Handle & STOCK_OBJECT || InUse(Handle)) return;
+    Simple(EMR_DELETEOBJECT, Handle);
+    FHandleUsed[Handle] = false;
+}
+
+void TMetafileDC::SelectHandle(TKind Kind, quint32 Handle)
+{
+    const quint32 old = FSelected[Kind];
+    Simple(EMR_SELECTOBJECT, Handle);
+    FSelected[Kind] = Handle;
+    if (old != Handle) Release(old);
+}
+
+quint32 TMetafileDC::CreatePen(const TLogPen& Pen)
+{
+    if (Pen.Style == PS_NULL) return STOCK_OBJECT | NULL_PEN;
+    const quint32 h = NewHandle();
+    TEmfWriter w(FBody);
+    w.Begin(EMR_CREATEPEN);
+    w.U32(h);
+    w.U32(quint32(Pen.Style));
+    w.I32(Pen.Width);
+    w.I32(0);
+    w.U32(Pen.Color);
+    w.End();
+    ++FRecords;
+    return h;
+}
+
+quint32 TMetafileDC::CreateBrush(const TLogBrush& Brush)
+{
+    if (Brush.Style == BS_NULL) return STOCK_OBJECT | NULL_BRUSH;
+    const quint32 h = NewHandle();
+    TEmfWriter w(FBody);
+    w.Begin(EMR_CREATEBRUSHINDIRECT);
+    w.U32(h);
+    w.U32(quint32(Brush.Style));
+    w.U32(Brush.Color);
+    w.U32(quint32(Brush.Hatch));
+    w.End();
+    ++FRecords;
+    return h;
+}
+
+void TMetafileDC::SelectPen(const TLogPen& Pen)
+{
+    if (Pen == State().Pen) return;
+    TDeviceContext::SelectPen(Pen);
+    SelectHandle(kPen, CreatePen(Pen));
+}
+
+void TMetafileDC::SelectBrush(const TLogBrush& Brush)
+{
+    if (Brush == State().Brush) return;
+    TDeviceContext::SelectBrush(Brush);
+    SelectHandle(kBrush, CreateBrush(Brush));
+}
+
+void TMetafileDC::SelectFont(const TLogFont& Font)
+{
+    if (Font == State().Font) return;
+    TDeviceContext::SelectFont(Font);
+    const quint32 h = NewHandle();
+    TEmfWriter w(FBody);
+    w.Begin(EMR_EXTCREATEFONTINDIRECTW);
+    w.U32(h);
+    w.I32(Font.Height);
+    w.I32(Font.Width);
+    w.I32(Font.Escapement);
+    w.I32(Font.Orientation);
+    w.I32(Font.Weight);
+    w.U8(Font.Italic);
+    w.U8(Font.Underline);
+    w.U8(Font.StrikeOut);
+    w.U8(Font.CharSet);
+    w.U8(Font.OutPrecision);
+    w.U8(Font.ClipPrecision);
+    w.U8(Font.Quality);
+    w.U8(Font.PitchAndFamily);
+    w.Utf16(Font.FaceName.left(31), 32);
+    // The rest of the panose form (full name, style, ...), left empty.
+    w.Zeros(LogFontPanoseSize - LogFontSize);
+    w.End();
+    ++FRecords;
+    SelectHandle(kFont, h);
+}
+
+// --- state -------------------------------------------------------------------------
+
+int TMetafileDC::SetMapMode(int Mode)
+{
+    const int old = TDeviceContext::SetMapMode(Mode);
+    if (old) Simple(EMR_SETMAPMODE, quint32(Mode));
+    return old;
+}
+
+bool TMetafileDC::SetWindowOrg(int X, int Y, TPoint* Old)
+{
+    if (!TDeviceContext::SetWindowOrg(X, Y, Old)) return false;
+    PointRecord(EMR_SETWINDOWORGEX, X, Y);
+    return true;
+}
+
+bool TMetafileDC::SetWindowExt(int X, int Y, TSize* Old)
+{
+    if (!TDeviceContext::SetWindowExt(X, Y, Old)) return false;
+    PointRecord(EMR_SETWINDOWEXTEX, X, Y);
+    return true;
+}
+
+bool TMetafileDC::SetViewportOrg(int X, int Y, TPoint* Old)
+{
+    if (!TDeviceContext::SetViewportOrg(X, Y, Old)) return false;
+    PointRecord(EMR_SETVIEWPORTORGEX, X, Y);
+    return true;
+}
+
+bool TMetafileDC::SetViewportExt(int X, int Y, TSize* Old)
+{
+    if (!TDeviceContext::SetViewportExt(X, Y, Old)) return false;
+    PointRecord(EMR_SETVIEWPORTEXTEX, X, Y);
+    return true;
+}
+
+int TMetafileDC::SaveDC()
+{
+    const int level = TDeviceContext::SaveDC();
+    TEmfWriter w(FBody);
+    w.Begin(EMR_SAVEDC);
+    w.End();
+    ++FRecords;
+    FSavedSelected.push_back(FSelected);
+    return level;
+}
+
+bool TMetafileDC::RestoreDC(int Level)
+{
+    const int count = SaveLevel();
+    if (!TDeviceContext::RestoreDC(Level)) return false;
+    // Recorded relative to the most recent save, as players expect.
+    const int relative = SaveLevel() - count;
+    Simple(EMR_RESTOREDC, quint32(relative));
+    const std::array<quint32, 3> before = FSelected;
+    FSelected = FSavedSelected[size_t(SaveLevel())];
+    FSavedSelected.resize(size_t(SaveLevel()));
+    for (quint32 h : before) Release(h);
+    return true;
+}
+
+TColorRef TMetafileDC::SetTextColor(TColorRef Color)
+{
+    const TColorRef old = TDeviceContext::SetTextColor(Color);
+    Simple(EMR_SETTEXTCOLOR, Color);
+    return old;
+}
+
+TColorRef TMetafileDC::SetBkColor(TColorRef Color)
+{
+    const TColorRef old = TDeviceContext::SetBkColor(Color);
+    Simple(EMR_SETBKCOLOR, Color);
+    return old;
+}
+
+int TMetafileDC::SetBkMode(int Mode)
+{
+    const int old = TDeviceContext::SetBkMode(Mode);
+    if (old) Simple(EMR_SETBKMODE, quint32(Mode));
+    return old;
+}
+
+unsigned TMetafileDC::SetTextAlign(unsigned Align)
+{
+    const unsigned old = TDeviceContext::SetTextAlign(Align);
+    Simple(EMR_SETTEXTALIGN, Align);
+    return old;
+}
+
+int TMetafileDC::SetROP2(int Mode)
+{
+    const int old = TDeviceContext::SetROP2(Mode);
+    if (old) Simple(EMR_SETROP2, quint32(Mode));
+    return old;
+}
+
+int TMetafileDC::SetStretchBltMode(int Mode)
+{
+    const int old = TDeviceContext::SetStretchBltMode(Mode);
+    if (old) Simple(EMR_SETSTRETCHBLTMODE, quint32(Mode));
+    return old;
+}
+
+int TMetafileDC::SetPolyFillMode(int Mode)
+{
+    const int old = TDeviceContext::SetPolyFillMode(Mode);
+    if (old) Simple(EMR_SETPOLYFILLMODE, quint32(Mode));
+    return old;
+}
+
+// --- clipping -------------------------------------------------------------------------
+
+int TMetafileDC::IntersectClipRect(const TRect& Logical)
+{
+    RectRecord(EMR_INTERSECTCLIPRECT, Logical);
+    return TDeviceContext::IntersectClipRect(Logical);
+}
+
+int TMetafileDC::ExcludeClipRect(const TRect& Logical)
+{
+    RectRecord(EMR_EXCLUDECLIPRECT, Logical);
+    return TDeviceContext::ExcludeClipRect(Logical);
+}
+
+int TMetafileDC::ExtSelectClipRgn(const TRegion* Region, int Mode)
+{
+    const int result = TDeviceContext::ExtSelectClipRgn(Region, Mode);
+    if (result == RGN_ERROR) return result;
+    const std::vector<TRect> rects = Region ? Region->Rects() : std::vector<TRect>{};
+    TEmfWriter w(FBody);
+    w.Begin(EMR_EXTSELECTCLIPRGN);
+    w.U32(Region ? quint32(RgnDataHeaderSize + 16 * rects.size()) : 0);
+    w.U32(quint32(Mode));
+    if (Region) {
+        w.U32(RgnDataHeaderSize);
+        w.U32(1);  // RDH_RECTANGLES
+        w.U32(quint32(rects.size()));
+        w.U32(quint32(16 * rects.size()));
+        const TRect b = Region->Bounds();
+        w.Rect(b);
+        for (const TRect& r : rects) w.Rect(r);
+    }
+    w.End();
+    ++FRecords;
+    return result;
+}
+
+int TMetafileDC::OffsetClipRgn(int DX, int DY)
+{
+    PointRecord(EMR_OFFSETCLIPRGN, DX, DY);
+    return TDeviceContext::OffsetClipRgn(DX, DY);
+}
+
+// --- drawing -----------------------------------------------------------------------------
+
+void TMetafileDC::MoveTo(int X, int Y, TPoint* Old)
+{
+    TDeviceContext::MoveTo(X, Y, Old);
+    PointRecord(EMR_MOVETOEX, X, Y);
+}
+
+void TMetafileDC::LineTo(int X, int Y)
+{
+    MutableState().CurrentPos = {X, Y};
+    PointRecord(EMR_LINETO, X, Y);
+}
+
+void TMetafileDC::Rectangle(const TRect& R)
+{
+    RectRecord(EMR_RECTANGLE, R);
+}
+
+void TMetafileDC::Ellipse(const TRect& R)
+{
+    RectRecord(EMR_ELLIPSE, R);
+}
+
+void TMetafileDC::Polygon(const std::vector<TPoint>& Points)
+{
+    Poly(EMR_POLYGON16, EMR_POLYGON, Points);
+}
+
+void TMetafileDC::Polyline(const std::vector<TPoint>& Points)
+{
+    Poly(EMR_POLYLINE16, EMR_POLYLINE, Points);
+}
+
+// Recorded as a rectangle without outline in Brush; the selection is put
+// back afterwards, so the records that follow see the state unchanged.
+void TMetafileDC::FillRect(const TRect& R, const TLogBrush& Brush)
+{
+    const quint32 pen = FSelected[kPen], brush = FSelected[kBrush];
+    const bool ownBrush = Brush != State().Brush;
+    const quint32 fill = ownBrush ? CreateBrush(Brush) : brush;
+    if (ownBrush) Simple(EMR_SELECTOBJECT, fill);
+    if (pen != (STOCK_OBJECT | NULL_PEN)) Simple(EMR_SELECTOBJECT, STOCK_OBJECT | NULL_PEN);
+    RectRecord(EMR_RECTANGLE, R);
+    if (pen != (STOCK_OBJECT | NULL_PEN)) Simple(EMR_SELECTOBJECT, pen);
+    if (ownBrush) {
+        Simple(EMR_SELECTOBJECT, brush);
+        if (!(fill & STOCK_OBJECT)) {
+            Simple(EMR_DELETEOBJECT, fill);
+            FHandleUsed[fill] = false;
+        }
+    }
+}
+
+TColorRef TMetafileDC::SetPixel(int X, int Y, TColorRef Color)
+{
+    TEmfWriter w(FBody);
+    w.Begin(EMR_SETPIXELV);
+    w.I32(X);
+    w.I32(Y);
+    w.U32(Color);
+    w.End();
+    ++FRecords;
+    return Color;
+}
+
+void TMetafileDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, const QString& Text,
+                             const std::vector<int>* Dx)
+{
+    // Advances are always stored, so every player spaces the text as measured here.
+    std::vector<int> advances;
+    if (Dx && Dx->size() >= size_t(Text.size()))
+        advances.assign(Dx->begin(), Dx->begin() + Text.size());
+    else
+        advances = GetCharAdvances(Text);
+    advances.resize(size_t(Text.size()));
+
+    const qint64 chars = Text.size();
+    const qint64 stringBytes = (chars * 2 + 3) / 4 * 4;
+    TEmfWriter w(FBody);
+    w.Begin(EMR_EXTTEXTOUTW);
+    w.Rect({0, 0, -1, -1});  // bounds not computed
+    w.U32(GM_COMPATIBLE);
+    w.U32(0);  // exScale, eyScale: 0.0f
+    w.U32(0);
+    w.I32(X);
+    w.I32(Y);
+    w.U32(quint32(chars));
+    w.U32(quint32(ExtTextOutFixed));
+    w.U32(Options & ~(ETO_NO_RECT | ETO_PDY));
+    w.Rect(Rect ? *Rect : TRect{});
+    w.U32(quint32(ExtTextOutFixed + stringBytes));
+    w.Utf16(Text, chars);
+    w.Zeros(stringBytes - chars * 2);
+    for (int a : advances) w.I32(a);
+    w.End();
+    ++FRecords;
+}
+
+void TMetafileDC::StretchDIBits(const TRect& Dest, const TRect& SrcRect, const QImage& Image,
+                                quint32 Rop)
+{
+    if (Image.isNull()) return;
+    const QRect src = QRect(SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height())
+                          .normalized()
+                          .intersected(Image.rect());
+    if (src.isEmpty()) return;
+    // 24 bits a pixel: a page may hold many copies of a texture tile. A
+    // bitmap file without its 14-byte file header is the record's
+    // BITMAPINFOHEADER followed by the pixels.
+    const QByteArray file = detail::WriteBitmapFile(Image.copy(src), 24);
+    const qint64 bmiSize = 40, bitsSize = file.size() - 14 - bmiSize;
+    TEmfWriter w(FBody);
+    w.Begin(EMR_STRETCHDIBITS);
+    w.Rect(NormalizeRect(LPtoDP(Dest)));
+    w.I32(Dest.Left);
+    w.I32(Dest.Top);
+    w.I32(0);  // the whole of the stored bitmap
+    w.I32(0);
+    w.I32(src.width());
+    w.I32(src.height());
+    w.U32(quint32(StretchDIBitsFixed));
+    w.U32(quint32(bmiSize));
+    w.U32(quint32(StretchDIBitsFixed + bmiSize));
+    w.U32(quint32(bitsSize));
+    w.U32(DIB_RGB_COLORS);
+    w.U32(Rop);
+    w.I32(Dest.Width());
+    w.I32(Dest.Height());
+    w.Bytes(file.constData() + 14, bmiSize + bitsSize);
+    w.End();
+    ++FRecords;
+}
+
+// ---------------------------------------------------------------------------
+// TMetafileCanvas
+
+TMetafileCanvas::TMetafileCanvas(TMetafile& Metafile)
+    : FMetafile(Metafile), FRecorder(TRect{0, 0, Metafile.MMWidth(), Metafile.MMHeight()})
+{
+    SetHandle(&FRecorder);
+}
+
+TMetafileCanvas::~TMetafileCanvas()
+{
+    SetHandle(nullptr);
+    // Our own records: no need to check them again.
+    FMetafile.FData = FRecorder.Finish();
+    FMetafile.FMMWidth = FRecorder.FrameMM().Width();
+    FMetafile.FMMHeight = FRecorder.FrameMM().Height();
+    FMetafile.Changed();
+}
+
+} // namespace classlib

@@ -1,0 +1,114 @@
+#pragma once
+
+// The metafile recorder: a device context that writes every call as an
+// enhanced-metafile record. Its device is the reference screen (96 pixels
+// per inch), so mapping modes and text measure as on the screen.
+
+#include "classlib/graphics/canvas.h"
+#include "classlib/graphics/devicecontext.h"
+
+#include <QByteArray>
+
+#include <array>
+#include <vector>
+
+namespace classlib {
+
+class TMetafile;
+
+class TMetafileDC : public TDeviceContext {
+public:
+    // FrameMM: the picture's rectangle in hundredths of a millimetre (the
+    // header's frame); an empty one stands for the whole reference screen.
+    explicit TMetafileDC(const TRect& FrameMM);
+    ~TMetafileDC() override;
+
+    // The .emf file: header, the records so far, end of file.
+    QByteArray Finish() const;
+    int RecordCount() const { return FRecords; }
+    const TRect& FrameMM() const { return FFrameMM; }
+
+    // The reference screen.
+    static TDeviceCaps ReferenceCaps();
+
+    TDeviceCaps DeviceCaps() const override { return ReferenceCaps(); }
+
+    int SetMapMode(int Mode) override;
+    bool SetWindowOrg(int X, int Y, TPoint* Old = nullptr) override;
+    bool SetWindowExt(int X, int Y, TSize* Old = nullptr) override;
+    bool SetViewportOrg(int X, int Y, TPoint* Old = nullptr) override;
+    bool SetViewportExt(int X, int Y, TSize* Old = nullptr) override;
+
+    int SaveDC() override;
+    bool RestoreDC(int Level) override;
+
+    int IntersectClipRect(const TRect& Logical) override;
+    int ExcludeClipRect(const TRect& Logical) override;
+    int ExtSelectClipRgn(const TRegion* Region, int Mode) override;
+    int OffsetClipRgn(int DX, int DY) override;
+
+    void SelectPen(const TLogPen& Pen) override;
+    void SelectBrush(const TLogBrush& Brush) override;
+    void SelectFont(const TLogFont& Font) override;
+    TColorRef SetTextColor(TColorRef Color) override;
+    TColorRef SetBkColor(TColorRef Color) override;
+    int SetBkMode(int Mode) override;
+    unsigned SetTextAlign(unsigned Align) override;
+    int SetROP2(int Mode) override;
+    int SetStretchBltMode(int Mode) override;
+    int SetPolyFillMode(int Mode) override;
+
+    void MoveTo(int X, int Y, TPoint* Old = nullptr) override;
+    void LineTo(int X, int Y) override;
+    void Rectangle(const TRect& R) override;
+    void Ellipse(const TRect& R) override;
+    void Polygon(const std::vector<TPoint>& Points) override;
+    void Polyline(const std::vector<TPoint>& Points) override;
+    void FillRect(const TRect& R, const TLogBrush& Brush) override;
+    TColorRef SetPixel(int X, int Y, TColorRef Color) override;
+    void ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, const QString& Text,
+                    const std::vector<int>* Dx = nullptr) override;
+    void StretchDIBits(const TRect& Dest, const TRect& SrcRect, const QImage& Image,
+                       quint32 Rop) override;
+
+private:
+    enum TKind { kPen, kBrush, kFont };
+
+    void Simple(quint32 Type, quint32 Value);
+    void PointRecord(quint32 Type, int X, int Y);
+    void RectRecord(quint32 Type, const TRect& R);
+    void Poly(quint32 Type16, quint32 Type32, const std::vector<TPoint>& Points);
+    TRect DeviceBounds(const std::vector<TPoint>& Points) const;
+
+    // Object handles: 1-based table indices, or stock objects.
+    quint32 NewHandle();
+    void SelectHandle(TKind Kind, quint32 Handle);
+    void Release(quint32 Handle);
+    bool InUse(quint32 Handle) const;
+    quint32 CreatePen(const TLogPen& Pen);
+    quint32 CreateBrush(const TLogBrush& Brush);
+
+    QByteArray FBody;  // records after the header
+    int FRecords = 0;
+    TRect FFrameMM;
+    std::vector<bool> FHandleUsed;  // index 0 unused
+    std::array<quint32, 3> FSelected;
+    std::vector<std::array<quint32, 3>> FSavedSelected;
+};
+
+// A canvas that records into a metafile: its frame is the metafile's
+// MMWidth x MMHeight; the records replace the metafile's when the canvas is
+// destroyed.
+class TMetafileCanvas : public TCanvas {
+public:
+    explicit TMetafileCanvas(TMetafile& Metafile);
+    ~TMetafileCanvas() override;
+
+    TMetafileDC& Recorder() { return FRecorder; }
+
+private:
+    TMetafile& FMetafile;
+    TMetafileDC FRecorder;
+};
+
+} // namespace classlib

@@ -1,0 +1,632 @@
+#include "classlib/graphics/painterdc.h"
+
+#include "classlib/graphics/fontmapping.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPaintDevice>
+#include <QPaintEngine>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace classlib {
+
+struct TPainterDC::TDevRect {
+    int L = 0, T = 0, R = 0, B = 0;
+    bool Empty() const { return R <= L || B <= T; }
+    QRect ToQRect() const { return QRect(L, T, R - L, B - T); }
+};
+
+namespace {
+
+constexpr double CoordLimit = double(1 << 28);
+
+int RoundOut(double V)
+{
+    if (!std::isfinite(V))
+        return 0;
+    return int(std::nearbyint(std::clamp(V, -CoordLimit, CoordLimit)));
+}
+
+QColor ToQColor(TColorRef C)
+{
+    return QColor(GetRValue(C), GetGValue(C), GetBValue(C));
+}
+
+TColorRef FromQRgb(QRgb C)
+{
+    return RGB(qRed(C), qGreen(C), qBlue(C));
+}
+
+bool HasRasterOps(const QPainter& P)
+{
+    return P.paintEngine() && P.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+}
+
+} // namespace
+
+TPainterDC::TPainterDC(QPaintDevice* Device)
+{
+    SetDevice(Device);
+}
+
+TPainterDC::TPainterDC(QPainter* Painter) : FPainter(Painter), FDevice(Painter ? Painter->device() : nullptr)
+{
+    if (FPainter)
+        FPainter->setRenderHint(QPainter::Antialiasing, false);
+}
+
+TPainterDC::~TPainterDC()
+{
+    EndPaint();
+}
+
+void TPainterDC::EndPaint()
+{
+    if (FOwnPainter) {
+        if (FOwnPainter->isActive())
+            FOwnPainter->end();
+        FOwnPainter.reset();
+        FPainter = nullptr;
+    }
+}
+
+void TPainterDC::SetDevice(QPaintDevice* Device)
+{
+    EndPaint();
+    FDevice = Device;
+    FPainter = nullptr;
+    if (Device && Device->width() > 0 && Device->height() > 0) {
+        FOwnPainter = std::make_unique<QPainter>();
+        if (FOwnPainter->begin(Device)) {
+            FPainter = FOwnPainter.get();
+            FPainter->setRenderHint(QPainter::Antialiasing, false);
+        } else {
+            FOwnPainter.reset();
+        }
+    }
+    MarkDirty(dirtyAll);
+}
+
+void TPainterDC::SetDeviceCaps(const std::optional<TDeviceCaps>& Caps)
+{
+    FCaps = Caps;
+    MarkDirty(dirtyAll);
+}
+
+TDeviceCaps TPainterDC::DeviceCaps() const
+{
+    if (FCaps)
+        return *FCaps;
+    TDeviceCaps c;
+    if (!FDevice)
+        return c;
+    c.LogPixelsX = FDevice->logicalDpiX();
+    c.LogPixelsY = FDevice->logicalDpiY();
+    c.HorzRes = c.PhysicalWidth = FDevice->width();
+    c.VertRes = c.PhysicalHeight = FDevice->height();
+    c.HorzSizeMM = FDevice->widthMM();
+    c.VertSizeMM = FDevice->heightMM();
+    c.BitsPixel = FDevice->depth();
+    c.NumColors = c.BitsPixel <= 1 ? 2 : c.BitsPixel <= 8 ? (1 << c.BitsPixel) : -1;
+    // Printers and PDF writers are paged devices.
+    c.Technology = dynamic_cast<QPagedPaintDevice*>(FDevice) ? DT_RASPRINTER : DT_RASDISPLAY;
+    return c;
+}
+
+QImage* TPainterDC::TargetImage() const
+{
+    return FDevice && FDevice->devType() == QInternal::Image ? static_cast<QImage*>(FDevice) : nullptr;
+}
+
+// --- coordinates ------------------------------------------------------------
+
+TPainterDC::TDevRect TPainterDC::OutRect(const TRect& Logical) const
+{
+    const int x1 = RoundOut(OutX(Logical.Left)), x2 = RoundOut(OutX(Logical.Right));
+    const int y1 = RoundOut(OutY(Logical.Top)), y2 = RoundOut(OutY(Logical.Bottom));
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+QPointF TPainterDC::OutPoint(int X, int Y) const
+{
+    return QPointF(RoundOut(OutX(X)) + 0.5, RoundOut(OutY(Y)) + 0.5);
+}
+
+bool TPainterDC::Begin()
+{
+    if (!FPainter || !FPainter->isActive())
+        return false;
+    const unsigned dirty = TakeDirty();
+    if (dirty & dirtyClip)
+        ApplyClip();
+    const TDCState& s = State();
+    FPainter->setBackgroundMode(s.BkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    FPainter->setBackground(ToQColor(s.BkColor));
+    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    FPainter->setBrushOrigin(0, 0);
+    return true;
+}
+
+void TPainterDC::ApplyClip()
+{
+    const std::optional<TRegion>& clip = State().Clip;
+    if (!clip) {
+        FPainter->setClipping(false);
+        return;
+    }
+    QRegion r = clip->ToQRegion();
+    if (const auto& f = PlaybackFrame()) {
+        QRegion out;
+        for (const QRect& rc : r) {
+            const int x1 = RoundOut(rc.left() * f->ScaleX + f->OffsetX);
+            const int x2 = RoundOut((rc.left() + rc.width()) * f->ScaleX + f->OffsetX);
+            const int y1 = RoundOut(rc.top() * f->ScaleY + f->OffsetY);
+            const int y2 = RoundOut((rc.top() + rc.height()) * f->ScaleY + f->OffsetY);
+            out += QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                         QSize(std::abs(x2 - x1), std::abs(y2 - y1)));
+        }
+        r = out;
+    }
+    FPainter->setClipRegion(r);
+}
+
+// --- pens and brushes ------------------------------------------------------
+
+int TPainterDC::PenPixels() const
+{
+    const TLogPen& pen = State().Pen;
+    if (pen.Width <= 1)
+        return 1;
+    double s = std::fabs(ScaleX());
+    if (const auto& f = PlaybackFrame())
+        s *= std::fabs(f->ScaleX);
+    return std::max(1, RoundOut(pen.Width * s));
+}
+
+QPen TPainterDC::MakePen() const
+{
+    const TLogPen& lp = State().Pen;
+    if (lp.Style == PS_NULL)
+        return QPen(Qt::NoPen);
+    const int w = PenPixels();
+    QPen pen(ToQColor(lp.Color));
+    pen.setWidth(w);
+    pen.setCapStyle(w <= 1 ? Qt::FlatCap : Qt::RoundCap);
+    pen.setJoinStyle(w <= 1 ? Qt::MiterJoin : Qt::RoundJoin);
+    // Styled pens wider than a pixel draw solid, as the platform's do.
+    if (w <= 1) {
+        switch (lp.Style) {
+        case PS_DASH: pen.setDashPattern({18, 6}); break;
+        case PS_DOT: pen.setDashPattern({3, 3}); break;
+        case PS_DASHDOT: pen.setDashPattern({9, 6, 3, 6}); break;
+        case PS_DASHDOTDOT: pen.setDashPattern({9, 3, 3, 3, 3, 3}); break;
+        default: break;
+        }
+    }
+    return pen;
+}
+
+QBrush TPainterDC::MakeBrush(const TLogBrush& Brush) const
+{
+    switch (Brush.Style) {
+    case BS_NULL: return QBrush(Qt::NoBrush);
+    case BS_HATCHED: {
+        static const Qt::BrushStyle Hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
+                                                 Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+        const int h = (Brush.Hatch >= HS_HORIZONTAL && Brush.Hatch <= HS_DIAGCROSS) ? Brush.Hatch : HS_HORIZONTAL;
+        return QBrush(ToQColor(Brush.Color), Hatches[h]);
+    }
+    default: return QBrush(ToQColor(Brush.Color));
+    }
+}
+
+bool TPainterDC::ApplyROP2(QPen* Pen, QBrush* Brush)
+{
+    using CM = QPainter::CompositionMode;
+    CM mode = QPainter::CompositionMode_SourceOver;
+    auto force = [&](const QColor& c) {
+        if (Pen && Pen->style() != Qt::NoPen) Pen->setColor(c);
+        if (Brush && Brush->style() != Qt::NoBrush) Brush->setColor(c);
+    };
+    switch (State().ROP2) {
+    case R2_NOP: return false;
+    case R2_BLACK: force(Qt::black); break;
+    case R2_WHITE: force(Qt::white); break;
+    case R2_NOT: mode = QPainter::RasterOp_NotDestination; break;
+    case R2_XORPEN: mode = QPainter::RasterOp_SourceXorDestination; break;
+    case R2_NOTXORPEN: mode = QPainter::RasterOp_NotSourceXorDestination; break;
+    case R2_MASKPEN: mode = QPainter::RasterOp_SourceAndDestination; break;
+    case R2_NOTMASKPEN: mode = QPainter::RasterOp_NotSourceOrNotDestination; break;
+    case R2_MERGEPEN: mode = QPainter::RasterOp_SourceOrDestination; break;
+    case R2_NOTMERGEPEN: mode = QPainter::RasterOp_NotSourceAndNotDestination; break;
+    case R2_NOTCOPYPEN: mode = QPainter::RasterOp_NotSource; break;
+    case R2_MASKNOTPEN: mode = QPainter::RasterOp_NotSourceAndDestination; break;
+    case R2_MASKPENNOT: mode = QPainter::RasterOp_SourceAndNotDestination; break;
+    case R2_MERGENOTPEN: mode = QPainter::RasterOp_NotSourceOrDestination; break;
+    case R2_MERGEPENNOT: mode = QPainter::RasterOp_SourceOrNotDestination; break;
+    default: break;
+    }
+    if (mode != QPainter::CompositionMode_SourceOver && !HasRasterOps(*FPainter)) {
+        // Devices without raster operations (PDF) draw the pen as it is.
+        if (State().ROP2 == R2_NOTCOPYPEN) {
+            auto inv = [](QColor c) { return QColor(255 - c.red(), 255 - c.green(), 255 - c.blue()); };
+            if (Pen) Pen->setColor(inv(Pen->color()));
+            if (Brush) Brush->setColor(inv(Brush->color()));
+        }
+        mode = QPainter::CompositionMode_SourceOver;
+    }
+    FPainter->setCompositionMode(mode);
+    return true;
+}
+
+void TPainterDC::FillDevRect(const TDevRect& R, const QBrush& Brush)
+{
+    if (R.Empty() || Brush.style() == Qt::NoBrush)
+        return;
+    FPainter->fillRect(R.ToQRect(), Brush);
+}
+
+// --- drawing ----------------------------------------------------------------------
+
+void TPainterDC::LineTo(int X, int Y)
+{
+    const TPoint from = State().CurrentPos;
+    MutableState().CurrentPos = {X, Y};
+    if (!Begin())
+        return;
+    QPen pen = MakePen();
+    if (pen.style() == Qt::NoPen || !ApplyROP2(&pen, nullptr))
+        return;
+    FPainter->setBrush(Qt::NoBrush);
+    DrawSegment(pen, OutPoint(from.X, from.Y), OutPoint(X, Y));
+}
+
+void TPainterDC::DrawSegment(QPen Pen, const QPointF& A, const QPointF& B)
+{
+    if (A == B)
+        return;
+    if (Pen.width() > 1) {
+        FPainter->setPen(Pen);
+        FPainter->drawLine(A, B);
+        return;
+    }
+    // Thin lines stop one step short of B along the longer axis, so that
+    // the end point is not set: both ends of the shortened line are drawn.
+    const double dx = B.x() - A.x(), dy = B.y() - A.y();
+    const double n = std::max(std::fabs(dx), std::fabs(dy));
+    const QPointF last(A.x() + std::nearbyint(dx * (n - 1) / n), A.y() + std::nearbyint(dy * (n - 1) / n));
+    Pen.setCapStyle(Qt::SquareCap);
+    FPainter->setPen(Pen);
+    if (last == A)
+        FPainter->drawPoint(A);
+    else
+        FPainter->drawLine(A, last);
+}
+
+void TPainterDC::Rectangle(const TRect& Rect)
+{
+    if (!Begin())
+        return;
+    const TDevRect d = OutRect(Rect);
+    if (d.Empty())
+        return;
+    QPen pen = MakePen();
+    QBrush brush = MakeBrush(State().Brush);
+    if (!ApplyROP2(&pen, &brush))
+        return;
+    const bool hasPen = pen.style() != Qt::NoPen;
+    const int w = hasPen ? pen.width() : 0;
+    const bool inside = State().Pen.Style == PS_INSIDEFRAME || w <= 1;
+    // The pen's band along the edges, and the brush inside it, so that raster
+    // operations touch each pixel once.
+    const int inset = inside && w > 1 ? w : (w + 1) / 2;
+    TDevRect inner{d.L + inset, d.T + inset, d.R - inset, d.B - inset};
+    FillDevRect(inner, brush);
+    if (!hasPen)
+        return;
+    if (inside && (d.R - d.L <= 2 * w || d.B - d.T <= 2 * w)) {
+        FillDevRect(d, QBrush(pen.color()));
+        return;
+    }
+    FPainter->setPen(pen);
+    FPainter->setBrush(Qt::NoBrush);
+    if (w <= 1)
+        FPainter->drawRect(QRectF(d.L + 0.5, d.T + 0.5, d.R - d.L - 1, d.B - d.T - 1));
+    else if (inside) {
+        pen.setJoinStyle(Qt::MiterJoin);
+        FPainter->setPen(pen);
+        FPainter->drawRect(QRectF(d.L + w / 2.0, d.T + w / 2.0, d.R - d.L - w, d.B - d.T - w));
+    } else
+        FPainter->drawRect(QRectF(d.L + 0.5, d.T + 0.5, d.R - d.L - 1, d.B - d.T - 1));
+}
+
+void TPainterDC::Ellipse(const TRect& Rect)
+{
+    if (!Begin())
+        return;
+    const TDevRect d = OutRect(Rect);
+    if (d.Empty())
+        return;
+    QPen pen = MakePen();
+    QBrush brush = MakeBrush(State().Brush);
+    if (!ApplyROP2(&pen, &brush))
+        return;
+    const int w = pen.style() != Qt::NoPen ? pen.width() : 0;
+    FPainter->setPen(pen);
+    FPainter->setBrush(brush);
+    if (w > 1 && State().Pen.Style == PS_INSIDEFRAME)
+        FPainter->drawEllipse(QRectF(d.L + w / 2.0, d.T + w / 2.0, d.R - d.L - w, d.B - d.T - w));
+    else
+        FPainter->drawEllipse(QRectF(d.L + 0.5, d.T + 0.5, d.R - d.L - 1, d.B - d.T - 1));
+}
+
+void TPainterDC::Polygon(const std::vector<TPoint>& Points)
+{
+    if (Points.size() < 2 || !Begin())
+        return;
+    QPen pen = MakePen();
+    QBrush brush = MakeBrush(State().Brush);
+    if (!ApplyROP2(&pen, &brush))
+        return;
+    QPolygonF poly;
+    for (const TPoint& p : Points)
+        poly << OutPoint(p.X, p.Y);
+    FPainter->setPen(pen);
+    FPainter->setBrush(brush);
+    FPainter->drawPolygon(poly, State().PolyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+}
+
+void TPainterDC::Polyline(const std::vector<TPoint>& Points)
+{
+    if (Points.size() < 2 || !Begin())
+        return;
+    QPen pen = MakePen();
+    if (pen.style() == Qt::NoPen || !ApplyROP2(&pen, nullptr))
+        return;
+    FPainter->setBrush(Qt::NoBrush);
+    if (pen.width() <= 1) {
+        for (size_t i = 1; i < Points.size(); ++i)
+            DrawSegment(pen, OutPoint(Points[i - 1].X, Points[i - 1].Y), OutPoint(Points[i].X, Points[i].Y));
+        return;
+    }
+    QPolygonF poly;
+    for (const TPoint& p : Points)
+        poly << OutPoint(p.X, p.Y);
+    FPainter->setPen(pen);
+    FPainter->drawPolyline(poly);
+}
+
+void TPainterDC::FillRect(const TRect& R, const TLogBrush& Brush)
+{
+    if (!Begin())
+        return;
+    FillDevRect(OutRect(R), MakeBrush(Brush));
+}
+
+TColorRef TPainterDC::SetPixel(int X, int Y, TColorRef Color)
+{
+    if (!Begin())
+        return CLR_INVALID;
+    const TPoint d = LPtoDP(TPoint{X, Y});
+    // Per pixel (gradients are set this way): no region is built here.
+    if (State().Clip && !State().Clip->Contains(d))
+        return CLR_INVALID;
+    if (!PlaybackFrame() && (d.X < 0 || d.Y < 0 || d.X >= FDevice->width() || d.Y >= FDevice->height()))
+        return CLR_INVALID;
+    TDevRect r{d.X, d.Y, d.X + 1, d.Y + 1};
+    if (const auto& f = PlaybackFrame()) {
+        const int x1 = RoundOut(d.X * f->ScaleX + f->OffsetX), x2 = RoundOut((d.X + 1) * f->ScaleX + f->OffsetX);
+        const int y1 = RoundOut(d.Y * f->ScaleY + f->OffsetY), y2 = RoundOut((d.Y + 1) * f->ScaleY + f->OffsetY);
+        r = {std::min(x1, x2), std::min(y1, y2), std::max({x1, x2, std::min(x1, x2) + 1}),
+             std::max({y1, y2, std::min(y1, y2) + 1})};
+    }
+    FPainter->fillRect(r.ToQRect(), ToQColor(Color));
+    return Color & 0xFFFFFF;
+}
+
+TColorRef TPainterDC::GetPixel(int X, int Y) const
+{
+    const QImage* img = TargetImage();
+    if (!img)
+        return CLR_INVALID;
+    const int x = RoundOut(OutX(X)), y = RoundOut(OutY(Y));
+    if (!img->valid(x, y))
+        return CLR_INVALID;
+    return FromQRgb(img->pixel(x, y));
+}
+
+QImage TPainterDC::CopyImage(const TRect& Logical) const
+{
+    const QImage* img = TargetImage();
+    if (!img)
+        return QImage();
+    const TDevRect d = OutRect(Logical);
+    if (d.Empty())
+        return QImage();
+    return img->copy(d.ToQRect());
+}
+
+// --- text -----------------------------------------------------------------------------
+
+const TResolvedFont& TPainterDC::OutputFont() const
+{
+    const TResolvedFont& measured = MeasureFont();
+    double em = measured.EmPixels(), width = measured.WidthPixels();
+    if (const auto& f = PlaybackFrame()) {
+        em *= std::fabs(f->ScaleY);
+        width *= std::fabs(f->ScaleX);
+    }
+    const int dx = FDevice ? FDevice->logicalDpiX() : 96, dy = FDevice ? FDevice->logicalDpiY() : 96;
+    const TResolvedFont* cur = FOutFont.get();
+    if (!cur || cur->EmPixels() != std::clamp(em, 0.01, 1e5) || cur->LogFont() != State().Font ||
+        cur->DpiX() != dx || cur->DpiY() != dy || cur->WidthPixels() != std::clamp(width, 0.0, 1e5))
+        FOutFont = std::make_shared<const TResolvedFont>(State().Font, em, width, dx, dy);
+    return *FOutFont;
+}
+
+void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, const QString& Text,
+                            const std::vector<int>* Dx)
+{
+    if (!Begin())
+        return;
+    const TDCState& s = State();
+    QPainter& p = *FPainter;
+    p.save();
+    if (Rect) {
+        const TDevRect r = OutRect(*Rect);
+        if ((Options & ETO_OPAQUE) && !r.Empty())
+            p.fillRect(r.ToQRect(), ToQColor(s.BkColor));
+        if (Options & ETO_CLIPPED)
+            p.setClipRect(r.ToQRect(), p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    }
+    if (Text.isEmpty()) {
+        p.restore();
+        return;
+    }
+    const bool updateCP = s.TextAlign & TA_UPDATECP;
+    const TPoint ref = updateCP ? s.CurrentPos : TPoint{X, Y};
+    const auto& frame = PlaybackFrame();
+    const double fsx = frame ? std::fabs(frame->ScaleX) : 1.0;
+    const double outScaleX = std::fabs(ScaleX()) * fsx;
+
+    const TResolvedFont& of = OutputFont();
+    const QFont font = of.Font(FDevice ? FDevice->logicalDpiY() : 96);
+    if (Dx && Dx->size() < size_t(Text.size()))
+        Dx = nullptr;  // too few advances: lay the text out naturally
+    qint64 logicalWidth = 0;
+    double width;
+    if (Dx) {
+        for (qsizetype i = 0; i < Text.size(); ++i)
+            logicalWidth += (*Dx)[size_t(i)];
+        width = logicalWidth * outScaleX;
+    } else {
+        width = QFontMetricsF(font, FDevice).horizontalAdvance(Text);
+    }
+
+    // The baseline runs along the escapement as the logical axes see it.
+    const double a = s.Font.Escapement * std::numbers::pi / 1800.0;
+    double vx = std::cos(a) * ScaleX(), vy = -std::sin(a) * ScaleY();
+    if (frame) {
+        vx *= frame->ScaleX;
+        vy *= frame->ScaleY;
+    }
+    const double deg = std::atan2(vy, vx) * 180.0 / std::numbers::pi;
+
+    double x0 = 0;
+    if ((s.TextAlign & TA_CENTER) == TA_CENTER)
+        x0 = -width / 2;
+    else if (s.TextAlign & TA_RIGHT)
+        x0 = -width;
+    double base = of.Ascent();
+    if ((s.TextAlign & TA_BASELINE) == TA_BASELINE)
+        base = 0;
+    else if (s.TextAlign & TA_BOTTOM)
+        base = -of.Descent();
+
+    p.translate(RoundOut(OutX(ref.X)), RoundOut(OutY(ref.Y)));
+    p.rotate(deg);
+    if (s.BkMode == OPAQUE)
+        p.fillRect(QRectF(x0, base - of.Ascent(), width, of.Ascent() + of.Descent()), ToQColor(s.BkColor));
+    p.setBackgroundMode(Qt::TransparentMode);
+    p.setFont(font);
+    p.setPen(ToQColor(s.TextColor));
+    if (Dx) {
+        double x = x0;
+        for (qsizetype i = 0; i < Text.size(); ++i) {
+            qsizetype n = 1;
+            if (Text[i].isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate())
+                n = 2;
+            p.drawText(QPointF(x, base), Text.mid(i, n));
+            for (qsizetype k = 0; k < n; ++k)
+                x += (*Dx)[size_t(i + k)] * outScaleX;
+            i += n - 1;
+        }
+    } else {
+        p.drawText(QPointF(x0, base), Text);
+    }
+    p.restore();
+    if (updateCP && (s.TextAlign & TA_CENTER) == 0) {
+        const qint64 w = Dx ? logicalWidth : GetTextExtent(Text).cx;
+        const qint64 x = MutableState().CurrentPos.X + (ScaleX() < 0 ? -w : w);
+        MutableState().CurrentPos.X = int(std::clamp<qint64>(x, -CoordLimit, CoordLimit));
+    }
+}
+
+// --- images ---------------------------------------------------------------------------
+
+void TPainterDC::StretchDIBits(const TRect& Dest, const TRect& SrcRect, const QImage& Image, quint32 Rop)
+{
+    if (!Begin())
+        return;
+    const TDevRect d = OutRect(Dest);
+    if (d.Empty())
+        return;
+    QPainter& p = *FPainter;
+    const QRect target = d.ToQRect();
+    switch (Rop) {
+    case BLACKNESS: p.fillRect(target, Qt::black); return;
+    case WHITENESS: p.fillRect(target, Qt::white); return;
+    case PATCOPY: FillDevRect(d, MakeBrush(State().Brush)); return;
+    case DSTINVERT:
+        if (HasRasterOps(p)) {
+            p.setCompositionMode(QPainter::RasterOp_NotDestination);
+            p.fillRect(target, Qt::white);
+            p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        }
+        return;
+    default: break;
+    }
+    if (Image.isNull())
+        return;
+    const TRect sn = NormalizeRect(SrcRect);
+    const QRect src = QRect(sn.Left, sn.Top, sn.Right - sn.Left, sn.Bottom - sn.Top).intersected(Image.rect());
+    if (src.isEmpty())
+        return;
+    p.setRenderHint(QPainter::SmoothPixmapTransform, State().StretchBltMode == HALFTONE);
+    QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
+    QImage image = Image;
+    switch (Rop) {
+    case SRCAND: mode = QPainter::RasterOp_SourceAndDestination; break;
+    case SRCPAINT: mode = QPainter::RasterOp_SourceOrDestination; break;
+    case SRCINVERT: mode = QPainter::RasterOp_SourceXorDestination; break;
+    case SRCERASE: mode = QPainter::RasterOp_SourceAndNotDestination; break;
+    case NOTSRCCOPY: mode = QPainter::RasterOp_NotSource; break;
+    case NOTSRCERASE: mode = QPainter::RasterOp_NotSourceAndNotDestination; break;
+    case MERGEPAINT: mode = QPainter::RasterOp_NotSourceOrDestination; break;
+    default: {
+        const bool porterDuff = p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::PorterDuff);
+        mode = Image.hasAlphaChannel() || !porterDuff ? QPainter::CompositionMode_SourceOver
+                                                      : QPainter::CompositionMode_Source;
+        break;
+    }
+    }
+    if (mode >= QPainter::RasterOp_SourceOrDestination && !HasRasterOps(p)) {
+        if (Rop == SRCAND) {
+            // Without raster operations: darken by the source's grey, which
+            // is what AND does to white paper and leaves black black.
+            if (p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::BlendModes)) {
+                mode = QPainter::CompositionMode_Multiply;
+            } else {
+                QImage shade(src.size(), QImage::Format_ARGB32);
+                for (int y = 0; y < src.height(); ++y)
+                    for (int x = 0; x < src.width(); ++x)
+                        shade.setPixel(x, y, qRgba(0, 0, 0, 255 - qGray(Image.pixel(src.x() + x, src.y() + y))));
+                image = shade;
+                p.drawImage(QRectF(target), image, image.rect());
+                return;
+            }
+        } else {
+            if (Rop == NOTSRCCOPY)
+                image.invertPixels();
+            mode = QPainter::CompositionMode_SourceOver;
+        }
+    }
+    p.setCompositionMode(mode);
+    p.drawImage(QRectF(target), image, src);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+} // namespace classlib

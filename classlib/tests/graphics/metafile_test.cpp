@@ -1,0 +1,393 @@
+#include "classlib/graphics/metafile.h"
+
+#include "classlib/graphics/bitmap.h"
+#include "classlib/graphics/metafiledc.h"
+#include "classlib/graphics/metafileplayer.h"
+#include "classlib/graphics/painterdc.h"
+#include "picturesamples.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+
+using namespace classlib;
+using namespace classlib::emf;
+using namespace picturesamples;
+
+namespace {
+
+std::vector<quint32> TypesOf(const QByteArray& Emf)
+{
+    std::vector<quint32> types;
+    EnumEnhMetaFile(Emf, [&](const TEmfRecord& r) {
+        types.push_back(r.Type());
+        return true;
+    });
+    return types;
+}
+
+// A page of 100 x 50 mm: left half red, right half the four-colour image.
+QByteArray SamplePage()
+{
+    TMetafile mf;
+    mf.SetMMWidth(10000);
+    mf.SetMMHeight(5000);
+    {
+        TMetafileCanvas c(mf);
+        c.DC().SetMapMode(MM_HIMETRIC);
+        c.Brush()->SetColor(clRed);
+        c.FillRect(TRect{0, 0, 5000, -5000});
+        TBitmap b;
+        b.SetImage(Quadrants(8, 6));
+        c.StretchDraw(TRect{5000, 0, 10000, -5000}, &b);
+    }
+    return mf.Data();
+}
+
+std::unique_ptr<TMetafile> Loaded(const QByteArray& Emf)
+{
+    auto mf = std::make_unique<TMetafile>();
+    mf->SetData(Emf);
+    return mf;
+}
+
+QImage Played(const QByteArray& Emf, const TRect& Dest, int W = 200, int H = 100)
+{
+    QImage img(W, H, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    TMetafile mf;
+    mf.SetData(Emf);
+    {
+        TPainterDC dc(&img);
+        PlayEnhMetaFile(dc, mf, Dest);
+    }
+    return img;
+}
+
+} // namespace
+
+TEST(Metafile, RecordsEachCallAsItsRecordInOrder)
+{
+    TMetafileDC dc(TRect{0, 0, 1000, 1000});
+    dc.SetMapMode(MM_HIMETRIC);
+    dc.SelectPen(TLogPen{PS_SOLID, 10, RGB(255, 0, 0)});
+    dc.SelectBrush(TLogBrush{BS_NULL, 0, 0});
+    dc.SaveDC();
+    dc.SelectPen(TLogPen{PS_DASH, 0, RGB(0, 0, 255)});
+    dc.Rectangle(TRect{0, 0, 500, -500});
+    dc.RestoreDC(-1);
+    dc.MoveTo(0, 0);
+    dc.LineTo(100, -100);
+    TLogFont font;
+    font.Height = -423;
+    font.FaceName = QStringLiteral("Liberation Sans");
+    dc.SelectFont(font);
+    dc.ExtTextOut(10, -10, 0, nullptr, QStringLiteral("Abc"));
+    dc.Polygon({{0, 0}, {100, 0}, {0, -40000}});
+    dc.IntersectClipRect(TRect{0, 0, 900, -900});
+    dc.SetTextColor(RGB(0, 128, 0));
+    dc.SetPixel(5, -5, RGB(1, 2, 3));
+    dc.SelectPen(TLogPen{PS_SOLID, 0, 0});
+
+    const std::vector<quint32> want = {
+        EMR_HEADER, EMR_SETMAPMODE, EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_SELECTOBJECT, EMR_SAVEDC,
+        EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_RECTANGLE, EMR_RESTOREDC, EMR_DELETEOBJECT, EMR_MOVETOEX,
+        EMR_LINETO, EMR_EXTCREATEFONTINDIRECTW, EMR_SELECTOBJECT, EMR_EXTTEXTOUTW,
+        EMR_POLYGON,  // -40000 does not fit 16 bits
+        EMR_INTERSECTCLIPRECT, EMR_SETTEXTCOLOR, EMR_SETPIXELV,
+        EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_DELETEOBJECT, EMR_EOF,
+    };
+    const QByteArray emf = dc.Finish();
+    EXPECT_EQ(TypesOf(emf), want);
+
+    // Contents of a few records: the pen, the restore, the reused handle, the advances.
+    std::vector<QByteArray> records;
+    EnumEnhMetaFile(emf, [&](const TEmfRecord& r) {
+        records.emplace_back(r.Bytes().toByteArray());
+        return true;
+    });
+    const TEmfRecord pen(records[2], 0), restore(records[9], 0), del(records[10], 0);
+    EXPECT_EQ(pen.U32(8), 1u);            // handle
+    EXPECT_EQ(pen.U32(12), quint32(PS_SOLID));
+    EXPECT_EQ(pen.I32(16), 10);           // width
+    EXPECT_EQ(pen.U32(24), RGB(255, 0, 0));
+    EXPECT_EQ(restore.I32(8), -1);
+    EXPECT_EQ(del.U32(8), 2u);            // the dashed pen, no longer selected anywhere
+    EXPECT_EQ(TEmfRecord(records[4], 0).U32(8), STOCK_OBJECT | NULL_BRUSH);
+    const TEmfRecord text(records[15], 0);
+    EXPECT_EQ(text.U32(44), 3u);
+    const quint32 offDx = text.U32(72);
+    int sum = 0;
+    for (int i = 0; i < 3; ++i) sum += text.I32(offDx + 4 * i);
+    dc.SelectFont(font);
+    EXPECT_EQ(sum, dc.GetTextExtent(QStringLiteral("Abc")).cx);
+    EXPECT_GT(sum, 0);
+}
+
+TEST(Metafile, HeaderDescribesTheRecording)
+{
+    const QByteArray emf = SamplePage();
+    const TEnhMetaHeader h = ReadEnhMetaHeader(emf);
+    EXPECT_EQ(h.Frame, (TRect{0, 0, 10000, 5000}));
+    EXPECT_EQ(h.Bytes, quint32(emf.size()));
+    EXPECT_EQ(h.Records, quint32(TypesOf(emf).size()));
+    EXPECT_EQ(h.Device, (TSize{1920, 1440}));
+    EXPECT_EQ(h.Millimeters, (TSize{508, 381}));
+    const auto mf = Loaded(emf);
+    EXPECT_EQ(mf->MMWidth(), 10000);
+    EXPECT_EQ(mf->MMHeight(), 5000);
+    EXPECT_EQ(mf->Width(), 378);  // 100 mm at 96 dpi
+    const std::vector<quint32> types = TypesOf(emf);
+    EXPECT_NE(std::find(types.begin(), types.end(), EMR_STRETCHDIBITS), types.end());
+    EXPECT_NE(std::find(types.begin(), types.end(), EMR_RECTANGLE), types.end());
+}
+
+TEST(Metafile, SavedAndLoadedAsEmfByteForByte)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("page.emf");
+    const QByteArray emf = SamplePage();
+    Loaded(emf)->SaveToFile(path);
+    TMetafile back;
+    back.LoadFromFile(path);
+    EXPECT_EQ(back.Data(), emf);
+    TMemoryStream saved;
+    back.SaveToStream(saved);
+    EXPECT_EQ(saved.Bytes(), emf);
+}
+
+TEST(Metafile, PlaysOntoAnImageIntoTheRectangle)
+{
+    // Probes: the red half, and the image's quadrants the right way up.
+    for (const TRect& dest : {TRect{0, 0, 200, 100}, TRect{0, 100, 200, 0}}) {
+        const QImage img = Played(SamplePage(), dest);
+        EXPECT_EQ(img.pixel(50, 50), qRgb(255, 0, 0)) << dest.Top;
+        EXPECT_EQ(img.pixel(110, 20), qRgb(255, 0, 0)) << dest.Top;
+        EXPECT_EQ(img.pixel(175, 20), qRgb(0, 255, 0)) << dest.Top;
+        EXPECT_EQ(img.pixel(110, 85), qRgb(0, 0, 255)) << dest.Top;
+        EXPECT_EQ(img.pixel(175, 85), qRgb(255, 255, 255)) << dest.Top;
+    }
+    // Into a part of a larger image: nothing outside the rectangle.
+    const QImage img = Played(SamplePage(), TRect{100, 50, 300, 150}, 400, 200);
+    EXPECT_EQ(img.pixel(150, 100), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(50, 100), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(150, 170), qRgb(255, 255, 255));
+}
+
+TEST(Metafile, EnumerationStopsWhenTheCallbackSaysSo)
+{
+    const auto mf = Loaded(SamplePage());
+    QImage img(10, 10, QImage::Format_RGB32);
+    TPainterDC dc(&img);
+    int seen = 0;
+    const int before = dc.SaveLevel();
+    EXPECT_FALSE(EnumEnhMetaFile(dc, *mf, TRect{0, 0, 10, 10}, [&](TEnhMetaPlayer&, const TEmfRecord&) {
+        return ++seen < 3;
+    }));
+    EXPECT_EQ(seen, 3);
+    EXPECT_EQ(dc.SaveLevel(), before);  // the player's save is undone
+    EXPECT_FALSE(dc.PlaybackFrame().has_value());
+}
+
+TEST(Metafile, MalformedFilesAreClearErrorsAndKeepThePicture)
+{
+    const QByteArray good = SamplePage();
+    const qint64 n = good.size();
+    auto with = [](QByteArray b, qint64 at, quint32 v) {
+        Put32(b, at, v);
+        return b;
+    };
+    // The first record after the header.
+    const qint64 r1 = HeaderSize;
+    ASSERT_EQ(TEmfRecord(QByteArrayView(good).sliced(r1, 8), 0).Type(), EMR_SETMAPMODE);
+    QByteArray extra = good + QByteArray(4, '\0');
+    Put32(extra, 48, quint32(extra.size()));
+    // An EOF record replaced so that the 4 stray bytes are read as a record.
+    Put32(extra, n - 20, 999);
+
+    const struct { const char* name; QByteArray emf; QString message; } cases[] = {
+        {"empty", QByteArray(), "Metafile is not valid: truncated header"},
+        {"short header", good.left(60), "Metafile is not valid: truncated header"},
+        {"not a header", with(good, 0, 2), "Metafile is not valid: no header record"},
+        {"header beyond", with(good, 4, 4000000), "Metafile is not valid: header record of 4000000 bytes"},
+        {"header odd", with(good, 4, 90), "Metafile is not valid: header record of 90 bytes"},
+        {"signature", with(good, 40, 0x12345678), "Metafile is not valid: bad signature"},
+        {"bytes beyond", with(good, 48, quint32(n + 4)),
+         QString("Metafile is not valid: file size %1 in the header, %2 bytes present").arg(n + 4).arg(n)},
+        {"no device", with(good, 72, 0), "Metafile is not valid: no reference device size"},
+        {"record size 0", with(good, r1 + 4, 0),
+         QString("Metafile is not valid: record 17 at offset 108 has size 0, %1 bytes remain").arg(n - 108)},
+        {"record beyond", with(good, r1 + 4, 0x7FFFFFF0),
+         QString("Metafile is not valid: record 17 at offset 108 has size 2147483632, %1 bytes remain").arg(n - 108)},
+        {"record negative", with(good, r1 + 4, 0xFFFFFFF8),
+         QString("Metafile is not valid: record 17 at offset 108 has size 4294967288, %1 bytes remain").arg(n - 108)},
+        {"record odd", with(good, r1 + 4, 10),
+         QString("Metafile is not valid: record 17 at offset 108 has size 10, %1 bytes remain").arg(n - 108)},
+        {"record cut", extra, QString("Metafile is not valid: truncated record at offset %1").arg(n)},
+        {"record layout", with(good, r1 + 4, 8),
+         "Metafile is not valid: record 17 at offset 108 is malformed"},
+    };
+    for (const auto& c : cases) {
+        const auto mf = Loaded(good);
+        TBytesStream in(c.emf);
+        EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { mf->LoadFromStream(in); }), c.message) << c.name;
+        EXPECT_EQ(mf->Data(), good) << c.name;
+    }
+}
+
+TEST(Metafile, PlaybackSkipsUnknownRecordsAndBadObjectIndexes)
+{
+    // A record of an unknown type and a selection of a handle never made.
+    TMetafileDC dc(TRect{0, 0, 10000, 5000});
+    dc.SetMapMode(MM_HIMETRIC);
+    dc.FillRect(TRect{0, 0, 10000, -5000}, TLogBrush{BS_SOLID, RGB(0, 0, 255), 0});
+    QByteArray emf = dc.Finish();
+    QByteArray odd;
+    TEmfWriter w(odd);
+    w.Begin(200);
+    w.U32(7);
+    w.End();
+    w.Begin(EMR_SELECTOBJECT);
+    w.U32(500);
+    w.End();
+    emf.insert(HeaderSize, odd);
+    Put32(emf, 48, quint32(emf.size()));
+    const QImage img = Played(emf, TRect{0, 0, 200, 100});
+    EXPECT_EQ(img.pixel(100, 50), qRgb(0, 0, 255));
+}
+
+TEST(Metafile, AMetafileDrawnIntoARecordingGoesInAsPixels)
+{
+    const auto inner = Loaded(SamplePage());
+    TMetafile outer;
+    outer.SetMMWidth(10000);
+    outer.SetMMHeight(5000);
+    {
+        TMetafileCanvas c(outer);
+        c.DC().SetMapMode(MM_HIMETRIC);
+        c.StretchDraw(TRect{0, 0, 10000, -5000}, inner.get());
+    }
+    const QImage img = Played(outer.Data(), TRect{0, 0, 200, 100});
+    EXPECT_EQ(img.pixel(50, 50), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(175, 20), qRgb(0, 255, 0));
+}
+
+TEST(Metafile, HostileValuesInWellFormedRecordsPlayWithoutHarm)
+{
+    // Records whose sizes are right but whose values are extreme.
+    auto page = [](const std::function<void(TEmfWriter&)>& Body) {
+        TMetafileDC dc(TRect{0, 0, 1000, 1000});
+        QByteArray emf = dc.Finish();
+        QByteArray body;
+        TEmfWriter w(body);
+        Body(w);
+        emf.insert(HeaderSize, body);
+        Put32(emf, 48, quint32(emf.size()));
+        return emf;
+    };
+    const struct { const char* name; std::function<void(TEmfWriter&)> body; } cases[] = {
+        {"huge rectangle", [](TEmfWriter& w) {
+             w.Begin(EMR_RECTANGLE);
+             w.Rect({INT_MIN, INT_MIN, INT_MAX, INT_MAX});
+             w.End();
+         }},
+        {"huge extents", [](TEmfWriter& w) {
+             w.Begin(EMR_SETMAPMODE); w.U32(MM_ANISOTROPIC); w.End();
+             w.Begin(EMR_SETWINDOWEXTEX); w.I32(1); w.I32(-1); w.End();
+             w.Begin(EMR_SETVIEWPORTEXTEX); w.I32(INT_MAX); w.I32(INT_MIN); w.End();
+             w.Begin(EMR_LINETO); w.I32(INT_MAX); w.I32(INT_MAX); w.End();
+         }},
+        {"font", [](TEmfWriter& w) {
+             w.Begin(EMR_EXTCREATEFONTINDIRECTW);
+             w.U32(1);
+             w.I32(1);
+             w.I32(INT_MAX);  // width
+             w.I32(INT_MIN);
+             w.I32(INT_MAX);
+             w.I32(INT_MAX);
+             w.Zeros(8 + 64);
+             w.End();
+             w.Begin(EMR_SELECTOBJECT); w.U32(1); w.End();
+         }},
+        {"restore beyond the saves", [](TEmfWriter& w) {
+             w.Begin(EMR_RESTOREDC); w.I32(-5); w.End();
+             w.Begin(EMR_RESTOREDC); w.I32(3); w.End();
+         }},
+        {"bitmap of a huge size", [](TEmfWriter& w) {
+             w.Begin(EMR_STRETCHDIBITS);
+             w.Rect({});
+             for (int i = 0; i < 6; ++i) w.I32(0);
+             w.U32(80); w.U32(40); w.U32(120); w.U32(0);
+             w.U32(0); w.U32(SRCCOPY); w.I32(100); w.I32(100);
+             w.U32(40); w.I32(100000); w.I32(100000); w.U16(1); w.U16(32);
+             w.Zeros(24);
+             w.End();
+         }},
+    };
+    for (const auto& c : cases) {
+        const QByteArray emf = page(c.body);
+        QString error;
+        try {
+            Played(emf, TRect{0, 0, 50, 50}, 50, 50);
+        } catch (const EInvalidGraphic& e) {
+            error = e.Message;
+        }
+        // The layout check sees that the pixels are missing before anything is decoded.
+        if (QByteArray(c.name) == "bitmap of a huge size")
+            EXPECT_EQ(error, "Metafile is not valid: record 81 at offset 108 is malformed");
+        else
+            EXPECT_EQ(error, QString()) << c.name;
+    }
+    // A reference device of extreme resolution.
+    QByteArray emf = SamplePage();
+    Put32(emf, 72, INT_MAX);
+    Put32(emf, 80, 1);
+    Put32(emf, 100, 1);
+    EXPECT_NO_THROW(Played(emf, TRect{0, 0, 50, 50}, 50, 50));
+}
+
+TEST(Metafile, TheEnumerationCallbackCanAmendEachPlayedRecord)
+{
+    // As printing on a two-colour printer does: text colours turn black.
+    TMetafileDC rec(TRect{0, 0, 5000, 2000});
+    rec.SetMapMode(MM_HIMETRIC);
+    TLogFont font;
+    font.Height = -1200;
+    font.FaceName = QStringLiteral("Liberation Sans");
+    rec.SelectFont(font);
+    rec.SetTextColor(RGB(255, 0, 0));
+    rec.SetBkMode(TRANSPARENT);
+    rec.ExtTextOut(100, -100, 0, nullptr, QStringLiteral("HHHH"));
+    TMetafile mf;
+    mf.SetData(rec.Finish());
+
+    auto colours = [&](bool forceBlack) {
+        QImage img(200, 80, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        {
+            TPainterDC dc(&img);
+            EnumEnhMetaFile(dc, mf, TRect{0, 0, 200, 80}, [&](TEnhMetaPlayer& p, const TEmfRecord& r) {
+                p.PlayRecord(r);
+                if (forceBlack && r.Type() == EMR_SETTEXTCOLOR) p.DC().SetTextColor(RGB(0, 0, 0));
+                return true;
+            });
+        }
+        int red = 0, black = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb c = img.pixel(x, y);
+                red += c == qRgb(255, 0, 0);
+                black += c == qRgb(0, 0, 0);
+            }
+        return std::pair{red, black};
+    };
+    const auto [red1, black1] = colours(false);
+    EXPECT_GT(red1, 20);
+    EXPECT_EQ(black1, 0);
+    const auto [red2, black2] = colours(true);
+    EXPECT_EQ(red2, 0);
+    EXPECT_GT(black2, 20);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+// Shared by the picture and metafile fuzz targets: a headless GUI
+// application (fonts need one) and drawing a graphic onto a small image,
+// so that decoded data is also played and drawn.
+
+#include "classlib/graphics/canvas.h"
+#include "classlib/graphics/graphic.h"
+#include "classlib/graphics/painterdc.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+namespace fuzz {
+
+inline void EnsureGuiApplication()
+{
+    if (QGuiApplication::instance()) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+// Draws the graphic twice: the right way up and into a rectangle whose
+// top lies below its bottom.
+inline void DrawOnImage(const classlib::TGraphic& Graphic)
+{
+    QImage image(48, 32, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    classlib::TPainterDC dc(&image);
+    classlib::TCanvas canvas(&dc);
+    canvas.StretchDraw(classlib::TRect{2, 2, 40, 30}, &Graphic);
+    canvas.StretchDraw(classlib::TRect{0, 32, 48, 0}, &Graphic);
+    canvas.SetHandle(nullptr);
+}
+
+} // namespace fuzz

@@ -1,0 +1,309 @@
+#include "runtime/container.h"
+
+#include "runtime/band.h"
+
+#include "classlib/core/classbuilder.h"
+#include "classlib/core/sysutils.h"
+#include "classlib/graphics/canvas.h"
+
+#include <algorithm>
+
+namespace runtime {
+
+using namespace classlib;
+
+const TClassInfo& TQXContainer::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TQXContainer>("TQXContainer").Build();
+    return info;
+}
+
+TQXContainer::TQXContainer(TComponent* AOwner) : TQXControl(AOwner) {}
+
+TQXContainer::~TQXContainer()
+{
+    ClearControls();
+}
+
+TQXControl* TQXContainer::GetControl(int Index) const
+{
+    if (Index < 0 || Index >= ControlCount())
+        throw EListError(Format("List index out of bounds (%d)", {Index}));
+    return FControls[size_t(Index)];
+}
+
+int TQXContainer::IndexOfControl(const TQXControl* Control) const
+{
+    const auto it = std::find(FControls.begin(), FControls.end(), Control);
+    return it == FControls.end() ? -1 : int(it - FControls.begin());
+}
+
+void TQXContainer::AddControl(TQXControl* Control)
+{
+    InsertControl(ControlCount(), Control);
+}
+
+void TQXContainer::InsertControl(int Index, TQXControl* Control)
+{
+    if (!Control || Control == this) return;
+    // An element is in one child list at a time.
+    if (Control->FListedIn) Control->FListedIn->Unlist(Control);
+    Index = std::clamp(Index, 0, ControlCount());
+    FControls.insert(FControls.begin() + Index, Control);
+    Control->FListedIn = this;
+    Control->FQXParent = this;
+}
+
+void TQXContainer::Unlist(TQXControl* Control)
+{
+    const auto it = std::find(FControls.begin(), FControls.end(), Control);
+    if (it != FControls.end()) FControls.erase(it);
+    Control->FListedIn = nullptr;
+}
+
+void TQXContainer::ClearControls()
+{
+    while (!FControls.empty()) {
+        TQXControl* c = FControls.front();
+        Unlist(c);
+        delete c;
+    }
+}
+
+void TQXContainer::AssignTo(TPersistent* Dest) const
+{
+    TQXControl::AssignTo(Dest);
+    auto* d = dynamic_cast<TQXContainer*>(Dest);
+    if (!d) return;
+    d->ClearControls();
+    for (const TQXControl* child : FControls) {
+        TObject* obj = child->ClassType()->Create(Owner());
+        auto* copy = dynamic_cast<TQXControl*>(obj);
+        if (!copy) {
+            delete obj;
+            continue;
+        }
+        copy->Assign(child);
+        copy->SetQXParent(d);
+    }
+}
+
+qint64 TQXContainer::GetFreeHeight() const
+{
+    const TRect c = GetContentRect();
+    qint64 free = qint64(c.Top) - c.Bottom;
+    for (const TQXControl* child : FControls)
+        if (child->Printable() && (child->Align() == alTop || child->Align() == alBottom))
+            free -= child->QXHeight();
+    return free;
+}
+
+bool TQXContainer::CanFit(TQXControl& Control)
+{
+    return GetFreeHeight() >= Control.QXHeight();
+}
+
+bool TQXContainer::HasOverflow() const
+{
+    for (const TQXControl* child : FControls)
+        if (auto* c = dynamic_cast<const TQXContainer*>(child); c && c->HasOverflow()) return true;
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// Sorting
+
+int CompareInt(qint64 A, qint64 B)
+{
+    return A < B ? -1 : (A > B ? 1 : 0);
+}
+
+int ComparePrintOrder(const TQXControl* A, const TQXControl* B)
+{
+    if (A->Align() == alNone && B->Align() == alNone && (A->PrintOrder() != 0 || B->PrintOrder() != 0))
+        return CompareInt(A->PrintOrder(), B->PrintOrder());
+    return CompareInt(A->QXTop(), B->QXTop());
+}
+
+int CompareTop(const TQXControl* A, const TQXControl* B)
+{
+    return CompareInt(A->QXTop(), B->QXTop());
+}
+
+namespace {
+
+void QuickSort(std::vector<TQXControl*>& List, qint64 L, qint64 R, TControlCompare Compare)
+{
+    qint64 I, J;
+    do {
+        I = L;
+        J = R;
+        TQXControl* const P = List[size_t((L + R) / 2)];
+        do {
+            // The bounds never stop a scan on their own: the pivot stops
+            // it first. They keep a comparison that is not a strict ordering
+            // inside the list.
+            while (I < R && Compare(List[size_t(I)], P) < 0) ++I;
+            while (J > L && Compare(List[size_t(J)], P) > 0) --J;
+            if (I <= J) {
+                std::swap(List[size_t(I)], List[size_t(J)]);
+                ++I;
+                --J;
+            }
+        } while (I <= J);
+        if (L < J) QuickSort(List, L, J, Compare);
+        L = I;
+    } while (I < R);
+}
+
+} // namespace
+
+void SortControls(std::vector<TQXControl*>& List, TControlCompare Compare)
+{
+    if (List.size() > 1) QuickSort(List, 0, qint64(List.size()) - 1, Compare);
+}
+
+// ---------------------------------------------------------------------------
+// Data pass, alignment, painting, reset
+
+void TQXContainer::Process(TCanvas& Canvas)
+{
+    // Clones that children insert during the pass are not visited here.
+    std::vector<TQXControl*> order = FControls;
+    SortControls(order, ComparePrintOrder);
+    for (TQXControl* child : order) {
+        if (child->DoBeforePrint()) {
+            child->Process(Canvas);
+            child->DoAfterPrint();
+        }
+    }
+}
+
+namespace {
+
+int DefaultIfNegative(qint64 A, int B)
+{
+    return A < 0 ? B : int(A);
+}
+
+bool IsBeforeOnSide(const TQXControl* X, const TQXControl* Y, TAlign Side)
+{
+    switch (Side) {
+    case alTop: return X->QXTop() < Y->QXTop();
+    case alBottom:
+        return qint64(X->QXTop()) + X->QXHeight() > qint64(Y->QXTop()) + Y->QXHeight();
+    case alLeft: return X->QXLeft() < Y->QXLeft();
+    case alRight:
+        return qint64(X->QXLeft()) + X->QXWidth() > qint64(Y->QXLeft()) + Y->QXWidth();
+    default: return false;
+    }
+}
+
+void AlignControl(TQXControl* Control, TAlign Side, TRect& R)
+{
+    const int w = Control->QXWidth();
+    const int h = Control->QXHeight();
+    const qint64 width = qint64(R.Right) - R.Left;
+    const qint64 height = qint64(R.Bottom) - R.Top;
+    switch (Side) {
+    case alTop:
+        R.Top += h;
+        Control->SetBounds(R.Left, R.Top - h, DefaultIfNegative(width, w), h);
+        break;
+    case alBottom:
+        R.Bottom -= h;
+        Control->SetBounds(R.Left, R.Bottom, DefaultIfNegative(width, w), h);
+        break;
+    case alLeft:
+        R.Left += w;
+        Control->SetBounds(R.Left - w, R.Top, w, DefaultIfNegative(height, h));
+        break;
+    case alRight:
+        R.Right -= w;
+        Control->SetBounds(R.Right, R.Top, w, DefaultIfNegative(height, h));
+        break;
+    case alClient:
+        if (width > 0 && height > 0) Control->SetBounds(R.Left, R.Top, int(width), int(height));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void TQXContainer::AlignSide(TAlign Side, TRect& R)
+{
+    std::vector<TQXControl*> list;
+    for (TQXControl* child : FControls) {
+        if (!child->Printable() || child->Align() != Side) continue;
+        auto at = std::find_if(list.begin(), list.end(),
+                               [&](const TQXControl* e) { return IsBeforeOnSide(child, e, Side); });
+        list.insert(at, child);
+    }
+    for (TQXControl* child : list) AlignControl(child, Side, R);
+}
+
+void TQXContainer::AlignControls(TRect& R)
+{
+    const bool any = std::any_of(FControls.begin(), FControls.end(),
+                                 [](const TQXControl* c) { return c->Align() != alNone; });
+    if (!any) return;
+    for (TAlign side : {alLeft, alRight, alTop, alBottom, alClient}) AlignSide(side, R);
+}
+
+void TQXContainer::Realign()
+{
+    TRect r = GetContentRect();
+    r.Top = -r.Top;
+    r.Bottom = -r.Bottom;
+    AlignControls(r);
+    for (TQXControl* child : FControls)
+        if (auto* c = dynamic_cast<TQXContainer*>(child); c && c->Printable()) c->Realign();
+}
+
+void TQXContainer::Paint(TCanvas& Canvas)
+{
+    TDeviceContext& dc = Canvas.DC();
+    const size_t n = FControls.size();
+    for (size_t i = 0; i < n; ++i) {
+        TQXControl* child = FControls[i];
+        if (!child->Printable()) continue;
+        const int level = dc.SaveDC();
+        try {
+            for (size_t j = i + 1; j < n; ++j) {
+                const TQXControl* later = FControls[j];
+                if (later->Printable() && !later->Background()->IsTransparent() &&
+                    !later->Shadow()->SemiTrans())
+                    dc.ExcludeClipRect(GetBoundsRect(*later));
+            }
+            dc.OffsetWindowOrg(-child->QXLeft(), child->QXTop());
+            // Saving and restoring changed the selection behind the canvas.
+            Canvas.Refresh();
+            child->PaintAll(Canvas);
+        } catch (...) {
+            dc.RestoreDC(level);
+            Canvas.Refresh();
+            throw;
+        }
+        dc.RestoreDC(level);
+        Canvas.Refresh();
+    }
+}
+
+void TQXContainer::Reset()
+{
+    for (size_t i = 0; i < FControls.size();) {
+        auto* band = dynamic_cast<TQXBand*>(FControls[i]);
+        if (band && band->IsClone()) {
+            Unlist(band);
+            delete band;
+        } else {
+            ++i;
+        }
+    }
+    // A child's Reset frees only its own clones, never a sibling.
+    for (size_t i = 0; i < FControls.size(); ++i) FControls[i]->Reset();
+}
+
+} // namespace runtime

@@ -1,0 +1,327 @@
+#include "runtime/control.h"
+
+#include "runtime/container.h"
+#include "runtime/fills.h"
+#include "runtime/paper.h"
+#include "runtime/report.h"
+
+#include "classlib/core/classbuilder.h"
+#include "classlib/graphics/canvas.h"
+#include "classlib/graphics/graphic.h"
+#include "classlib/graphics/picture.h"
+
+namespace runtime {
+
+using namespace classlib;
+
+const TClassInfo& TQXControl::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TQXControl>("TQXControl")
+        .Prop("QXLeft", &TQXControl::FQXLeft)
+        .Prop("QXTop", &TQXControl::FQXTop)
+        .Prop("QXWidth", &TQXControl::FQXWidth)
+        .Prop("QXHeight", &TQXControl::FQXHeight)
+        .Prop("Frame", &TQXControl::FFrame)
+        .Prop("Shadow", &TQXControl::FShadow)
+        .Prop("QXParent", &TQXControl::FQXParent, &TQXControl::SetQXParent)
+        .Prop("Align", &TQXControl::FAlign)
+        .Prop("PrintOrder", &TQXControl::FPrintOrder)
+        .Prop("Background", &TQXControl::FBackground)
+        .Prop("Static", &TQXControl::FStatic)
+        .Prop("BeforePrint", &TQXControl::BeforePrint)
+        .Prop("AfterPrint", &TQXControl::AfterPrint)
+        .Prop("AskData", &TQXControl::AskData)
+        .Prop("GetText", &TQXControl::GetText)
+        .Prop("OwnerDraw", &TQXControl::OwnerDraw)
+        .Build();
+    return info;
+}
+
+TQXControl::TQXControl(TComponent* AOwner)
+    : TComponent(AOwner), FFrame(new TQXFrame), FShadow(new TQXShadow), FBackground(new TQXBackground)
+{
+}
+
+TQXControl::~TQXControl()
+{
+    // A handler must not find a freed element as the report's current one,
+    // and no child list may keep pointing here.
+    if (TQXReport* report = GetReport(); report && report->CurrentControl() == this)
+        report->SetCurrentControl(nullptr);
+    if (FListedIn) FListedIn->Unlist(this);
+    delete FBackground;
+    delete FShadow;
+    delete FFrame;
+}
+
+void TQXControl::SetQXParent(TQXContainer* Value)
+{
+    if (!Value) return;
+    for (const TQXControl* c = Value; c; c = c->FListedIn)
+        if (c == this) return;
+    if (FListedIn) FListedIn->Unlist(this);
+    FQXParent = Value;
+    Value->AddControl(this);
+}
+
+void TQXControl::Loaded()
+{
+    TComponent::Loaded();
+    if (!FListedIn) {
+        // A parent reference that was refused leaves nothing behind.
+        FQXParent = nullptr;
+        SetQXParent(dynamic_cast<TQXContainer*>(Owner()));
+    }
+    FElementName = Name();
+}
+
+QString TQXControl::GetName() const
+{
+    return FElementName;
+}
+
+TRect TQXControl::GetClientRect() const
+{
+    return TRect{0, 0, FQXWidth, -FQXHeight};
+}
+
+TRect GetBoundsRect(const TQXControl& Element)
+{
+    return TRect{Element.QXLeft(), -Element.QXTop(), Element.QXLeft() + Element.QXWidth(),
+                 -Element.QXTop() - Element.QXHeight()};
+}
+
+TRect TQXControl::GetContentRect() const
+{
+    TRect r = GetClientRect();
+    const int s = FShadow->Width();
+    switch (FShadow->Shape()) {
+    case ssLeftTop: r.Top -= s; r.Left += s; break;
+    case ssRightTop: r.Top -= s; r.Right -= s; break;
+    case ssLeftBottom: r.Bottom += s; r.Left += s; break;
+    case ssRightBottom: r.Bottom += s; r.Right -= s; break;
+    case ssNone: break;
+    }
+    const int f = FFrame->Width();
+    const TQXFrameSides sides = FFrame->Shape();
+    if (sides.Contains(fsLeft)) r.Left += f;
+    if (sides.Contains(fsTop)) r.Top -= f;
+    if (sides.Contains(fsRight)) r.Right -= f;
+    if (sides.Contains(fsBottom)) r.Bottom += f;
+    return r;
+}
+
+TRect TQXControl::GetPictureRect() const
+{
+    const TRect c = GetContentRect();
+    const int pw = FBackground->PicWidth;
+    const int ph = FBackground->PicHeight;
+    if (FBackground->IsStretched()) return c;
+    if (FBackground->IsCentered()) {
+        // Integer division truncates towards zero, as the stored layout expects.
+        const int x = int((qint64(c.Left) + c.Right - pw) / 2);
+        const int y = int((qint64(c.Bottom) + c.Top + ph) / 2);
+        return TRect{x, y, x + pw, y - ph};
+    }
+    return TRect{c.Left, c.Top, c.Left + pw, c.Top - ph};
+}
+
+void TQXControl::SetBounds(int Left, int Top, int Width, int Height)
+{
+    FQXLeft = Left;
+    FQXTop = Top;
+    FQXWidth = Width;
+    FQXHeight = Height;
+}
+
+void TQXControl::SetOuterBounds(int Left, int Top, int Width, int Height)
+{
+    const int f = FFrame->Width();
+    const TQXFrameSides sides = FFrame->Shape();
+    if (sides.Contains(fsLeft)) Width += f;
+    if (sides.Contains(fsRight)) Width += f;
+    if (sides.Contains(fsTop)) Height += f;
+    if (sides.Contains(fsBottom)) Height += f;
+    if (FShadow->Shape() != ssNone) {
+        Width += FShadow->Width();
+        Height += FShadow->Width();
+    }
+    SetBounds(Left, Top, Width, Height);
+}
+
+TQXReport* TQXControl::GetReport() const
+{
+    // Elements always belong to a paper; anything else runs without report.
+    const auto* paper = dynamic_cast<const TQXPaper*>(Owner());
+    return paper ? paper->GetReport() : nullptr;
+}
+
+void TQXControl::AssignTo(TPersistent* Dest) const
+{
+    auto* d = dynamic_cast<TQXControl*>(Dest);
+    if (!d) {
+        TComponent::AssignTo(Dest);
+        return;
+    }
+    d->FFrame->Assign(FFrame);
+    d->FShadow->Assign(FShadow);
+    d->FBackground->Assign(FBackground);
+    d->FQXLeft = FQXLeft;
+    d->FQXTop = FQXTop;
+    d->FQXWidth = FQXWidth;
+    d->FQXHeight = FQXHeight;
+    d->FAlign = FAlign;
+    // The field only: the copy is in no child list until a container takes it.
+    d->FQXParent = FQXParent;
+    d->FElementName = GetName();
+    d->FPrintOrder = FPrintOrder;
+    d->FStatic = FStatic;
+    d->BeforePrint = BeforePrint;
+    d->AfterPrint = AfterPrint;
+    d->AskData = AskData;
+    d->GetText = GetText;
+    d->OwnerDraw = OwnerDraw;
+}
+
+TQXReport* TQXControl::EventSender()
+{
+    TQXReport* report = GetReport();
+    if (report) report->SetCurrentControl(this);
+    return report;
+}
+
+void TQXControl::FireBeforePrint(bool& NeedPrint)
+{
+    if (FStatic || !BeforePrint) return;
+    BeforePrint(EventSender(), NeedPrint);
+}
+
+void TQXControl::FireAfterPrint()
+{
+    if (FStatic || !AfterPrint) return;
+    AfterPrint(EventSender());
+}
+
+void TQXControl::FireAskData(bool& NeedData)
+{
+    if (FStatic || !AskData) return;
+    AskData(EventSender(), NeedData);
+}
+
+void TQXControl::FireGetText(QString& Text)
+{
+    if (FStatic || !GetText) return;
+    GetText(EventSender(), Text);
+}
+
+void TQXControl::FireOwnerDraw(TCanvas& Canvas, const TRect& Rect)
+{
+    if (FStatic || !OwnerDraw) return;
+    OwnerDraw(EventSender(), &Canvas, Rect);
+}
+
+bool TQXControl::DoBeforePrint()
+{
+    bool needPrint = true;
+    FireBeforePrint(needPrint);
+    if (!needPrint) FPrintable = false;
+    return needPrint;
+}
+
+void TQXControl::DoAfterPrint()
+{
+    FireAfterPrint();
+}
+
+void TQXControl::Process(TCanvas&) {}
+
+void TQXControl::Reset() {}
+
+void TQXControl::Paint(TCanvas&) {}
+
+namespace {
+
+void SolidColors(TCanvas& Canvas, TColor Color)
+{
+    Canvas.Brush()->SetColor(Color);
+    Canvas.Brush()->SetStyle(bsSolid);
+    Canvas.Pen()->SetColor(Color);
+    Canvas.Pen()->SetStyle(psSolid);
+}
+
+} // namespace
+
+void TQXControl::PaintShadow(TCanvas& Canvas)
+{
+    const TRect c = GetClientRect();
+    const int w = c.Right;
+    const int b = c.Bottom;
+    const int s = FShadow->Width();
+    TRect first, second;
+    switch (FShadow->Shape()) {
+    case ssLeftTop:
+        first = {0, 0, w - s, -s};
+        second = {0, -s, s, b + s};
+        break;
+    case ssRightTop:
+        first = {s, 0, w, -s};
+        second = {w - s, -s, w, b + s};
+        break;
+    case ssLeftBottom:
+        first = {0, b + s, w - s, b};
+        second = {0, -s, s, b + s};
+        break;
+    case ssRightBottom:
+        first = {s, b + s, w, b};
+        second = {w - s, -s, w, b + s};
+        break;
+    case ssNone:
+        return;
+    }
+    SolidColors(Canvas, FShadow->Color());
+    for (const TRect& bar : {first, second}) {
+        if (FShadow->SemiTrans())
+            FillSemiTransparent(Canvas, bar);
+        else
+            FillArea(Canvas, bar);
+    }
+}
+
+void TQXControl::PaintFrame(TCanvas& Canvas)
+{
+    const TRect c = GetContentRect();
+    const int f = FFrame->Width();
+    const TQXFrameSides sides = FFrame->Shape();
+    const int a = sides.Contains(fsTop) ? f : 0;
+    const int z = sides.Contains(fsBottom) ? f : 0;
+    SolidColors(Canvas, FFrame->Color());
+    if (sides.Contains(fsLeft)) FillArea(Canvas, {c.Left - f, c.Top + a, c.Left, c.Bottom - z});
+    if (sides.Contains(fsRight)) FillArea(Canvas, {c.Right, c.Top + a, c.Right + f, c.Bottom - z});
+    if (sides.Contains(fsTop)) FillArea(Canvas, {c.Left, c.Top + f, c.Right, c.Top});
+    if (sides.Contains(fsBottom)) FillArea(Canvas, {c.Left, c.Bottom, c.Right, c.Bottom - f});
+}
+
+void TQXControl::PaintAll(TCanvas& Canvas)
+{
+    if (FShadow->Shape() != ssNone) PaintShadow(Canvas);
+    if (!FFrame->Shape().Empty()) PaintFrame(Canvas);
+    const TRect r = GetContentRect();
+    Canvas.DC().IntersectClipRect(r);
+    const TQXBackground& bg = *FBackground;
+    const TGraphic* picture = bg.Picture() ? bg.Picture()->Graphic() : nullptr;
+    if (bg.IsSolidColor()) {
+        SolidColors(Canvas, bg.Color1);
+        FillArea(Canvas, r);
+    } else if (bg.IsGradient()) {
+        if (picture) Canvas.StretchDraw(r, picture);
+    } else if (bg.IsPicture()) {
+        if (picture) Canvas.StretchDraw(GetPictureRect(), picture);
+    } else if (bg.IsTexture()) {
+        DrawTexture(Canvas, r, bg);
+    } else if (bg.IsSemiTransparent()) {
+        FillSemiTransparent(Canvas, r);
+    }
+    Paint(Canvas);
+}
+
+} // namespace runtime

@@ -1,0 +1,126 @@
+#include "runtime/fills.h"
+
+#include "classlib/core/sysutils.h"
+#include "classlib/graphics/canvas.h"
+#include "classlib/graphics/picture.h"
+
+#include <QImage>
+
+#include <cmath>
+#include <numbers>
+
+namespace runtime {
+
+using namespace classlib;
+
+void GetGradientParams(TBgShadingStyle Shading, bool Backward, int Density, double& KX,
+                       double& KY, double& Phase)
+{
+    constexpr double pi = std::numbers::pi;
+    KX = 0;
+    KY = 0;
+    Phase = 0;
+    switch (Shading) {
+    case bssHorizontal:
+        KY = pi / 2;
+        break;
+    case bssVertical:
+        KX = pi / 2;
+        break;
+    case bssDiagUp:
+        KX = pi / 4;
+        KY = pi / 4;
+        break;
+    case bssDiagDown:
+        KX = pi / 4;
+        KY = -pi / 4;
+        Phase = Density * pi * 0.25;
+        break;
+    }
+    KX *= Density;
+    KY *= Density;
+    if (Backward) Phase -= pi / 2;
+}
+
+namespace {
+
+// A fraction of a span that may be empty: an empty span counts as 0.
+double Fraction(qint64 Offset, qint64 Span)
+{
+    return Span == 0 ? 0.0 : double(Offset) / double(Span);
+}
+
+} // namespace
+
+void DrawGradientPart(TCanvas& Canvas, const TRect& GradientRect, const TRect& PaintRect,
+                      TColor Color1, TColor Color2, TBgShadingStyle Shading, bool Backward,
+                      int Density)
+{
+    int r1, g1, b1, r2, g2, b2;
+    SplitRGB(Color1, r1, g1, b1);
+    SplitRGB(Color2, r2, g2, b2);
+    const int dR = r2 - r1, dG = g2 - g1, dB = b2 - b1;
+    double kx, ky, phase;
+    GetGradientParams(Shading, Backward, Density, kx, ky, phase);
+    const qint64 w = qint64(GradientRect.Right) - GradientRect.Left;
+    const qint64 h = qint64(GradientRect.Bottom) - GradientRect.Top;
+    for (qint64 y = PaintRect.Top; y <= PaintRect.Bottom; ++y) {
+        const double fy = Fraction(y - GradientRect.Top, h);
+        for (qint64 x = PaintRect.Left; x <= PaintRect.Right; ++x) {
+            const double fx = Fraction(x - GradientRect.Left, w);
+            const double t = std::fabs(std::sin(kx * fx + ky * fy + phase));
+            const TColorRef c = RGB(Round(dR * t + r1), Round(dG * t + g1), Round(dB * t + b1));
+            Canvas.SetPixels(int(x), int(y), MakeColor(c));
+        }
+    }
+}
+
+void DrawGradient(TCanvas& Canvas, const TRect& Rect, TColor Color1, TColor Color2,
+                  TBgShadingStyle Shading, bool Backward, int Density)
+{
+    DrawGradientPart(Canvas, Rect, Rect, Color1, Color2, Shading, Backward, Density);
+}
+
+void FillSemiTransparent(TCanvas& Canvas, const TRect& Rect)
+{
+    static const QImage grey = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setPixel(0, 0, qRgb(0x70, 0x70, 0x70));
+        return image;
+    }();
+    Canvas.SetCopyMode(cmSrcAnd);
+    Canvas.StretchDrawImage(Rect, grey);
+    Canvas.SetCopyMode(cmSrcCopy);
+}
+
+void FillArea(TCanvas& Canvas, const TRect& Rect)
+{
+    Canvas.FillRect(Rect);
+}
+
+void DrawTexture(TCanvas& Canvas, const TRect& Rect, const TQXBackground& Background)
+{
+    const TGraphic* graphic = Background.Picture()->Graphic();
+    if (!graphic || graphic->Empty()) return;
+    const qint64 pw = Background.PicWidth;
+    const qint64 ph = Background.PicHeight;
+    // A tile without extent would never move on.
+    if (pw <= 0 || ph <= 0) return;
+
+    // Tiles wholly above or left of Rect would be clipped away; start at the
+    // first row and column that can reach it.
+    qint64 top = 0;
+    if (Rect.Top < 0) top = -((-qint64(Rect.Top)) / ph) * ph;
+    qint64 left0 = 0;
+    if (Rect.Left > 0) left0 = (qint64(Rect.Left) / pw) * pw;
+
+    qint64 drawn = 0;
+    for (; top > Rect.Bottom; top -= ph) {
+        for (qint64 left = left0; left < Rect.Right; left += pw) {
+            if (++drawn > MaxTextureTiles) return;
+            Canvas.StretchDraw(TRect{int(left), int(top), int(left + pw), int(top - ph)}, graphic);
+        }
+    }
+}
+
+} // namespace runtime
