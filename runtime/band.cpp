@@ -46,13 +46,15 @@ void TQXBand::AssignTo(TPersistent* Dest) const
 {
     TQXContainer::AssignTo(Dest);
     auto* d = dynamic_cast<TQXBand*>(Dest);
-    if (!d) return;
+    if (!d || d == this) return;
     d->FBackground2->Assign(FBackground2);
     d->FPageBreak = FPageBreak;
     d->FColumnBreak = FColumnBreak;
     d->FAutoSize = FAutoSize;
     d->FInvertRows = FInvertRows;
     d->FMaster = FMaster ? FMaster : const_cast<TQXBand*>(this);
+    // A band is never its own master: the flags climb the chain.
+    if (d->FMaster == d) d->FMaster = nullptr;
     d->FOverflow = FOverflow;
     d->FContinued = FContinued;
 }

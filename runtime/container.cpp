@@ -45,7 +45,10 @@ void TQXContainer::AddControl(TQXControl* Control)
 
 void TQXContainer::InsertControl(int Index, TQXControl* Control)
 {
-    if (!Control || Control == this) return;
+    if (!Control) return;
+    // The tree has no cycles: neither this container nor one that holds it.
+    for (const TQXControl* c = this; c; c = c->FListedIn)
+        if (c == Control) return;
     // An element is in one child list at a time.
     if (Control->FListedIn) Control->FListedIn->Unlist(Control);
     Index = std::clamp(Index, 0, ControlCount());
@@ -74,7 +77,8 @@ void TQXContainer::AssignTo(TPersistent* Dest) const
 {
     TQXControl::AssignTo(Dest);
     auto* d = dynamic_cast<TQXContainer*>(Dest);
-    if (!d) return;
+    // Copying onto itself would free the children it copies.
+    if (!d || d == this) return;
     d->ClearControls();
     for (const TQXControl* child : FControls) {
         TObject* obj = child->ClassType()->Create(Owner());

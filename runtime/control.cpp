@@ -46,7 +46,9 @@ TQXControl::~TQXControl()
 {
     // A handler must not find a freed element as the report's current one,
     // and no child list may keep pointing here.
-    if (TQXReport* report = GetReport(); report && report->CurrentControl() == this)
+    // An owner already being destroyed is no longer a paper to ask.
+    if (TQXReport* report = Owner() && Owner()->IsDestroying() ? nullptr : GetReport();
+        report && report->CurrentControl() == this)
         report->SetCurrentControl(nullptr);
     if (FListedIn) FListedIn->Unlist(this);
     delete FBackground;
@@ -56,12 +58,9 @@ TQXControl::~TQXControl()
 
 void TQXControl::SetQXParent(TQXContainer* Value)
 {
-    if (!Value) return;
-    for (const TQXControl* c = Value; c; c = c->FListedIn)
-        if (c == this) return;
-    if (FListedIn) FListedIn->Unlist(this);
-    FQXParent = Value;
-    Value->AddControl(this);
+    // The container refuses this element when it is the container itself
+    // or holds it; the field then stays as it was.
+    if (Value) Value->AddControl(this);
 }
 
 void TQXControl::Loaded()

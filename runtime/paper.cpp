@@ -29,6 +29,7 @@ TQXPaper::~TQXPaper()
 {
     // The elements go first, while they can still reach the report.
     ClearControls();
+    if (FReport && FReport->CurrentControl() == this) FReport->SetCurrentControl(nullptr);
     SetReport(nullptr);
 }
 

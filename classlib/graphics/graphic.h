@@ -15,9 +15,14 @@ namespace classlib {
 class TCanvas;
 class TStream;
 
+// Limits of the readers of pictures, which take untrusted bytes.
 // The largest image, in pixels, that any picture reader decodes or any
 // graphic allocates: 2^26 pixels, 256 MB at 32 bits a pixel.
 constexpr qint64 MaxGraphicPixels = qint64(1) << 26;
+// Scans of a progressive JPEG file: each one costs a pass over the image.
+constexpr int MaxJpegScans = 256;
+// Rectangles of a metafile's clip region: building one costs quadratic time.
+constexpr quint32 MaxClipRegionRects = 1024;
 
 // Bad or unsupported picture data.
 class EInvalidGraphic : public Exception { public: using Exception::Exception; };

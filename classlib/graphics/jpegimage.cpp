@@ -41,16 +41,14 @@ void EmitMessage(j_common_ptr Info, int Level)
     if (Level < 0 && Info->err->msg_code == JWRN_JPEG_EOF) ErrorExit(Info);
 }
 
-// Progressive files can hold any number of scans; each pass costs a full
-// decode of the image, so a bound keeps bad files from taking minutes.
-constexpr int MaxScans = 256;
-
+// Progressive files can hold any number of scans; the bound keeps bad
+// files from taking minutes.
 void Progress(j_common_ptr Info)
 {
     auto* d = reinterpret_cast<j_decompress_ptr>(Info);
-    if (Info->is_decompressor && d->input_scan_number > MaxScans) {
+    if (Info->is_decompressor && d->input_scan_number > MaxJpegScans) {
         std::snprintf(reinterpret_cast<TJpegError*>(Info->err)->Message, JMSG_LENGTH_MAX,
-                      "More than %d scans", MaxScans);
+                      "More than %d scans", MaxJpegScans);
         std::longjmp(reinterpret_cast<TJpegError*>(Info->err)->Jump, 1);
     }
 }

@@ -4,8 +4,8 @@
 #include "classlib/core/streams.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/metafiledc.h"
+#include "classlib/graphics/metafileembed.h"
 #include "classlib/graphics/metafileplayer.h"
-#include "classlib/graphics/painterdc.h"
 
 #include <algorithm>
 #include <climits>
@@ -169,26 +169,12 @@ void TMetafile::Draw(TCanvas& Canvas, const TRect& Rect) const
 {
     if (FData.isEmpty()) return;
     TDeviceContext& dc = Canvas.DC();
-    if (!dynamic_cast<TMetafileDC*>(&dc)) {
+    // A recorder keeps its own coordinates, not a playback frame: the
+    // records go in again in its logical units.
+    if (auto* recorder = dynamic_cast<TMetafileDC*>(&dc))
+        EmbedEnhMetaFile(*recorder, *this, Rect);
+    else
         PlayEnhMetaFile(dc, *this, Rect);
-        return;
-    }
-    // A recorder keeps the records' own coordinates, not the playback
-    // frame, so a metafile inside a recording goes in as pixels: at three
-    // times the reference resolution, within the image size limit.
-    const TRect dev = NormalizeRect(dc.LPtoDP(Rect));
-    qint64 w = std::max(1, dev.Width()) * 3LL, h = std::max(1, dev.Height()) * 3LL;
-    while (w * h > MaxGraphicPixels && (w > 1 || h > 1)) {
-        w = std::max<qint64>(1, w / 2);
-        h = std::max<qint64>(1, h / 2);
-    }
-    QImage image(int(w), int(h), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        TPainterDC painter(&image);
-        PlayEnhMetaFile(painter, *this, TRect{0, 0, int(w), int(h)});
-    }
-    Canvas.StretchDrawImage(Rect, image);
 }
 
 void TMetafile::LoadFromStream(TStream& Stream)

@@ -17,9 +17,6 @@ namespace {
 // Coordinates from the records are kept far inside int, so sums and
 // differences computed downstream cannot overflow.
 constexpr qint32 CoordLimit = 1 << 28;
-// A clip region of more rectangles than this is skipped: building it costs
-// quadratic time.
-constexpr quint32 MaxClipRects = 1024;
 
 int Coord(qint32 V) { return std::clamp(V, -CoordLimit, CoordLimit); }
 TPoint Pt(const TEmfRecord& R, qint64 At) { return {Coord(R.I32(At)), Coord(R.I32(At + 4))}; }
@@ -236,7 +233,7 @@ void TEnhMetaPlayer::PlayClipRegion(const TEmfRecord& R)
     if (cbRgnData < RgnDataHeaderSize) R.Bad();
     const quint32 count = R.U32(24);
     if (count > (cbRgnData - RgnDataHeaderSize) / 16) R.Bad();
-    if (count > MaxClipRects) return;
+    if (count > MaxClipRegionRects) return;  // skipped, as too complex
     std::vector<TRect> rects(count);
     for (quint32 i = 0; i < count; ++i) rects[i] = Rc(R, 48 + 16 * qint64(i));
     const TRegion region = TRegion::FromRects(rects);

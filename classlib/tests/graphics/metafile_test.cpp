@@ -259,20 +259,32 @@ TEST(Metafile, PlaybackSkipsUnknownRecordsAndBadObjectIndexes)
     EXPECT_EQ(img.pixel(100, 50), qRgb(0, 0, 255));
 }
 
-TEST(Metafile, AMetafileDrawnIntoARecordingGoesInAsPixels)
+TEST(Metafile, AMetafileDrawnIntoARecordingStaysVector)
 {
     const auto inner = Loaded(SamplePage());
+    // Drawn into the right half of a page twice as large, with a clip of
+    // the recording's own that the picture must keep to.
     TMetafile outer;
-    outer.SetMMWidth(10000);
+    outer.SetMMWidth(20000);
     outer.SetMMHeight(5000);
     {
         TMetafileCanvas c(outer);
         c.DC().SetMapMode(MM_HIMETRIC);
-        c.StretchDraw(TRect{0, 0, 10000, -5000}, inner.get());
+        c.DC().IntersectClipRect(TRect{0, 0, 17500, -5000});
+        c.StretchDraw(TRect{10000, 0, 20000, -5000}, inner.get());
+        c.Brush()->SetColor(clLime);
+        c.FillRect(TRect{0, 0, 1000, -1000});  // the state after the picture is the canvas's
     }
-    const QImage img = Played(outer.Data(), TRect{0, 0, 200, 100});
-    EXPECT_EQ(img.pixel(50, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(img.pixel(175, 20), qRgb(0, 255, 0));
+    const std::vector<quint32> types = TypesOf(outer.Data());
+    EXPECT_NE(std::find(types.begin(), types.end(), EMR_STRETCHDIBITS), types.end());
+    EXPECT_EQ(std::count(types.begin(), types.end(), EMR_SAVEDC), 1);
+    const QImage img = Played(outer.Data(), TRect{0, 0, 400, 100}, 400, 100);
+    EXPECT_EQ(img.pixel(250, 50), qRgb(255, 0, 0));          // the inner red half
+    EXPECT_EQ(img.pixel(330, 85), qRgb(0, 0, 255));          // inner image, bottom left
+    EXPECT_EQ(img.pixel(340, 20), qRgb(255, 0, 0));          // inner image, top left
+    EXPECT_EQ(img.pixel(375, 20), qRgb(255, 255, 255));      // green, but clipped away
+    EXPECT_EQ(img.pixel(100, 50), qRgb(255, 255, 255));      // left half untouched
+    EXPECT_EQ(img.pixel(5, 5), qRgb(0, 255, 0));
 }
 
 TEST(Metafile, HostileValuesInWellFormedRecordsPlayWithoutHarm)
@@ -390,4 +402,112 @@ TEST(Metafile, TheEnumerationCallbackCanAmendEachPlayedRecord)
     const auto [red2, black2] = colours(true);
     EXPECT_EQ(red2, 0);
     EXPECT_GT(black2, 20);
+}
+
+TEST(Metafile, ClippingRecordsLimitWhatIsPlayed)
+{
+    // Page 100 x 50 mm played 1:1 onto 378 x 189 pixels (96 dpi).
+    auto play = [](const std::function<void(TMetafileDC&)>& Draw) {
+        TMetafileDC dc(TRect{0, 0, 10000, 5000});
+        dc.SetMapMode(MM_HIMETRIC);
+        Draw(dc);
+        return Played(dc.Finish(), TRect{0, 0, 378, 189}, 378, 189);
+    };
+    const TLogBrush red{BS_SOLID, RGB(255, 0, 0), 0};
+    const QRgb R = qRgb(255, 0, 0), W = qRgb(255, 255, 255);
+    const QImage intersect = play([&](TMetafileDC& dc) {
+        dc.IntersectClipRect(TRect{0, 0, 5000, -5000});
+        dc.FillRect(TRect{0, 0, 10000, -5000}, red);
+    });
+    EXPECT_EQ(intersect.pixel(50, 90), R);
+    EXPECT_EQ(intersect.pixel(300, 90), W);
+
+    const QImage exclude = play([&](TMetafileDC& dc) {
+        dc.ExcludeClipRect(TRect{1000, -1000, 2000, -2000});
+        dc.FillRect(TRect{0, 0, 10000, -5000}, red);
+    });
+    EXPECT_EQ(exclude.pixel(57, 57), W);   // inside the hole (15 mm, 15 mm)
+    EXPECT_EQ(exclude.pixel(150, 57), R);
+
+    const QImage region = play([&](TMetafileDC& dc) {
+        // Reference pixels: the right quarter of the page.
+        const TRegion r(TRect{283, 0, 378, 189});
+        dc.SelectClipRgn(&r);
+        dc.FillRect(TRect{0, 0, 10000, -5000}, red);
+    });
+    EXPECT_EQ(region.pixel(100, 90), W);
+    EXPECT_EQ(region.pixel(330, 90), R);
+
+    const QImage restored = play([&](TMetafileDC& dc) {
+        dc.SaveDC();
+        dc.IntersectClipRect(TRect{0, 0, 1000, -1000});
+        dc.RestoreDC(-1);
+        dc.FillRect(TRect{0, 0, 10000, -5000}, red);
+    });
+    EXPECT_EQ(restored.pixel(300, 150), R);
+}
+
+TEST(Metafile, EmbeddedRecordsAreScaledIntoTheRecording)
+{
+    // Inner: 50 x 25 mm, a 4 mm font and a 1 mm pen; drawn at twice its size.
+    TMetafileDC rec(TRect{0, 0, 5000, 2500});
+    rec.SetMapMode(MM_HIMETRIC);
+    TLogFont font;
+    font.Height = -400;
+    font.Escapement = 900;
+    rec.SelectFont(font);
+    rec.SelectPen(TLogPen{PS_SOLID, 100, 0});
+    rec.ExtTextOut(1000, -1000, 0, nullptr, QStringLiteral("Ab"));
+    rec.Rectangle(TRect{0, 0, 2500, -1250});
+    const auto inner = Loaded(rec.Finish());
+
+    TMetafile outer;
+    outer.SetMMWidth(10000);
+    outer.SetMMHeight(5000);
+    {
+        TMetafileCanvas c(outer);
+        c.DC().SetMapMode(MM_HIMETRIC);
+        c.StretchDraw(TRect{0, 0, 10000, -5000}, inner.get());
+    }
+    std::vector<QByteArray> fonts, pens, rects, texts;
+    EnumEnhMetaFile(outer.Data(), [&](const TEmfRecord& r) {
+        if (r.Type() == EMR_EXTCREATEFONTINDIRECTW) fonts.emplace_back(r.Bytes().toByteArray());
+        if (r.Type() == EMR_CREATEPEN) pens.emplace_back(r.Bytes().toByteArray());
+        if (r.Type() == EMR_RECTANGLE) rects.emplace_back(r.Bytes().toByteArray());
+        if (r.Type() == EMR_EXTTEXTOUTW) texts.emplace_back(r.Bytes().toByteArray());
+        return true;
+    });
+    ASSERT_FALSE(fonts.empty());
+    const TEmfRecord f(fonts.back(), 0);
+    EXPECT_EQ(f.I32(12), -800);  // height
+    EXPECT_EQ(f.I32(20), 900);   // same axes, same angle
+    ASSERT_FALSE(pens.empty());
+    EXPECT_EQ(TEmfRecord(pens.back(), 0).I32(16), 200);
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(TEmfRecord(rects[0], 0).Rect(8), (TRect{0, 0, 5000, -2500}));
+    ASSERT_EQ(texts.size(), 1u);
+    const TEmfRecord t(texts[0], 0);
+    EXPECT_EQ(t.I32(36), 2000);
+    EXPECT_EQ(t.I32(40), -2000);
+}
+
+TEST(Metafile, EmbeddedClipsKeepTheirPlace)
+{
+    TMetafileDC rec(TRect{0, 0, 10000, 5000});
+    rec.SetMapMode(MM_HIMETRIC);
+    rec.ExcludeClipRect(TRect{1000, -1000, 2000, -2000});
+    rec.FillRect(TRect{0, 0, 10000, -5000}, TLogBrush{BS_SOLID, RGB(255, 0, 0), 0});
+    const auto inner = Loaded(rec.Finish());
+    TMetafile outer;
+    outer.SetMMWidth(10000);
+    outer.SetMMHeight(5000);
+    {
+        TMetafileCanvas c(outer);
+        c.DC().SetMapMode(MM_HIMETRIC);
+        c.StretchDraw(TRect{0, 0, 10000, -5000}, inner.get());
+    }
+    const QImage img = Played(outer.Data(), TRect{0, 0, 378, 189}, 378, 189);
+    EXPECT_EQ(img.pixel(57, 57), qRgb(255, 255, 255));  // the hole
+    EXPECT_EQ(img.pixel(20, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(370, 180), qRgb(255, 0, 0));
 }
