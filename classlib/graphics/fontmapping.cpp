@@ -103,7 +103,8 @@ TResolvedFont::TResolvedFont(const TLogFont& Font, double EmPixels, double Width
         if (avg > 0)
             FStretch = std::clamp(int(std::nearbyint(FWidth / avg * 100.0)), 1, 4000);
     }
-    QFontMetricsF fm(this->Font(FDevice.logicalDpiY()), &FDevice);
+    FMetrics = std::make_unique<QFontMetricsF>(this->Font(FDevice.logicalDpiY()), &FDevice);
+    const QFontMetricsF& fm = *FMetrics;
     FAscent = fm.ascent();
     FDescent = fm.descent();
     FLeading = std::max(0.0, fm.leading());
@@ -121,6 +122,23 @@ std::vector<double> TResolvedFont::Positions(const QString& Text) const
     std::vector<double> pos(size_t(Text.size()) + 1, 0.0);
     if (Text.isEmpty())
         return pos;
+    bool simple = true;
+    for (QChar c : Text)
+        if (c.isSurrogate()) {
+            simple = false;
+            break;
+        }
+    if (simple) {
+        double x = 0;
+        for (qsizetype i = 0; i < Text.size(); ++i) {
+            const char16_t u = Text[i].unicode();
+            auto it = FAdvances.constFind(u);
+            if (it == FAdvances.constEnd()) it = FAdvances.insert(u, FMetrics->horizontalAdvance(QChar(u)));
+            x += *it;
+            pos[size_t(i) + 1] = x;
+        }
+        return pos;
+    }
     QTextLayout layout(Text, Font(FDevice.logicalDpiY()), &FDevice);
     QTextOption opt;
     opt.setWrapMode(QTextOption::NoWrap);

@@ -6,8 +6,11 @@
 #include "classlib/graphics/devicecontext.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPaintDevice>
 
+#include <memory>
 #include <vector>
 
 namespace classlib {
@@ -64,6 +67,10 @@ private:
     int FStretch = 100;
     TMetricDevice FDevice;
     double FAscent = 0, FDescent = 0, FLeading = 0, FAveWidth = 0, FMaxWidth = 0;
+    // Advances of single characters, measured once: text is spaced as the
+    // sum of its characters' advances, without kerning.
+    std::unique_ptr<QFontMetricsF> FMetrics;
+    mutable QHash<char16_t, double> FAdvances;
 };
 
 // The em size in pixels of a logical font whose Height, in logical units,
