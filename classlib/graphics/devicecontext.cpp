@@ -479,9 +479,9 @@ const TResolvedFont& TDeviceContext::MeasureFont() const
     const double em = FontPixelSize();
     const double width = FState.Font.Width * ScaleX();
     const TResolvedFont* f = FMeasureFont.get();
-    if (!f || f->EmPixels() != std::clamp(em, 0.01, 1e5) || f->LogFont() != FState.Font ||
+    if (!f || f->EmPixels() != ClampFontPixels(em, 0.01) || f->LogFont() != FState.Font ||
         f->DpiX() != MappingLogPixelsX() || f->DpiY() != MappingLogPixelsY() ||
-        f->WidthPixels() != std::clamp(std::fabs(width), 0.0, 1e5))
+        f->WidthPixels() != ClampFontPixels(std::fabs(width), 0.0))
         FMeasureFont = std::make_shared<const TResolvedFont>(FState.Font, em, width, MappingLogPixelsX(),
                                                              MappingLogPixelsY());
     return *FMeasureFont;

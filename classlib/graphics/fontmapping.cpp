@@ -93,15 +93,15 @@ double ResolveEmPixels(const TLogFont& Font, double HeightPixels, int DpiX, int 
 
 TResolvedFont::TResolvedFont(const TLogFont& Font, double EmPixels, double WidthPixels, int DpiX, int DpiY)
     : FLog(Font)
-    , FEm(std::clamp(EmPixels, 0.01, 1e5))
-    , FWidth(std::isfinite(WidthPixels) ? std::clamp(std::fabs(WidthPixels), 0.0, 1e5) : 0.0)
+    , FEm(ClampFontPixels(EmPixels, 0.01))
+    , FWidth(ClampFontPixels(std::fabs(WidthPixels), 0.0))
     , FDevice(DpiX, DpiY)
 {
     if (FWidth > 0) {
         QFontMetricsF natural(SizedFont(FLog, FEm, 100, FDevice.logicalDpiY()), &FDevice);
         const double avg = natural.averageCharWidth();
         if (avg > 0)
-            FStretch = std::clamp(int(std::nearbyint(FWidth / avg * 100.0)), 1, 4000);
+            FStretch = int(std::nearbyint(std::clamp(FWidth / avg * 100.0, 1.0, 4000.0)));
     }
     FMetrics = std::make_unique<QFontMetricsF>(this->Font(FDevice.logicalDpiY()), &FDevice);
     const QFontMetricsF& fm = *FMetrics;

@@ -15,6 +15,15 @@
 
 namespace classlib {
 
+// Font sizes beyond this many device pixels are drawn at this size: larger
+// glyphs only fill memory (a rotated glyph cache of hundreds of megabytes).
+constexpr double MaxFontPixels = 1e4;
+// An em or width in pixels brought into [Min, MaxFontPixels]; NaN gives Min.
+inline double ClampFontPixels(double Pixels, double Min)
+{
+    return Pixels >= Min ? (Pixels <= MaxFontPixels ? Pixels : MaxFontPixels) : Min;
+}
+
 // The installed family standing in for a face name: the metric twins of
 // the usual faces (Arial, Times New Roman, Courier New), otherwise the name.
 QString MapFaceName(const QString& FaceName);

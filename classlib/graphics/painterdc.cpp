@@ -461,8 +461,8 @@ const TResolvedFont& TPainterDC::OutputFont() const
     }
     const int dx = FDevice ? FDevice->logicalDpiX() : 96, dy = FDevice ? FDevice->logicalDpiY() : 96;
     const TResolvedFont* cur = FOutFont.get();
-    if (!cur || cur->EmPixels() != std::clamp(em, 0.01, 1e5) || cur->LogFont() != State().Font ||
-        cur->DpiX() != dx || cur->DpiY() != dy || cur->WidthPixels() != std::clamp(width, 0.0, 1e5))
+    if (!cur || cur->EmPixels() != ClampFontPixels(em, 0.01) || cur->LogFont() != State().Font ||
+        cur->DpiX() != dx || cur->DpiY() != dy || cur->WidthPixels() != ClampFontPixels(width, 0.0))
         FOutFont = std::make_shared<const TResolvedFont>(State().Font, em, width, dx, dy);
     return *FOutFont;
 }
