@@ -2,6 +2,8 @@
 #include "classlib/core/component.h"
 #include "classlib/core/sysutils.h"
 
+#include "classlib/tests/errorof.h"
+
 #include <gtest/gtest.h>
 
 using namespace classlib;
@@ -37,12 +39,8 @@ const TClassInfo& TWatcher::StaticClass()
 
 QString ErrorOf(const std::function<void()>& f)
 {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.Message;
-    }
-    return {};
+    const QString message = classlib::test::ErrorOf(f);
+    return message == "<no error>" ? QString() : message;
 }
 
 TEST(Component, OwnerKeepsAnOrderedListAndFreesIt)

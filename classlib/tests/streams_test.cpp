@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "classlib/tests/errorof.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -13,16 +15,7 @@ using namespace classlib;
 
 namespace {
 
-template <class E, class F>
-QString ErrorOf(F&& Body)
-{
-    try {
-        Body();
-    } catch (const E& e) {
-        return e.Message;
-    }
-    return QStringLiteral("<no error>");
-}
+using classlib::test::ErrorOf;
 
 QByteArray ReadAll(TStream& S)
 {

@@ -2,22 +2,15 @@
 #include "classlib/core/streams.h"
 #include "classlib/core/sysutils.h"
 
+#include "classlib/tests/errorof.h"
+
 #include <gtest/gtest.h>
 
 using namespace classlib;
 
 namespace {
 
-template <class E, class F>
-QString ErrorOf(F&& Body)
-{
-    try {
-        Body();
-    } catch (const E& e) {
-        return e.Message;
-    }
-    return QStringLiteral("<no error>");
-}
+using classlib::test::ErrorOf;
 
 QStringList Lines(const TStrings& L)
 {

@@ -1,5 +1,7 @@
 #include "classlib/core/sysutils.h"
 
+#include "classlib/tests/errorof.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,16 +12,7 @@ using namespace classlib;
 
 namespace {
 
-template <class E, class F>
-QString ErrorOf(F&& Body)
-{
-    try {
-        Body();
-    } catch (const E& e) {
-        return e.Message;
-    }
-    return QStringLiteral("<no error>");
-}
+using classlib::test::ErrorOf;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // Sample pictures made by our own code, and error capture, for the picture
 // and metafile tests.
 
+#include "classlib/tests/errorof.h"
 #include "classlib/core/streams.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/graphics/bitmapfile.h"
@@ -46,16 +47,6 @@ inline QByteArray ShortStringFor(const char* S) { return char(qstrlen(S)) + QByt
 inline void Put32(QByteArray& B, qint64 At, quint32 V) { qToLittleEndian<quint32>(V, B.data() + At); }
 inline void Put16(QByteArray& B, qint64 At, quint16 V) { qToLittleEndian<quint16>(V, B.data() + At); }
 
-// The message of the exception of class E that Body raises.
-template <class E, class F>
-QString ErrorOf(F&& Body)
-{
-    try {
-        Body();
-    } catch (const E& e) {
-        return e.Message;
-    }
-    return QStringLiteral("<no error>");
-}
+using classlib::test::ErrorOf;
 
 } // namespace picturesamples
