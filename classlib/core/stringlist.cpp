@@ -79,6 +79,17 @@ int TStrings::AddObject(const QString& S, TObject* AObject)
     return index;
 }
 
+void TStrings::CheckCanTakeObjects(const TStrings& Strings) const
+{
+    // Two owners of one object would free it twice.
+    const auto* owner = dynamic_cast<const TStringList*>(this);
+    if (!owner || !owner->OwnsObjects()) return;
+    for (int i = 0; i < Strings.Count(); ++i)
+        if (Strings.Objects(i))
+            throw EStringListError(
+                QStringLiteral("A list that owns its objects cannot take another list's objects"));
+}
+
 void TStrings::AddStrings(const TStrings& Strings)
 {
     // A snapshot, so that adding a list to itself ends.
@@ -87,6 +98,7 @@ void TStrings::AddStrings(const TStrings& Strings)
     items.reserve(size_t(n));
     for (int i = 0; i < n; ++i)
         items.emplace_back(Strings.Get(i), Strings.Objects(i));
+    CheckCanTakeObjects(Strings);
     InUpdate(*this, [&] {
         for (const auto& [s, o] : items)
             AddObject(s, o);
@@ -97,6 +109,7 @@ void TStrings::Assign(const TStrings& Source)
 {
     if (&Source == this)
         return;
+    CheckCanTakeObjects(Source);
     InUpdate(*this, [&] {
         Clear();
         AddStrings(Source);

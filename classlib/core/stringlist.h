@@ -36,6 +36,7 @@ public:
     virtual int AddObject(const QString& S, TObject* AObject);
     void Insert(int Index, const QString& S) { InsertObject(Index, S, nullptr); }
     // Adds strings and objects (the objects are shared, not copied).
+    // EStringListError when this list owns its objects and Strings has any.
     void AddStrings(const TStrings& Strings);
     void Assign(const TStrings& Source);
     void Assign(const TPersistent* Source) override;
@@ -74,6 +75,7 @@ public:
     void SaveToStream(TStream& Stream) const;
 
 protected:
+    void CheckCanTakeObjects(const TStrings& Strings) const;
     virtual int CompareStrings(const QString& S1, const QString& S2) const;
     // Called by the outermost BeginUpdate (true) and EndUpdate (false).
     virtual void SetUpdateState(bool Updating);

@@ -202,6 +202,28 @@ TEST(StringList, OwnsObjects)
     EXPECT_EQ(live, 0);
 }
 
+TEST(StringList, AnOwningListRefusesToShareObjects)
+{
+    int live = 0;
+    {
+        TStringList source;
+        source.SetOwnsObjects(true);
+        source.AddObject("a", new TCounted(live));
+        TStringList owner;
+        owner.SetOwnsObjects(true);
+        owner.Add("kept");
+        EXPECT_EQ(ErrorOf<EStringListError>([&] { owner.Assign(source); }),
+                  "A list that owns its objects cannot take another list's objects");
+        EXPECT_EQ(Lines(owner), QStringList{"kept"});
+        EXPECT_EQ(ErrorOf<EStringListError>([&] { source.AddStrings(source); }),
+                  "A list that owns its objects cannot take another list's objects");
+        TStringList borrower;  // does not own: sharing is fine
+        borrower.Assign(source);
+        EXPECT_EQ(borrower.Objects(0), source.Objects(0));
+    }
+    EXPECT_EQ(live, 0);
+}
+
 TEST(StringList, ChangeNotifications)
 {
     TStringList l;
