@@ -148,10 +148,12 @@ template <class... Args>
 struct TSignatureId {
     static constexpr char Id = 0;
 };
+// The exact parameter list: a handler taking const QString& is not one taking
+// QString&, since the event would call it through the wrong function type.
 template <class... Args>
 constexpr const void* SignatureOf()
 {
-    return &TSignatureId<std::decay_t<Args>...>::Id;
+    return &TSignatureId<Args...>::Id;
 }
 
 // An event property: a method pointer called with the event's arguments.

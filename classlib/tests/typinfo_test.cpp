@@ -220,6 +220,13 @@ TEST(TypInfo, PublishedMethodsBindEventsOfTheSameSignature)
     EXPECT_EQ(d.Counted, 11);
 }
 
+TEST(TypInfo, SignaturesTellReferenceKindsApart)
+{
+    EXPECT_NE((SignatureOf<TObject*, QString&>()), (SignatureOf<TObject*, const QString&>()));
+    EXPECT_NE((SignatureOf<TObject*, QString&>()), (SignatureOf<TObject*, QString>()));
+    EXPECT_EQ((SignatureOf<TObject*, int>()), (TEvent<TObject*, int>::Signature()));
+}
+
 TEST(TypInfo, PublishedFieldsFollowOwnedComponents)
 {
     TDerived owner(nullptr);

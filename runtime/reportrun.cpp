@@ -1,0 +1,271 @@
+// The report run: event bindings from the "Events" list, the page order
+// with its groups, and one metafile per output page.
+
+#include "runtime/report.h"
+
+#include "runtime/band.h"
+#include "runtime/host.h"
+#include "runtime/pageorder.h"
+#include "runtime/paper.h"
+#include "runtime/reporterror.h"
+
+#include "classlib/core/stringlist.h"
+#include "classlib/core/streams.h"
+#include "classlib/core/sysutils.h"
+#include "classlib/graphics/gdiconsts.h"
+#include "classlib/graphics/metafile.h"
+#include "classlib/graphics/metafiledc.h"
+
+#include <memory>
+
+namespace runtime {
+
+using namespace classlib;
+
+namespace {
+
+const char* const ElementEvents[] = {"BeforePrint", "AfterPrint", "AskData", "GetText", "OwnerDraw"};
+
+constexpr int MaxHandlerName = 255;
+
+QString TrimBlanks(const QString& S)
+{
+    qsizetype b = 0, e = S.size();
+    while (b < e && S[b].unicode() <= 0x20) ++b;
+    while (e > b && S[e - 1].unicode() <= 0x20) --e;
+    return S.mid(b, e - b);
+}
+
+// "Key=Value" lines by key without regard to (ASCII) case; the first line
+// of a key wins, as a lookup by name finds it first.
+QHash<QString, QString> IndexLines(const TStrings& Lines)
+{
+    QHash<QString, QString> index;
+    for (int i = 0; i < Lines.Count(); ++i) {
+        const QString line = Lines.Get(i);
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0) continue;
+        const QString key = UpperCase(line.left(eq));
+        if (!index.contains(key)) index.insert(key, line.mid(eq + 1));
+    }
+    return index;
+}
+
+// The AskData handler of design runs, a method of the report that is not
+// published.
+const TMethodInfo& DesignAskDataMethod()
+{
+    static const TMethodInfo info = [] {
+        TMethodInfo m;
+        m.Name = QStringLiteral("DesignAskData");
+        m.Signature = TQXAskData::Signature();
+        m.Invoker = std::make_shared<const TQXAskData::TInvoker>(
+            [](TObject* Self, TObject* Sender, bool& NeedData) {
+                static_cast<TQXReport*>(Self)->DesignAskData(Sender, NeedData);
+            });
+        m.Owner = &TQXReport::StaticClass();
+        return m;
+    }();
+    return info;
+}
+
+// Restores a flag on every way out.
+class TFlagScope {
+public:
+    TFlagScope(bool& Flag, bool Value) : FFlag(Flag), FOld(Flag) { FFlag = Value; }
+    ~TFlagScope() { FFlag = FOld; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+    bool& FFlag;
+    bool FOld;
+};
+
+} // namespace
+
+void TQXReport::Prepare()
+{
+    ClearPages();
+    if (!IsLoaded()) return;
+    SetState({rsRunning});
+    try {
+        PruneEvents();
+        FBindings = std::make_unique<QHash<QString, QString>>(IndexLines(*FEvents));
+        if (!FDesignRun && IsDesigning()) FDesignRun = true;
+        if (!FDesignRun) BeforeReport(this);
+        FBody->SetPosition(0);
+        if (FDesignRun) {
+            for (int i = 0; i < FHost->GetPageCount(); ++i) RenderPaper(i);
+        } else {
+            RunPageOrder();
+        }
+        if (!FDesignRun) AfterReport(this);
+        FBindings.reset();
+        FState = {};
+        SetState({rsLoaded, rsPrepared});
+    } catch (const EAbort&) {
+        FBindings.reset();
+        ClearState({rsRunning});
+    } catch (...) {
+        FBindings.reset();
+        ClearState({rsRunning});
+        throw;
+    }
+}
+
+void TQXReport::DesignPrepare()
+{
+    TFlagScope design(FDesignRun, true);
+    Prepare();
+}
+
+void TQXReport::DesignAskData(TObject*, bool& NeedData)
+{
+    NeedData = true;
+}
+
+void TQXReport::PruneEvents()
+{
+    if (!IsLoaded()) return;
+    const QHash<QString, QString> old = IndexLines(*FEvents);
+    auto pruned = std::make_unique<TStringList>();
+    auto copyKey = [&](const QString& Key) {
+        const QString value = TrimBlanks(old.value(UpperCase(Key)));
+        if (!value.isEmpty()) pruned->Add(Key + QLatin1Char('=') + value);
+    };
+    for (int i = 0; i < FHost->GetPageCount(); ++i) {
+        const std::unique_ptr<TQXPaper> page(LoadPaper(i));
+        const QString pagePrefix = page->Name() + QLatin1Char('.');
+        for (const char* event : ElementEvents) copyKey(pagePrefix + QLatin1String(event));
+        for (int c = 0; c < page->ComponentCount(); ++c) {
+            const QString prefix = pagePrefix + page->Components(c)->Name() + QLatin1Char('.');
+            for (const char* event : ElementEvents) copyKey(prefix + QLatin1String(event));
+        }
+    }
+    FEvents = std::move(pruned);
+}
+
+void TQXReport::BindEvents(TQXPaper* Paper)
+{
+    if (FDesignRun) {
+        // Needs no owner: the handler is the report's own.
+        const TMethod designAskData{&DesignAskDataMethod(), this};
+        for (int i = 0; i < Paper->ComponentCount(); ++i)
+            if (auto* band = dynamic_cast<TQXBand*>(Paper->Components(i))) band->AskData = designAskData;
+        return;
+    }
+    if (!Owner()) return;
+    const QString pagePrefix = Paper->Name() + QLatin1Char('.');
+    for (const char* event : ElementEvents) BindEvent(Paper, pagePrefix, QLatin1String(event));
+    DoBindComponent(Paper);
+    for (int i = 0; i < Paper->ComponentCount(); ++i) {
+        TComponent* c = Paper->Components(i);
+        const QString prefix = pagePrefix + c->Name() + QLatin1Char('.');
+        for (const char* event : ElementEvents) BindEvent(c, prefix, QLatin1String(event));
+        DoBindComponent(c);
+    }
+}
+
+void TQXReport::BindEvent(TComponent* Component, const QString& Prefix, const QString& EventName)
+{
+    if (!Owner() || !Component) return;
+    const TPropInfo* prop = Component->ClassType()->FindProp(EventName);
+    if (!prop || prop->Kind() != TTypeKind::tkMethod || !prop->SetMethod) return;
+    const QString key = UpperCase(Prefix + EventName);
+    const QString value = FBindings ? FBindings->value(key) : IndexLines(*FEvents).value(key);
+    if (value.isEmpty()) return;
+    const TMethodInfo* method = Owner()->ClassType()->FindMethod(QStringView(value).left(MaxHandlerName));
+    // A handler with another parameter list would be called with the wrong
+    // arguments: it stays unbound, as a missing one does.
+    if (!method || method->Signature != prop->PropType->Signature) return;
+    prop->SetMethod(*Component, TMethod{method, Owner()});
+}
+
+void TQXReport::RenderPaper(int Index)
+{
+    const std::unique_ptr<TQXPaper> page(LoadPaper(Index));
+    page->SetReport(this);
+    const QString pageName = page->Name();
+    bool proceed = true;
+    if (!FDesignRun) BeforePage(this, pageName, proceed);
+    if (!proceed) return;
+    BindEvents(page.get());
+    do {
+        auto metafile = std::make_unique<TMetafile>();
+        metafile->SetEnhanced(true);
+        metafile->SetMMWidth(page->QXWidth());
+        metafile->SetMMHeight(page->QXHeight());
+        {
+            TMetafileCanvas canvas(*metafile);
+            canvas.DC().SetMapMode(MM_HIMETRIC);
+            page->Process(canvas);
+            page->PaintAll(canvas);
+        }
+        if (FDesignRun || FShowEmptyPages || page->HasPrintableControls()) {
+            FPages.push_back(metafile.get());
+            metafile.release();
+        }
+        page->Reset();
+        if (FDesignRun) break;
+    } while (page->HasOverflow());
+    if (!FDesignRun) AfterPage(this, pageName);
+}
+
+void TQXReport::RunPageOrder()
+{
+    ProcessOrder(SplitOrderLines(FHost->PageOrder()));
+}
+
+void TQXReport::ProcessOrder(const QStringList& Lines)
+{
+    ProcessOrderLevel(Lines, 0);
+}
+
+void TQXReport::ProcessOrderLevel(const QStringList& Lines, int Depth)
+{
+    if (Depth > MaxOrderDepth) RaiseReportError(QStringLiteral("The page order nests groups too deeply"));
+    bool groupOpen = false;
+    QString groupName, groupReference;
+    QStringList members;
+    int i = 0;
+    while (i < Lines.size()) {
+        const TQXOrderLine line = ParseOrderLine(Lines[i]);
+        if (line.Kind.isNull() || (line.Kind.unicode() <= 0x20 && line.Reference.isEmpty() && line.Name.isEmpty())) {
+            ++i;  // an empty line is no entry
+            continue;
+        }
+        if (!groupOpen) {
+            if (line.IsPage()) {
+                const int index = FHost->IndexOfPage(line.Name);
+                if (index < 0) RaiseReportError(Format("Page %s of the page order is not in the document", {line.Name}));
+                RenderPaper(index);
+            } else {
+                groupOpen = true;
+                groupName = line.Name;
+                groupReference = line.Reference;
+                members.clear();
+            }
+            ++i;
+        } else if (line.Reference != groupReference) {
+            members << Lines[i];
+            ++i;
+        } else {
+            // A sibling of the group: close it and read this line again.
+            groupOpen = false;
+            CloseGroup(groupName, members, Depth);
+        }
+    }
+    if (groupOpen) CloseGroup(groupName, members, Depth);
+}
+
+void TQXReport::CloseGroup(const QString& Name, const QStringList& Members, int Depth)
+{
+    bool proceed = true;
+    BeforeGroup(this, Name, proceed);
+    if (!proceed) return;
+    ProcessOrderLevel(Members, Depth + 1);
+    AfterGroup(this, Name);
+}
+
+} // namespace runtime

@@ -1,0 +1,347 @@
+// The report component: its stored form inside a form stream, document
+// files, links and their notifications, pruning of the event list, and
+// what it refuses while a run is under way.
+
+#include "runtime/host.h"
+#include "runtime/label.h"
+#include "runtime/report.h"
+#include "runtime/reporterror.h"
+#include "runtime/tests/documentbytes.h"
+#include "runtime/tests/elementtree.h"
+#include "runtime/tests/reportdoc.h"
+
+#include "classlib/core/classregistry.h"
+#include "classlib/core/reader.h"
+#include "classlib/core/streams.h"
+#include "classlib/core/stringlist.h"
+#include "classlib/core/sysutils.h"
+#include "classlib/core/writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace classlib;
+using namespace runtime;
+using namespace runtime::tests;
+
+namespace {
+
+std::string J(const QStringList& L)
+{
+    return L.join(QStringLiteral(", ")).toStdString();
+}
+
+// Two pages: P1 with labels A and B, P2 with label C.
+QByteArray TwoPages()
+{
+    TStoredPaper p1(QStringLiteral("P1"));
+    AddElement<TQXLabel>(&p1, &p1, QStringLiteral("A"), {0, 0, 5000, 800}, alTop)->SetCaption(QStringLiteral("a"));
+    AddElement<TQXLabel>(&p1, &p1, QStringLiteral("B"), {0, 0, 5000, 800}, alTop)->SetCaption(QStringLiteral("b"));
+    TStoredPaper p2(QStringLiteral("P2"));
+    AddElement<TQXLabel>(&p2, &p2, QStringLiteral("C"), {0, 0, 5000, 800}, alTop)->SetCaption(QStringLiteral("c"));
+    return MakeDocument({&p1, &p2}, OrderLine("p", -1, "P1") + OrderLine("p", -1, "P2"));
+}
+
+QByteArray FormBytes(TComponent& Form)
+{
+    TMemoryStream stream;
+    WriteComponentToStream(stream, &Form);
+    return stream.Bytes();
+}
+
+void ReadForm(const QByteArray& Bytes, TComponent& Form)
+{
+    RegisterClass(TQXReport::StaticClass());
+    TBytesStream stream(Bytes);
+    try {
+        ReadComponentFromStream(stream, &Form);
+    } catch (...) {
+        UnregisterClass(TQXReport::StaticClass());
+        throw;
+    }
+    UnregisterClass(TQXReport::StaticClass());
+}
+
+QByteArray DocumentBytes(TQXReport& Report)
+{
+    TMemoryStream stream;
+    Report.WriteReport(stream);
+    return stream.Bytes();
+}
+
+TEST(ReportComponent, StoredFormRoundTripsByteForByte)
+{
+    struct TCase {
+        const char* Name;
+        bool Document;
+        QStringList Events;
+    };
+    const std::vector<TCase> cases = {
+        {"nothing", false, {}},
+        {"events alone", false, {"P1.A.GetText=GetTextHandler"}},
+        {"document and events", true, {"P1.A.GetText=GetTextHandler", "P2.C.BeforePrint=BeforePrintHandler"}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TReportForm form;
+        form.SetName(QStringLiteral("Form1"));
+        auto* report = new TQXReport(&form);
+        report->SetName(QStringLiteral("Report1"));
+        report->SetTitle(QStringLiteral("Sales"));
+        form.BindReport(*report);
+        if (c.Document) LoadDocument(*report, TwoPages());
+        for (const QString& e : c.Events) report->Events()->Add(e);
+        const QByteArray bytes = FormBytes(form);
+        // Monochrome and ShowEmptyPages are written although False.
+        EXPECT_TRUE(bytes.contains("Monochrome"));
+        EXPECT_TRUE(bytes.contains("ShowEmptyPages"));
+        EXPECT_FALSE(bytes.contains("Document"));
+        EXPECT_FALSE(bytes.contains("Controls"));
+        EXPECT_EQ(bytes.contains("\x06Report"), c.Document);
+        EXPECT_EQ(bytes.contains("\x06" "Events"), !c.Events.isEmpty());
+
+        TReportForm copy;
+        ReadForm(bytes, copy);
+        auto* read = dynamic_cast<TQXReport*>(copy.FindComponent(QStringLiteral("Report1")));
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(FormBytes(copy).toHex(), bytes.toHex());
+        EXPECT_EQ(read->IsLoaded(), c.Document);
+        EXPECT_EQ(J(QStringList(read->Events()->Text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))), J(c.Events));
+        EXPECT_EQ(read->Title(), "Sales");
+        EXPECT_EQ(read->BeforePage.Data, &copy);
+        if (c.Document) {
+            EXPECT_EQ(DocumentBytes(*read).toHex(), DocumentBytes(*report).toHex());
+            EXPECT_EQ(read->GetPaperCount(), 2);
+        }
+    }
+}
+
+TEST(ReportComponent, BadDocumentsLeaveTheReportAsItWas)
+{
+    const QByteArray good = TwoPages();
+    TQXReportHeader future;
+    InitReportHeader(future);
+    future.FormatVersion = 121;
+    QByteArray badSignature = good;
+    badSignature[1] = 'Y';
+    // A page whose stream ends early: only reading the page finds it.
+    QByteArray badBody;
+    {
+        TStoredPaper page(QStringLiteral("P1"));
+        AddElement<TQXLabel>(&page, &page, QStringLiteral("A"), {0, 0, 5000, 800});
+        TQXHost host(nullptr);
+        TBytesStream stream(StreamOf(page).left(30));
+        host.AddPage(QStringLiteral("P1"), stream);
+        badBody = DocumentOf(host);
+    }
+    const QByteArray hostOnly = DocumentOf(*std::make_unique<TQXHost>(nullptr));
+    struct TCase {
+        const char* Name;
+        QByteArray Document;
+        QString Error;
+    };
+    const std::vector<TCase> cases = {
+        {"truncated body", good.left(good.size() - 10), "Stream read error"},
+        {"bad signature", badSignature, "Invalid stream format"},
+        {"newer format", DocumentOf(future, QByteArray()), "Invalid stream version"},
+        {"damaged page", badBody, "Stream read error"},
+        {"empty body", DocumentOf(future, QByteArray()).left(0), "Stream read error"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TQXReport report(nullptr);
+        LoadDocument(report, hostOnly);
+        LoadDocument(report, good);
+        report.Events()->Add(QStringLiteral("P1.A.GetText=X"));
+        const QByteArray before = DocumentBytes(report);
+        int notified = 0;
+        TQXLink link;
+        link.OnChange = [&](TQXReport*) { ++notified; };
+        report.AddLink(&link);
+        try {
+            LoadDocument(report, c.Document);
+            ADD_FAILURE() << "no error";
+        } catch (const EQXError& E) {
+            EXPECT_EQ(E.Message.toStdString(), c.Error.toStdString());
+        }
+        EXPECT_EQ(DocumentBytes(report).toHex(), before.toHex());
+        EXPECT_EQ(report.State(), TQXReportState({rsLoaded}));
+        EXPECT_EQ(report.GetPaperCount(), 2);
+        EXPECT_EQ(notified, 0);
+        report.RemoveLink(&link);
+    }
+}
+
+TEST(ReportComponent, FilesAndAssign)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sales.qxf"));
+    TQXReport report(nullptr);
+    LoadDocument(report, TwoPages());
+    report.SetTitle(QStringLiteral("Sales"));
+    report.SaveToFile(path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toHex(), DocumentBytes(report).toHex());
+    file.close();
+
+    TQXReport loaded(nullptr);
+    loaded.LoadFromFile(path);
+    EXPECT_EQ(DocumentBytes(loaded).toHex(), DocumentBytes(report).toHex());
+    EXPECT_TRUE(loaded.IsLoaded());
+
+    // A missing file: the class library's open error; nothing changes.
+    try {
+        loaded.LoadFromFile(dir.filePath(QStringLiteral("missing.qxf")));
+        ADD_FAILURE() << "no error";
+    } catch (const EFOpenError&) {
+    }
+    EXPECT_TRUE(loaded.IsLoaded());
+    // A save that cannot happen leaves the old file whole.
+    QDir(dir.path()).mkdir(QStringLiteral("sub.qxf"));
+    EXPECT_NE(ErrorOf([&] { report.SaveToFile(dir.filePath(QStringLiteral("sub.qxf"))); }), QString());
+    report.SaveToFile(path);
+    EXPECT_EQ(QFile(path).size(), DocumentBytes(report).size());
+
+    // Assign copies the title and the document only.
+    TQXReport target(nullptr);
+    target.Events()->Add(QStringLiteral("P1.A.GetText=X"));
+    report.SetMonochrome(true);
+    target.Assign(&report);
+    EXPECT_EQ(target.Title(), "Sales");
+    EXPECT_EQ(DocumentBytes(target).toHex(), DocumentBytes(report).toHex());
+    EXPECT_FALSE(target.Monochrome());
+    EXPECT_EQ(target.Events()->Count(), 1);
+    TQXReport empty(nullptr);
+    empty.SetTitle(QStringLiteral("Blank"));
+    target.Assign(&empty);
+    EXPECT_EQ(target.Title(), "Blank");
+    EXPECT_FALSE(target.IsLoaded());
+    EXPECT_EQ(target.GetPaperCount(), 0);
+
+    // The pseudo-properties answer the report and ignore what is set.
+    const TPropInfo* doc = TQXReport::StaticClass().FindProp(u"Document");
+    ASSERT_NE(doc, nullptr);
+    doc->SetObj(target, &report);
+    EXPECT_EQ(doc->GetObj(target), &target);
+}
+
+TEST(ReportComponent, LinksAndNotifications)
+{
+    QStringList log;
+    TQXLink a, b, c, disabled, remover;
+    TQXReport report(nullptr);  // freed first: it tells its links
+    a.OnChange = [&](TQXReport* R) {
+        log << QStringLiteral("a%1").arg(R->State().Mask());
+    };
+    b.OnChange = [&](TQXReport*) { log << QStringLiteral("b"); };
+    c.OnChange = [&](TQXReport*) { log << QStringLiteral("c"); };
+    report.AddLink(&a);
+    report.AddLink(&a);
+    report.AddLink(nullptr);
+    report.AddLink(&disabled);
+    report.RemoveLink(nullptr);
+    report.ClearPages();  // no document: notified although nothing changed
+    EXPECT_EQ(J(log), "a0");
+
+    // A listener that removes a later one and adds another: the removed one
+    // is not called, the added one from the next round on.
+    log.clear();
+    remover.OnChange = [&](TQXReport* R) {
+        R->RemoveLink(&b);
+        R->AddLink(&c);
+    };
+    report.RemoveLink(&a);
+    report.RemoveLink(&disabled);
+    report.AddLink(&remover);
+    report.AddLink(&b);
+    report.AddLink(&a);
+    report.NotifyLinks();
+    EXPECT_EQ(J(log), "a0");
+    log.clear();
+    report.NotifyLinks();
+    EXPECT_EQ(J(log), "a0, c");
+
+    // A run: cleared (Loaded), Running, then Loaded + Prepared.
+    LoadDocument(report, TwoPages());
+    report.RemoveLink(&remover);
+    report.RemoveLink(&c);
+    log.clear();
+    report.Prepare();
+    EXPECT_EQ(J(log), "a1, a3, a5");
+    EXPECT_EQ(report.PageCount(), 2);
+    // The state changes only once per flag.
+    log.clear();
+    report.SetState({rsLoaded});
+    report.ClearState({rsRunning});
+    EXPECT_TRUE(log.isEmpty());
+}
+
+TEST(ReportComponent, NothingIsFreedUnderARunningReport)
+{
+    TReportForm form;
+    auto* report = new TQXReport(&form);
+    form.BindReport(*report);
+    LoadDocument(*report, TwoPages());
+    const QByteArray document = TwoPages();
+    QStringList errors;
+    form.OnLog = [&](const QString& Line) {
+        if (Line != QLatin1String("BeforePage P2")) return;
+        errors << ErrorOf([&] { report->Reset(); });
+        errors << ErrorOf([&] { report->ClearPages(); });
+        errors << ErrorOf([&] { LoadDocument(*report, document); });
+        errors << ErrorOf([&] { report->Prepare(); });
+        errors << ErrorOf([&] { TQXReport other(nullptr); report->Assign(&other); });
+    };
+    report->Prepare();
+    const QString running = QStringLiteral("Cannot change the report while it is running");
+    EXPECT_EQ(J(errors), J({running, running, running, running, running}));
+    EXPECT_EQ(report->PageCount(), 2);
+    EXPECT_TRUE(report->IsPrepared());
+}
+
+TEST(ReportComponent, PruningRewritesTheListInDocumentOrder)
+{
+    TReportForm form;
+    auto* report = new TQXReport(&form);
+    LoadDocument(*report, TwoPages());
+    for (const char* line : {"P2.C.GetText=  Late  ", "p1.b.afterprint=AfterPrintHandler", "Gone.A.GetText=X",
+                             "P1.Gone.GetText=X", "P1.A.GetText=   ", "P1.OwnerDraw=Paint", "P1.A.AskData=Ask",
+                             "P1.A.BeforePrint=Before", "P1.A.AskData=Second", "no equals sign"})
+        report->Events()->Add(QString::fromLatin1(line));
+    report->PruneEvents();
+    // Page events, then each element in ownership order, five names each.
+    EXPECT_EQ(J(QStringList(report->Events()->Text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))),
+              J({"P1.OwnerDraw=Paint", "P1.A.BeforePrint=Before", "P1.A.AskData=Ask",
+                 "P1.B.AfterPrint=AfterPrintHandler", "P2.C.GetText=Late"}));
+    // Without a document nothing is pruned.
+    TQXReport lone(nullptr);
+    lone.Events()->Add(QStringLiteral("Gone.A.GetText=X"));
+    lone.PruneEvents();
+    EXPECT_EQ(lone.Events()->Count(), 1);
+}
+
+TEST(ReportComponent, PrintRange)
+{
+    TQXReport report(nullptr);
+    EXPECT_TRUE(report.InPrintRange(1));
+    EXPECT_TRUE(report.InPrintRange(99));
+    report.SetPrintRange(2, 3);
+    EXPECT_FALSE(report.InPrintRange(1));
+    EXPECT_TRUE(report.InPrintRange(2));
+    EXPECT_TRUE(report.InPrintRange(3));
+    EXPECT_FALSE(report.InPrintRange(4));
+    for (auto [from, to] : {std::pair{0, 3}, {3, 2}, {-1, 2}, {2, 0}})
+        EXPECT_EQ(ErrorOf([&] { report.SetPrintRange(from, to); }),
+                  QStringLiteral("Invalid print range %1 to %2").arg(from).arg(to));
+    report.ClearPages();
+    EXPECT_EQ(report.PrintFrom(), 0);
+    EXPECT_EQ(report.PrintTo(), 0);
+}
+
+} // namespace
