@@ -199,10 +199,10 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent)
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation)
 {
-    if (Operation == opRemove && AComponent) {
-        FFreeNotifies.removeAll(AComponent);
+    // The lists are kept in pairs, so our own (short) list tells whether the
+    // other one needs looking at.
+    if (Operation == opRemove && AComponent && FFreeNotifies.removeAll(AComponent) > 0)
         AComponent->FFreeNotifies.removeAll(this);
-    }
     // Owned components hear of every insertion and removal in their owner.
     // Index-based, because a handler may free components of the list.
     for (qsizetype i = FComponents.size() - 1; i >= 0; --i) {
