@@ -1,0 +1,83 @@
+#include "classlib/controls/statictext.h"
+
+#include "classlib/core/classbuilder.h"
+#include "classlib/graphics/bitmap.h"
+
+namespace classlib {
+
+const TClassInfo& TStaticText::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TStaticText>("TStaticText").Build();
+    return info;
+}
+
+TStaticText::TStaticText(TComponent* AOwner) : TWinControl(AOwner)
+{
+    SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csOpaque, csReplicatable,
+                     csDoubleClicks});
+    SetBounds(0, 0, 65, 17);
+    Font()->OnChange = [this](TObject*) {
+        AdjustSize();
+        Invalidate();
+    };
+}
+
+void TStaticText::SetCaption(const QString& Value)
+{
+    if (Value == FCaption)
+        return;
+    FCaption = Value;
+    AdjustSize();
+    Invalidate();
+}
+
+void TStaticText::SetAutoSize(bool Value)
+{
+    FAutoSize = Value;
+    AdjustSize();
+}
+
+void TStaticText::SetStaticBorderStyle(TStaticBorderStyle Value)
+{
+    if (Value == FBorder)
+        return;
+    FBorder = Value;
+    AdjustSize();
+    Invalidate();
+}
+
+void TStaticText::AdjustSize()
+{
+    if (!FAutoSize)
+        return;
+    // Measured on a scratch bitmap: the control's own canvas draws only in Paint.
+    TBitmap scratch;
+    scratch.SetSize(1, 1);
+    TCanvas& c = scratch.Canvas();
+    c.SetFont(Font());
+    const TSize ext = c.TextExtent(FCaption.isEmpty() ? QStringLiteral(" ") : FCaption);
+    const int b = BorderWidth();
+    SetBounds(Left(), Top(), ext.cx + 2 * b + 2, ext.cy + 2 * b);
+}
+
+void TStaticText::Paint()
+{
+    TCanvas& c = *Canvas();
+    c.Brush()->SetStyle(bsSolid);
+    c.Brush()->SetColor(Color());
+    c.FillRect(ClientRect());
+    c.SetFont(Font());
+    c.Brush()->SetStyle(bsClear);
+    c.TextOut(1, 0, FCaption);
+}
+
+void TStaticText::PaintBorder()
+{
+    TCanvas& c = *Canvas();
+    c.Pen()->SetStyle(psSolid);
+    c.Pen()->SetColor(FBorder == sbsSingle ? clWindowFrame : clBtnShadow);
+    c.Brush()->SetStyle(bsClear);
+    c.Rectangle(0, 0, Width(), Height());
+}
+
+} // namespace classlib
