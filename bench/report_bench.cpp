@@ -7,6 +7,7 @@
 #include "runtime/host.h"
 #include "runtime/label.h"
 #include "runtime/paper.h"
+#include "runtime/preview.h"
 #include "runtime/report.h"
 
 #include "classlib/core/classbuilder.h"
@@ -21,6 +22,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QPainter>
+#include <QWidget>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
@@ -166,6 +168,24 @@ void BM_ReportRun(benchmark::State& State)
     State.counters["bytes/page"] = pages ? double(bytes) / double(pages) : 0.0;
 }
 BENCHMARK(BM_ReportRun)->ArgName("rows")->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// One prepared page painted into a preview leaf at 100 % zoom: the leaf's
+// sheet and the page's metafile played onto it.
+void BM_PreviewPaintPage(benchmark::State& State)
+{
+    TListReport list(100);
+    list.Run();
+    TQXPreview preview(nullptr);
+    preview.SetPreviewStyle(psZoom);
+    preview.SetZoom(1.0);
+    preview.SetColumns(1);
+    preview.SetRows(1);
+    preview.SetBounds(0, 0, 900, 1200);
+    preview.SetReport(list.report);
+    QWidget* leaf = preview.Leaves(0)->Widget();
+    for (auto _ : State) benchmark::DoNotOptimize(leaf->grab());
+}
+BENCHMARK(BM_PreviewPaintPage)->Unit(benchmark::kMicrosecond);
 
 void BM_ReportPrintPdf(benchmark::State& State)
 {

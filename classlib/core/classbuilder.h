@@ -61,8 +61,9 @@ T FromOrd(qint64 v)
 
 template <class C, class F>
 struct TypeOfGetter;
-template <class C, class R>
-struct TypeOfGetter<C, R (C::*)() const> {
+// The getter may belong to a base class (inherited properties published again).
+template <class C, class B, class R>
+struct TypeOfGetter<C, R (B::*)() const> {
     using type = std::remove_cvref_t<R>;
 };
 
