@@ -31,18 +31,20 @@ qint64 TEmfWriter::End()
     return size;
 }
 
+// Grown in place: a page records hundreds of thousands of small fields, and
+// appending each as a piece costs more than the drawing it describes.
 void TEmfWriter::U16(quint16 V)
 {
-    char b[2];
-    qToLittleEndian<quint16>(V, b);
-    FOut.append(b, 2);
+    const qsizetype at = FOut.size();
+    FOut.resize(at + 2);
+    qToLittleEndian<quint16>(V, FOut.data() + at);
 }
 
 void TEmfWriter::U32(quint32 V)
 {
-    char b[4];
-    qToLittleEndian<quint32>(V, b);
-    FOut.append(b, 4);
+    const qsizetype at = FOut.size();
+    FOut.resize(at + 4);
+    qToLittleEndian<quint32>(V, FOut.data() + at);
 }
 
 void TEmfWriter::Rect(const TRect& R)

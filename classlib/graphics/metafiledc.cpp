@@ -48,6 +48,7 @@ TMetafileDC::TMetafileDC(const TRect& FrameMM)
 {
     if (FFrameMM.Right <= FFrameMM.Left || FFrameMM.Bottom <= FFrameMM.Top)
         FFrameMM = {0, 0, RefWidthMM * 100, RefHeightMM * 100};
+    FBody.reserve(64 * 1024);  // a typical page, without regrowing
 }
 
 TMetafileDC::~TMetafileDC() = default;
