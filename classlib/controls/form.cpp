@@ -1,0 +1,94 @@
+#include "classlib/controls/form.h"
+
+#include "classlib/core/classbuilder.h"
+#include "classlib/core/reader.h"
+#include "classlib/core/streams.h"
+
+#include <QHash>
+
+namespace classlib {
+
+namespace {
+
+QHash<QString, QByteArray>& Resources()
+{
+    static QHash<QString, QByteArray> resources;
+    return resources;
+}
+
+} // namespace
+
+void RegisterFormResource(const QString& ClassName, const QByteArray& Stream)
+{
+    Resources().insert(ClassName, Stream);
+}
+
+QByteArray FormResource(const QString& ClassName)
+{
+    return Resources().value(ClassName);
+}
+
+const TClassInfo& TForm::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TForm>("TForm")
+        .Prop("Caption", &TForm::FCaption, &TForm::SetCaption)
+        .Prop("OnCreate", &TForm::OnCreate)
+        .Prop("OnDestroy", &TForm::OnDestroy)
+        .Build();
+    return info;
+}
+
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {}
+
+// OnDestroy is fired by the most derived destructor (DoDestroy): here the
+// handler's form is gone already.
+TForm::~TForm() = default;
+
+void TForm::SetCaption(const QString& Value)
+{
+    FCaption = Value;
+    if (Widget())
+        Widget()->setWindowTitle(Value);
+}
+
+void TForm::InitForm()
+{
+    const QByteArray stream = FormResource(ClassName());
+    if (!stream.isEmpty()) {
+        TBytesStream bytes(stream);
+        ReadComponentFromStream(bytes, this);
+    }
+    OnCreate(this);
+}
+
+void TForm::DoDestroy()
+{
+    if (FDestroyed)
+        return;
+    FDestroyed = true;
+    OnDestroy(this);
+}
+
+void TForm::Show()
+{
+    SetVisible(true);
+    if (!Widget())
+        return;
+    Widget()->move(Left(), Top());
+    Widget()->show();
+}
+
+void TForm::Close()
+{
+    if (Widget())
+        Widget()->close();
+}
+
+void TForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent*)
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (!dynamic_cast<TControl*>(Components(i)))
+            Proc(Components(i));
+}
+
+} // namespace classlib

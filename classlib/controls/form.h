@@ -1,0 +1,56 @@
+#pragma once
+
+// Forms: top-level windows. A form's stored component stream (its
+// resource) is read at creation with the form as the reader's root, so
+// the components it holds are created and its published fields and event
+// bindings are filled; OnCreate follows. The stream holds the form's own
+// properties and its non-visual components; controls are built by the
+// form's code.
+
+#include "classlib/controls/control.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace classlib {
+
+class TForm : public TWinControl {
+    QX_CLASS(TForm, TWinControl)
+public:
+    explicit TForm(TComponent* AOwner);
+    ~TForm() override;
+
+    const QString& Caption() const { return FCaption; }
+    void SetCaption(const QString& Value);
+
+    // Shows the form as a window at (Left, Top).
+    void Show();
+    void Close();
+
+    // The owned components that are not controls.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+
+protected:
+    // Called at the end of the most derived constructor: reads the stream
+    // registered for this form's class, then fires OnCreate. A stream that
+    // does not read raises, and the constructor with it.
+    void InitForm();
+    // Called at the start of the most derived destructor: fires OnDestroy
+    // (once) while the whole form still exists. A form whose construction
+    // failed never fires it.
+    void DoDestroy();
+
+private:
+    QString FCaption;
+    bool FDestroyed = false;
+};
+
+// The stored stream of the forms of class ClassName; a later call replaces it.
+void RegisterFormResource(const QString& ClassName, const QByteArray& Stream);
+// Empty when none is registered.
+QByteArray FormResource(const QString& ClassName);
+
+} // namespace classlib
