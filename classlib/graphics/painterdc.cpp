@@ -306,16 +306,24 @@ void TPainterDC::DrawSegment(QPen Pen, const QPointF& A, const QPointF& B)
         FPainter->drawLine(A, last);
 }
 
-void TPainterDC::Rectangle(const TRect& Rect)
+bool TPainterDC::BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush)
 {
     if (!Begin())
-        return;
-    const TDevRect d = OutRect(Rect);
-    if (d.Empty())
-        return;
-    QPen pen = MakePen();
-    QBrush brush = MakeBrush(State().Brush);
-    if (!ApplyROP2(&pen, &brush))
+        return false;
+    Device = OutRect(Rect);
+    if (Device.Empty())
+        return false;
+    Pen = MakePen();
+    Brush = MakeBrush(State().Brush);
+    return ApplyROP2(&Pen, &Brush);
+}
+
+void TPainterDC::Rectangle(const TRect& Rect)
+{
+    TDevRect d;
+    QPen pen;
+    QBrush brush;
+    if (!BeginShape(Rect, d, pen, brush))
         return;
     const bool hasPen = pen.style() != Qt::NoPen;
     const int w = hasPen ? pen.width() : 0;
@@ -345,14 +353,10 @@ void TPainterDC::Rectangle(const TRect& Rect)
 
 void TPainterDC::Ellipse(const TRect& Rect)
 {
-    if (!Begin())
-        return;
-    const TDevRect d = OutRect(Rect);
-    if (d.Empty())
-        return;
-    QPen pen = MakePen();
-    QBrush brush = MakeBrush(State().Brush);
-    if (!ApplyROP2(&pen, &brush))
+    TDevRect d;
+    QPen pen;
+    QBrush brush;
+    if (!BeginShape(Rect, d, pen, brush))
         return;
     const int w = pen.style() != Qt::NoPen ? pen.width() : 0;
     FPainter->setPen(pen);

@@ -59,6 +59,9 @@ private:
     QBrush MakeBrush(const TLogBrush& Brush) const;
     // Sets the ROP2 composition; false for R2_NOP.
     bool ApplyROP2(QPen* Pen, QBrush* Brush);
+    // The device rectangle, pen and brush of a filled shape; false when
+    // nothing is to be drawn.
+    bool BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush);
     void FillDevRect(const TDevRect& R, const QBrush& Brush);
     void DrawSegment(QPen Pen, const QPointF& A, const QPointF& B);
     int PenPixels() const;
