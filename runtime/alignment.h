@@ -1,14 +1,23 @@
 #pragma once
 
-// The alignments that elements store under the class library's names: the
-// side a parent places an element against, and the horizontal alignment of
-// text.
+// The alignments that elements store under the class library's names; they
+// live in the class library (classlib/controls/align.h).
 
-#include "classlib/core/typinfo.h"
+#include "classlib/controls/align.h"
 
 namespace runtime {
 
-QX_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
-QX_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
+using classlib::TAlign;
+using classlib::alNone;
+using classlib::alTop;
+using classlib::alBottom;
+using classlib::alLeft;
+using classlib::alRight;
+using classlib::alClient;
+
+using classlib::TAlignment;
+using classlib::taLeftJustify;
+using classlib::taRightJustify;
+using classlib::taCenter;
 
 } // namespace runtime

@@ -2,6 +2,7 @@
 
 #include "runtime/report.h"
 
+#include "classlib/controls/menus.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/metafile.h"
@@ -22,13 +23,24 @@ const TClassInfo& TQXPreview::StaticClass()
         .Prop("PageCursor", &TQXPreview::PageCursor, &TQXPreview::SetPageCursor)
         .Prop("PreviewStyle", &TQXPreview::PreviewStyle, &TQXPreview::SetPreviewStyle)
         .Prop<TGetScrollHintEvent>("OnGetScrollHint", &TQXPreview::OnGetScrollHint)
+        .Prop("Align", &TQXPreview::Align, &TQXPreview::SetAlign).Default(alNone)
         .Prop("BorderStyle", &TQXPreview::BorderStyle, &TQXPreview::SetBorderStyle)
+        .Prop("DragCursor", &TQXPreview::DragCursor, &TQXPreview::SetDragCursor).Default(crDrag)
+        .Prop("DragMode", &TQXPreview::DragMode, &TQXPreview::SetDragMode).Default(dmManual)
         .Prop("Enabled", &TQXPreview::Enabled, &TQXPreview::SetEnabled)
         .Prop("Color", &TQXPreview::Color, &TQXPreview::SetColor)
+        .Prop("Ctl3D", &TQXPreview::Ctl3D, &TQXPreview::SetCtl3D).StoredIf(&TQXPreview::IsCtl3DStored)
         .Prop("ParentColor", &TQXPreview::ParentColor, &TQXPreview::SetParentColor)
+        .Prop("ParentCtl3D", &TQXPreview::ParentCtl3D, &TQXPreview::SetParentCtl3D).Default(true)
+        .Prop("ParentShowHint", &TQXPreview::ParentShowHint, &TQXPreview::SetParentShowHint).Default(true)
+        .Prop("PopupMenu", &TQXPreview::PopupMenu, &TQXPreview::SetPopupMenu)
+        .Prop("ShowHint", &TQXPreview::ShowHint, &TQXPreview::SetShowHint).StoredIf(&TQXPreview::IsShowHintStored)
         .Prop("Visible", &TQXPreview::Visible, &TQXPreview::SetVisible)
         .Prop<TNotifyEvent>("OnClick", &TQXPreview::OnClick)
         .Prop<TNotifyEvent>("OnDblClick", &TQXPreview::OnDblClick)
+        .Prop<TDragDropEvent>("OnDragDrop", &TQXPreview::OnDragDrop)
+        .Prop<TDragOverEvent>("OnDragOver", &TQXPreview::OnDragOver)
+        .Prop<TEndDragEvent>("OnEndDrag", &TQXPreview::OnEndDrag)
         .Prop<TMouseEvent>("OnMouseDown", &TQXPreview::OnMouseDown)
         .Prop<TMouseMoveEvent>("OnMouseMove", &TQXPreview::OnMouseMove)
         .Prop<TMouseEvent>("OnMouseUp", &TQXPreview::OnMouseUp)

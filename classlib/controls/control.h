@@ -6,6 +6,7 @@
 // Qt into a control (paint, resize, mouse, posted messages) runs guarded
 // (see application.h).
 
+#include "classlib/controls/align.h"
 #include "classlib/controls/messages.h"
 #include "classlib/core/component.h"
 #include "classlib/graphics/canvas.h"
@@ -21,6 +22,7 @@ class QPaintDevice;
 namespace classlib {
 
 class TWinControl;
+class TPopupMenu;
 
 // Cursor identities: 0 and the negative stock cursors.
 QX_INTEGER_TYPE(TCursor, qint16)
@@ -31,6 +33,7 @@ constexpr TCursor crCross = TCursor(-3);
 constexpr TCursor crIBeam = TCursor(-4);
 constexpr TCursor crHourGlass = TCursor(-11);
 constexpr TCursor crDrag = TCursor(-12);
+constexpr TCursor crNoDrop = TCursor(-13);
 constexpr TCursor crHandPoint = TCursor(-21);
 
 QX_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents,
@@ -45,9 +48,16 @@ using TShiftState = TSet<TShiftStateItem>;
 
 QX_ENUM(TBorderStyle, bsNone, bsSingle)
 
+QX_ENUM(TDragMode, dmManual, dmAutomatic)
+QX_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
+
 using TMouseEvent = TEvent<TObject* /*Sender*/, TMouseButton /*Button*/, TShiftState /*Shift*/,
                            int /*X*/, int /*Y*/>;
 using TMouseMoveEvent = TEvent<TObject* /*Sender*/, TShiftState /*Shift*/, int /*X*/, int /*Y*/>;
+using TDragDropEvent = TEvent<TObject* /*Sender*/, TObject* /*Source*/, int /*X*/, int /*Y*/>;
+using TDragOverEvent = TEvent<TObject* /*Sender*/, TObject* /*Source*/, int /*X*/, int /*Y*/,
+                              TDragState /*State*/, bool& /*Accept*/>;
+using TEndDragEvent = TEvent<TObject* /*Sender*/, TObject* /*Target*/, int /*X*/, int /*Y*/>;
 
 // System metrics the layout of controls asks for.
 constexpr int SM_CXVSCROLL = 2;
@@ -110,6 +120,50 @@ public:
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
 
+    // The side of the parent's client area the control is placed against;
+    // the parent aligns its children (TWinControl::AlignControls).
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign Value);
+
+    // The tooltip: Hint, shown while the effective ShowHint is true.
+    // ShowHint follows the parent's while ParentShowHint is true; setting it
+    // clears ParentShowHint.
+    const QString& Hint() const { return FHint; }
+    void SetHint(const QString& Value);
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool Value);
+    // Stored: what does not follow the parent.
+    bool IsShowHintStored() const { return !FParentShowHint; }
+
+    // Shown on a right click (of this control, or of a child without a
+    // menu of its own); a freed menu leaves nil.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* Value);
+
+    // Dragging of controls inside the process. dmAutomatic begins a drag
+    // on a left press; BeginDrag begins one from code (Immediate, or once
+    // the mouse has moved Threshold pixels). While dragging, the control
+    // under the mouse gets DragOver; releasing over one that accepts calls
+    // its DragDrop; then the source gets EndDrag (Target nil if none took it).
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+    void BeginDrag(bool Immediate, int Threshold = 5);
+    bool Dragging() const;
+    // The drag of this control follows the mouse to Screen (what a mouse
+    // move does), or ends there (Drop: as a release; else cancelled).
+    void DragTo(const TPoint& Screen);
+    void EndDrag(bool Drop);
+    // The enabled control whose widget is at the screen point, or nil.
+    static TControl* FindDragTarget(const TPoint& Screen);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Loaded() override;
+    // A control read as the child of a windowed control joins it.
+    void ReadState(TReader& Reader) override;
+
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle Value);
 
@@ -130,6 +184,15 @@ public:
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
+    TDragDropEvent OnDragDrop;
+    TDragOverEvent OnDragOver;
+    TEndDragEvent OnEndDrag;
+
+    // The drag events as the drag calls them. DragOver: Accept starts false
+    // and is set true before OnDragOver is called, when there is one.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(TObject* Source, int X, int Y);
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
 
 protected:
     // Descendants that wrap a widget of their own pass it here.
@@ -150,6 +213,11 @@ protected:
     virtual void PaintBorder() {}
     virtual void ColorChanged();
     virtual void EnabledChanged();
+    // The control was given another parent: take what follows the parent.
+    virtual void ParentChanged();
+    // Shows the popup menu of this control or of its nearest parent that has
+    // one, at the screen point; false when there is none.
+    bool DoPopup(const TPoint& Screen);
 
 private:
     friend class detail::TControlWidget;
@@ -163,6 +231,11 @@ private:
     void WidgetMoved(int AX, int AY);
     void WidgetResized(int AWidth, int AHeight);
     void ParentColorChanged();
+    void ParentShowHintChanged();
+    void ApplyHint();
+    void SizeChanged();
+    void RequestAlign();
+    void BeginDragAt(const TPoint& Screen, bool Immediate, int Threshold, bool Pressed);
 
     QPointer<QWidget> FWidget;
     TWinControl* FParent = nullptr;
@@ -179,6 +252,13 @@ private:
     TFont* FFont;
     TCanvas* FCanvas;
     bool FPressed = false;  // a left press inside, waiting for its release
+    TAlign FAlign = alNone;
+    QString FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TPopupMenu* FPopupMenu = nullptr;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
 };
 
 // A control that holds other controls; children are freed with it.
@@ -197,16 +277,44 @@ public:
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle Value);
 
+    // A single border is a sunken 3-D edge (2 pixels) or, without Ctl3D, a
+    // flat line (1 pixel). Ctl3D follows the parent's while ParentCtl3D is
+    // true; setting it clears ParentCtl3D.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool Value);
+    bool IsCtl3DStored() const { return !FParentCtl3D; }
+
+    // Places the aligned children again (after a change of size or of a
+    // child's alignment, bounds or visibility).
+    void Realign();
+    // Suspends aligning until the matching EnableAlign, which realigns.
+    void DisableAlign() { ++FAlignLevel; }
+    void EnableAlign();
+
 protected:
     TWinControl(TComponent* AOwner, QWidget* AWidget);
     int BorderWidth() const override;
     void PaintBorder() override;
     void ColorChanged() override;
+    void ParentChanged() override;
+    // Places the visible children with an alignment inside Rect, which
+    // shrinks by each: alTop, alBottom, alLeft, alRight in the order of
+    // their position on that side, then alClient in what is left.
+    virtual void AlignControls(TControl* AControl, TRect& Rect);
 
 private:
     friend class TControl;
+    void Ctl3DChanged();
+    void ParentCtl3DChanged();
+    void BorderChanged();
+
     QList<TControl*> FControls;
     TBorderStyle FBorderStyle = bsNone;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
+    int FAlignLevel = 0;
 };
 
 // A windowed control that paints itself on its canvas.

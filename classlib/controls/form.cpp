@@ -1,5 +1,6 @@
 #include "classlib/controls/form.h"
 
+#include "classlib/controls/menus.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/streams.h"
@@ -86,9 +87,15 @@ void TForm::Close()
 
 void TForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent*)
 {
-    for (int i = 0; i < ComponentCount(); ++i)
-        if (!dynamic_cast<TControl*>(Components(i)))
-            Proc(Components(i));
+    // Menu items are written inside their menu.
+    for (int i = 0; i < ComponentCount(); ++i) {
+        TComponent* c = Components(i);
+        if (dynamic_cast<TControl*>(c))
+            continue;
+        if (auto* item = dynamic_cast<TMenuItem*>(c); item && item->Menu())
+            continue;
+        Proc(c);
+    }
 }
 
 } // namespace classlib

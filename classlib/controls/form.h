@@ -27,7 +27,7 @@ public:
     void Show();
     void Close();
 
-    // The owned components that are not controls.
+    // The owned components that are not controls (menu items inside their menu).
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
 
     TNotifyEvent OnCreate;

@@ -1,0 +1,93 @@
+#pragma once
+
+// Pop-up menus: a TPopupMenu holds a flat list of TMenuItem, shown as a
+// QMenu by Popup. Items are components of the form (the menu's owner) and
+// are streamed as the menu's children; the menu frees its items. A control
+// shows its PopupMenu on a right click.
+
+#include "classlib/core/component.h"
+
+#include <QList>
+#include <QMenu>
+#include <QPointer>
+#include <QString>
+
+namespace classlib {
+
+class TPopupMenu;
+
+class TMenuItem : public TComponent {
+    QX_CLASS(TMenuItem, TComponent)
+public:
+    explicit TMenuItem(TComponent* AOwner);
+    ~TMenuItem() override;
+
+    // "-" makes a separator.
+    const QString& Caption() const { return FCaption; }
+    void SetCaption(const QString& Value) { FCaption = Value; }
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool Value) { FEnabled = Value; }
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool Value) { FChecked = Value; }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value) { FVisible = Value; }
+
+    // The menu that holds the item, or nil.
+    TPopupMenu* Menu() const { return FMenu; }
+
+    // What choosing the item does: OnClick.
+    virtual void Click();
+
+    // An item read as the child of a menu joins it.
+    void ReadState(TReader& Reader) override;
+
+    TNotifyEvent OnClick;
+
+private:
+    friend class TPopupMenu;
+    QString FCaption;
+    bool FEnabled = true;
+    bool FChecked = false;
+    bool FVisible = true;
+    TPopupMenu* FMenu = nullptr;
+};
+
+class TPopupMenu : public TComponent {
+    QX_CLASS(TPopupMenu, TComponent)
+public:
+    explicit TPopupMenu(TComponent* AOwner);
+    ~TPopupMenu() override;
+
+    int Count() const { return int(FItems.size()); }
+    TMenuItem* Items(int Index) const { return FItems.at(Index); }
+    // Adds the item at the end (taking it from another menu).
+    void Add(TMenuItem* Item);
+    void Insert(int Index, TMenuItem* Item);
+    void Remove(TMenuItem* Item);
+
+    // The control whose right click showed the menu last.
+    TComponent* PopupComponent() const { return FPopupComponent; }
+    void SetPopupComponent(TComponent* Value);
+
+    // Fires OnPopup, then shows the visible items at the screen point
+    // (without waiting for a choice). A chosen item's Click runs later.
+    virtual void Popup(int X, int Y);
+    // The menu shown last, while it exists.
+    QMenu* Menu() const { return FMenu; }
+
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
+    void SetChildOrder(TComponent* Child, int Order) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    TNotifyEvent OnPopup;
+
+private:
+    QList<TMenuItem*> FItems;
+    TComponent* FPopupComponent = nullptr;
+    QPointer<QMenu> FMenu;
+};
+
+// Registers TPopupMenu and TMenuItem (done when the library loads).
+void RegisterMenuClasses();
+
+} // namespace classlib
