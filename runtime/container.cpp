@@ -266,6 +266,32 @@ void TQXContainer::Realign()
         if (auto* c = dynamic_cast<TQXContainer*>(child); c && c->Printable()) c->Realign();
 }
 
+namespace {
+
+// Whether all an element paints lies inside its bounds: its content is
+// clipped, so only a shadow or frame wider than the element could stray.
+bool PaintsWithinBounds(const TQXControl& Element)
+{
+    const TRect client = Element.GetClientRect();
+    const qint64 shadow = Element.Shadow()->Shape() == ssNone ? 0 : Element.Shadow()->Width();
+    const qint64 frame = Element.Frame()->Shape().Empty() ? 0 : Element.Frame()->Width();
+    const qint64 room = std::min(Element.QXWidth(), Element.QXHeight());
+    return client == TRect{0, 0, Element.QXWidth(), -Element.QXHeight()} && shadow >= 0 && frame >= 0 &&
+           shadow + 2 * frame <= room;
+}
+
+bool Overlap(const TRect& A, const TRect& B)
+{
+    auto span = [](int P, int Q) { return std::pair{std::min(P, Q), std::max(P, Q)}; };
+    const auto [al, ar] = span(A.Left, A.Right);
+    const auto [bl, br] = span(B.Left, B.Right);
+    const auto [ab, at] = span(A.Top, A.Bottom);
+    const auto [bb, bt] = span(B.Top, B.Bottom);
+    return al < br && bl < ar && ab < bt && bb < at;
+}
+
+} // namespace
+
 void TQXContainer::Paint(TCanvas& Canvas)
 {
     TDeviceContext& dc = Canvas.DC();
@@ -273,12 +299,17 @@ void TQXContainer::Paint(TCanvas& Canvas)
     for (size_t i = 0; i < n; ++i) {
         TQXControl* child = FControls[i];
         if (!child->Printable()) continue;
+        // A sibling that cannot cover anything the child paints needs no
+        // cut-out: in a list page that would be quadratic in the rows.
+        const bool confined = PaintsWithinBounds(*child);
+        const TRect bounds = GetBoundsRect(*child);
         const int level = dc.SaveDC();
         try {
             for (size_t j = i + 1; j < n; ++j) {
                 const TQXControl* later = FControls[j];
                 if (later->Printable() && !later->Background()->IsTransparent() &&
-                    !later->Shadow()->SemiTrans())
+                    !later->Shadow()->SemiTrans() &&
+                    (!confined || Overlap(bounds, GetBoundsRect(*later))))
                     dc.ExcludeClipRect(GetBoundsRect(*later));
             }
             dc.OffsetWindowOrg(-child->QXLeft(), child->QXTop());

@@ -38,7 +38,10 @@ const TClassInfo& TQXControl::StaticClass()
 }
 
 TQXControl::TQXControl(TComponent* AOwner)
-    : TComponent(AOwner), FFrame(new TQXFrame), FShadow(new TQXShadow), FBackground(new TQXBackground)
+    // A page holds hundreds of elements and every row clone joins and leaves
+    // it; elements need no word of their siblings (a class that overrides
+    // Notification hears again).
+    : TComponent(AOwner, false), FFrame(new TQXFrame), FShadow(new TQXShadow), FBackground(new TQXBackground)
 {
 }
 

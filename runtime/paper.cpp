@@ -23,7 +23,10 @@ const TClassInfo& TQXPaper::StaticClass()
     return info;
 }
 
-TQXPaper::TQXPaper(TComponent* AOwner) : TQXContainer(AOwner) {}
+TQXPaper::TQXPaper(TComponent* AOwner) : TQXContainer(AOwner)
+{
+    SetHearsOwner(true);
+}
 
 TQXPaper::~TQXPaper()
 {

@@ -32,7 +32,9 @@ const TClassInfo& TComponent::StaticClass()
     return info;
 }
 
-TComponent::TComponent(TComponent* AOwner)
+TComponent::TComponent(TComponent* AOwner) : TComponent(AOwner, true) {}
+
+TComponent::TComponent(TComponent* AOwner, bool HearsOwner) : FHearsOwner(HearsOwner)
 {
     if (AOwner) AOwner->InsertComponent(this);
 }
@@ -151,6 +153,7 @@ void TComponent::Insert(TComponent* AComponent)
 {
     FComponents.append(AComponent);
     AComponent->FOwner = this;
+    if (AComponent->FHearsOwner) ++FHearing;
     IndexName(AComponent);
 }
 
@@ -158,11 +161,19 @@ void TComponent::Remove(TComponent* AComponent)
 {
     UnindexName(AComponent);
     AComponent->FOwner = nullptr;
+    if (AComponent->FHearsOwner) --FHearing;
     // Most removals are of the last component (DestroyComponents, readers).
     if (!FComponents.isEmpty() && FComponents.last() == AComponent)
         FComponents.removeLast();
     else
         FComponents.removeOne(AComponent);
+}
+
+void TComponent::SetHearsOwner(bool Value)
+{
+    if (FHearsOwner == Value) return;
+    FHearsOwner = Value;
+    if (FOwner) FOwner->FHearing += Value ? 1 : -1;
 }
 
 void TComponent::DestroyComponents()
@@ -205,9 +216,11 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation)
         AComponent->FFreeNotifies.removeAll(this);
     // Owned components hear of every insertion and removal in their owner.
     // Index-based, because a handler may free components of the list.
+    if (FHearing == 0) return;
     for (qsizetype i = FComponents.size() - 1; i >= 0; --i) {
         if (i >= FComponents.size()) continue;
-        FComponents[i]->Notification(AComponent, Operation);
+        TComponent* c = FComponents[i];
+        if (c->FHearsOwner) c->Notification(AComponent, Operation);
     }
 }
 

@@ -96,6 +96,12 @@ protected:
                                 const QString& NewName);
     // Sets the name without checks (the reader names components it creates).
     void ChangeName(const QString& NewName);
+    // Owners tell every owned component of each insertion and removal,
+    // which costs the square of their count. A class that neither
+    // overrides Notification nor owns components may stop hearing; one
+    // made in numbers says so at construction, before it joins its owner.
+    TComponent(TComponent* AOwner, bool HearsOwner);
+    void SetHearsOwner(bool Value);
 
 private:
     void Insert(TComponent* AComponent);
@@ -113,6 +119,8 @@ private:
     // components to one owner, each checked for a unique name.
     QHash<TNameKey, TComponent*> FNameIndex;
     QList<TComponent*> FFreeNotifies;
+    bool FHearsOwner = true;
+    int FHearing = 0;  // owned components that hear
 };
 
 // The application's global components (forms, data modules, the roots that

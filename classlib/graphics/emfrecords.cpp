@@ -5,6 +5,9 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+#include <cstring>
+
 namespace classlib::emf {
 
 void InvalidMetafile(const QString& Reason)
@@ -17,52 +20,63 @@ void InvalidMetafile(const QString& Reason)
 
 void TEmfWriter::Begin(quint32 Type)
 {
-    FStart = FOut.size();
+    FStart = FLength = FOut.size();
+    FData = FOut.data();
     U32(Type);
     U32(0);  // size, filled in by End
 }
 
 qint64 TEmfWriter::End()
 {
-    while ((FOut.size() - FStart) % 4) FOut.append('\0');
-    const qint64 size = FOut.size() - FStart;
-    qToLittleEndian<quint32>(quint32(size), FOut.data() + FStart + 4);
+    const qint64 pad = (4 - (FLength - FStart) % 4) % 4;
+    Zeros(pad);
+    const qint64 size = FLength - FStart;
+    qToLittleEndian<quint32>(quint32(size), FData + FStart + 4);
+    FOut.resize(FLength);  // keeps the capacity
     FStart = -1;
     return size;
 }
 
-// Grown in place: a page records hundreds of thousands of small fields, and
-// appending each as a piece costs more than the drawing it describes.
-void TEmfWriter::U16(quint16 V)
+void TEmfWriter::Grow(qint64 Count)
 {
-    const qsizetype at = FOut.size();
-    FOut.resize(at + 2);
-    qToLittleEndian<quint16>(V, FOut.data() + at);
-}
-
-void TEmfWriter::U32(quint32 V)
-{
-    const qsizetype at = FOut.size();
-    FOut.resize(at + 4);
-    qToLittleEndian<quint32>(V, FOut.data() + at);
+    const qint64 need = FLength + Count;
+    if (need > FOut.capacity()) FOut.reserve(std::max(need, 2 * FOut.capacity()));
+    FOut.resize(FOut.capacity());
+    FData = FOut.data();
 }
 
 void TEmfWriter::Rect(const TRect& R)
 {
-    I32(R.Left);
-    I32(R.Top);
-    I32(R.Right);
-    I32(R.Bottom);
+    char* at = Room(16);
+    qToLittleEndian<qint32>(R.Left, at);
+    qToLittleEndian<qint32>(R.Top, at + 4);
+    qToLittleEndian<qint32>(R.Right, at + 8);
+    qToLittleEndian<qint32>(R.Bottom, at + 12);
+}
+
+void TEmfWriter::Bytes(const void* Data, qint64 Count)
+{
+    if (Count > 0) std::memcpy(Room(Count), Data, size_t(Count));
+}
+
+void TEmfWriter::Zeros(qint64 Count)
+{
+    if (Count > 0) std::memset(Room(Count), 0, size_t(Count));
 }
 
 void TEmfWriter::Utf16(const QString& Text, qint64 Units)
 {
-    for (qint64 i = 0; i < Units; ++i) U16(i < Text.size() ? Text.at(i).unicode() : 0);
+    if (Units <= 0) return;
+    char* at = Room(2 * Units);
+    const qint64 n = std::min<qint64>(Units, Text.size());
+    const QChar* text = Text.constData();
+    for (qint64 i = 0; i < n; ++i) qToLittleEndian<quint16>(text[i].unicode(), at + 2 * i);
+    std::memset(at + 2 * n, 0, size_t(2 * (Units - n)));
 }
 
 void TEmfWriter::PatchU32(qint64 RecordOffset, quint32 V)
 {
-    qToLittleEndian<quint32>(V, FOut.data() + FStart + RecordOffset);
+    qToLittleEndian<quint32>(V, FData + FStart + RecordOffset);
 }
 
 // ---------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QtEndian>
 
 namespace classlib::emf {
 
@@ -81,6 +82,10 @@ constexpr qint64 RgnDataHeaderSize = 32;
 
 // Appends records to a byte array: Begin(type), the fields, End() fills in
 // the size (padded to 4 bytes).
+// Records are written in place: a page holds hundreds of thousands of
+// small fields, and growing the array for each costs more than the drawing
+// it describes. Between Begin and End the array may run ahead of what is
+// written, so nothing else may touch it then.
 class TEmfWriter {
 public:
     explicit TEmfWriter(QByteArray& Out) : FOut(Out) {}
@@ -88,23 +93,34 @@ public:
     void Begin(quint32 Type);
     qint64 End();  // the record's size
 
-    void U8(quint8 V) { FOut.append(char(V)); }
-    void U16(quint16 V);
-    void U32(quint32 V);
+    void U8(quint8 V) { *Room(1) = char(V); }
+    void U16(quint16 V) { qToLittleEndian<quint16>(V, Room(2)); }
+    void U32(quint32 V) { qToLittleEndian<quint32>(V, Room(4)); }
     void I32(qint32 V) { U32(quint32(V)); }
     void Rect(const TRect& R);
-    void Bytes(const void* Data, qint64 Count) { FOut.append(static_cast<const char*>(Data), Count); }
-    void Zeros(qint64 Count) { FOut.append(Count, '\0'); }
+    void Bytes(const void* Data, qint64 Count);
+    void Zeros(qint64 Count);
     // UTF-16LE, exactly Units units (cut or padded with zeros).
     void Utf16(const QString& Text, qint64 Units);
     // The record's bytes so far (offsets inside it).
-    qint64 Offset() const { return FOut.size() - FStart; }
+    qint64 Offset() const { return FLength - FStart; }
     // Overwrites a 32-bit value at an offset inside the current record.
     void PatchU32(qint64 RecordOffset, quint32 V);
 
 private:
+    char* Room(qint64 Count)
+    {
+        if (FOut.size() - FLength < Count) Grow(Count);
+        char* at = FData + FLength;
+        FLength += Count;
+        return at;
+    }
+    void Grow(qint64 Count);
+
     QByteArray& FOut;
+    char* FData = nullptr;
     qint64 FStart = -1;
+    qint64 FLength = 0;  // bytes written
 };
 
 // One record, its size already checked against what remains. Field reads

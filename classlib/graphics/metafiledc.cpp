@@ -44,7 +44,7 @@ TDeviceCaps TMetafileDC::ReferenceCaps()
 TMetafileDC::TMetafileDC(const TRect& FrameMM)
     : FFrameMM(FrameMM)
     , FHandleUsed(1, true)
-    , FSelected{STOCK_OBJECT | BLACK_PEN, STOCK_OBJECT | WHITE_BRUSH, STOCK_OBJECT | SYSTEM_FONT}
+    , FRecorded{{STOCK_OBJECT | BLACK_PEN, STOCK_OBJECT | WHITE_BRUSH, STOCK_OBJECT | SYSTEM_FONT}, {}}
 {
     if (FFrameMM.Right <= FFrameMM.Left || FFrameMM.Bottom <= FFrameMM.Top)
         FFrameMM = {0, 0, RefWidthMM * 100, RefHeightMM * 100};
@@ -103,6 +103,14 @@ void TMetafileDC::Simple(quint32 Type, quint32 Value)
     w.U32(Value);
     w.End();
     ++FRecords;
+}
+
+void TMetafileDC::StateRecord(TSlot Slot, quint32 Type, quint32 Value)
+{
+    std::optional<quint32>& recorded = FRecorded.Values[Slot];
+    if (recorded == Value) return;
+    recorded = Value;
+    Simple(Type, Value);
 }
 
 void TMetafileDC::PointRecord(quint32 Type, int X, int Y)
@@ -173,27 +181,45 @@ quint32 TMetafileDC::NewHandle()
 
 bool TMetafileDC::InUse(quint32 Handle) const
 {
-    if (std::find(FSelected.begin(), FSelected.end(), Handle) != FSelected.end()) return true;
-    for (const auto& saved : FSavedSelected)
-        if (std::find(saved.begin(), saved.end(), Handle) != saved.end()) return true;
-    return false;
-}
-
-// An object is deleted once neither the current selection nor a saved
-// state refers to it, so a restore never selects a deleted object.
-void TMetafileDC::Release(quint32 Handle)
-{
-    if (Handle & STOCK_OBJECT || InUse(Handle)) return;
-    Simple(EMR_DELETEOBJECT, Handle);
-    FHandleUsed[Handle] = false;
+    auto holds = [Handle](const std::array<quint32, 3>& Selected) {
+        return std::find(Selected.begin(), Selected.end(), Handle) != Selected.end();
+    };
+    return holds(FRecorded.Selected) ||
+           std::any_of(FSavedRecorded.begin(), FSavedRecorded.end(),
+                       [&](const TRecorded& Saved) { return holds(Saved.Selected); });
 }
 
 void TMetafileDC::SelectHandle(TKind Kind, quint32 Handle)
 {
-    const quint32 old = FSelected[Kind];
+    if (FRecorded.Selected[Kind] == Handle) return;
     Simple(EMR_SELECTOBJECT, Handle);
-    FSelected[Kind] = Handle;
-    if (old != Handle) Release(old);
+    FRecorded.Selected[Kind] = Handle;
+}
+
+// An object is deleted only once neither the selection nor a saved state
+// refers to it, so a restore never selects a deleted object.
+template <class TLog>
+quint32 TMetafileDC::Cached(TObjectCache<TLog>& Cache, const TLog& Log,
+                            quint32 (TMetafileDC::*Create)(const TLog&))
+{
+    auto& entries = Cache.Entries;
+    const auto hit = std::find_if(entries.begin(), entries.end(), [&](const auto& E) { return E.first == Log; });
+    if (hit != entries.end()) {
+        std::rotate(hit, hit + 1, entries.end());
+        return entries.back().second;
+    }
+    const quint32 h = (this->*Create)(Log);
+    if (h & STOCK_OBJECT) return h;
+    if (entries.size() >= CacheLimit) {
+        const auto idle = std::find_if(entries.begin(), entries.end(), [&](const auto& E) { return !InUse(E.second); });
+        if (idle != entries.end()) {
+            Simple(EMR_DELETEOBJECT, idle->second);
+            FHandleUsed[idle->second] = false;
+            entries.erase(idle);
+        }
+    }
+    entries.emplace_back(Log, h);
+    return h;
 }
 
 quint32 TMetafileDC::CreatePen(const TLogPen& Pen)
@@ -227,24 +253,8 @@ quint32 TMetafileDC::CreateBrush(const TLogBrush& Brush)
     return h;
 }
 
-void TMetafileDC::SelectPen(const TLogPen& Pen)
+quint32 TMetafileDC::CreateFont(const TLogFont& Font)
 {
-    if (Pen == State().Pen) return;
-    TDeviceContext::SelectPen(Pen);
-    SelectHandle(kPen, CreatePen(Pen));
-}
-
-void TMetafileDC::SelectBrush(const TLogBrush& Brush)
-{
-    if (Brush == State().Brush) return;
-    TDeviceContext::SelectBrush(Brush);
-    SelectHandle(kBrush, CreateBrush(Brush));
-}
-
-void TMetafileDC::SelectFont(const TLogFont& Font)
-{
-    if (Font == State().Font) return;
-    TDeviceContext::SelectFont(Font);
     const quint32 h = NewHandle();
     TEmfWriter w(FBody);
     w.Begin(EMR_EXTCREATEFONTINDIRECTW);
@@ -267,7 +277,25 @@ void TMetafileDC::SelectFont(const TLogFont& Font)
     w.Zeros(LogFontPanoseSize - LogFontSize);
     w.End();
     ++FRecords;
-    SelectHandle(kFont, h);
+    return h;
+}
+
+void TMetafileDC::SelectPen(const TLogPen& Pen)
+{
+    TDeviceContext::SelectPen(Pen);
+    SelectHandle(kPen, Cached(FPens, Pen, &TMetafileDC::CreatePen));
+}
+
+void TMetafileDC::SelectBrush(const TLogBrush& Brush)
+{
+    TDeviceContext::SelectBrush(Brush);
+    SelectHandle(kBrush, Cached(FBrushes, Brush, &TMetafileDC::CreateBrush));
+}
+
+void TMetafileDC::SelectFont(const TLogFont& Font)
+{
+    TDeviceContext::SelectFont(Font);
+    SelectHandle(kFont, Cached(FFonts, Font, &TMetafileDC::CreateFont));
 }
 
 // --- state -------------------------------------------------------------------------
@@ -314,7 +342,7 @@ int TMetafileDC::SaveDC()
     w.Begin(EMR_SAVEDC);
     w.End();
     ++FRecords;
-    FSavedSelected.push_back(FSelected);
+    FSavedRecorded.push_back(FRecorded);
     return level;
 }
 
@@ -325,59 +353,57 @@ bool TMetafileDC::RestoreDC(int Level)
     // Recorded relative to the most recent save, as players expect.
     const int relative = SaveLevel() - count;
     Simple(EMR_RESTOREDC, quint32(relative));
-    const std::array<quint32, 3> before = FSelected;
-    FSelected = FSavedSelected[size_t(SaveLevel())];
-    FSavedSelected.resize(size_t(SaveLevel()));
-    for (quint32 h : before) Release(h);
+    FRecorded = FSavedRecorded[size_t(SaveLevel())];
+    FSavedRecorded.resize(size_t(SaveLevel()));
     return true;
 }
 
 TColorRef TMetafileDC::SetTextColor(TColorRef Color)
 {
     const TColorRef old = TDeviceContext::SetTextColor(Color);
-    Simple(EMR_SETTEXTCOLOR, Color);
+    StateRecord(sTextColor, EMR_SETTEXTCOLOR, Color);
     return old;
 }
 
 TColorRef TMetafileDC::SetBkColor(TColorRef Color)
 {
     const TColorRef old = TDeviceContext::SetBkColor(Color);
-    Simple(EMR_SETBKCOLOR, Color);
+    StateRecord(sBkColor, EMR_SETBKCOLOR, Color);
     return old;
 }
 
 int TMetafileDC::SetBkMode(int Mode)
 {
     const int old = TDeviceContext::SetBkMode(Mode);
-    if (old) Simple(EMR_SETBKMODE, quint32(Mode));
+    if (old) StateRecord(sBkMode, EMR_SETBKMODE, quint32(Mode));
     return old;
 }
 
 unsigned TMetafileDC::SetTextAlign(unsigned Align)
 {
     const unsigned old = TDeviceContext::SetTextAlign(Align);
-    Simple(EMR_SETTEXTALIGN, Align);
+    StateRecord(sTextAlign, EMR_SETTEXTALIGN, Align);
     return old;
 }
 
 int TMetafileDC::SetROP2(int Mode)
 {
     const int old = TDeviceContext::SetROP2(Mode);
-    if (old) Simple(EMR_SETROP2, quint32(Mode));
+    if (old) StateRecord(sROP2, EMR_SETROP2, quint32(Mode));
     return old;
 }
 
 int TMetafileDC::SetStretchBltMode(int Mode)
 {
     const int old = TDeviceContext::SetStretchBltMode(Mode);
-    if (old) Simple(EMR_SETSTRETCHBLTMODE, quint32(Mode));
+    if (old) StateRecord(sStretchBltMode, EMR_SETSTRETCHBLTMODE, quint32(Mode));
     return old;
 }
 
 int TMetafileDC::SetPolyFillMode(int Mode)
 {
     const int old = TDeviceContext::SetPolyFillMode(Mode);
-    if (old) Simple(EMR_SETPOLYFILLMODE, quint32(Mode));
+    if (old) StateRecord(sPolyFillMode, EMR_SETPOLYFILLMODE, quint32(Mode));
     return old;
 }
 
@@ -462,20 +488,12 @@ void TMetafileDC::Polyline(const std::vector<TPoint>& Points)
 // back afterwards, so the records that follow see the state unchanged.
 void TMetafileDC::FillRect(const TRect& R, const TLogBrush& Brush)
 {
-    const quint32 pen = FSelected[kPen], brush = FSelected[kBrush];
-    const bool ownBrush = Brush != State().Brush;
-    const quint32 fill = ownBrush ? CreateBrush(Brush) : brush;
-    if (ownBrush) Simple(EMR_SELECTOBJECT, fill);
-    if (pen != (STOCK_OBJECT | NULL_PEN)) Simple(EMR_SELECTOBJECT, STOCK_OBJECT | NULL_PEN);
+    const quint32 pen = FRecorded.Selected[kPen], brush = FRecorded.Selected[kBrush];
+    SelectHandle(kBrush, Cached(FBrushes, Brush, &TMetafileDC::CreateBrush));
+    SelectHandle(kPen, STOCK_OBJECT | NULL_PEN);
     RectRecord(EMR_RECTANGLE, R);
-    if (pen != (STOCK_OBJECT | NULL_PEN)) Simple(EMR_SELECTOBJECT, pen);
-    if (ownBrush) {
-        Simple(EMR_SELECTOBJECT, brush);
-        if (!(fill & STOCK_OBJECT)) {
-            Simple(EMR_DELETEOBJECT, fill);
-            FHandleUsed[fill] = false;
-        }
-    }
+    SelectHandle(kPen, pen);
+    SelectHandle(kBrush, brush);
 }
 
 TColorRef TMetafileDC::SetPixel(int X, int Y, TColorRef Color)

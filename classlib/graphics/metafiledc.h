@@ -10,6 +10,7 @@
 #include <QByteArray>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace classlib {
@@ -73,8 +74,28 @@ public:
 
 private:
     enum TKind { kPen, kBrush, kFont };
+    // The simple state records, by what they set.
+    enum TSlot { sTextColor, sBkColor, sBkMode, sTextAlign, sROP2, sStretchBltMode, sPolyFillMode, sSlots };
+
+    // Values this metafile has set, as a player holds them: a value equal
+    // to the one in force is not recorded again. Unknown until first set,
+    // since a player may start from another state than ours.
+    struct TRecorded {
+        std::array<quint32, 3> Selected;
+        std::array<std::optional<quint32>, sSlots> Values;
+    };
+
+    // Pens, brushes and fonts live on after they are deselected, so a page
+    // of like elements creates each once. The least recently used one that
+    // is not selected (nor saved) goes when a kind holds too many.
+    template <class TLog>
+    struct TObjectCache {
+        std::vector<std::pair<TLog, quint32>> Entries;  // most recent last
+    };
+    static constexpr size_t CacheLimit = 16;
 
     void Simple(quint32 Type, quint32 Value);
+    void StateRecord(TSlot Slot, quint32 Type, quint32 Value);
     void PointRecord(quint32 Type, int X, int Y);
     void RectRecord(quint32 Type, const TRect& R);
     void Poly(quint32 Type16, quint32 Type32, const std::vector<TPoint>& Points);
@@ -83,17 +104,22 @@ private:
     // Object handles: 1-based table indices, or stock objects.
     quint32 NewHandle();
     void SelectHandle(TKind Kind, quint32 Handle);
-    void Release(quint32 Handle);
     bool InUse(quint32 Handle) const;
+    template <class TLog>
+    quint32 Cached(TObjectCache<TLog>& Cache, const TLog& Log, quint32 (TMetafileDC::*Create)(const TLog&));
     quint32 CreatePen(const TLogPen& Pen);
     quint32 CreateBrush(const TLogBrush& Brush);
+    quint32 CreateFont(const TLogFont& Font);
 
     QByteArray FBody;  // records after the header
     int FRecords = 0;
     TRect FFrameMM;
     std::vector<bool> FHandleUsed;  // index 0 unused
-    std::array<quint32, 3> FSelected;
-    std::vector<std::array<quint32, 3>> FSavedSelected;
+    TRecorded FRecorded;
+    std::vector<TRecorded> FSavedRecorded;
+    TObjectCache<TLogPen> FPens;
+    TObjectCache<TLogBrush> FBrushes;
+    TObjectCache<TLogFont> FFonts;
 };
 
 // A canvas that records into a metafile: its frame is the metafile's

@@ -119,6 +119,38 @@ TEST(Component, SiblingsHearOfEachOtherThroughTheOwner)
     EXPECT_EQ(w->Log.last(), "remove Sibling");
 }
 
+// A watcher made in numbers, which asks not to hear of its siblings.
+class TDeafWatcher : public TWatcher {
+public:
+    explicit TDeafWatcher(TComponent* AOwner) : TWatcher(AOwner, false) {}
+    using TComponent::SetHearsOwner;
+};
+
+TEST(Component, OnlyComponentsThatHearGetTheOwnersBroadcasts)
+{
+    TComponent owner(nullptr);
+    auto* deaf = new TDeafWatcher(&owner);
+    auto* hearing = new TWatcher(&owner);
+    auto* other = new TComponent(nullptr);
+    other->SetName("Other");
+    deaf->Watch(other);  // another owner: still told of its end
+    delete new TComponent(&owner);
+    EXPECT_TRUE(deaf->Log.isEmpty());
+    EXPECT_EQ(hearing->Log, QStringList({"insert ", "remove "}));
+    delete other;
+    EXPECT_EQ(deaf->Watched, nullptr);
+    // Hearing again, and the owner's count follows a component that leaves.
+    deaf->SetHearsOwner(true);
+    delete hearing;
+    EXPECT_EQ(deaf->Log.last(), "remove ");
+    deaf->SetHearsOwner(false);
+    owner.RemoveComponent(deaf);
+    TComponent other2(nullptr);
+    other2.InsertComponent(deaf);
+    delete new TComponent(&owner);
+    EXPECT_EQ(deaf->Log.size(), 2);
+}
+
 TEST(Component, DesigningStateReachesOwnedComponents)
 {
     TComponent owner(nullptr);

@@ -223,6 +223,39 @@ TEST(ContainerPainting, LaterOpaqueSiblingsAreCutOut)
     EXPECT_EQ(dc.SaveLevel(), 0);
 }
 
+TEST(ContainerPainting, OnlySiblingsOverlappingWhatAChildPaintsAreCutOut)
+{
+    struct TCountingDC : TPaintLogDC {
+        std::vector<TRect> Excluded;
+        int ExcludeClipRect(const TRect& R) override
+        {
+            Excluded.push_back(R);
+            return TPaintLogDC::ExcludeClipRect(R);
+        }
+    };
+    std::unique_ptr<TQXPaper> paper(NewA4Paper());
+    auto* box = AddElement<TQXContainer>(paper.get(), nullptr, QStringLiteral("Box"), {0, 0, 1000, 1000});
+    box->Background()->ColorStyle = bcsTransparent;
+    TQXControl* rows[3];
+    for (int i = 0; i < 3; ++i)
+        rows[i] = AddElement<TQXControl>(paper.get(), box, QStringLiteral("Row%1").arg(i), {0, 100 * i, 1000, 100});
+    AddElement<TQXControl>(paper.get(), box, QStringLiteral("Cover"), {500, 50, 100, 200});
+    const TRect cover{500, -50, 600, -250};
+    auto paint = [&] {
+        TCountingDC dc;
+        dc.SetMapMode(MM_HIMETRIC);
+        TCanvas canvas(&dc);
+        box->PaintAll(canvas);
+        return dc.Excluded;
+    };
+    // Rows that only touch need no cut-outs; the cover is cut from each row.
+    EXPECT_EQ(paint(), std::vector<TRect>(3, cover));
+    // A shadow wider than its row paints beyond it: everything later is cut out.
+    rows[0]->Shadow()->SetShape(ssRightBottom);
+    rows[0]->Shadow()->SetWidth(150);
+    EXPECT_EQ(paint().size(), 5u);
+}
+
 TEST(Paper, ClientRectAndMarginOrigin)
 {
     std::unique_ptr<TQXPaper> paper(NewA4Paper());

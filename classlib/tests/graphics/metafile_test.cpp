@@ -94,11 +94,11 @@ TEST(Metafile, RecordsEachCallAsItsRecordInOrder)
 
     const std::vector<quint32> want = {
         EMR_HEADER, EMR_SETMAPMODE, EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_SELECTOBJECT, EMR_SAVEDC,
-        EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_RECTANGLE, EMR_RESTOREDC, EMR_DELETEOBJECT, EMR_MOVETOEX,
+        EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_RECTANGLE, EMR_RESTOREDC, EMR_MOVETOEX,
         EMR_LINETO, EMR_EXTCREATEFONTINDIRECTW, EMR_SELECTOBJECT, EMR_EXTTEXTOUTW,
         EMR_POLYGON,  // -40000 does not fit 16 bits
         EMR_INTERSECTCLIPRECT, EMR_SETTEXTCOLOR, EMR_SETPIXELV,
-        EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_DELETEOBJECT, EMR_EOF,
+        EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_EOF,  // objects stay for reuse
     };
     const QByteArray emf = dc.Finish();
     EXPECT_EQ(TypesOf(emf), want);
@@ -109,15 +109,14 @@ TEST(Metafile, RecordsEachCallAsItsRecordInOrder)
         records.emplace_back(r.Bytes().toByteArray());
         return true;
     });
-    const TEmfRecord pen(records[2], 0), restore(records[9], 0), del(records[10], 0);
+    const TEmfRecord pen(records[2], 0), restore(records[9], 0);
     EXPECT_EQ(pen.U32(8), 1u);            // handle
     EXPECT_EQ(pen.U32(12), quint32(PS_SOLID));
     EXPECT_EQ(pen.I32(16), 10);           // width
     EXPECT_EQ(pen.U32(24), RGB(255, 0, 0));
     EXPECT_EQ(restore.I32(8), -1);
-    EXPECT_EQ(del.U32(8), 2u);            // the dashed pen, no longer selected anywhere
     EXPECT_EQ(TEmfRecord(records[4], 0).U32(8), STOCK_OBJECT | NULL_BRUSH);
-    const TEmfRecord text(records[15], 0);
+    const TEmfRecord text(records[14], 0);
     EXPECT_EQ(text.U32(44), 3u);
     const quint32 offDx = text.U32(72);
     int sum = 0;
@@ -125,6 +124,60 @@ TEST(Metafile, RecordsEachCallAsItsRecordInOrder)
     dc.SelectFont(font);
     EXPECT_EQ(sum, dc.GetTextExtent(QStringLiteral("Abc")).cx);
     EXPECT_GT(sum, 0);
+}
+
+TEST(Metafile, ObjectsAreReusedAndOnlyIdleOnesDeleted)
+{
+    TMetafileDC dc(TRect{0, 0, 1000, 1000});
+    auto count = [](const QByteArray& Emf, quint32 Type) {
+        const std::vector<quint32> t = TypesOf(Emf);
+        return std::count(t.begin(), t.end(), Type);
+    };
+    TLogFont a, b;
+    a.FaceName = b.FaceName = QStringLiteral("Liberation Sans");
+    a.Height = -100;
+    b.Height = -200;
+    // Elements alternating between two fonts create each once.
+    for (int i = 0; i < 10; ++i) dc.SelectFont(i % 2 ? b : a);
+    EXPECT_EQ(count(dc.Finish(), EMR_EXTCREATEFONTINDIRECTW), 2);
+    EXPECT_EQ(count(dc.Finish(), EMR_SELECTOBJECT), 10);
+
+    // Many pens: the oldest idle ones go, never one a saved state selects.
+    TMetafileDC many(TRect{0, 0, 1000, 1000});
+    many.SelectPen(TLogPen{PS_SOLID, 1, RGB(1, 0, 0)});
+    const int level = many.SaveDC();
+    for (int i = 0; i < 40; ++i) many.SelectPen(TLogPen{PS_SOLID, 2, TColorRef(i)});
+    const QByteArray emf = many.Finish();
+    EXPECT_EQ(count(emf, EMR_CREATEPEN), 41);
+    EXPECT_EQ(count(emf, EMR_DELETEOBJECT), 41 - 16);
+    std::vector<quint32> deleted;
+    EnumEnhMetaFile(emf, [&](const TEmfRecord& r) {
+        if (r.Type() == EMR_DELETEOBJECT) deleted.push_back(r.U32(8));
+        return true;
+    });
+    EXPECT_EQ(std::count(deleted.begin(), deleted.end(), 1u), 0);  // the saved pen
+    many.RestoreDC(level);
+    many.Rectangle(TRect{0, 0, 10, 10});
+    const QImage img = Played(many.Finish(), TRect{0, 0, 200, 100});
+    EXPECT_FALSE(img.isNull());
+}
+
+TEST(Metafile, StateAlreadyInForceIsNotRecordedAgain)
+{
+    TMetafileDC dc(TRect{0, 0, 1000, 1000});
+    auto types = [&] { return TypesOf(dc.Finish()); };
+    dc.SetBkMode(OPAQUE);  // the default, but a player may start elsewhere
+    dc.SetBkMode(OPAQUE);
+    dc.SetTextColor(RGB(1, 2, 3));
+    const int level = dc.SaveDC();
+    dc.SetTextColor(RGB(1, 2, 3));
+    dc.SetTextColor(RGB(9, 9, 9));
+    dc.RestoreDC(level);
+    dc.SetTextColor(RGB(1, 2, 3));  // back in force through the restore
+    dc.SetTextColor(RGB(9, 9, 9));  // no longer in force
+    const std::vector<quint32> want = {EMR_HEADER,       EMR_SETBKMODE,    EMR_SETTEXTCOLOR, EMR_SAVEDC,
+                                       EMR_SETTEXTCOLOR, EMR_RESTOREDC,    EMR_SETTEXTCOLOR, EMR_EOF};
+    EXPECT_EQ(types(), want);
 }
 
 TEST(Metafile, HeaderDescribesTheRecording)
