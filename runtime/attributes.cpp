@@ -56,7 +56,7 @@ const TClassInfo& TQXBackground::StaticClass()
 
 void TQXAttribute::Assign(const TPersistent* Source)
 {
-    if (auto* a = dynamic_cast<const TQXAttribute*>(Source)) {
+    if (auto* a = As<TQXAttribute>(Source)) {
         FWidth = a->FWidth;
         FColor = a->FColor;
         return;
@@ -67,38 +67,38 @@ void TQXAttribute::Assign(const TPersistent* Source)
 void TQXFrame::Assign(const TPersistent* Source)
 {
     TQXAttribute::Assign(Source);
-    if (auto* f = dynamic_cast<const TQXFrame*>(Source)) FShape = f->FShape;
+    if (auto* f = As<TQXFrame>(Source)) FShape = f->FShape;
 }
 
 void TQXShadow::Assign(const TPersistent* Source)
 {
     TQXAttribute::Assign(Source);
-    if (auto* s = dynamic_cast<const TQXShadow*>(Source)) {
+    if (auto* s = As<TQXShadow>(Source)) {
         FShape = s->FShape;
         FSemiTrans = s->FSemiTrans;
     }
 }
 
-TQXBackground::TQXBackground() : FPicture(std::make_unique<TPicture>()) {}
+TQXBackground::TQXBackground() = default;
 
 TQXBackground::~TQXBackground() = default;
 
 void TQXBackground::SetPicture(const TPicture* Value)
 {
-    if (Value == FPicture.get()) return;
+    if (Value == &FPicture) return;
     if (Value && Value->Graphic() && !Value->Graphic()->Empty()) {
         PicHeight = Round(Value->Height() * 2540.0 / ScreenPixelsPerInch);
         PicWidth = Round(Value->Width() * 2540.0 / ScreenPixelsPerInch);
     }
     if (Value)
-        FPicture->Assign(Value);
+        FPicture.Assign(Value);
     else
-        FPicture->SetGraphic(nullptr);
+        FPicture.SetGraphic(nullptr);
 }
 
 void TQXBackground::Assign(const TPersistent* Source)
 {
-    auto* b = dynamic_cast<const TQXBackground*>(Source);
+    auto* b = As<TQXBackground>(Source);
     if (!b) {
         TPersistent::Assign(Source);
         return;
@@ -114,14 +114,14 @@ void TQXBackground::Assign(const TPersistent* Source)
     Color1 = b->Color1;
     Color2 = b->Color2;
     Density = b->Density;
-    FPicture->Assign(b->FPicture.get());
+    FPicture.Assign(&b->FPicture);
     PicWidth = b->PicWidth;
     PicHeight = b->PicHeight;
 }
 
 bool TQXBackground::IsTransparent() const
 {
-    const bool metafile = dynamic_cast<const TMetafile*>(FPicture->Graphic()) != nullptr;
+    const bool metafile = dynamic_cast<const TMetafile*>(FPicture.Graphic()) != nullptr;
     return (Style == bsPicture && (PictureStyle != bpsStretch || metafile)) ||
            (Style == bsColor && (ColorStyle == bcsTransparent || ColorStyle == bcsSemitransparent));
 }

@@ -6,12 +6,7 @@
 
 #include "classlib/core/persistent.h"
 #include "classlib/graphics/color.h"
-
-#include <memory>
-
-namespace classlib {
-class TPicture;
-}
+#include "classlib/graphics/picture.h"
 
 namespace runtime {
 
@@ -94,7 +89,7 @@ public:
     int PicWidth = 0;
     int PicHeight = 0;
 
-    classlib::TPicture* Picture() const { return FPicture.get(); }
+    classlib::TPicture* Picture() const { return &FPicture; }
     // Takes a copy of Value; a picture with a graphic first sets PicWidth
     // and PicHeight from its pixel size on the screen.
     void SetPicture(const classlib::TPicture* Value);
@@ -111,7 +106,7 @@ public:
     bool IsSemiTransparent() const { return Style == bsColor && ColorStyle == bcsSemitransparent; }
 
 private:
-    std::unique_ptr<classlib::TPicture> FPicture;
+    mutable classlib::TPicture FPicture;  // held in place, as elements are made by the thousand
 };
 
 // The colour's bytes as given: a system colour is not resolved first.

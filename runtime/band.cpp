@@ -45,7 +45,7 @@ TQXBand::~TQXBand()
 void TQXBand::AssignTo(TPersistent* Dest) const
 {
     TQXContainer::AssignTo(Dest);
-    auto* d = dynamic_cast<TQXBand*>(Dest);
+    auto* d = As<TQXBand>(Dest);
     if (!d || d == this) return;
     d->FBackground2->Assign(FBackground2);
     d->FPageBreak = FPageBreak;
@@ -64,7 +64,7 @@ void TQXBand::SetBandOverflow(TQXBand* Band, bool Value)
     Band->FOverflow = Value;
     if (Band->FMaster) SetBandOverflow(Band->FMaster, Value);
     if (Value)
-        if (auto* parent = dynamic_cast<TQXBand*>(Band->QXParent())) SetBandOverflow(parent, true);
+        if (auto* parent = As<TQXBand>(Band->QXParent())) SetBandOverflow(parent, true);
 }
 
 void TQXBand::SetBandContinued(TQXBand* Band, bool Value)
@@ -72,7 +72,7 @@ void TQXBand::SetBandContinued(TQXBand* Band, bool Value)
     Band->FContinued = Value;
     if (Band->FMaster) SetBandContinued(Band->FMaster, Value);
     if (Value)
-        if (auto* parent = dynamic_cast<TQXBand*>(Band->QXParent())) SetBandContinued(parent, true);
+        if (auto* parent = As<TQXBand>(Band->QXParent())) SetBandContinued(parent, true);
 }
 
 bool TQXBand::DoBeforePrint()
@@ -92,7 +92,7 @@ bool TQXBand::DoBeforePrint()
     }
     bool needData = false;
     if (!FDataExhausted) FireAskData(needData);
-    if (!needData && dynamic_cast<TQXPaper*>(QXParent())) FDataExhausted = true;
+    if (!needData && As<TQXPaper>(QXParent())) FDataExhausted = true;
     return needData;
 }
 
@@ -148,7 +148,7 @@ void TQXBand::RepeatForData(TCanvas& Canvas)
 {
     TQXContainer* parent = ListedIn();
     if (!parent) return;
-    auto* paper = dynamic_cast<TQXPaper*>(Owner());
+    auto* paper = As<TQXPaper>(Owner());
     bool breakSeen = false;
     bool alternate = false;
     int index = parent->IndexOfControl(this) + 1;
@@ -186,7 +186,7 @@ void TQXBand::RepeatForData(TCanvas& Canvas)
         if (DesignRunning()) return;
         bool needData = false;
         FireAskData(needData);
-        if (!needData && dynamic_cast<TQXPaper*>(parent)) FDataExhausted = true;
+        if (!needData && As<TQXPaper>(parent)) FDataExhausted = true;
         if (!needData) return;
         ++index;
     }

@@ -76,13 +76,13 @@ void TQXContainer::ClearControls()
 void TQXContainer::AssignTo(TPersistent* Dest) const
 {
     TQXControl::AssignTo(Dest);
-    auto* d = dynamic_cast<TQXContainer*>(Dest);
+    auto* d = As<TQXContainer>(Dest);
     // Copying onto itself would free the children it copies.
     if (!d || d == this) return;
     d->ClearControls();
     for (const TQXControl* child : FControls) {
         TObject* obj = child->ClassType()->Create(Owner());
-        auto* copy = dynamic_cast<TQXControl*>(obj);
+        auto* copy = As<TQXControl>(obj);
         if (!copy) {
             delete obj;
             continue;
@@ -110,7 +110,7 @@ bool TQXContainer::CanFit(TQXControl& Control)
 bool TQXContainer::HasOverflow() const
 {
     for (const TQXControl* child : FControls)
-        if (auto* c = dynamic_cast<const TQXContainer*>(child); c && c->HasOverflow()) return true;
+        if (auto* c = As<TQXContainer>(child); c && c->HasOverflow()) return true;
     return false;
 }
 
@@ -263,7 +263,7 @@ void TQXContainer::Realign()
     r.Bottom = -r.Bottom;
     AlignControls(r);
     for (TQXControl* child : FControls)
-        if (auto* c = dynamic_cast<TQXContainer*>(child); c && c->Printable()) c->Realign();
+        if (auto* c = As<TQXContainer>(child); c && c->Printable()) c->Realign();
 }
 
 namespace {
@@ -329,7 +329,7 @@ void TQXContainer::Paint(TCanvas& Canvas)
 void TQXContainer::Reset()
 {
     for (size_t i = 0; i < FControls.size();) {
-        auto* band = dynamic_cast<TQXBand*>(FControls[i]);
+        auto* band = As<TQXBand>(FControls[i]);
         if (band && band->IsClone()) {
             Unlist(band);
             delete band;

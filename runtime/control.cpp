@@ -41,7 +41,7 @@ TQXControl::TQXControl(TComponent* AOwner)
     // A page holds hundreds of elements and every row clone joins and leaves
     // it; elements need no word of their siblings (a class that overrides
     // Notification hears again).
-    : TComponent(AOwner, false), FFrame(new TQXFrame), FShadow(new TQXShadow), FBackground(new TQXBackground)
+    : TComponent(AOwner, false)
 {
 }
 
@@ -54,9 +54,6 @@ TQXControl::~TQXControl()
         report && report->CurrentControl() == this)
         report->SetCurrentControl(nullptr);
     if (FListedIn) FListedIn->Unlist(this);
-    delete FBackground;
-    delete FShadow;
-    delete FFrame;
 }
 
 void TQXControl::SetQXParent(TQXContainer* Value)
@@ -72,7 +69,7 @@ void TQXControl::Loaded()
     if (!FListedIn) {
         // A parent reference that was refused leaves nothing behind.
         FQXParent = nullptr;
-        SetQXParent(dynamic_cast<TQXContainer*>(Owner()));
+        SetQXParent(As<TQXContainer>(Owner()));
     }
     FElementName = Name();
 }
@@ -154,13 +151,13 @@ void TQXControl::SetOuterBounds(int Left, int Top, int Width, int Height)
 TQXReport* TQXControl::GetReport() const
 {
     // Elements always belong to a paper; anything else runs without report.
-    const auto* paper = dynamic_cast<const TQXPaper*>(Owner());
+    const auto* paper = As<TQXPaper>(Owner());
     return paper ? paper->GetReport() : nullptr;
 }
 
 void TQXControl::AssignTo(TPersistent* Dest) const
 {
-    auto* d = dynamic_cast<TQXControl*>(Dest);
+    auto* d = As<TQXControl>(Dest);
     if (!d) {
         TComponent::AssignTo(Dest);
         return;

@@ -127,8 +127,13 @@ private:
     void PaintShadow(TCanvas& Canvas);
     void PaintFrame(TCanvas& Canvas);
 
-    TQXFrame* FFrame;
-    TQXShadow* FShadow;
+    // Held in place: a row clone's labels are made and freed by the
+    // thousand. The pointers are what the stored properties name.
+    TQXFrame FFrameStore;
+    TQXShadow FShadowStore;
+    TQXBackground FBackgroundStore;
+    TQXFrame* FFrame = &FFrameStore;
+    TQXShadow* FShadow = &FShadowStore;
     int FQXLeft = 0;
     int FQXTop = 0;
     int FQXWidth = 0;
@@ -139,7 +144,7 @@ private:
     bool FPrintable = true;
     bool FStatic = false;
     int FPrintOrder = 0;
-    TQXBackground* FBackground;
+    TQXBackground* FBackground = &FBackgroundStore;
     TQXContainer* FListedIn = nullptr;
 };
 

@@ -63,7 +63,7 @@ void TQXLabel::Loaded()
 void TQXLabel::AssignTo(TPersistent* Dest) const
 {
     TQXControl::AssignTo(Dest);
-    auto* d = dynamic_cast<TQXLabel*>(Dest);
+    auto* d = As<TQXLabel>(Dest);
     if (!d) return;
     d->FCaption = FCaption;
     d->FAlignment = FAlignment;

@@ -19,7 +19,7 @@ TQXPanel::TQXPanel(TComponent* AOwner) : TQXContainer(AOwner) {}
 void TQXPanel::AssignTo(TPersistent* Dest) const
 {
     TQXContainer::AssignTo(Dest);
-    if (auto* d = dynamic_cast<TQXPanel*>(Dest)) d->FColumns = FColumns;
+    if (auto* d = As<TQXPanel>(Dest)) d->FColumns = FColumns;
 }
 
 TRect TQXPanel::GetColumnRect(const TRect& R) const

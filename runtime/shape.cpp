@@ -40,7 +40,7 @@ void TQXShape::SetBrush(const TBrush* Value)
 void TQXShape::AssignTo(TPersistent* Dest) const
 {
     TQXControl::AssignTo(Dest);
-    auto* d = dynamic_cast<TQXShape*>(Dest);
+    auto* d = As<TQXShape>(Dest);
     if (!d) return;
     d->FShape = FShape;
     d->FPen->Assign(FPen);

@@ -22,4 +22,20 @@ public:
     bool InheritsFrom(const TClassInfo* Class) const;
 };
 
+// Obj as a T, or null: a walk up the type tables with a pointer compare a
+// step, where dynamic_cast between libraries compares type names. T must
+// declare its table; a class that declares none answers as its nearest
+// ancestor that does, which it is.
+template <class T>
+T* As(TObject* Obj)
+{
+    return Obj && Obj->InheritsFrom(&T::StaticClass()) ? static_cast<T*>(Obj) : nullptr;
+}
+
+template <class T>
+const T* As(const TObject* Obj)
+{
+    return Obj && Obj->InheritsFrom(&T::StaticClass()) ? static_cast<const T*>(Obj) : nullptr;
+}
+
 } // namespace classlib

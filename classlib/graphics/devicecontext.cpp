@@ -247,13 +247,13 @@ bool TDeviceContext::RestoreDC(int Level)
         return false;
     if (index < 0 || index >= count)
         return false;
-    const TDCState old = FState;
-    FState = FSaved[size_t(index)];
-    FSaved.resize(size_t(index));
+    TDCState& saved = FSaved[size_t(index)];
     unsigned dirty = 0;
     for (unsigned bit = 1; bit < dirtyAll; bit <<= 1)
-        if (DiffersIn(old, FState, bit))
+        if (DiffersIn(FState, saved, bit))
             dirty |= bit;
+    FState = std::move(saved);
+    FSaved.resize(size_t(index));
     // Sizes of pens and fonts follow the mapping.
     if (dirty & dirtyMapping)
         dirty |= dirtyPen | dirtyFont;

@@ -129,6 +129,11 @@ TLine StripPrefixes(const QString& S)
 std::vector<TLine> SplitParagraphs(const QString& Text, bool SingleLine)
 {
     std::vector<TLine> paras;
+    // Most texts are one line: shared, not copied character by character.
+    if (!Text.contains(QLatin1Char('\r')) && !Text.contains(QLatin1Char('\n'))) {
+        paras.push_back({Text, {}});
+        return paras;
+    }
     QString cur;
     for (qsizetype i = 0; i < Text.size(); ++i) {
         const QChar c = Text[i];

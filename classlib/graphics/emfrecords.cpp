@@ -20,8 +20,7 @@ void InvalidMetafile(const QString& Reason)
 
 void TEmfWriter::Begin(quint32 Type)
 {
-    FStart = FLength = FOut.size();
-    FData = FOut.data();
+    FStart = FLength;
     U32(Type);
     U32(0);  // size, filled in by End
 }
@@ -32,8 +31,8 @@ qint64 TEmfWriter::End()
     Zeros(pad);
     const qint64 size = FLength - FStart;
     qToLittleEndian<quint32>(quint32(size), FData + FStart + 4);
-    FOut.resize(FLength);  // keeps the capacity
     FStart = -1;
+    if (!FRunAhead) Trim();
     return size;
 }
 

@@ -84,14 +84,25 @@ constexpr qint64 RgnDataHeaderSize = 32;
 // the size (padded to 4 bytes).
 // Records are written in place: a page holds hundreds of thousands of
 // small fields, and growing the array for each costs more than the drawing
-// it describes. Between Begin and End the array may run ahead of what is
-// written, so nothing else may touch it then.
+// it describes. Each record's end cuts the array to what is written, unless
+// the writer runs ahead: then only Trim (or the writer's end) does, and
+// nothing else may touch the array meanwhile.
 class TEmfWriter {
 public:
-    explicit TEmfWriter(QByteArray& Out) : FOut(Out) {}
+    explicit TEmfWriter(QByteArray& Out, bool RunAhead = false)
+        : FOut(Out), FLength(Out.size()), FRunAhead(RunAhead) {}
+    TEmfWriter(const TEmfWriter&) = delete;
+    TEmfWriter& operator=(const TEmfWriter&) = delete;
+    ~TEmfWriter() { Trim(); }
 
     void Begin(quint32 Type);
     qint64 End();  // the record's size
+    // The bytes written so far, records before the writer's included.
+    qint64 Length() const { return FLength; }
+    // Cuts the array to what is written.
+    void Trim() { FOut.resize(FLength); }
+    // Takes the array as it now is, after a change from outside.
+    void Reset() { FLength = FOut.size(); }
 
     void U8(quint8 V) { *Room(1) = char(V); }
     void U16(quint16 V) { qToLittleEndian<quint16>(V, Room(2)); }
@@ -120,7 +131,8 @@ private:
     QByteArray& FOut;
     char* FData = nullptr;
     qint64 FStart = -1;
-    qint64 FLength = 0;  // bytes written
+    qint64 FLength;  // bytes written
+    bool FRunAhead;
 };
 
 // One record, its size already checked against what remains. Field reads

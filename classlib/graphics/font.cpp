@@ -81,7 +81,7 @@ TFont::TFont() : FHeight(-MulDiv(8, ScreenPixelsPerInch, 72)), FName(QStringLite
 
 void TFont::Assign(const TPersistent* Source)
 {
-    if (auto* f = dynamic_cast<const TFont*>(Source)) {
+    if (auto* f = As<TFont>(Source)) {
         if (f == this)
             return;
         FPixelsPerInch = f->FPixelsPerInch;

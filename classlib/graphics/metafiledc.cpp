@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 namespace classlib {
 
@@ -21,6 +22,7 @@ namespace {
 // the millimetre sizes land on the same pixels.
 constexpr int RefWidthPx = 1920, RefHeightPx = 1440;
 constexpr int RefWidthMM = 508, RefHeightMM = 381;
+constexpr qint64 EofSize = 20;
 
 bool Fits16(const TPoint& P)
 {
@@ -49,15 +51,18 @@ TMetafileDC::TMetafileDC(const TRect& FrameMM)
     if (FFrameMM.Right <= FFrameMM.Left || FFrameMM.Bottom <= FFrameMM.Top)
         FFrameMM = {0, 0, RefWidthMM * 100, RefHeightMM * 100};
     FBody.reserve(64 * 1024);  // a typical page, without regrowing
+    FBody.append(HeaderSize, '\0');
+    FWriter.Reset();
 }
 
 TMetafileDC::~TMetafileDC() = default;
 
-QByteArray TMetafileDC::Finish() const
+// The header goes in front of the records, in room kept for it there.
+void TMetafileDC::WriteHeader(QByteArray& Out) const
 {
-    QByteArray out;
-    out.reserve(HeaderSize + FBody.size() + 20);
-    TEmfWriter w(out);
+    QByteArray header;
+    header.reserve(HeaderSize);
+    TEmfWriter w(header);
     w.Begin(EMR_HEADER);
     // The frame's pixels on the reference screen stand for the drawing's bounds.
     auto px = [](int mm100, int px, int mm) { return int(qint64(mm100) * px / (mm * 100)); };
@@ -66,7 +71,7 @@ QByteArray TMetafileDC::Finish() const
     w.Rect(FFrameMM);
     w.U32(ENHMETA_SIGNATURE);
     w.U32(ENHMETA_VERSION);
-    w.U32(0);  // nBytes, patched below
+    w.U32(quint32(Out.size()));
     w.U32(quint32(FRecords + 2));
     w.U16(quint16(std::min<size_t>(FHandleUsed.size(), 0xFFFF)));
     w.U16(0);
@@ -83,14 +88,45 @@ QByteArray TMetafileDC::Finish() const
     w.I32(RefWidthMM * 1000);
     w.I32(RefHeightMM * 1000);
     w.End();
-    out.append(FBody);
-    w.Begin(EMR_EOF);
-    w.U32(0);
-    w.U32(16);
-    w.U32(20);
-    w.End();
-    const quint32 total = quint32(out.size());
-    qToLittleEndian<quint32>(total, out.data() + 48);
+    Q_ASSERT(header.size() == HeaderSize);
+    std::memcpy(Out.data(), header.constData(), size_t(HeaderSize));
+}
+
+namespace {
+
+void WriteEof(TEmfWriter& W)
+{
+    W.Begin(EMR_EOF);
+    W.U32(0);
+    W.U32(16);
+    W.U32(20);
+    W.End();
+}
+
+} // namespace
+
+QByteArray TMetafileDC::Finish() const
+{
+    QByteArray out;
+    out.reserve(FWriter.Length() + EofSize);
+    out.append(FBody.constData(), FWriter.Length());
+    {
+        TEmfWriter w(out);
+        WriteEof(w);
+    }
+    WriteHeader(out);
+    return out;
+}
+
+QByteArray TMetafileDC::TakeFinished()
+{
+    WriteEof(FWriter);
+    FWriter.Trim();
+    WriteHeader(FBody);
+    QByteArray out = std::move(FBody);
+    FBody = QByteArray(HeaderSize, '\0');
+    FWriter.Reset();
+    FRecords = 0;
     return out;
 }
 
@@ -98,7 +134,7 @@ QByteArray TMetafileDC::Finish() const
 
 void TMetafileDC::Simple(quint32 Type, quint32 Value)
 {
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(Type);
     w.U32(Value);
     w.End();
@@ -115,7 +151,7 @@ void TMetafileDC::StateRecord(TSlot Slot, quint32 Type, quint32 Value)
 
 void TMetafileDC::PointRecord(quint32 Type, int X, int Y)
 {
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(Type);
     w.I32(X);
     w.I32(Y);
@@ -125,7 +161,7 @@ void TMetafileDC::PointRecord(quint32 Type, int X, int Y)
 
 void TMetafileDC::RectRecord(quint32 Type, const TRect& R)
 {
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(Type);
     w.Rect(R);
     w.End();
@@ -149,7 +185,7 @@ TRect TMetafileDC::DeviceBounds(const std::vector<TPoint>& Points) const
 void TMetafileDC::Poly(quint32 Type16, quint32 Type32, const std::vector<TPoint>& Points)
 {
     const bool small = std::all_of(Points.begin(), Points.end(), Fits16);
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(small ? Type16 : Type32);
     w.Rect(DeviceBounds(Points));
     w.U32(quint32(Points.size()));
@@ -226,7 +262,7 @@ quint32 TMetafileDC::CreatePen(const TLogPen& Pen)
 {
     if (Pen.Style == PS_NULL) return STOCK_OBJECT | NULL_PEN;
     const quint32 h = NewHandle();
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(EMR_CREATEPEN);
     w.U32(h);
     w.U32(quint32(Pen.Style));
@@ -242,7 +278,7 @@ quint32 TMetafileDC::CreateBrush(const TLogBrush& Brush)
 {
     if (Brush.Style == BS_NULL) return STOCK_OBJECT | NULL_BRUSH;
     const quint32 h = NewHandle();
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(EMR_CREATEBRUSHINDIRECT);
     w.U32(h);
     w.U32(quint32(Brush.Style));
@@ -256,7 +292,7 @@ quint32 TMetafileDC::CreateBrush(const TLogBrush& Brush)
 quint32 TMetafileDC::CreateFont(const TLogFont& Font)
 {
     const quint32 h = NewHandle();
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(EMR_EXTCREATEFONTINDIRECTW);
     w.U32(h);
     w.I32(Font.Height);
@@ -338,7 +374,7 @@ bool TMetafileDC::SetViewportExt(int X, int Y, TSize* Old)
 int TMetafileDC::SaveDC()
 {
     const int level = TDeviceContext::SaveDC();
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(EMR_SAVEDC);
     w.End();
     ++FRecords;
@@ -426,7 +462,7 @@ int TMetafileDC::ExtSelectClipRgn(const TRegion* Region, int Mode)
     const int result = TDeviceContext::ExtSelectClipRgn(Region, Mode);
     if (result == RGN_ERROR) return result;
     const std::vector<TRect> rects = Region ? Region->Rects() : std::vector<TRect>{};
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(EMR_EXTSELECTCLIPRGN);
     w.U32(Region ? quint32(RgnDataHeaderSize + 16 * rects.size()) : 0);
     w.U32(quint32(Mode));
@@ -498,7 +534,7 @@ void TMetafileDC::FillRect(const TRect& R, const TLogBrush& Brush)
 
 TColorRef TMetafileDC::SetPixel(int X, int Y, TColorRef Color)
 {
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(EMR_SETPIXELV);
     w.I32(X);
     w.I32(Y);
@@ -521,7 +557,7 @@ void TMetafileDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, 
 
     const qint64 chars = Text.size();
     const qint64 stringBytes = (chars * 2 + 3) / 4 * 4;
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(EMR_EXTTEXTOUTW);
     w.Rect({0, 0, -1, -1});  // bounds not computed
     w.U32(GM_COMPATIBLE);
@@ -554,7 +590,7 @@ void TMetafileDC::StretchDIBits(const TRect& Dest, const TRect& SrcRect, const Q
     // BITMAPINFOHEADER followed by the pixels.
     const QByteArray file = detail::WriteBitmapFile(Image.copy(src), 24);
     const qint64 bmiSize = 40, bitsSize = file.size() - 14 - bmiSize;
-    TEmfWriter w(FBody);
+    TEmfWriter& w = FWriter;
     w.Begin(EMR_STRETCHDIBITS);
     w.Rect(NormalizeRect(LPtoDP(Dest)));
     w.I32(Dest.Left);
@@ -589,7 +625,7 @@ TMetafileCanvas::~TMetafileCanvas()
 {
     SetHandle(nullptr);
     // Our own records: no need to check them again.
-    FMetafile.FData = FRecorder.Finish();
+    FMetafile.FData = FRecorder.TakeFinished();
     FMetafile.FMMWidth = FRecorder.FrameMM().Width();
     FMetafile.FMMHeight = FRecorder.FrameMM().Height();
     FMetafile.Changed();

@@ -6,6 +6,7 @@
 
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/devicecontext.h"
+#include "classlib/graphics/emfrecords.h"
 
 #include <QByteArray>
 
@@ -26,6 +27,9 @@ public:
 
     // The .emf file: header, the records so far, end of file.
     QByteArray Finish() const;
+    // The same, moved out rather than copied: for the recording's end.
+    // What was recorded is gone from the recorder then.
+    QByteArray TakeFinished();
     int RecordCount() const { return FRecords; }
     const TRect& FrameMM() const { return FFrameMM; }
 
@@ -94,6 +98,7 @@ private:
     };
     static constexpr size_t CacheLimit = 16;
 
+    void WriteHeader(QByteArray& Out) const;
     void Simple(quint32 Type, quint32 Value);
     void StateRecord(TSlot Slot, quint32 Type, quint32 Value);
     void PointRecord(quint32 Type, int X, int Y);
@@ -111,7 +116,8 @@ private:
     quint32 CreateBrush(const TLogBrush& Brush);
     quint32 CreateFont(const TLogFont& Font);
 
-    QByteArray FBody;  // records after the header
+    QByteArray FBody;  // room for the header, then the records
+    emf::TEmfWriter FWriter{FBody, true};
     int FRecords = 0;
     TRect FFrameMM;
     std::vector<bool> FHandleUsed;  // index 0 unused
