@@ -248,8 +248,8 @@ bool TDeviceContext::RestoreDC(int Level)
     if (index < 0 || index >= count)
         return false;
     TDCState& saved = FSaved[size_t(index)];
-    unsigned dirty = 0;
-    for (unsigned bit = 1; bit < dirtyAll; bit <<= 1)
+    unsigned dirty = FTracksChanges ? 0 : unsigned(dirtyAll);
+    for (unsigned bit = 1; bit < dirtyAll && FTracksChanges; bit <<= 1)
         if (DiffersIn(FState, saved, bit))
             dirty |= bit;
     FState = std::move(saved);
@@ -481,24 +481,38 @@ const TResolvedFont& TDeviceContext::MeasureFont() const
     const TResolvedFont* f = FMeasureFont.get();
     if (!f || f->EmPixels() != ClampFontPixels(em, 0.01) || f->LogFont() != FState.Font ||
         f->DpiX() != MappingLogPixelsX() || f->DpiY() != MappingLogPixelsY() ||
-        f->WidthPixels() != ClampFontPixels(std::fabs(width), 0.0))
+        f->WidthPixels() != ClampFontPixels(std::fabs(width), 0.0)) {
         FMeasureFont = std::make_shared<const TResolvedFont>(FState.Font, em, width, MappingLogPixelsX(),
                                                              MappingLogPixelsY());
+        FMeasured.Font = nullptr;  // a new font may live where the old one did
+    }
     return *FMeasureFont;
+}
+
+// Text is measured for its extent and then again for its advances when it
+// is drawn: the last string's positions are kept for the second time.
+const std::vector<double>& TDeviceContext::PositionsOf(const TResolvedFont& Font, const QString& Text) const
+{
+    if (FMeasured.Font != &Font || FMeasured.Text != Text) {
+        FMeasured.Positions = Font.Positions(Text);
+        FMeasured.Text = Text;
+        FMeasured.Font = &Font;
+    }
+    return FMeasured.Positions;
 }
 
 TSize TDeviceContext::GetTextExtent(const QString& Text) const
 {
     const TResolvedFont& f = MeasureFont();
     const double sy = std::fabs(ScaleY());
-    return {RoundCoord(f.TextWidth(Text) / std::fabs(ScaleX())),
+    return {RoundCoord(PositionsOf(f, Text).back() / std::fabs(ScaleX())),
             RoundCoord(f.Ascent() / sy) + RoundCoord(f.Descent() / sy)};
 }
 
 std::vector<int> TDeviceContext::GetCharAdvances(const QString& Text) const
 {
     const TResolvedFont& f = MeasureFont();
-    const std::vector<double> pos = f.Positions(Text);
+    const std::vector<double>& pos = PositionsOf(f, Text);
     const double sx = std::fabs(ScaleX());
     std::vector<int> adv(size_t(Text.size()));
     int prev = 0;

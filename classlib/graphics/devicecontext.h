@@ -300,6 +300,9 @@ protected:
         return d;
     }
     void MarkDirty(unsigned What) { FDirty |= What; }
+    // A context without an engine to update (a recorder) need not find
+    // out what a restore changed.
+    void SetTracksChanges(bool Value) { FTracksChanges = Value; }
     TDCState& MutableState() { return FState; }
 
     // Font size in device pixels (em) for the selected font, and the
@@ -316,12 +319,20 @@ private:
     TRegion DeviceRegion() const;
     TRegion ClipOrEverything() const;
     static bool DiffersIn(const TDCState& A, const TDCState& B, unsigned What);
+    const std::vector<double>& PositionsOf(const TResolvedFont& Font, const QString& Text) const;
 
     TDCState FState;
     std::vector<TDCState> FSaved;
     std::optional<TPlaybackFrame> FFrame;
     unsigned FDirty = dirtyAll;
+    bool FTracksChanges = true;
     mutable std::shared_ptr<const TResolvedFont> FMeasureFont;
+    struct TMeasured {
+        const TResolvedFont* Font = nullptr;  // FMeasureFont's, while it lives
+        QString Text;
+        std::vector<double> Positions;
+    };
+    mutable TMeasured FMeasured;
 };
 
 } // namespace classlib

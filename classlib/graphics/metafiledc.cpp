@@ -53,6 +53,7 @@ TMetafileDC::TMetafileDC(const TRect& FrameMM)
     FBody.reserve(64 * 1024);  // a typical page, without regrowing
     FBody.append(HeaderSize, '\0');
     FWriter.Reset();
+    SetTracksChanges(false);
 }
 
 TMetafileDC::~TMetafileDC() = default;
@@ -318,18 +319,21 @@ quint32 TMetafileDC::CreateFont(const TLogFont& Font)
 
 void TMetafileDC::SelectPen(const TLogPen& Pen)
 {
+    if (Pen == State().Pen) return;
     TDeviceContext::SelectPen(Pen);
     SelectHandle(kPen, Cached(FPens, Pen, &TMetafileDC::CreatePen));
 }
 
 void TMetafileDC::SelectBrush(const TLogBrush& Brush)
 {
+    if (Brush == State().Brush) return;
     TDeviceContext::SelectBrush(Brush);
     SelectHandle(kBrush, Cached(FBrushes, Brush, &TMetafileDC::CreateBrush));
 }
 
 void TMetafileDC::SelectFont(const TLogFont& Font)
 {
+    if (Font == State().Font) return;
     TDeviceContext::SelectFont(Font);
     SelectHandle(kFont, Cached(FFonts, Font, &TMetafileDC::CreateFont));
 }
@@ -525,7 +529,7 @@ void TMetafileDC::Polyline(const std::vector<TPoint>& Points)
 void TMetafileDC::FillRect(const TRect& R, const TLogBrush& Brush)
 {
     const quint32 pen = FRecorded.Selected[kPen], brush = FRecorded.Selected[kBrush];
-    SelectHandle(kBrush, Cached(FBrushes, Brush, &TMetafileDC::CreateBrush));
+    SelectHandle(kBrush, Brush == State().Brush ? brush : Cached(FBrushes, Brush, &TMetafileDC::CreateBrush));
     SelectHandle(kPen, STOCK_OBJECT | NULL_PEN);
     RectRecord(EMR_RECTANGLE, R);
     SelectHandle(kPen, pen);

@@ -27,65 +27,119 @@ TRect FromQRect(const QRect& R)
 {
     return {R.left(), R.top(), R.left() + R.width(), R.top() + R.height()};
 }
+QRect Tidy(const QRect& R)
+{
+    return R.isEmpty() ? QRect() : R;
+}
 } // namespace
 
-TRegion::TRegion(const TRect& Rect) : FRegion(ToQRect(Rect)) {}
+TRegion::TRegion(const TRect& Rect) : FRect(Tidy(ToQRect(Rect))) {}
 
 TRegion TRegion::FromRects(const std::vector<TRect>& Rects)
 {
-    TRegion r;
+    QRegion region;
     for (const TRect& rc : Rects)
-        r.FRegion += ToQRect(rc);
-    return r;
+        region += ToQRect(rc);
+    return FromQRegion(region);
 }
 
 TRegion TRegion::FromQRegion(const QRegion& Region)
 {
     TRegion r;
+    r.FIsRect = false;
     r.FRegion = Region;
+    r.Simplify();
     return r;
+}
+
+void TRegion::Simplify()
+{
+    if (FIsRect || FRegion.rectCount() > 1)
+        return;
+    FRect = Tidy(FRegion.boundingRect());
+    FRegion = QRegion();
+    FIsRect = true;
 }
 
 TRect TRegion::Bounds() const
 {
-    return FRegion.isEmpty() ? TRect{} : FromQRect(FRegion.boundingRect());
+    if (IsEmpty())
+        return TRect{};
+    return FromQRect(FIsRect ? FRect : FRegion.boundingRect());
 }
 
 std::vector<TRect> TRegion::Rects() const
 {
     std::vector<TRect> out;
+    if (FIsRect) {
+        if (!FRect.isEmpty())
+            out.push_back(FromQRect(FRect));
+        return out;
+    }
     for (const QRect& r : FRegion)
         out.push_back(FromQRect(r));
     return out;
 }
 
+bool TRegion::Contains(const TPoint& P) const
+{
+    return FIsRect ? FRect.contains(QPoint(P.X, P.Y)) : FRegion.contains(QPoint(P.X, P.Y));
+}
+
 int TRegion::Complexity() const
 {
-    if (FRegion.isEmpty())
+    if (IsEmpty())
         return NULLREGION;
-    return FRegion.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+    return FIsRect ? SIMPLEREGION : COMPLEXREGION;
 }
 
 bool TRegion::Combine(const TRegion& Other, int Mode)
 {
+    if (Mode == RGN_COPY) {
+        *this = Other;
+        return true;
+    }
+    if (Mode == RGN_AND && FIsRect && Other.FIsRect) {
+        FRect = Tidy(FRect.intersected(Other.FRect));
+        return true;
+    }
+    QRegion r = ToQRegion();
+    const QRegion o = Other.ToQRegion();
     switch (Mode) {
-    case RGN_AND: FRegion &= Other.FRegion; return true;
-    case RGN_OR: FRegion |= Other.FRegion; return true;
-    case RGN_XOR: FRegion ^= Other.FRegion; return true;
-    case RGN_DIFF: FRegion -= Other.FRegion; return true;
-    case RGN_COPY: FRegion = Other.FRegion; return true;
+    case RGN_AND: r &= o; break;
+    case RGN_OR: r |= o; break;
+    case RGN_XOR: r ^= o; break;
+    case RGN_DIFF: r -= o; break;
     default: return false;
     }
+    *this = FromQRegion(r);
+    return true;
 }
 
 void TRegion::Intersect(const TRect& Rect)
 {
-    FRegion &= QRegion(ToQRect(Rect));
+    Combine(TRegion(Rect), RGN_AND);
 }
 
 void TRegion::Exclude(const TRect& Rect)
 {
-    FRegion -= QRegion(ToQRect(Rect));
+    Combine(TRegion(Rect), RGN_DIFF);
+}
+
+void TRegion::Offset(int DX, int DY)
+{
+    if (FIsRect)
+        FRect = Tidy(FRect.translated(DX, DY));
+    else
+        FRegion.translate(DX, DY);
+}
+
+bool TRegion::operator==(const TRegion& Other) const
+{
+    if (FIsRect && Other.FIsRect)
+        return FRect == Other.FRect;
+    // A simplified region of several rectangles never equals a rectangle.
+    return FIsRect == Other.FIsRect && FRegion == Other.FRegion;
 }
 
 } // namespace classlib

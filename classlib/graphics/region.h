@@ -17,12 +17,12 @@ public:
     explicit TRegion(const TRect& Rect);
     static TRegion FromRects(const std::vector<TRect>& Rects);
 
-    bool IsEmpty() const { return FRegion.isEmpty(); }
+    bool IsEmpty() const { return FIsRect ? FRect.isEmpty() : FRegion.isEmpty(); }
     // The bounding rectangle; all zero when empty.
     TRect Bounds() const;
     // Disjoint rectangles, top to bottom, left to right.
     std::vector<TRect> Rects() const;
-    bool Contains(const TPoint& P) const { return FRegion.contains(QPoint(P.X, P.Y)); }
+    bool Contains(const TPoint& P) const;
     // NULLREGION, SIMPLEREGION or COMPLEXREGION.
     int Complexity() const;
 
@@ -30,15 +30,22 @@ public:
     bool Combine(const TRegion& Other, int Mode);
     void Intersect(const TRect& Rect);
     void Exclude(const TRect& Rect);
-    void Offset(int DX, int DY) { FRegion.translate(DX, DY); }
+    void Offset(int DX, int DY);
 
-    const QRegion& ToQRegion() const { return FRegion; }
+    QRegion ToQRegion() const { return FIsRect ? QRegion(FRect) : FRegion; }
     static TRegion FromQRegion(const QRegion& Region);
 
-    bool operator==(const TRegion& Other) const { return FRegion == Other.FRegion; }
+    bool operator==(const TRegion& Other) const;
 
 private:
-    QRegion FRegion;
+    // Back to a plain rectangle when the region is one.
+    void Simplify();
+
+    // A single rectangle, or nothing, is kept as such: every element clips
+    // to its box, and a QRegion allocates for each.
+    bool FIsRect = true;
+    QRect FRect;      // when FIsRect; empty ones are QRect()
+    QRegion FRegion;  // otherwise
 };
 
 // Left < Right and Top < Bottom, by swapping.

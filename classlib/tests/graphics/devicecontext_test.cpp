@@ -200,4 +200,31 @@ TEST(Region, CombineModes)
     EXPECT_EQ(TRegion().Complexity(), NULLREGION);
 }
 
+TEST(Region, ShapesCompareByTheirPixels)
+{
+    // However a region was reached, equal pixels compare equal: a restore
+    // tells the engine whether the clip changed this way.
+    const TRegion square(TRect{0, 0, 10, 10});
+    TRegion holed = square;
+    holed.Exclude(TRect{4, 4, 6, 6});
+    EXPECT_EQ(holed.Complexity(), COMPLEXREGION);
+    EXPECT_FALSE(holed == square);
+    EXPECT_FALSE(holed.Contains({5, 5}));
+    EXPECT_TRUE(holed.Contains({1, 5}));
+    holed.Combine(TRegion(TRect{4, 4, 6, 6}), RGN_OR);
+    EXPECT_EQ(holed.Complexity(), SIMPLEREGION);
+    EXPECT_TRUE(holed == square);
+    EXPECT_TRUE(TRegion::FromRects({{0, 0, 10, 5}, {0, 5, 10, 10}}) == square);
+    TRegion gone = square;
+    gone.Intersect(TRect{20, 20, 30, 30});
+    EXPECT_TRUE(gone.IsEmpty());
+    EXPECT_TRUE(gone == TRegion());
+    gone.Offset(7, 7);
+    EXPECT_TRUE(gone == TRegion());
+    TRegion moved = square;
+    moved.Offset(5, -5);
+    EXPECT_EQ(moved.Bounds(), (TRect{5, -5, 15, 5}));
+    EXPECT_EQ(TRegion(TRect{10, 10, 0, 0}).Bounds(), (TRect{0, 0, 10, 10}));  // normalised
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <numeric>
 
 using namespace classlib;
 using namespace classlib::test;
@@ -227,6 +228,33 @@ TEST_F(DrawTextTest, LongParagraphKeepsEveryWordAndEachLineFits)
         ++counted;
     }
     EXPECT_EQ(lines, counted);
+}
+
+
+TEST_F(DrawTextTest, TheSameTextMeasuresAnewInAnotherFontOrMapping)
+{
+    // Measuring remembers the last text; a change of font or scale must not
+    // answer from that memory.
+    const QString text = QStringLiteral("Wide words");
+    const int small = dc.GetTextExtent(text).cx;
+    for (int round = 0; round < 3; ++round) {  // fonts freed and made again
+        TLogFont big = dc.State().Font;
+        big.Height = -32 - round;
+        dc.SelectFont(big);
+        const int wide = dc.GetTextExtent(text).cx;
+        EXPECT_GT(wide, small);
+        const std::vector<int> adv = dc.GetCharAdvances(text);
+        EXPECT_EQ(std::accumulate(adv.begin(), adv.end(), 0), wide);
+        TLogFont back = big;
+        back.Height = -16;
+        dc.SelectFont(back);
+        EXPECT_EQ(dc.GetTextExtent(text).cx, small);
+    }
+    dc.SetMapMode(MM_HIMETRIC);
+    TLogFont hi = dc.State().Font;
+    hi.Height = -423;  // about 16 pixels
+    dc.SelectFont(hi);
+    EXPECT_GT(dc.GetTextExtent(text).cx, 10 * small);
 }
 
 } // namespace
