@@ -59,15 +59,15 @@ void TQXContainer::InsertControl(int Index, TQXControl* Control)
 
 void TQXContainer::Unlist(TQXControl* Control)
 {
-    const auto it = std::find(FControls.begin(), FControls.end(), Control);
-    if (it != FControls.end()) FControls.erase(it);
+    const auto it = std::find(FControls.rbegin(), FControls.rend(), Control);
+    if (it != FControls.rend()) FControls.erase(std::next(it).base());
     Control->FListedIn = nullptr;
 }
 
 void TQXContainer::ClearControls()
 {
     while (!FControls.empty()) {
-        TQXControl* c = FControls.front();
+        TQXControl* c = FControls.back();
         Unlist(c);
         delete c;
     }
@@ -328,13 +328,14 @@ void TQXContainer::Paint(TCanvas& Canvas)
 
 void TQXContainer::Reset()
 {
-    for (size_t i = 0; i < FControls.size();) {
+    // Latest first: the owner finds the components it made last at the
+    // end of its list.
+    for (size_t i = FControls.size(); i-- > 0;) {
+        if (i >= FControls.size()) continue;
         auto* band = As<TQXBand>(FControls[i]);
         if (band && band->IsClone()) {
             Unlist(band);
             delete band;
-        } else {
-            ++i;
         }
     }
     // A child's Reset frees only its own clones, never a sibling.

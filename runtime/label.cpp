@@ -26,12 +26,9 @@ const TClassInfo& TQXLabel::StaticClass()
     return info;
 }
 
-TQXLabel::TQXLabel(TComponent* AOwner) : TQXControl(AOwner), FQXFont(new TFont) {}
+TQXLabel::TQXLabel(TComponent* AOwner) : TQXControl(AOwner) {}
 
-TQXLabel::~TQXLabel()
-{
-    delete FQXFont;
-}
+TQXLabel::~TQXLabel() = default;
 
 void TQXLabel::SetCaption(const QString& Value)
 {

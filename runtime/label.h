@@ -7,9 +7,7 @@
 
 #include "runtime/control.h"
 
-namespace classlib {
-class TFont;
-}
+#include "classlib/graphics/font.h"
 
 namespace runtime {
 
@@ -60,7 +58,8 @@ private:
     int FTextAngle = 0;
     double FAbsSine = 0;
     double FAbsCosine = 0;
-    classlib::TFont* FQXFont;
+    classlib::TFont FQXFontStore;  // in place: labels are made by the thousand
+    classlib::TFont* FQXFont = &FQXFontStore;
 };
 
 // The stored pixel height of a font (at the screen's resolution) as the

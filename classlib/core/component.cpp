@@ -162,11 +162,10 @@ void TComponent::Remove(TComponent* AComponent)
     UnindexName(AComponent);
     AComponent->FOwner = nullptr;
     if (AComponent->FHearsOwner) --FHearing;
-    // Most removals are of the last component (DestroyComponents, readers).
-    if (!FComponents.isEmpty() && FComponents.last() == AComponent)
-        FComponents.removeLast();
-    else
-        FComponents.removeOne(AComponent);
+    // Most removals are of recent components (DestroyComponents, readers,
+    // a page's row clones): search from the end.
+    const qsizetype i = FComponents.lastIndexOf(AComponent);
+    if (i >= 0) FComponents.removeAt(i);
 }
 
 void TComponent::SetHearsOwner(bool Value)

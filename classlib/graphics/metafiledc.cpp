@@ -552,12 +552,9 @@ void TMetafileDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, 
                              const std::vector<int>* Dx)
 {
     // Advances are always stored, so every player spaces the text as measured here.
-    std::vector<int> advances;
-    if (Dx && Dx->size() >= size_t(Text.size()))
-        advances.assign(Dx->begin(), Dx->begin() + Text.size());
-    else
-        advances = GetCharAdvances(Text);
-    advances.resize(size_t(Text.size()));
+    const bool given = Dx && Dx->size() >= size_t(Text.size());
+    const std::vector<int> measured = given ? std::vector<int>() : GetCharAdvances(Text);
+    const std::vector<int>& advances = given ? *Dx : measured;
 
     const qint64 chars = Text.size();
     const qint64 stringBytes = (chars * 2 + 3) / 4 * 4;
@@ -576,7 +573,7 @@ void TMetafileDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, 
     w.U32(quint32(ExtTextOutFixed + stringBytes));
     w.Utf16(Text, chars);
     w.Zeros(stringBytes - chars * 2);
-    for (int a : advances) w.I32(a);
+    for (qint64 i = 0; i < chars; ++i) w.I32(size_t(i) < advances.size() ? advances[size_t(i)] : 0);
     w.End();
     ++FRecords;
 }
