@@ -3,9 +3,12 @@
 #include "classlib/graphics/fontmapping.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QRawFont>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -142,11 +145,19 @@ bool TPainterDC::Begin()
     const unsigned dirty = TakeDirty();
     if (dirty & dirtyClip)
         ApplyClip();
+    // Only what differs is set: a vector device writes out every change.
     const TDCState& s = State();
-    FPainter->setBackgroundMode(s.BkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    FPainter->setBackground(ToQColor(s.BkColor));
-    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    FPainter->setBrushOrigin(0, 0);
+    QPainter& p = *FPainter;
+    const Qt::BGMode mode = s.BkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode;
+    if (p.backgroundMode() != mode)
+        p.setBackgroundMode(mode);
+    const QColor bk = ToQColor(s.BkColor);
+    if (p.background().style() != Qt::SolidPattern || p.background().color() != bk)
+        p.setBackground(bk);
+    if (p.compositionMode() != QPainter::CompositionMode_SourceOver)
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (p.brushOrigin() != QPoint(0, 0))
+        p.setBrushOrigin(0, 0);
     return true;
 }
 
@@ -154,6 +165,7 @@ void TPainterDC::ApplyClip()
 {
     const std::optional<TRegion>& clip = State().Clip;
     if (!clip) {
+        FOutClip.reset();
         FPainter->setClipping(false);
         return;
     }
@@ -170,7 +182,20 @@ void TPainterDC::ApplyClip()
         }
         r = out;
     }
+    FOutClip = r;
     FPainter->setClipRegion(r);
+}
+
+bool TPainterDC::ClipTo(const QRect& Device)
+{
+    const QRegion want = FOutClip ? FOutClip->intersected(Device) : QRegion(Device);
+    if (want.isEmpty())
+        return false;
+    if (!FOutClip || want != *FOutClip) {
+        FPainter->setClipRegion(want);
+        MarkDirty(dirtyClip);
+    }
+    return true;
 }
 
 // --- pens and brushes ------------------------------------------------------
@@ -471,6 +496,89 @@ const TResolvedFont& TPainterDC::OutputFont() const
     return *FOutFont;
 }
 
+struct TPainterDC::TTextFace {
+    TTextFace(std::shared_ptr<const TResolvedFont> Of, const QFont& F, QPaintDevice* Device)
+        : Resolved(std::move(Of)), Font(F), Raw(QRawFont::fromFont(F)), Metrics(F, Device)
+    {
+    }
+    std::shared_ptr<const TResolvedFont> Resolved;
+    QFont Font;  // at the device's resolution
+    QRawFont Raw;  // the font's own glyphs, without fallback faces
+    QFontMetricsF Metrics;
+};
+
+const TPainterDC::TTextFace& TPainterDC::TextFace()
+{
+    const TResolvedFont& of = OutputFont();
+    if (!FFace || FFace->Resolved.get() != &of) {
+        const QFont base = of.Font(FDevice ? FDevice->logicalDpiY() : 96);
+        FFace = std::make_unique<TTextFace>(FOutFont, FDevice ? QFont(base, FDevice) : base, FDevice);
+    }
+    return *FFace;
+}
+
+namespace {
+
+// Characters that shaping hides or that the font itself lacks are left to
+// the painter's own text drawing, with its fallback faces.
+bool NeedsShaping(QChar C)
+{
+    if (C.isSurrogate())
+        return true;
+    const QChar::Category c = C.category();
+    return c == QChar::Other_Control || c == QChar::Other_Format;
+}
+
+} // namespace
+
+void TPainterDC::DrawAdvanced(const TTextFace& Face, const QPointF& Origin, const QString& Text,
+                              const std::vector<int>& Dx, double Scale)
+{
+    QPainter& p = *FPainter;
+    const qsizetype n = Text.size();
+    QVarLengthArray<quint32, 128> glyphs(n);
+    int count = int(n);
+    if (!Face.Raw.isValid() || !Face.Raw.glyphIndexesForChars(Text.constData(), int(n), glyphs.data(), &count) ||
+        count != n)
+        std::fill(glyphs.begin(), glyphs.end(), 0u);  // surrogate pairs: drawn one by one
+    QVarLengthArray<QPointF, 128> positions;
+    QVarLengthArray<quint32, 128> runGlyphs;
+    struct TShaped {
+        qsizetype At, Units;
+        QPointF Pos;
+    };
+    QVarLengthArray<TShaped, 8> shaped;
+    double x = 0;  // from Origin, where the run's underline starts
+    for (qsizetype i = 0; i < n;) {
+        qsizetype units = 1;
+        if (Text[i].isHighSurrogate() && i + 1 < n && Text[i + 1].isLowSurrogate())
+            units = 2;
+        const QPointF at(x, 0);
+        if (units == 1 && glyphs[i] != 0 && !NeedsShaping(Text[i])) {
+            runGlyphs.append(glyphs[i]);
+            positions.append(at);
+        } else {
+            shaped.append({i, units, at});
+        }
+        for (qsizetype k = 0; k < units; ++k)
+            x += Dx[size_t(i + k)] * Scale;
+        i += units;
+    }
+    if (!runGlyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(Face.Raw);
+        run.setRawData(runGlyphs.constData(), positions.constData(), int(runGlyphs.size()));
+        run.setUnderline(Face.Font.underline());
+        run.setStrikeOut(Face.Font.strikeOut());
+        p.drawGlyphRun(Origin, run);
+    }
+    if (!shaped.isEmpty()) {
+        p.setFont(Face.Font);
+        for (const TShaped& c : shaped)
+            p.drawText(Origin + c.Pos, Text.mid(c.At, c.Units));
+    }
+}
+
 void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, const QString& Text,
                             const std::vector<int>* Dx)
 {
@@ -478,80 +586,78 @@ void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, c
         return;
     const TDCState& s = State();
     QPainter& p = *FPainter;
-    p.save();
+    bool visible = true;
     if (Rect) {
         const TDevRect r = OutRect(*Rect);
         if ((Options & ETO_OPAQUE) && !r.Empty())
             p.fillRect(r.ToQRect(), ToQColor(s.BkColor));
         if (Options & ETO_CLIPPED)
-            p.setClipRect(r.ToQRect(), p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+            visible = ClipTo(r.ToQRect());
     }
-    if (Text.isEmpty()) {
-        p.restore();
+    if (Text.isEmpty())
         return;
-    }
     const bool updateCP = s.TextAlign & TA_UPDATECP;
     const TPoint ref = updateCP ? s.CurrentPos : TPoint{X, Y};
-    const auto& frame = PlaybackFrame();
-    const double fsx = frame ? std::fabs(frame->ScaleX) : 1.0;
-    const double outScaleX = std::fabs(ScaleX()) * fsx;
-
-    const TResolvedFont& of = OutputFont();
-    const QFont font = of.Font(FDevice ? FDevice->logicalDpiY() : 96);
     if (Dx && Dx->size() < size_t(Text.size()))
         Dx = nullptr;  // too few advances: lay the text out naturally
     qint64 logicalWidth = 0;
-    double width;
-    if (Dx) {
+    if (Dx)
         for (qsizetype i = 0; i < Text.size(); ++i)
             logicalWidth += (*Dx)[size_t(i)];
-        width = logicalWidth * outScaleX;
-    } else {
-        width = QFontMetricsF(font, FDevice).horizontalAdvance(Text);
-    }
 
-    // The baseline runs along the escapement as the logical axes see it.
-    const double a = s.Font.Escapement * std::numbers::pi / 1800.0;
-    double vx = std::cos(a) * ScaleX(), vy = -std::sin(a) * ScaleY();
-    if (frame) {
-        vx *= frame->ScaleX;
-        vy *= frame->ScaleY;
-    }
-    const double deg = std::atan2(vy, vx) * 180.0 / std::numbers::pi;
+    if (visible) {
+        const auto& frame = PlaybackFrame();
+        const double outScaleX = std::fabs(ScaleX()) * (frame ? std::fabs(frame->ScaleX) : 1.0);
+        const TTextFace& face = TextFace();
+        const TResolvedFont& of = *face.Resolved;
+        const double width = Dx ? logicalWidth * outScaleX : face.Metrics.horizontalAdvance(Text);
 
-    double x0 = 0;
-    if ((s.TextAlign & TA_CENTER) == TA_CENTER)
-        x0 = -width / 2;
-    else if (s.TextAlign & TA_RIGHT)
-        x0 = -width;
-    double base = of.Ascent();
-    if ((s.TextAlign & TA_BASELINE) == TA_BASELINE)
-        base = 0;
-    else if (s.TextAlign & TA_BOTTOM)
-        base = -of.Descent();
-
-    p.translate(RoundOut(OutX(ref.X)), RoundOut(OutY(ref.Y)));
-    p.rotate(deg);
-    if (s.BkMode == OPAQUE)
-        p.fillRect(QRectF(x0, base - of.Ascent(), width, of.Ascent() + of.Descent()), ToQColor(s.BkColor));
-    p.setBackgroundMode(Qt::TransparentMode);
-    p.setFont(font);
-    p.setPen(ToQColor(s.TextColor));
-    if (Dx) {
-        double x = x0;
-        for (qsizetype i = 0; i < Text.size(); ++i) {
-            qsizetype n = 1;
-            if (Text[i].isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate())
-                n = 2;
-            p.drawText(QPointF(x, base), Text.mid(i, n));
-            for (qsizetype k = 0; k < n; ++k)
-                x += (*Dx)[size_t(i + k)] * outScaleX;
-            i += n - 1;
+        // The baseline runs along the escapement as the logical axes see it.
+        const double a = s.Font.Escapement * std::numbers::pi / 1800.0;
+        double vx = std::cos(a) * ScaleX(), vy = -std::sin(a) * ScaleY();
+        if (frame) {
+            vx *= frame->ScaleX;
+            vy *= frame->ScaleY;
         }
-    } else {
-        p.drawText(QPointF(x0, base), Text);
+        const double deg = std::atan2(vy, vx) * 180.0 / std::numbers::pi;
+
+        double x0 = 0;
+        if ((s.TextAlign & TA_CENTER) == TA_CENTER)
+            x0 = -width / 2;
+        else if (s.TextAlign & TA_RIGHT)
+            x0 = -width;
+        double base = of.Ascent();
+        if ((s.TextAlign & TA_BASELINE) == TA_BASELINE)
+            base = 0;
+        else if (s.TextAlign & TA_BOTTOM)
+            base = -of.Descent();
+
+        // Level text is placed by offsets alone: a transform would make a
+        // vector device restate its whole graphics state around each text.
+        QPointF at(RoundOut(OutX(ref.X)), RoundOut(OutY(ref.Y)));
+        const bool turned = deg != 0.0;
+        if (turned) {
+            p.save();
+            p.translate(at);
+            p.rotate(deg);
+            at = QPointF(0, 0);
+        }
+        if (s.BkMode == OPAQUE)
+            p.fillRect(QRectF(at.x() + x0, at.y() + base - of.Ascent(), width, of.Ascent() + of.Descent()),
+                       ToQColor(s.BkColor));
+        if (p.backgroundMode() != Qt::TransparentMode)
+            p.setBackgroundMode(Qt::TransparentMode);
+        p.setPen(ToQColor(s.TextColor));
+        const QPointF origin = at + QPointF(x0, base);
+        if (Dx) {
+            DrawAdvanced(face, origin, Text, *Dx, outScaleX);
+        } else {
+            p.setFont(face.Font);
+            p.drawText(origin, Text);
+        }
+        if (turned)
+            p.restore();
     }
-    p.restore();
     if (updateCP && (s.TextAlign & TA_CENTER) == 0) {
         const qint64 w = Dx ? logicalWidth : GetTextExtent(Text).cx;
         const qint64 x = MutableState().CurrentPos.X + (ScaleX() < 0 ? -w : w);

@@ -68,11 +68,23 @@ private:
     QImage* TargetImage() const;
 
     const TResolvedFont& OutputFont() const;
+    // The output font as drawn: the Qt font and its glyphs, kept while the
+    // selected font and the scale stay.
+    struct TTextFace;
+    const TTextFace& TextFace();
+    // Narrows the painter's clip to Device until the next Begin; false when
+    // nothing is left to draw in.
+    bool ClipTo(const QRect& Device);
+    // Glyphs at the given advances (output pixels), from Origin.
+    void DrawAdvanced(const TTextFace& Face, const QPointF& Origin, const QString& Text,
+                      const std::vector<int>& Dx, double Scale);
 
     QPainter* FPainter = nullptr;
     QPaintDevice* FDevice = nullptr;
     std::unique_ptr<QPainter> FOwnPainter;
     mutable std::shared_ptr<const TResolvedFont> FOutFont;
+    std::unique_ptr<TTextFace> FFace;
+    std::optional<QRegion> FOutClip;  // the state's clip as the painter has it
     std::optional<TDeviceCaps> FCaps;
 };
 
