@@ -79,6 +79,7 @@ void TPainterDC::EndPaint()
 void TPainterDC::SetDevice(QPaintDevice* Device)
 {
     EndPaint();
+    FPainterClipKnown = false;
     FDevice = Device;
     FPainter = nullptr;
     if (Device && Device->width() > 0 && Device->height() > 0) {
@@ -138,16 +139,49 @@ QPointF TPainterDC::OutPoint(int X, int Y) const
     return QPointF(RoundOut(OutX(X)) + 0.5, RoundOut(OutY(Y)) + 0.5);
 }
 
-bool TPainterDC::Begin()
+namespace {
+
+// Whether a clip (none: everything) leaves all of Pixels.
+bool Covers(const std::optional<QRegion>& Clip, const QRect& Pixels)
+{
+    if (!Clip)
+        return true;
+    if (Clip->rectCount() == 1)
+        return Clip->boundingRect().contains(Pixels);
+    return QRegion(Pixels).subtracted(*Clip).isEmpty();
+}
+
+} // namespace
+
+const std::optional<QRegion>& TPainterDC::StateClip()
+{
+    if (TakeDirty() & dirtyClip)
+        FStateClip = OutputClip();
+    return FStateClip;
+}
+
+bool TPainterDC::Begin(const QRect* TextClip, const QRect* Ink)
 {
     if (!FPainter || !FPainter->isActive())
         return false;
-    const unsigned dirty = TakeDirty();
-    if (dirty & dirtyClip)
-        ApplyClip();
-    // Only what differs is set: a vector device writes out every change.
-    const TDCState& s = State();
+    // Only what differs is set: a vector device writes out every change,
+    // and a clip in full.
+    std::optional<QRegion> clip = StateClip();
+    if (TextClip)
+        clip = clip ? clip->intersected(*TextClip) : QRegion(*TextClip);
     QPainter& p = *FPainter;
+    const bool inkInside = Ink && FPainterClipKnown && Covers(clip, *Ink) && Covers(FPainterClip, *Ink);
+    if (!inkInside && (!FPainterClipKnown || clip != FPainterClip)) {
+        // Not setClipping(false): the raster engine then ignores a region
+        // of several rectangles set afterwards.
+        if (clip)
+            p.setClipRegion(*clip);
+        else
+            p.setClipRect(QRect(), Qt::NoClip);
+        FPainterClip = std::move(clip);
+        FPainterClipKnown = true;
+    }
+    const TDCState& s = State();
     const Qt::BGMode mode = s.BkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode;
     if (p.backgroundMode() != mode)
         p.setBackgroundMode(mode);
@@ -161,14 +195,11 @@ bool TPainterDC::Begin()
     return true;
 }
 
-void TPainterDC::ApplyClip()
+std::optional<QRegion> TPainterDC::OutputClip() const
 {
     const std::optional<TRegion>& clip = State().Clip;
-    if (!clip) {
-        FOutClip.reset();
-        FPainter->setClipping(false);
-        return;
-    }
+    if (!clip)
+        return std::nullopt;
     QRegion r = clip->ToQRegion();
     if (const auto& f = PlaybackFrame()) {
         QRegion out;
@@ -182,20 +213,7 @@ void TPainterDC::ApplyClip()
         }
         r = out;
     }
-    FOutClip = r;
-    FPainter->setClipRegion(r);
-}
-
-bool TPainterDC::ClipTo(const QRect& Device)
-{
-    const QRegion want = FOutClip ? FOutClip->intersected(Device) : QRegion(Device);
-    if (want.isEmpty())
-        return false;
-    if (!FOutClip || want != *FOutClip) {
-        FPainter->setClipRegion(want);
-        MarkDirty(dirtyClip);
-    }
-    return true;
+    return r;
 }
 
 // --- pens and brushes ------------------------------------------------------
@@ -331,11 +349,12 @@ void TPainterDC::DrawSegment(QPen Pen, const QPointF& A, const QPointF& B)
         FPainter->drawLine(A, last);
 }
 
-bool TPainterDC::BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush)
+bool TPainterDC::BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush, bool Cut)
 {
-    if (!Begin())
-        return false;
     Device = OutRect(Rect);
+    const QRect ink = Cut ? CutToClip(Device) : QRect();
+    if (!Begin(nullptr, ink.isEmpty() ? nullptr : &ink))
+        return false;
     if (Device.Empty())
         return false;
     Pen = MakePen();
@@ -348,7 +367,8 @@ void TPainterDC::Rectangle(const TRect& Rect)
     TDevRect d;
     QPen pen;
     QBrush brush;
-    if (!BeginShape(Rect, d, pen, brush))
+    // Without a pen it is a plain fill.
+    if (!BeginShape(Rect, d, pen, brush, State().Pen.Style == PS_NULL))
         return;
     const bool hasPen = pen.style() != Qt::NoPen;
     const int w = hasPen ? pen.width() : 0;
@@ -428,11 +448,25 @@ void TPainterDC::Polyline(const std::vector<TPoint>& Points)
     FPainter->drawPolyline(poly);
 }
 
+QRect TPainterDC::CutToClip(TDevRect& Device)
+{
+    const std::optional<QRegion>& clip = StateClip();
+    if (clip && clip->rectCount() != 1)
+        return QRect();
+    QRect r = Device.ToQRect();
+    if (clip)
+        r &= clip->boundingRect();
+    Device = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    return r;
+}
+
 void TPainterDC::FillRect(const TRect& R, const TLogBrush& Brush)
 {
-    if (!Begin())
+    TDevRect d = OutRect(R);
+    const QRect ink = CutToClip(d);
+    if (!Begin(nullptr, ink.isEmpty() ? nullptr : &ink))
         return;
-    FillDevRect(OutRect(R), MakeBrush(Brush));
+    FillDevRect(d, MakeBrush(Brush));
 }
 
 TColorRef TPainterDC::SetPixel(int X, int Y, TColorRef Color)
@@ -496,11 +530,76 @@ const TResolvedFont& TPainterDC::OutputFont() const
     return *FOutFont;
 }
 
+namespace {
+
+// Characters that shaping hides or that the font itself lacks are left to
+// the painter's own text drawing, with its fallback faces.
+bool NeedsShaping(QChar C)
+{
+    if (C.isSurrogate())
+        return true;
+    const QChar::Category c = C.category();
+    return c == QChar::Other_Control || c == QChar::Other_Format;
+}
+
+// Text placed at given advances: glyphs of the font itself, and the
+// characters left to the painter's text drawing, all relative to the
+// origin of the text.
+struct TGlyphLayout {
+    QVarLengthArray<quint32, 128> Glyphs;
+    QVarLengthArray<QPointF, 128> Positions;
+    struct TShaped {
+        qsizetype At, Units;
+        QPointF Pos;
+    };
+    QVarLengthArray<TShaped, 8> Shaped;
+};
+
+} // namespace
+
 struct TPainterDC::TTextFace {
     TTextFace(std::shared_ptr<const TResolvedFont> Of, const QFont& F, QPaintDevice* Device)
         : Resolved(std::move(Of)), Font(F), Raw(QRawFont::fromFont(F)), Metrics(F, Device)
     {
     }
+
+    void LayOut(const QString& Text, const std::vector<int>& Dx, double Scale, TGlyphLayout& L) const
+    {
+        const qsizetype n = Text.size();
+        QVarLengthArray<quint32, 128> glyphs(n);
+        int count = int(n);
+        if (!Raw.isValid() || !Raw.glyphIndexesForChars(Text.constData(), int(n), glyphs.data(), &count) ||
+            count != n)
+            std::fill(glyphs.begin(), glyphs.end(), 0u);  // surrogate pairs: drawn one by one
+        double x = 0;
+        for (qsizetype i = 0; i < n;) {
+            qsizetype units = 1;
+            if (Text[i].isHighSurrogate() && i + 1 < n && Text[i + 1].isLowSurrogate())
+                units = 2;
+            if (units == 1 && glyphs[i] != 0 && !NeedsShaping(Text[i])) {
+                L.Glyphs.append(glyphs[i]);
+                L.Positions.append(QPointF(x, 0));
+            } else {
+                L.Shaped.append({i, units, QPointF(x, 0)});
+            }
+            for (qsizetype k = 0; k < units; ++k)
+                x += Dx[size_t(i + k)] * Scale;
+            i += units;
+        }
+    }
+
+    // Where the glyphs can leave ink, relative to the origin; null when
+    // that is not known (characters left to the painter, decorations).
+    QRectF Ink(const TGlyphLayout& L) const
+    {
+        if (!L.Shaped.isEmpty() || Font.underline() || Font.strikeOut())
+            return QRectF();
+        QRectF ink;
+        for (qsizetype i = 0; i < L.Glyphs.size(); ++i)
+            ink |= Raw.boundingRect(L.Glyphs[i]).translated(L.Positions[i]);
+        return ink;
+    }
+
     std::shared_ptr<const TResolvedFont> Resolved;
     QFont Font;  // at the device's resolution
     QRawFont Raw;  // the font's own glyphs, without fallback faces
@@ -517,85 +616,17 @@ const TPainterDC::TTextFace& TPainterDC::TextFace()
     return *FFace;
 }
 
-namespace {
-
-// Characters that shaping hides or that the font itself lacks are left to
-// the painter's own text drawing, with its fallback faces.
-bool NeedsShaping(QChar C)
-{
-    if (C.isSurrogate())
-        return true;
-    const QChar::Category c = C.category();
-    return c == QChar::Other_Control || c == QChar::Other_Format;
-}
-
-} // namespace
-
-void TPainterDC::DrawAdvanced(const TTextFace& Face, const QPointF& Origin, const QString& Text,
-                              const std::vector<int>& Dx, double Scale)
-{
-    QPainter& p = *FPainter;
-    const qsizetype n = Text.size();
-    QVarLengthArray<quint32, 128> glyphs(n);
-    int count = int(n);
-    if (!Face.Raw.isValid() || !Face.Raw.glyphIndexesForChars(Text.constData(), int(n), glyphs.data(), &count) ||
-        count != n)
-        std::fill(glyphs.begin(), glyphs.end(), 0u);  // surrogate pairs: drawn one by one
-    QVarLengthArray<QPointF, 128> positions;
-    QVarLengthArray<quint32, 128> runGlyphs;
-    struct TShaped {
-        qsizetype At, Units;
-        QPointF Pos;
-    };
-    QVarLengthArray<TShaped, 8> shaped;
-    double x = 0;  // from Origin, where the run's underline starts
-    for (qsizetype i = 0; i < n;) {
-        qsizetype units = 1;
-        if (Text[i].isHighSurrogate() && i + 1 < n && Text[i + 1].isLowSurrogate())
-            units = 2;
-        const QPointF at(x, 0);
-        if (units == 1 && glyphs[i] != 0 && !NeedsShaping(Text[i])) {
-            runGlyphs.append(glyphs[i]);
-            positions.append(at);
-        } else {
-            shaped.append({i, units, at});
-        }
-        for (qsizetype k = 0; k < units; ++k)
-            x += Dx[size_t(i + k)] * Scale;
-        i += units;
-    }
-    if (!runGlyphs.isEmpty()) {
-        QGlyphRun run;
-        run.setRawFont(Face.Raw);
-        run.setRawData(runGlyphs.constData(), positions.constData(), int(runGlyphs.size()));
-        run.setUnderline(Face.Font.underline());
-        run.setStrikeOut(Face.Font.strikeOut());
-        p.drawGlyphRun(Origin, run);
-    }
-    if (!shaped.isEmpty()) {
-        p.setFont(Face.Font);
-        for (const TShaped& c : shaped)
-            p.drawText(Origin + c.Pos, Text.mid(c.At, c.Units));
-    }
-}
-
 void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, const QString& Text,
                             const std::vector<int>* Dx)
 {
-    if (!Begin())
+    if (!FPainter || !FPainter->isActive())
         return;
     const TDCState& s = State();
     QPainter& p = *FPainter;
-    bool visible = true;
-    if (Rect) {
-        const TDevRect r = OutRect(*Rect);
-        if ((Options & ETO_OPAQUE) && !r.Empty())
-            p.fillRect(r.ToQRect(), ToQColor(s.BkColor));
-        if (Options & ETO_CLIPPED)
-            visible = ClipTo(r.ToQRect());
-    }
-    if (Text.isEmpty())
-        return;
+    const TDevRect r = Rect ? OutRect(*Rect) : TDevRect{};
+    const QRect textClip = r.ToQRect();
+    const bool clipped = Rect && (Options & ETO_CLIPPED);
+    const bool opaqueRect = Rect && (Options & ETO_OPAQUE) && !r.Empty();
     const bool updateCP = s.TextAlign & TA_UPDATECP;
     const TPoint ref = updateCP ? s.CurrentPos : TPoint{X, Y};
     if (Dx && Dx->size() < size_t(Text.size()))
@@ -605,7 +636,15 @@ void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, c
         for (qsizetype i = 0; i < Text.size(); ++i)
             logicalWidth += (*Dx)[size_t(i)];
 
-    if (visible) {
+    bool visible = !Text.isEmpty();
+    if (clipped) {
+        const std::optional<QRegion>& clip = StateClip();
+        visible = visible && (clip ? clip->intersects(textClip) : !textClip.isEmpty());
+    }
+    if (!visible) {
+        if (opaqueRect && Begin(clipped ? &textClip : nullptr))
+            p.fillRect(textClip, ToQColor(s.BkColor));
+    } else {
         const auto& frame = PlaybackFrame();
         const double outScaleX = std::fabs(ScaleX()) * (frame ? std::fabs(frame->ScaleX) : 1.0);
         const TTextFace& face = TextFace();
@@ -634,26 +673,60 @@ void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, c
 
         // Level text is placed by offsets alone: a transform would make a
         // vector device restate its whole graphics state around each text.
-        QPointF at(RoundOut(OutX(ref.X)), RoundOut(OutY(ref.Y)));
+        const QPointF ref0(RoundOut(OutX(ref.X)), RoundOut(OutY(ref.Y)));
         const bool turned = deg != 0.0;
+        const QPointF at = turned ? QPointF(0, 0) : ref0;
+        const QPointF origin = at + QPointF(x0, base);
+        const QRectF cell(at.x() + x0, at.y() + base - of.Ascent(), width, of.Ascent() + of.Descent());
+        TGlyphLayout layout;
+        if (Dx)
+            face.LayOut(Text, *Dx, outScaleX, layout);
+
+        // Level glyphs whose ink is known to stay inside the clips leave
+        // the painter's clip as it is: a vector device writes out each
+        // change of clip in full.
+        QRect inkPixels;
+        if (Dx && !turned) {
+            QRectF ink = face.Ink(layout);
+            if (!ink.isNull()) {
+                ink.translate(origin);
+                if (s.BkMode == OPAQUE)
+                    ink |= cell;
+                if (opaqueRect)
+                    ink |= QRectF(textClip);
+                inkPixels = ink.toAlignedRect().adjusted(-1, -1, 1, 1);
+            }
+        }
+        if (!Begin(clipped ? &textClip : nullptr, inkPixels.isNull() ? nullptr : &inkPixels))
+            return;
+        if (opaqueRect)
+            p.fillRect(textClip, ToQColor(s.BkColor));
         if (turned) {
             p.save();
-            p.translate(at);
+            p.translate(ref0);
             p.rotate(deg);
-            at = QPointF(0, 0);
         }
         if (s.BkMode == OPAQUE)
-            p.fillRect(QRectF(at.x() + x0, at.y() + base - of.Ascent(), width, of.Ascent() + of.Descent()),
-                       ToQColor(s.BkColor));
+            p.fillRect(cell, ToQColor(s.BkColor));
         if (p.backgroundMode() != Qt::TransparentMode)
             p.setBackgroundMode(Qt::TransparentMode);
         p.setPen(ToQColor(s.TextColor));
-        const QPointF origin = at + QPointF(x0, base);
-        if (Dx) {
-            DrawAdvanced(face, origin, Text, *Dx, outScaleX);
-        } else {
+        if (!Dx) {
             p.setFont(face.Font);
             p.drawText(origin, Text);
+        }
+        if (!layout.Glyphs.isEmpty()) {
+            QGlyphRun run;
+            run.setRawFont(face.Raw);
+            run.setRawData(layout.Glyphs.constData(), layout.Positions.constData(), int(layout.Glyphs.size()));
+            run.setUnderline(face.Font.underline());
+            run.setStrikeOut(face.Font.strikeOut());
+            p.drawGlyphRun(origin, run);
+        }
+        if (!layout.Shaped.isEmpty()) {
+            p.setFont(face.Font);
+            for (const TGlyphLayout::TShaped& c : layout.Shaped)
+                p.drawText(origin + c.Pos, Text.mid(c.At, c.Units));
         }
         if (turned)
             p.restore();

@@ -53,15 +53,22 @@ private:
     struct TDevRect;  // normalised output pixels, Right/Bottom excluded
     TDevRect OutRect(const TRect& Logical) const;
     QPointF OutPoint(int X, int Y) const;  // pixel centre
-    bool Begin();  // applies the dirty state; false when nothing can draw
-    void ApplyClip();
+    // Applies the dirty state, the clip narrowed to TextClip when given;
+    // false when nothing can draw. Ink: output pixels that bound all that
+    // is drawn next, when known.
+    bool Begin(const QRect* TextClip = nullptr, const QRect* Ink = nullptr);
+    std::optional<QRegion> OutputClip() const;  // the state's, output pixels
+    const std::optional<QRegion>& StateClip();  // OutputClip, kept
     QPen MakePen() const;
     QBrush MakeBrush(const TLogBrush& Brush) const;
     // Sets the ROP2 composition; false for R2_NOP.
     bool ApplyROP2(QPen* Pen, QBrush* Brush);
+    // A plain fill cut to a clip of one rectangle, so that the painter's
+    // clip need not change for it: the pixels left, empty when not cut.
+    QRect CutToClip(TDevRect& Device);
     // The device rectangle, pen and brush of a filled shape; false when
-    // nothing is to be drawn.
-    bool BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush);
+    // nothing is to be drawn. Cut: a plain fill, cut as above.
+    bool BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush, bool Cut = false);
     void FillDevRect(const TDevRect& R, const QBrush& Brush);
     void DrawSegment(QPen Pen, const QPointF& A, const QPointF& B);
     int PenPixels() const;
@@ -72,19 +79,15 @@ private:
     // selected font and the scale stay.
     struct TTextFace;
     const TTextFace& TextFace();
-    // Narrows the painter's clip to Device until the next Begin; false when
-    // nothing is left to draw in.
-    bool ClipTo(const QRect& Device);
-    // Glyphs at the given advances (output pixels), from Origin.
-    void DrawAdvanced(const TTextFace& Face, const QPointF& Origin, const QString& Text,
-                      const std::vector<int>& Dx, double Scale);
 
     QPainter* FPainter = nullptr;
     QPaintDevice* FDevice = nullptr;
     std::unique_ptr<QPainter> FOwnPainter;
     mutable std::shared_ptr<const TResolvedFont> FOutFont;
     std::unique_ptr<TTextFace> FFace;
-    std::optional<QRegion> FOutClip;  // the state's clip as the painter has it
+    std::optional<QRegion> FStateClip;  // output pixels; none: unclipped
+    std::optional<QRegion> FPainterClip;  // what the painter was given
+    bool FPainterClipKnown = false;
     std::optional<TDeviceCaps> FCaps;
 };
 
