@@ -97,6 +97,7 @@ TResolvedFont::TResolvedFont(const TLogFont& Font, double EmPixels, double Width
     , FWidth(ClampFontPixels(std::fabs(WidthPixels), 0.0))
     , FDevice(DpiX, DpiY)
 {
+    FLatinAdvances.fill(-1.0);
     if (FWidth > 0) {
         QFontMetricsF natural(SizedFont(FLog, FEm, 100, FDevice.logicalDpiY()), &FDevice);
         const double avg = natural.averageCharWidth();
@@ -131,10 +132,7 @@ std::vector<double> TResolvedFont::Positions(const QString& Text) const
     if (simple) {
         double x = 0;
         for (qsizetype i = 0; i < Text.size(); ++i) {
-            const char16_t u = Text[i].unicode();
-            auto it = FAdvances.constFind(u);
-            if (it == FAdvances.constEnd()) it = FAdvances.insert(u, FMetrics->horizontalAdvance(QChar(u)));
-            x += *it;
+            x += Advance(Text[i].unicode());
             pos[size_t(i) + 1] = x;
         }
         return pos;
@@ -154,6 +152,20 @@ std::vector<double> TResolvedFont::Positions(const QString& Text) const
     for (size_t i = 1; i < pos.size(); ++i)
         pos[i] = std::max(pos[i], pos[i - 1]);
     return pos;
+}
+
+double TResolvedFont::Advance(char16_t U) const
+{
+    if (U < FLatinAdvances.size()) {
+        double& a = FLatinAdvances[U];
+        if (a < 0)
+            a = FMetrics->horizontalAdvance(QChar(U));
+        return a;
+    }
+    auto it = FAdvances.constFind(U);
+    if (it == FAdvances.constEnd())
+        it = FAdvances.insert(U, FMetrics->horizontalAdvance(QChar(U)));
+    return *it;
 }
 
 double TResolvedFont::TextWidth(const QString& Text) const

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QPaintDevice>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -70,6 +71,8 @@ public:
     std::vector<double> Positions(const QString& Text) const;
 
 private:
+    double Advance(char16_t U) const;
+
     TLogFont FLog;
     double FEm;
     double FWidth;
@@ -79,6 +82,8 @@ private:
     // Advances of single characters, measured once: text is spaced as the
     // sum of its characters' advances, without kerning.
     std::unique_ptr<QFontMetricsF> FMetrics;
+    // The first 256 units in a table (-1: not measured yet), the rest hashed.
+    mutable std::array<double, 256> FLatinAdvances;
     mutable QHash<char16_t, double> FAdvances;
 };
 

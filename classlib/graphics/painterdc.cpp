@@ -3,9 +3,12 @@
 #include "classlib/graphics/fontmapping.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QRawFont>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -76,6 +79,7 @@ void TPainterDC::EndPaint()
 void TPainterDC::SetDevice(QPaintDevice* Device)
 {
     EndPaint();
+    FPainterClipKnown = false;
     FDevice = Device;
     FPainter = nullptr;
     if (Device && Device->width() > 0 && Device->height() > 0) {
@@ -135,28 +139,67 @@ QPointF TPainterDC::OutPoint(int X, int Y) const
     return QPointF(RoundOut(OutX(X)) + 0.5, RoundOut(OutY(Y)) + 0.5);
 }
 
-bool TPainterDC::Begin()
+namespace {
+
+// Whether a clip (none: everything) leaves all of Pixels.
+bool Covers(const std::optional<QRegion>& Clip, const QRect& Pixels)
+{
+    if (!Clip)
+        return true;
+    if (Clip->rectCount() == 1)
+        return Clip->boundingRect().contains(Pixels);
+    return QRegion(Pixels).subtracted(*Clip).isEmpty();
+}
+
+} // namespace
+
+const std::optional<QRegion>& TPainterDC::StateClip()
+{
+    if (TakeDirty() & dirtyClip)
+        FStateClip = OutputClip();
+    return FStateClip;
+}
+
+bool TPainterDC::Begin(const QRect* TextClip, const QRect* Ink)
 {
     if (!FPainter || !FPainter->isActive())
         return false;
-    const unsigned dirty = TakeDirty();
-    if (dirty & dirtyClip)
-        ApplyClip();
+    // Only what differs is set: a vector device writes out every change,
+    // and a clip in full.
+    std::optional<QRegion> clip = StateClip();
+    if (TextClip)
+        clip = clip ? clip->intersected(*TextClip) : QRegion(*TextClip);
+    QPainter& p = *FPainter;
+    const bool inkInside = Ink && FPainterClipKnown && Covers(clip, *Ink) && Covers(FPainterClip, *Ink);
+    if (!inkInside && (!FPainterClipKnown || clip != FPainterClip)) {
+        // Not setClipping(false): the raster engine then ignores a region
+        // of several rectangles set afterwards.
+        if (clip)
+            p.setClipRegion(*clip);
+        else
+            p.setClipRect(QRect(), Qt::NoClip);
+        FPainterClip = std::move(clip);
+        FPainterClipKnown = true;
+    }
     const TDCState& s = State();
-    FPainter->setBackgroundMode(s.BkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    FPainter->setBackground(ToQColor(s.BkColor));
-    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    FPainter->setBrushOrigin(0, 0);
+    const Qt::BGMode mode = s.BkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode;
+    if (p.backgroundMode() != mode)
+        p.setBackgroundMode(mode);
+    const QColor bk = ToQColor(s.BkColor);
+    if (p.background().style() != Qt::SolidPattern || p.background().color() != bk)
+        p.setBackground(bk);
+    if (p.compositionMode() != QPainter::CompositionMode_SourceOver)
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (p.brushOrigin() != QPoint(0, 0))
+        p.setBrushOrigin(0, 0);
     return true;
 }
 
-void TPainterDC::ApplyClip()
+std::optional<QRegion> TPainterDC::OutputClip() const
 {
     const std::optional<TRegion>& clip = State().Clip;
-    if (!clip) {
-        FPainter->setClipping(false);
-        return;
-    }
+    if (!clip)
+        return std::nullopt;
     QRegion r = clip->ToQRegion();
     if (const auto& f = PlaybackFrame()) {
         QRegion out;
@@ -170,7 +213,7 @@ void TPainterDC::ApplyClip()
         }
         r = out;
     }
-    FPainter->setClipRegion(r);
+    return r;
 }
 
 // --- pens and brushes ------------------------------------------------------
@@ -306,11 +349,12 @@ void TPainterDC::DrawSegment(QPen Pen, const QPointF& A, const QPointF& B)
         FPainter->drawLine(A, last);
 }
 
-bool TPainterDC::BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush)
+bool TPainterDC::BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush, bool Cut)
 {
-    if (!Begin())
-        return false;
     Device = OutRect(Rect);
+    const QRect ink = Cut ? CutToClip(Device) : QRect();
+    if (!Begin(nullptr, ink.isEmpty() ? nullptr : &ink))
+        return false;
     if (Device.Empty())
         return false;
     Pen = MakePen();
@@ -323,7 +367,8 @@ void TPainterDC::Rectangle(const TRect& Rect)
     TDevRect d;
     QPen pen;
     QBrush brush;
-    if (!BeginShape(Rect, d, pen, brush))
+    // Without a pen it is a plain fill.
+    if (!BeginShape(Rect, d, pen, brush, State().Pen.Style == PS_NULL))
         return;
     const bool hasPen = pen.style() != Qt::NoPen;
     const int w = hasPen ? pen.width() : 0;
@@ -403,11 +448,25 @@ void TPainterDC::Polyline(const std::vector<TPoint>& Points)
     FPainter->drawPolyline(poly);
 }
 
+QRect TPainterDC::CutToClip(TDevRect& Device)
+{
+    const std::optional<QRegion>& clip = StateClip();
+    if (clip && clip->rectCount() != 1)
+        return QRect();
+    QRect r = Device.ToQRect();
+    if (clip)
+        r &= clip->boundingRect();
+    Device = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    return r;
+}
+
 void TPainterDC::FillRect(const TRect& R, const TLogBrush& Brush)
 {
-    if (!Begin())
+    TDevRect d = OutRect(R);
+    const QRect ink = CutToClip(d);
+    if (!Begin(nullptr, ink.isEmpty() ? nullptr : &ink))
         return;
-    FillDevRect(OutRect(R), MakeBrush(Brush));
+    FillDevRect(d, MakeBrush(Brush));
 }
 
 TColorRef TPainterDC::SetPixel(int X, int Y, TColorRef Color)
@@ -471,87 +530,207 @@ const TResolvedFont& TPainterDC::OutputFont() const
     return *FOutFont;
 }
 
+namespace {
+
+// Characters that shaping hides or that the font itself lacks are left to
+// the painter's own text drawing, with its fallback faces.
+bool NeedsShaping(QChar C)
+{
+    if (C.isSurrogate())
+        return true;
+    const QChar::Category c = C.category();
+    return c == QChar::Other_Control || c == QChar::Other_Format;
+}
+
+// Text placed at given advances: glyphs of the font itself, and the
+// characters left to the painter's text drawing, all relative to the
+// origin of the text.
+struct TGlyphLayout {
+    QVarLengthArray<quint32, 128> Glyphs;
+    QVarLengthArray<QPointF, 128> Positions;
+    struct TShaped {
+        qsizetype At, Units;
+        QPointF Pos;
+    };
+    QVarLengthArray<TShaped, 8> Shaped;
+};
+
+} // namespace
+
+struct TPainterDC::TTextFace {
+    TTextFace(std::shared_ptr<const TResolvedFont> Of, const QFont& F, QPaintDevice* Device)
+        : Resolved(std::move(Of)), Font(F), Raw(QRawFont::fromFont(F)), Metrics(F, Device)
+    {
+    }
+
+    void LayOut(const QString& Text, const std::vector<int>& Dx, double Scale, TGlyphLayout& L) const
+    {
+        const qsizetype n = Text.size();
+        QVarLengthArray<quint32, 128> glyphs(n);
+        int count = int(n);
+        if (!Raw.isValid() || !Raw.glyphIndexesForChars(Text.constData(), int(n), glyphs.data(), &count) ||
+            count != n)
+            std::fill(glyphs.begin(), glyphs.end(), 0u);  // surrogate pairs: drawn one by one
+        double x = 0;
+        for (qsizetype i = 0; i < n;) {
+            qsizetype units = 1;
+            if (Text[i].isHighSurrogate() && i + 1 < n && Text[i + 1].isLowSurrogate())
+                units = 2;
+            if (units == 1 && glyphs[i] != 0 && !NeedsShaping(Text[i])) {
+                L.Glyphs.append(glyphs[i]);
+                L.Positions.append(QPointF(x, 0));
+            } else {
+                L.Shaped.append({i, units, QPointF(x, 0)});
+            }
+            for (qsizetype k = 0; k < units; ++k)
+                x += Dx[size_t(i + k)] * Scale;
+            i += units;
+        }
+    }
+
+    // Where the glyphs can leave ink, relative to the origin; null when
+    // that is not known (characters left to the painter, decorations).
+    QRectF Ink(const TGlyphLayout& L) const
+    {
+        if (!L.Shaped.isEmpty() || Font.underline() || Font.strikeOut())
+            return QRectF();
+        QRectF ink;
+        for (qsizetype i = 0; i < L.Glyphs.size(); ++i)
+            ink |= Raw.boundingRect(L.Glyphs[i]).translated(L.Positions[i]);
+        return ink;
+    }
+
+    std::shared_ptr<const TResolvedFont> Resolved;
+    QFont Font;  // at the device's resolution
+    QRawFont Raw;  // the font's own glyphs, without fallback faces
+    QFontMetricsF Metrics;
+};
+
+const TPainterDC::TTextFace& TPainterDC::TextFace()
+{
+    const TResolvedFont& of = OutputFont();
+    if (!FFace || FFace->Resolved.get() != &of) {
+        const QFont base = of.Font(FDevice ? FDevice->logicalDpiY() : 96);
+        FFace = std::make_unique<TTextFace>(FOutFont, FDevice ? QFont(base, FDevice) : base, FDevice);
+    }
+    return *FFace;
+}
+
 void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, const QString& Text,
                             const std::vector<int>* Dx)
 {
-    if (!Begin())
+    if (!FPainter || !FPainter->isActive())
         return;
     const TDCState& s = State();
     QPainter& p = *FPainter;
-    p.save();
-    if (Rect) {
-        const TDevRect r = OutRect(*Rect);
-        if ((Options & ETO_OPAQUE) && !r.Empty())
-            p.fillRect(r.ToQRect(), ToQColor(s.BkColor));
-        if (Options & ETO_CLIPPED)
-            p.setClipRect(r.ToQRect(), p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    }
-    if (Text.isEmpty()) {
-        p.restore();
-        return;
-    }
+    const TDevRect r = Rect ? OutRect(*Rect) : TDevRect{};
+    const QRect textClip = r.ToQRect();
+    const bool clipped = Rect && (Options & ETO_CLIPPED);
+    const bool opaqueRect = Rect && (Options & ETO_OPAQUE) && !r.Empty();
     const bool updateCP = s.TextAlign & TA_UPDATECP;
     const TPoint ref = updateCP ? s.CurrentPos : TPoint{X, Y};
-    const auto& frame = PlaybackFrame();
-    const double fsx = frame ? std::fabs(frame->ScaleX) : 1.0;
-    const double outScaleX = std::fabs(ScaleX()) * fsx;
-
-    const TResolvedFont& of = OutputFont();
-    const QFont font = of.Font(FDevice ? FDevice->logicalDpiY() : 96);
     if (Dx && Dx->size() < size_t(Text.size()))
         Dx = nullptr;  // too few advances: lay the text out naturally
     qint64 logicalWidth = 0;
-    double width;
-    if (Dx) {
+    if (Dx)
         for (qsizetype i = 0; i < Text.size(); ++i)
             logicalWidth += (*Dx)[size_t(i)];
-        width = logicalWidth * outScaleX;
+
+    bool visible = !Text.isEmpty();
+    if (clipped) {
+        const std::optional<QRegion>& clip = StateClip();
+        visible = visible && (clip ? clip->intersects(textClip) : !textClip.isEmpty());
+    }
+    if (!visible) {
+        if (opaqueRect && Begin(clipped ? &textClip : nullptr))
+            p.fillRect(textClip, ToQColor(s.BkColor));
     } else {
-        width = QFontMetricsF(font, FDevice).horizontalAdvance(Text);
-    }
+        const auto& frame = PlaybackFrame();
+        const double outScaleX = std::fabs(ScaleX()) * (frame ? std::fabs(frame->ScaleX) : 1.0);
+        const TTextFace& face = TextFace();
+        const TResolvedFont& of = *face.Resolved;
+        const double width = Dx ? logicalWidth * outScaleX : face.Metrics.horizontalAdvance(Text);
 
-    // The baseline runs along the escapement as the logical axes see it.
-    const double a = s.Font.Escapement * std::numbers::pi / 1800.0;
-    double vx = std::cos(a) * ScaleX(), vy = -std::sin(a) * ScaleY();
-    if (frame) {
-        vx *= frame->ScaleX;
-        vy *= frame->ScaleY;
-    }
-    const double deg = std::atan2(vy, vx) * 180.0 / std::numbers::pi;
-
-    double x0 = 0;
-    if ((s.TextAlign & TA_CENTER) == TA_CENTER)
-        x0 = -width / 2;
-    else if (s.TextAlign & TA_RIGHT)
-        x0 = -width;
-    double base = of.Ascent();
-    if ((s.TextAlign & TA_BASELINE) == TA_BASELINE)
-        base = 0;
-    else if (s.TextAlign & TA_BOTTOM)
-        base = -of.Descent();
-
-    p.translate(RoundOut(OutX(ref.X)), RoundOut(OutY(ref.Y)));
-    p.rotate(deg);
-    if (s.BkMode == OPAQUE)
-        p.fillRect(QRectF(x0, base - of.Ascent(), width, of.Ascent() + of.Descent()), ToQColor(s.BkColor));
-    p.setBackgroundMode(Qt::TransparentMode);
-    p.setFont(font);
-    p.setPen(ToQColor(s.TextColor));
-    if (Dx) {
-        double x = x0;
-        for (qsizetype i = 0; i < Text.size(); ++i) {
-            qsizetype n = 1;
-            if (Text[i].isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate())
-                n = 2;
-            p.drawText(QPointF(x, base), Text.mid(i, n));
-            for (qsizetype k = 0; k < n; ++k)
-                x += (*Dx)[size_t(i + k)] * outScaleX;
-            i += n - 1;
+        // The baseline runs along the escapement as the logical axes see it.
+        const double a = s.Font.Escapement * std::numbers::pi / 1800.0;
+        double vx = std::cos(a) * ScaleX(), vy = -std::sin(a) * ScaleY();
+        if (frame) {
+            vx *= frame->ScaleX;
+            vy *= frame->ScaleY;
         }
-    } else {
-        p.drawText(QPointF(x0, base), Text);
+        const double deg = std::atan2(vy, vx) * 180.0 / std::numbers::pi;
+
+        double x0 = 0;
+        if ((s.TextAlign & TA_CENTER) == TA_CENTER)
+            x0 = -width / 2;
+        else if (s.TextAlign & TA_RIGHT)
+            x0 = -width;
+        double base = of.Ascent();
+        if ((s.TextAlign & TA_BASELINE) == TA_BASELINE)
+            base = 0;
+        else if (s.TextAlign & TA_BOTTOM)
+            base = -of.Descent();
+
+        // Level text is placed by offsets alone: a transform would make a
+        // vector device restate its whole graphics state around each text.
+        const QPointF ref0(RoundOut(OutX(ref.X)), RoundOut(OutY(ref.Y)));
+        const bool turned = deg != 0.0;
+        const QPointF at = turned ? QPointF(0, 0) : ref0;
+        const QPointF origin = at + QPointF(x0, base);
+        const QRectF cell(at.x() + x0, at.y() + base - of.Ascent(), width, of.Ascent() + of.Descent());
+        TGlyphLayout layout;
+        if (Dx)
+            face.LayOut(Text, *Dx, outScaleX, layout);
+
+        // Level glyphs whose ink is known to stay inside the clips leave
+        // the painter's clip as it is: a vector device writes out each
+        // change of clip in full.
+        QRect inkPixels;
+        if (Dx && !turned) {
+            QRectF ink = face.Ink(layout);
+            if (!ink.isNull()) {
+                ink.translate(origin);
+                if (s.BkMode == OPAQUE)
+                    ink |= cell;
+                if (opaqueRect)
+                    ink |= QRectF(textClip);
+                inkPixels = ink.toAlignedRect().adjusted(-1, -1, 1, 1);
+            }
+        }
+        if (!Begin(clipped ? &textClip : nullptr, inkPixels.isNull() ? nullptr : &inkPixels))
+            return;
+        if (opaqueRect)
+            p.fillRect(textClip, ToQColor(s.BkColor));
+        if (turned) {
+            p.save();
+            p.translate(ref0);
+            p.rotate(deg);
+        }
+        if (s.BkMode == OPAQUE)
+            p.fillRect(cell, ToQColor(s.BkColor));
+        if (p.backgroundMode() != Qt::TransparentMode)
+            p.setBackgroundMode(Qt::TransparentMode);
+        p.setPen(ToQColor(s.TextColor));
+        if (!Dx) {
+            p.setFont(face.Font);
+            p.drawText(origin, Text);
+        }
+        if (!layout.Glyphs.isEmpty()) {
+            QGlyphRun run;
+            run.setRawFont(face.Raw);
+            run.setRawData(layout.Glyphs.constData(), layout.Positions.constData(), int(layout.Glyphs.size()));
+            run.setUnderline(face.Font.underline());
+            run.setStrikeOut(face.Font.strikeOut());
+            p.drawGlyphRun(origin, run);
+        }
+        if (!layout.Shaped.isEmpty()) {
+            p.setFont(face.Font);
+            for (const TGlyphLayout::TShaped& c : layout.Shaped)
+                p.drawText(origin + c.Pos, Text.mid(c.At, c.Units));
+        }
+        if (turned)
+            p.restore();
     }
-    p.restore();
     if (updateCP && (s.TextAlign & TA_CENTER) == 0) {
         const qint64 w = Dx ? logicalWidth : GetTextExtent(Text).cx;
         const qint64 x = MutableState().CurrentPos.X + (ScaleX() < 0 ? -w : w);

@@ -53,26 +53,41 @@ private:
     struct TDevRect;  // normalised output pixels, Right/Bottom excluded
     TDevRect OutRect(const TRect& Logical) const;
     QPointF OutPoint(int X, int Y) const;  // pixel centre
-    bool Begin();  // applies the dirty state; false when nothing can draw
-    void ApplyClip();
+    // Applies the dirty state, the clip narrowed to TextClip when given;
+    // false when nothing can draw. Ink: output pixels that bound all that
+    // is drawn next, when known.
+    bool Begin(const QRect* TextClip = nullptr, const QRect* Ink = nullptr);
+    std::optional<QRegion> OutputClip() const;  // the state's, output pixels
+    const std::optional<QRegion>& StateClip();  // OutputClip, kept
     QPen MakePen() const;
     QBrush MakeBrush(const TLogBrush& Brush) const;
     // Sets the ROP2 composition; false for R2_NOP.
     bool ApplyROP2(QPen* Pen, QBrush* Brush);
+    // A plain fill cut to a clip of one rectangle, so that the painter's
+    // clip need not change for it: the pixels left, empty when not cut.
+    QRect CutToClip(TDevRect& Device);
     // The device rectangle, pen and brush of a filled shape; false when
-    // nothing is to be drawn.
-    bool BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush);
+    // nothing is to be drawn. Cut: a plain fill, cut as above.
+    bool BeginShape(const TRect& Rect, TDevRect& Device, QPen& Pen, QBrush& Brush, bool Cut = false);
     void FillDevRect(const TDevRect& R, const QBrush& Brush);
     void DrawSegment(QPen Pen, const QPointF& A, const QPointF& B);
     int PenPixels() const;
     QImage* TargetImage() const;
 
     const TResolvedFont& OutputFont() const;
+    // The output font as drawn: the Qt font and its glyphs, kept while the
+    // selected font and the scale stay.
+    struct TTextFace;
+    const TTextFace& TextFace();
 
     QPainter* FPainter = nullptr;
     QPaintDevice* FDevice = nullptr;
     std::unique_ptr<QPainter> FOwnPainter;
     mutable std::shared_ptr<const TResolvedFont> FOutFont;
+    std::unique_ptr<TTextFace> FFace;
+    std::optional<QRegion> FStateClip;  // output pixels; none: unclipped
+    std::optional<QRegion> FPainterClip;  // what the painter was given
+    bool FPainterClipKnown = false;
     std::optional<TDeviceCaps> FCaps;
 };
 

@@ -358,6 +358,54 @@ TEST(PainterDC, HostileValuesDrawWithoutHarm)
 
 namespace {
 
+TEST(PainterDC, ClipsFollowTheStateFromDrawingToDrawing)
+{
+    // The painter's clip is changed only where it would cut a drawing:
+    // each drawing still sees its own clip, whatever the one before had.
+    QImage img = WhiteImage(200, 200);
+    const TLogBrush red{BS_SOLID, Red, 0}, blue{BS_SOLID, Blue, 0};
+    {
+        TPainterDC dc(&img);
+        dc.SelectPen({PS_NULL, 0, Black});
+        dc.SetBkMode(TRANSPARENT);
+        TLogFont f;
+        f.FaceName = QStringLiteral("Arial");
+        f.Height = -20;
+        dc.SelectFont(f);
+        const QString wide = QStringLiteral("WWWWWWWW");
+        const std::vector<int> dx(size_t(wide.size()), 20);
+
+        dc.IntersectClipRect({0, 0, 50, 50});
+        dc.SelectBrush(red);
+        dc.Rectangle({0, 0, 100, 100});  // cut to the clip
+        dc.SelectClipRgn(nullptr);
+        const TRect cell{100, 0, 200, 40};
+        dc.ExtTextOut(100, 5, ETO_CLIPPED, &cell, QStringLiteral("W"), &dx);  // well inside
+        dc.SelectBrush(blue);
+        dc.Rectangle({0, 60, 100, 100});
+        const TRect narrow{10, 110, 40, 140};
+        dc.ExtTextOut(10, 110, ETO_CLIPPED, &narrow, wide, &dx);  // cut by its rectangle
+        dc.FillRect({0, 150, 200, 160}, red);
+        // A clip of two rectangles after drawing without one.
+        dc.IntersectClipRect({0, 160, 200, 200});
+        dc.ExcludeClipRect({90, 160, 110, 200});
+        dc.FillRect({0, 160, 200, 200}, blue);
+    }
+    EXPECT_EQ(Px(img, 40, 40), Red);
+    EXPECT_EQ(Px(img, 60, 40), White);
+    EXPECT_EQ(Px(img, 40, 55), White);
+    EXPECT_NE(InkBounds(img.copy(100, 0, 100, 40)), TRect{});
+    EXPECT_EQ(Px(img, 60, 80), Blue);
+    EXPECT_EQ(Px(img, 99, 99), Blue);
+    EXPECT_NE(InkBounds(img.copy(10, 110, 30, 30)), TRect{});
+    EXPECT_EQ(InkBounds(img.copy(40, 105, 160, 40)), TRect{});
+    EXPECT_EQ(Px(img, 0, 150), Red);
+    EXPECT_EQ(Px(img, 199, 159), Red);
+    EXPECT_EQ(Px(img, 50, 180), Blue);
+    EXPECT_EQ(Px(img, 100, 180), White);
+    EXPECT_EQ(Px(img, 150, 180), Blue);
+}
+
 TEST(PainterDC, PdfOutputWithoutRasterOperations)
 {
     // A vector device: raster operations fall back instead of failing.

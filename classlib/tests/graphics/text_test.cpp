@@ -241,6 +241,96 @@ TEST(Text, AdvancesPlaceTheCharacters)
     EXPECT_LE(b.Width(), 200);
 }
 
+// Whether any pixel of the band [From, To) along the baseline is inked:
+// columns for level text, rows (counted upwards from Y0) for text turned
+// a quarter.
+bool InkAlong(const QImage& Img, bool Upwards, int Y0, int From, int To)
+{
+    for (int a = From; a < To; ++a)
+        for (int b = 0; b < (Upwards ? Img.width() : Img.height()); ++b) {
+            const int x = Upwards ? b : a, y = Upwards ? Y0 - a : b;
+            if (Img.valid(x, y) && Px(Img, x, y) != White)
+                return true;
+        }
+    return false;
+}
+
+struct AdvanceCase {
+    const char* Name;
+    int ViewportScale;  // device pixels per logical unit
+    int Escapement;
+};
+
+class TextAdvances : public ::testing::TestWithParam<AdvanceCase> {};
+
+TEST_P(TextAdvances, EachGlyphStandsAtItsAdvance)
+{
+    const AdvanceCase& c = GetParam();
+    const bool up = c.Escapement == 900;
+    QImage img = WhiteImage(up ? 60 : 260, up ? 260 : 60);
+    const int start = 10;  // device pixels along the baseline
+    {
+        TPainterDC dc(&img);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetViewportExt(c.ViewportScale, c.ViewportScale);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectFont(Arial(-20 / c.ViewportScale, c.Escapement));
+        const std::vector<int> dx(4, 40 / c.ViewportScale);
+        const int along = start / c.ViewportScale, across = 20 / c.ViewportScale;
+        dc.ExtTextOut(up ? across : along, up ? (250 - start) / c.ViewportScale : across, 0, nullptr,
+                      QStringLiteral("IIII"), &dx);
+    }
+    // The stem of each I a few pixels past its pen position, blank between.
+    for (int k = 0; k < 4; ++k) {
+        const int pen = start + 40 * k;
+        EXPECT_TRUE(InkAlong(img, up, 250, pen, pen + 8)) << k;
+        EXPECT_FALSE(InkAlong(img, up, 250, pen + 10, pen + 38)) << k;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Placements, TextAdvances,
+    ::testing::Values(AdvanceCase{"Level", 1, 0}, AdvanceCase{"Scaled", 2, 0},
+                      AdvanceCase{"QuarterTurn", 1, 900}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST(Text, CharactersTheFontLacksStillDraw)
+{
+    // A Han character and a surrogate pair: other faces, or the box for a
+    // missing glyph, but ink in each character's cell either way.
+    const QString s = QStringLiteral("A\u4E2DB\U0001F600C");
+    QImage img = WhiteImage(260, 60);
+    {
+        TPainterDC dc(&img);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectFont(Arial(-20));
+        const std::vector<int> dx(size_t(s.size()), 40);
+        dc.ExtTextOut(10, 20, 0, nullptr, s, &dx);
+    }
+    for (int cell : {10, 50, 90, 130, 210})
+        EXPECT_TRUE(InkAlong(img, false, 0, cell, cell + 30)) << cell;
+    EXPECT_FALSE(InkAlong(img, false, 0, 170, 208));  // the pair's second unit
+}
+
+TEST(Text, UnderlineRunsUnderSpreadText)
+{
+    QImage img = WhiteImage(200, 60);
+    {
+        TPainterDC dc(&img);
+        dc.SetBkMode(TRANSPARENT);
+        TLogFont f = Arial(-20);
+        f.Underline = true;
+        dc.SelectFont(f);
+        const std::vector<int> dx(3, 40);
+        dc.ExtTextOut(10, 10, 0, nullptr, QStringLiteral("I I"), &dx);
+    }
+    const TRect b = InkBounds(img);
+    ASSERT_GT(b.Width(), 0);
+    // The lowest inked row is the underline: unbroken from the first glyph
+    // to the last.
+    for (int x = b.Left + 2; x < 95; ++x)
+        EXPECT_NE(Px(img, x, b.Bottom - 1), White) << x;
+}
+
 TEST(Text, UpdateCurrentPositionMovesAlong)
 {
     QImage img = WhiteImage(300, 60);
