@@ -47,6 +47,7 @@ TMetafileDC::TMetafileDC(const TRect& FrameMM)
     : FFrameMM(FrameMM)
     , FHandleUsed(1, true)
     , FRecorded{{STOCK_OBJECT | BLACK_PEN, STOCK_OBJECT | WHITE_BRUSH, STOCK_OBJECT | SYSTEM_FONT}, {}}
+    , FWanted(FRecorded.Selected)
 {
     if (FFrameMM.Right <= FFrameMM.Left || FFrameMM.Bottom <= FFrameMM.Top)
         FFrameMM = {0, 0, RefWidthMM * 100, RefHeightMM * 100};
@@ -150,6 +151,21 @@ void TMetafileDC::StateRecord(TSlot Slot, quint32 Type, quint32 Value)
     Simple(Type, Value);
 }
 
+void TMetafileDC::Sync(unsigned Needs)
+{
+    if (Needs & nPen) SelectHandle(kPen, FWanted[kPen]);
+    if (Needs & nBrush) SelectHandle(kBrush, FWanted[kBrush]);
+    if (Needs & nFont) SelectHandle(kFont, FWanted[kFont]);
+    const TDCState& s = State();
+    if (Needs & nTextColor) StateRecord(sTextColor, EMR_SETTEXTCOLOR, s.TextColor);
+    if (Needs & nBkColor) StateRecord(sBkColor, EMR_SETBKCOLOR, s.BkColor);
+    if (Needs & nBkMode) StateRecord(sBkMode, EMR_SETBKMODE, quint32(s.BkMode));
+    if (Needs & nTextAlign) StateRecord(sTextAlign, EMR_SETTEXTALIGN, s.TextAlign);
+    if (Needs & nROP2) StateRecord(sROP2, EMR_SETROP2, quint32(s.ROP2));
+    if (Needs & nStretchBltMode) StateRecord(sStretchBltMode, EMR_SETSTRETCHBLTMODE, quint32(s.StretchBltMode));
+    if (Needs & nPolyFillMode) StateRecord(sPolyFillMode, EMR_SETPOLYFILLMODE, quint32(s.PolyFillMode));
+}
+
 void TMetafileDC::PointRecord(quint32 Type, int X, int Y)
 {
     TEmfWriter& w = FWriter;
@@ -221,9 +237,9 @@ bool TMetafileDC::InUse(quint32 Handle) const
     auto holds = [Handle](const std::array<quint32, 3>& Selected) {
         return std::find(Selected.begin(), Selected.end(), Handle) != Selected.end();
     };
-    return holds(FRecorded.Selected) ||
-           std::any_of(FSavedRecorded.begin(), FSavedRecorded.end(),
-                       [&](const TRecorded& Saved) { return holds(Saved.Selected); });
+    return holds(FRecorded.Selected) || holds(FWanted) ||
+           std::any_of(FSavedStates.begin(), FSavedStates.end(),
+                       [&](const TSaved& Saved) { return holds(Saved.Player.Selected) || holds(Saved.Wanted); });
 }
 
 void TMetafileDC::SelectHandle(TKind Kind, quint32 Handle)
@@ -321,21 +337,21 @@ void TMetafileDC::SelectPen(const TLogPen& Pen)
 {
     if (Pen == State().Pen) return;
     TDeviceContext::SelectPen(Pen);
-    SelectHandle(kPen, Cached(FPens, Pen, &TMetafileDC::CreatePen));
+    FWanted[kPen] = Cached(FPens, Pen, &TMetafileDC::CreatePen);
 }
 
 void TMetafileDC::SelectBrush(const TLogBrush& Brush)
 {
     if (Brush == State().Brush) return;
     TDeviceContext::SelectBrush(Brush);
-    SelectHandle(kBrush, Cached(FBrushes, Brush, &TMetafileDC::CreateBrush));
+    FWanted[kBrush] = Cached(FBrushes, Brush, &TMetafileDC::CreateBrush);
 }
 
 void TMetafileDC::SelectFont(const TLogFont& Font)
 {
     if (Font == State().Font) return;
     TDeviceContext::SelectFont(Font);
-    SelectHandle(kFont, Cached(FFonts, Font, &TMetafileDC::CreateFont));
+    FWanted[kFont] = Cached(FFonts, Font, &TMetafileDC::CreateFont);
 }
 
 // --- state -------------------------------------------------------------------------
@@ -382,7 +398,7 @@ int TMetafileDC::SaveDC()
     w.Begin(EMR_SAVEDC);
     w.End();
     ++FRecords;
-    FSavedRecorded.push_back(FRecorded);
+    FSavedStates.push_back({FRecorded, FWanted});
     return level;
 }
 
@@ -393,58 +409,10 @@ bool TMetafileDC::RestoreDC(int Level)
     // Recorded relative to the most recent save, as players expect.
     const int relative = SaveLevel() - count;
     Simple(EMR_RESTOREDC, quint32(relative));
-    FRecorded = FSavedRecorded[size_t(SaveLevel())];
-    FSavedRecorded.resize(size_t(SaveLevel()));
+    FRecorded = FSavedStates[size_t(SaveLevel())].Player;
+    FWanted = FSavedStates[size_t(SaveLevel())].Wanted;
+    FSavedStates.resize(size_t(SaveLevel()));
     return true;
-}
-
-TColorRef TMetafileDC::SetTextColor(TColorRef Color)
-{
-    const TColorRef old = TDeviceContext::SetTextColor(Color);
-    StateRecord(sTextColor, EMR_SETTEXTCOLOR, Color);
-    return old;
-}
-
-TColorRef TMetafileDC::SetBkColor(TColorRef Color)
-{
-    const TColorRef old = TDeviceContext::SetBkColor(Color);
-    StateRecord(sBkColor, EMR_SETBKCOLOR, Color);
-    return old;
-}
-
-int TMetafileDC::SetBkMode(int Mode)
-{
-    const int old = TDeviceContext::SetBkMode(Mode);
-    if (old) StateRecord(sBkMode, EMR_SETBKMODE, quint32(Mode));
-    return old;
-}
-
-unsigned TMetafileDC::SetTextAlign(unsigned Align)
-{
-    const unsigned old = TDeviceContext::SetTextAlign(Align);
-    StateRecord(sTextAlign, EMR_SETTEXTALIGN, Align);
-    return old;
-}
-
-int TMetafileDC::SetROP2(int Mode)
-{
-    const int old = TDeviceContext::SetROP2(Mode);
-    if (old) StateRecord(sROP2, EMR_SETROP2, quint32(Mode));
-    return old;
-}
-
-int TMetafileDC::SetStretchBltMode(int Mode)
-{
-    const int old = TDeviceContext::SetStretchBltMode(Mode);
-    if (old) StateRecord(sStretchBltMode, EMR_SETSTRETCHBLTMODE, quint32(Mode));
-    return old;
-}
-
-int TMetafileDC::SetPolyFillMode(int Mode)
-{
-    const int old = TDeviceContext::SetPolyFillMode(Mode);
-    if (old) StateRecord(sPolyFillMode, EMR_SETPOLYFILLMODE, quint32(Mode));
-    return old;
 }
 
 // --- clipping -------------------------------------------------------------------------
@@ -500,40 +468,43 @@ void TMetafileDC::MoveTo(int X, int Y, TPoint* Old)
 
 void TMetafileDC::LineTo(int X, int Y)
 {
+    Sync(nLines);
     MutableState().CurrentPos = {X, Y};
     PointRecord(EMR_LINETO, X, Y);
 }
 
 void TMetafileDC::Rectangle(const TRect& R)
 {
+    Sync(nShapes);
     RectRecord(EMR_RECTANGLE, R);
 }
 
 void TMetafileDC::Ellipse(const TRect& R)
 {
+    Sync(nShapes);
     RectRecord(EMR_ELLIPSE, R);
 }
 
 void TMetafileDC::Polygon(const std::vector<TPoint>& Points)
 {
+    Sync(nShapes | nPolyFillMode);
     Poly(EMR_POLYGON16, EMR_POLYGON, Points);
 }
 
 void TMetafileDC::Polyline(const std::vector<TPoint>& Points)
 {
+    Sync(nLines);
     Poly(EMR_POLYLINE16, EMR_POLYLINE, Points);
 }
 
-// Recorded as a rectangle without outline in Brush; the selection is put
-// back afterwards, so the records that follow see the state unchanged.
+// Recorded as a rectangle without outline in Brush. The selection is left
+// as it is: what draws next selects what it needs.
 void TMetafileDC::FillRect(const TRect& R, const TLogBrush& Brush)
 {
-    const quint32 pen = FRecorded.Selected[kPen], brush = FRecorded.Selected[kBrush];
-    SelectHandle(kBrush, Brush == State().Brush ? brush : Cached(FBrushes, Brush, &TMetafileDC::CreateBrush));
+    SelectHandle(kBrush, Brush == State().Brush ? FWanted[kBrush] : Cached(FBrushes, Brush, &TMetafileDC::CreateBrush));
     SelectHandle(kPen, STOCK_OBJECT | NULL_PEN);
+    Sync(nBackground | nROP2);
     RectRecord(EMR_RECTANGLE, R);
-    SelectHandle(kPen, pen);
-    SelectHandle(kBrush, brush);
 }
 
 TColorRef TMetafileDC::SetPixel(int X, int Y, TColorRef Color)
@@ -556,6 +527,7 @@ void TMetafileDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, 
     const std::vector<int> measured = given ? std::vector<int>() : GetCharAdvances(Text);
     const std::vector<int>& advances = given ? *Dx : measured;
 
+    Sync(nFont | nTextColor | nBackground | nTextAlign);
     const qint64 chars = Text.size();
     const qint64 stringBytes = (chars * 2 + 3) / 4 * 4;
     TEmfWriter& w = FWriter;
@@ -590,6 +562,7 @@ void TMetafileDC::StretchDIBits(const TRect& Dest, const TRect& SrcRect, const Q
     // bitmap file without its 14-byte file header is the record's
     // BITMAPINFOHEADER followed by the pixels.
     const QByteArray file = detail::WriteBitmapFile(Image.copy(src), 24);
+    Sync(nBrush | nStretchBltMode);  // the brush for the raster operations that take it
     const qint64 bmiSize = 40, bitsSize = file.size() - 14 - bmiSize;
     TEmfWriter& w = FWriter;
     w.Begin(EMR_STRETCHDIBITS);

@@ -52,16 +52,12 @@ public:
     int ExtSelectClipRgn(const TRegion* Region, int Mode) override;
     int OffsetClipRgn(int DX, int DY) override;
 
+    // Objects and the text, background and drawing modes are recorded only
+    // when a drawing needs them, so a selection that nothing draws with
+    // before the next restore leaves no record.
     void SelectPen(const TLogPen& Pen) override;
     void SelectBrush(const TLogBrush& Brush) override;
     void SelectFont(const TLogFont& Font) override;
-    TColorRef SetTextColor(TColorRef Color) override;
-    TColorRef SetBkColor(TColorRef Color) override;
-    int SetBkMode(int Mode) override;
-    unsigned SetTextAlign(unsigned Align) override;
-    int SetROP2(int Mode) override;
-    int SetStretchBltMode(int Mode) override;
-    int SetPolyFillMode(int Mode) override;
 
     void MoveTo(int X, int Y, TPoint* Old = nullptr) override;
     void LineTo(int X, int Y) override;
@@ -81,12 +77,34 @@ private:
     // The simple state records, by what they set.
     enum TSlot { sTextColor, sBkColor, sBkMode, sTextAlign, sROP2, sStretchBltMode, sPolyFillMode, sSlots };
 
-    // Values this metafile has set, as a player holds them: a value equal
-    // to the one in force is not recorded again. Unknown until first set,
-    // since a player may start from another state than ours.
+    // What a drawing record needs in force in the player.
+    enum TNeed : unsigned {
+        nPen = 1u << 0,
+        nBrush = 1u << 1,
+        nFont = 1u << 2,
+        nTextColor = 1u << 3,
+        nBkColor = 1u << 4,
+        nBkMode = 1u << 5,
+        nTextAlign = 1u << 6,
+        nROP2 = 1u << 7,
+        nStretchBltMode = 1u << 8,
+        nPolyFillMode = 1u << 9,
+        nBackground = nBkColor | nBkMode,  // hatches and styled lines
+        nLines = nPen | nBackground | nROP2,
+        nShapes = nLines | nBrush,
+    };
+
+    // The player's state as this metafile has set it: a value equal to the
+    // one in force is not recorded again. Values are unknown until first
+    // set, since a player may start from another state than ours.
     struct TRecorded {
         std::array<quint32, 3> Selected;
         std::array<std::optional<quint32>, sSlots> Values;
+    };
+    // A saved level: the player's and the objects our state selects.
+    struct TSaved {
+        TRecorded Player;
+        std::array<quint32, 3> Wanted;
     };
 
     // Pens, brushes and fonts live on after they are deselected, so a page
@@ -101,6 +119,7 @@ private:
     void WriteHeader(QByteArray& Out) const;
     void Simple(quint32 Type, quint32 Value);
     void StateRecord(TSlot Slot, quint32 Type, quint32 Value);
+    void Sync(unsigned Needs);
     void PointRecord(quint32 Type, int X, int Y);
     void RectRecord(quint32 Type, const TRect& R);
     void Poly(quint32 Type16, quint32 Type32, const std::vector<TPoint>& Points);
@@ -122,7 +141,8 @@ private:
     TRect FFrameMM;
     std::vector<bool> FHandleUsed;  // index 0 unused
     TRecorded FRecorded;
-    std::vector<TRecorded> FSavedRecorded;
+    std::array<quint32, 3> FWanted;  // the objects of our state
+    std::vector<TSaved> FSavedStates;
     TObjectCache<TLogPen> FPens;
     TObjectCache<TLogBrush> FBrushes;
     TObjectCache<TLogFont> FFonts;

@@ -92,13 +92,17 @@ TEST(Metafile, RecordsEachCallAsItsRecordInOrder)
     dc.SetPixel(5, -5, RGB(1, 2, 3));
     dc.SelectPen(TLogPen{PS_SOLID, 0, 0});
 
+    // Objects and modes are recorded where a drawing first needs them; the
+    // restore takes the player back, so the line selects its pen again.
     const std::vector<quint32> want = {
-        EMR_HEADER, EMR_SETMAPMODE, EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_SELECTOBJECT, EMR_SAVEDC,
-        EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_RECTANGLE, EMR_RESTOREDC, EMR_MOVETOEX,
-        EMR_LINETO, EMR_EXTCREATEFONTINDIRECTW, EMR_SELECTOBJECT, EMR_EXTTEXTOUTW,
+        EMR_HEADER, EMR_SETMAPMODE, EMR_CREATEPEN, EMR_SAVEDC, EMR_CREATEPEN, EMR_SELECTOBJECT,
+        EMR_SELECTOBJECT, EMR_SETBKCOLOR, EMR_SETBKMODE, EMR_SETROP2, EMR_RECTANGLE, EMR_RESTOREDC,
+        EMR_MOVETOEX, EMR_SELECTOBJECT, EMR_SETBKCOLOR, EMR_SETBKMODE, EMR_SETROP2, EMR_LINETO,
+        EMR_EXTCREATEFONTINDIRECTW, EMR_SELECTOBJECT, EMR_SETTEXTCOLOR, EMR_SETTEXTALIGN, EMR_EXTTEXTOUTW,
+        EMR_SELECTOBJECT, EMR_SETPOLYFILLMODE,
         EMR_POLYGON,  // -40000 does not fit 16 bits
-        EMR_INTERSECTCLIPRECT, EMR_SETTEXTCOLOR, EMR_SETPIXELV,
-        EMR_CREATEPEN, EMR_SELECTOBJECT, EMR_EOF,  // objects stay for reuse
+        EMR_INTERSECTCLIPRECT, EMR_SETPIXELV,
+        EMR_CREATEPEN, EMR_EOF,  // the green text colour and the last pen serve no drawing
     };
     const QByteArray emf = dc.Finish();
     EXPECT_EQ(TypesOf(emf), want);
@@ -109,14 +113,17 @@ TEST(Metafile, RecordsEachCallAsItsRecordInOrder)
         records.emplace_back(r.Bytes().toByteArray());
         return true;
     });
-    const TEmfRecord pen(records[2], 0), restore(records[9], 0);
+    ASSERT_EQ(records.size(), want.size());
+    const TEmfRecord pen(records[2], 0), restore(records[11], 0);
     EXPECT_EQ(pen.U32(8), 1u);            // handle
     EXPECT_EQ(pen.U32(12), quint32(PS_SOLID));
     EXPECT_EQ(pen.I32(16), 10);           // width
     EXPECT_EQ(pen.U32(24), RGB(255, 0, 0));
     EXPECT_EQ(restore.I32(8), -1);
-    EXPECT_EQ(TEmfRecord(records[4], 0).U32(8), STOCK_OBJECT | NULL_BRUSH);
-    const TEmfRecord text(records[14], 0);
+    EXPECT_EQ(TEmfRecord(records[6], 0).U32(8), STOCK_OBJECT | NULL_BRUSH);
+    EXPECT_EQ(TEmfRecord(records[13], 0).U32(8), 1u);  // the red pen again
+    EXPECT_EQ(TEmfRecord(records[23], 0).U32(8), STOCK_OBJECT | NULL_BRUSH);
+    const TEmfRecord text(records[22], 0);
     EXPECT_EQ(text.U32(44), 3u);
     const quint32 offDx = text.U32(72);
     int sum = 0;
@@ -138,7 +145,10 @@ TEST(Metafile, ObjectsAreReusedAndOnlyIdleOnesDeleted)
     a.Height = -100;
     b.Height = -200;
     // Elements alternating between two fonts create each once.
-    for (int i = 0; i < 10; ++i) dc.SelectFont(i % 2 ? b : a);
+    for (int i = 0; i < 10; ++i) {
+        dc.SelectFont(i % 2 ? b : a);
+        dc.ExtTextOut(0, 0, 0, nullptr, QStringLiteral("x"));
+    }
     EXPECT_EQ(count(dc.Finish(), EMR_EXTCREATEFONTINDIRECTW), 2);
     EXPECT_EQ(count(dc.Finish(), EMR_SELECTOBJECT), 10);
 
@@ -146,7 +156,10 @@ TEST(Metafile, ObjectsAreReusedAndOnlyIdleOnesDeleted)
     TMetafileDC many(TRect{0, 0, 1000, 1000});
     many.SelectPen(TLogPen{PS_SOLID, 1, RGB(1, 0, 0)});
     const int level = many.SaveDC();
-    for (int i = 0; i < 40; ++i) many.SelectPen(TLogPen{PS_SOLID, 2, TColorRef(i)});
+    for (int i = 0; i < 40; ++i) {
+        many.SelectPen(TLogPen{PS_SOLID, 2, TColorRef(i)});
+        many.LineTo(i, i);
+    }
     const QByteArray emf = many.Finish();
     EXPECT_EQ(count(emf, EMR_CREATEPEN), 41);
     EXPECT_EQ(count(emf, EMR_DELETEOBJECT), 41 - 16);
@@ -162,22 +175,28 @@ TEST(Metafile, ObjectsAreReusedAndOnlyIdleOnesDeleted)
     EXPECT_FALSE(img.isNull());
 }
 
-TEST(Metafile, StateAlreadyInForceIsNotRecordedAgain)
+TEST(Metafile, StateIsRecordedWhereADrawingNeedsIt)
 {
     TMetafileDC dc(TRect{0, 0, 1000, 1000});
-    auto types = [&] { return TypesOf(dc.Finish()); };
-    dc.SetBkMode(OPAQUE);  // the default, but a player may start elsewhere
-    dc.SetBkMode(OPAQUE);
+    auto draw = [&] { dc.ExtTextOut(0, 0, 0, nullptr, QStringLiteral("x")); };
+    dc.SetTextColor(RGB(9, 9, 9));  // replaced before anything is drawn
     dc.SetTextColor(RGB(1, 2, 3));
+    draw();
+    draw();  // in force already
     const int level = dc.SaveDC();
-    dc.SetTextColor(RGB(1, 2, 3));
-    dc.SetTextColor(RGB(9, 9, 9));
+    dc.SetTextColor(RGB(4, 5, 6));
+    draw();
     dc.RestoreDC(level);
-    dc.SetTextColor(RGB(1, 2, 3));  // back in force through the restore
-    dc.SetTextColor(RGB(9, 9, 9));  // no longer in force
-    const std::vector<quint32> want = {EMR_HEADER,       EMR_SETBKMODE,    EMR_SETTEXTCOLOR, EMR_SAVEDC,
-                                       EMR_SETTEXTCOLOR, EMR_RESTOREDC,    EMR_SETTEXTCOLOR, EMR_EOF};
-    EXPECT_EQ(types(), want);
+    draw();  // back in force through the restore
+    dc.SetTextColor(RGB(4, 5, 6));
+    draw();  // the restore undid it in the player too
+    dc.SetTextColor(RGB(7, 7, 7));  // nothing draws with it
+    std::vector<quint32> colours;
+    EnumEnhMetaFile(dc.Finish(), [&](const TEmfRecord& r) {
+        if (r.Type() == EMR_SETTEXTCOLOR) colours.push_back(r.U32(8));
+        return true;
+    });
+    EXPECT_EQ(colours, (std::vector<quint32>{RGB(1, 2, 3), RGB(4, 5, 6), RGB(4, 5, 6)}));
 }
 
 TEST(Metafile, HeaderDescribesTheRecording)
