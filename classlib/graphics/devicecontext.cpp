@@ -2,6 +2,9 @@
 
 #include "classlib/graphics/fontmapping.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -474,17 +477,60 @@ double TDeviceContext::FontPixelSize() const
     return ResolveEmPixels(FState.Font, px, MappingLogPixelsX(), MappingLogPixelsY());
 }
 
+namespace {
+
+bool Resolves(const TResolvedFont& F, const TLogFont& Font, double Em, double Width, int DpiX, int DpiY)
+{
+    return F.EmPixels() == ClampFontPixels(Em, 0.01) && F.DpiX() == DpiX && F.DpiY() == DpiY &&
+           F.WidthPixels() == ClampFontPixels(std::fabs(Width), 0.0) && F.LogFont() == Font;
+}
+
+// Fonts lately resolved on the application's thread. Each page of a run
+// records on a context of its own, and resolving a font and measuring its
+// characters anew would cost more than the page's text. Freed with the
+// application, while fonts can still be freed.
+using TRecentFonts = std::vector<std::shared_ptr<const TResolvedFont>>;
+TRecentFonts* GRecentFonts = nullptr;
+
+TRecentFonts* RecentFonts()
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread()) return nullptr;
+    if (!GRecentFonts) {
+        GRecentFonts = new TRecentFonts;
+        qAddPostRoutine([] {
+            delete GRecentFonts;
+            GRecentFonts = nullptr;
+        });
+    }
+    return GRecentFonts;
+}
+
+std::shared_ptr<const TResolvedFont> Resolve(const TLogFont& Font, double Em, double Width, int DpiX, int DpiY)
+{
+    auto* recent = RecentFonts();
+    if (!recent) return std::make_shared<const TResolvedFont>(Font, Em, Width, DpiX, DpiY);
+    for (auto it = recent->begin(); it != recent->end(); ++it)
+        if (Resolves(**it, Font, Em, Width, DpiX, DpiY)) {
+            std::rotate(it, it + 1, recent->end());
+            return recent->back();
+        }
+    constexpr size_t Kept = 16;
+    if (recent->size() >= Kept) recent->erase(recent->begin());
+    recent->push_back(std::make_shared<const TResolvedFont>(Font, Em, Width, DpiX, DpiY));
+    return recent->back();
+}
+
+} // namespace
+
 const TResolvedFont& TDeviceContext::MeasureFont() const
 {
     const double em = FontPixelSize();
     const double width = FState.Font.Width * ScaleX();
-    const TResolvedFont* f = FMeasureFont.get();
-    if (!f || f->EmPixels() != ClampFontPixels(em, 0.01) || f->LogFont() != FState.Font ||
-        f->DpiX() != MappingLogPixelsX() || f->DpiY() != MappingLogPixelsY() ||
-        f->WidthPixels() != ClampFontPixels(std::fabs(width), 0.0)) {
-        FMeasureFont = std::make_shared<const TResolvedFont>(FState.Font, em, width, MappingLogPixelsX(),
-                                                             MappingLogPixelsY());
-        FMeasured.Font = nullptr;  // a new font may live where the old one did
+    const int dpiX = MappingLogPixelsX(), dpiY = MappingLogPixelsY();
+    if (!FMeasureFont || !Resolves(*FMeasureFont, FState.Font, em, width, dpiX, dpiY)) {
+        FMeasureFont = Resolve(FState.Font, em, width, dpiX, dpiY);
+        FMeasured.Font = nullptr;  // the remembered text was measured in another font
     }
     return *FMeasureFont;
 }
