@@ -257,6 +257,7 @@ bool TDeviceContext::RestoreDC(int Level)
             dirty |= bit;
     FState = std::move(saved);
     FSaved.resize(size_t(index));
+    ++FFontStamp;
     // Sizes of pens and fonts follow the mapping.
     if (dirty & dirtyMapping)
         dirty |= dirtyPen | dirtyFont;
@@ -376,6 +377,7 @@ void TDeviceContext::SelectBrush(const TLogBrush& Brush)
 void TDeviceContext::SelectFont(const TLogFont& Font)
 {
     FState.Font = Font;
+    ++FFontStamp;
     MarkDirty(dirtyFont);
 }
 
@@ -525,9 +527,14 @@ std::shared_ptr<const TResolvedFont> Resolve(const TLogFont& Font, double Em, do
 
 const TResolvedFont& TDeviceContext::MeasureFont() const
 {
+    // Text is measured several times a string: while neither the font nor
+    // the scale changed, the font found last time still holds.
+    const TMeasureKey key{FFontStamp, ScaleX(), ScaleY(), MappingLogPixelsX(), MappingLogPixelsY()};
+    if (FMeasureFont && key == FMeasureKey) return *FMeasureFont;
+    FMeasureKey = key;
     const double em = FontPixelSize();
-    const double width = FState.Font.Width * ScaleX();
-    const int dpiX = MappingLogPixelsX(), dpiY = MappingLogPixelsY();
+    const double width = FState.Font.Width * key.ScaleX;
+    const int dpiX = key.DpiX, dpiY = key.DpiY;
     if (!FMeasureFont || !Resolves(*FMeasureFont, FState.Font, em, width, dpiX, dpiY)) {
         FMeasureFont = Resolve(FState.Font, em, width, dpiX, dpiY);
         FMeasured.Font = nullptr;  // the remembered text was measured in another font
@@ -596,6 +603,7 @@ void TDeviceContext::SetPlaybackFrame(const std::optional<TPlaybackFrame>& Frame
 {
     FFrame = Frame;
     FixExtents();
+    ++FFontStamp;
     MarkDirty(dirtyAll);
 }
 

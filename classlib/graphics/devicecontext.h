@@ -327,6 +327,16 @@ private:
     unsigned FDirty = dirtyAll;
     bool FTracksChanges = true;
     mutable std::shared_ptr<const TResolvedFont> FMeasureFont;
+    // What FMeasureFont was found for; the stamp moves with every change of
+    // the selected font.
+    struct TMeasureKey {
+        quint64 FontStamp = 0;
+        double ScaleX = 0, ScaleY = 0;
+        int DpiX = 0, DpiY = 0;
+        bool operator==(const TMeasureKey&) const = default;
+    };
+    quint64 FFontStamp = 0;
+    mutable TMeasureKey FMeasureKey;
     struct TMeasured {
         const TResolvedFont* Font = nullptr;  // FMeasureFont's, while it lives
         QString Text;
