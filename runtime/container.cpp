@@ -307,9 +307,8 @@ void TQXContainer::Paint(TCanvas& Canvas)
         try {
             for (size_t j = i + 1; j < n; ++j) {
                 const TQXControl* later = FControls[j];
-                if (later->Printable() && !later->Background()->IsTransparent() &&
-                    !later->Shadow()->SemiTrans() &&
-                    (!confined || Overlap(bounds, GetBoundsRect(*later))))
+                if ((!confined || Overlap(bounds, GetBoundsRect(*later))) && later->Printable() &&
+                    !later->Background()->IsTransparent() && !later->Shadow()->SemiTrans())
                     dc.ExcludeClipRect(GetBoundsRect(*later));
             }
             dc.OffsetWindowOrg(-child->QXLeft(), child->QXTop());

@@ -84,12 +84,6 @@ TRect TQXControl::GetClientRect() const
     return TRect{0, 0, FQXWidth, -FQXHeight};
 }
 
-TRect GetBoundsRect(const TQXControl& Element)
-{
-    return TRect{Element.QXLeft(), -Element.QXTop(), Element.QXLeft() + Element.QXWidth(),
-                 -Element.QXTop() - Element.QXHeight()};
-}
-
 TRect TQXControl::GetContentRect() const
 {
     TRect r = GetClientRect();

@@ -149,6 +149,10 @@ private:
 };
 
 // The element's rectangle in its parent's coordinates (y up).
-TRect GetBoundsRect(const TQXControl& Element);
+inline TRect GetBoundsRect(const TQXControl& Element)
+{
+    return TRect{Element.QXLeft(), -Element.QXTop(), Element.QXLeft() + Element.QXWidth(),
+                 -Element.QXTop() - Element.QXHeight()};
+}
 
 } // namespace runtime

@@ -161,16 +161,6 @@ bool TDeviceContext::SetViewportExt(int X, int Y, TSize* Old)
     return true;
 }
 
-double TDeviceContext::ScaleX() const
-{
-    return double(FState.ViewportExt.cx) / FState.WindowExt.cx;
-}
-
-double TDeviceContext::ScaleY() const
-{
-    return double(FState.ViewportExt.cy) / FState.WindowExt.cy;
-}
-
 TPoint TDeviceContext::LPtoDP(const TPoint& P) const
 {
     const TDCState& s = FState;

@@ -197,8 +197,8 @@ public:
     TRect LPtoDP(const TRect& R) const;  // corners mapped, not normalised
     TRect DPtoLP(const TRect& R) const;
     // Device pixels per logical unit, signed (negative along a y-up axis).
-    double ScaleX() const;
-    double ScaleY() const;
+    double ScaleX() const { return double(FState.ViewportExt.cx) / FState.WindowExt.cx; }
+    double ScaleY() const { return double(FState.ViewportExt.cy) / FState.WindowExt.cy; }
 
     // Output pixels of this device for a logical point, before rounding
     // (the playback frame applied).
