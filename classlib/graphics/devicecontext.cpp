@@ -537,7 +537,8 @@ const TResolvedFont& TDeviceContext::MeasureFont() const
 const std::vector<double>& TDeviceContext::PositionsOf(const TResolvedFont& Font, const QString& Text) const
 {
     if (FMeasured.Font != &Font || FMeasured.Text != Text) {
-        FMeasured.Positions = Font.Positions(Text);
+        FMeasured.Font = nullptr;  // until the positions are whole
+        Font.Positions(Text, FMeasured.Positions);
         FMeasured.Text = Text;
         FMeasured.Font = &Font;
     }

@@ -168,13 +168,15 @@ int DrawText(TDeviceContext& DC, const QString& Text, TRect& Rect, unsigned Form
     TTextFormatter fmt(DC, Format);
     const int maxWidth = Coord(std::abs(qint64(Rect.Right) - Rect.Left));
 
-    std::vector<TLine> lines;
-    for (const TLine& raw : SplitParagraphs(Text, single)) {
-        const TLine para = (Format & DT_NOPREFIX) ? raw : StripPrefixes(raw.Text);
-        if ((Format & DT_WORDBREAK) && !single)
-            fmt.Break(para, maxWidth, lines);
-        else
-            lines.push_back(para);
+    std::vector<TLine> lines = SplitParagraphs(Text, single);
+    if (!(Format & DT_NOPREFIX))
+        for (TLine& para : lines)
+            para = StripPrefixes(para.Text);
+    if ((Format & DT_WORDBREAK) && !single) {
+        std::vector<TLine> broken;
+        for (const TLine& para : lines)
+            fmt.Break(para, maxWidth, broken);
+        lines = std::move(broken);
     }
 
     const TTextMetric tm = DC.GetTextMetrics();
@@ -184,6 +186,7 @@ int DrawText(TDeviceContext& DC, const QString& Text, TRect& Rect, unsigned Form
     const int total = Coord(lineHeight * qint64(lines.size()));
 
     std::vector<int> widths;
+    widths.reserve(lines.size());
     int widest = 0;
     for (const TLine& l : lines) {
         widths.push_back(fmt.Width(l.Text));

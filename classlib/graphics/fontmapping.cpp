@@ -120,9 +120,17 @@ QFont TResolvedFont::Font(int DpiY) const
 
 std::vector<double> TResolvedFont::Positions(const QString& Text) const
 {
-    std::vector<double> pos(size_t(Text.size()) + 1, 0.0);
+    std::vector<double> pos;
+    Positions(Text, pos);
+    return pos;
+}
+
+void TResolvedFont::Positions(const QString& Text, std::vector<double>& Out) const
+{
+    std::vector<double>& pos = Out;
+    pos.assign(size_t(Text.size()) + 1, 0.0);
     if (Text.isEmpty())
-        return pos;
+        return;
     bool simple = true;
     for (QChar c : Text)
         if (c.isSurrogate()) {
@@ -135,7 +143,7 @@ std::vector<double> TResolvedFont::Positions(const QString& Text) const
             x += Advance(Text[i].unicode());
             pos[size_t(i) + 1] = x;
         }
-        return pos;
+        return;
     }
     QTextLayout layout(Text, Font(FDevice.logicalDpiY()), &FDevice);
     QTextOption opt;
@@ -151,7 +159,6 @@ std::vector<double> TResolvedFont::Positions(const QString& Text) const
     // position of its own: it sits where the character began.
     for (size_t i = 1; i < pos.size(); ++i)
         pos[i] = std::max(pos[i], pos[i - 1]);
-    return pos;
 }
 
 double TResolvedFont::Advance(char16_t U) const

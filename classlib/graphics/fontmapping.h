@@ -69,6 +69,8 @@ public:
     double TextWidth(const QString& Text) const;
     // Pen position before each UTF-16 unit, and after the last (size + 1).
     std::vector<double> Positions(const QString& Text) const;
+    // The same into Out, whose storage is reused.
+    void Positions(const QString& Text, std::vector<double>& Out) const;
 
 private:
     double Advance(char16_t U) const;
