@@ -555,17 +555,23 @@ TSize TDeviceContext::GetTextExtent(const QString& Text) const
 
 std::vector<int> TDeviceContext::GetCharAdvances(const QString& Text) const
 {
+    std::vector<int> adv;
+    CharAdvances(Text, adv);
+    return adv;
+}
+
+void TDeviceContext::CharAdvances(const QString& Text, std::vector<int>& Out) const
+{
     const TResolvedFont& f = MeasureFont();
     const std::vector<double>& pos = PositionsOf(f, Text);
     const double sx = std::fabs(ScaleX());
-    std::vector<int> adv(size_t(Text.size()));
+    Out.resize(size_t(Text.size()));
     int prev = 0;
-    for (size_t i = 0; i < adv.size(); ++i) {
+    for (size_t i = 0; i < Out.size(); ++i) {
         const int next = RoundCoord(pos[i + 1] / sx);
-        adv[i] = next - prev;
+        Out[i] = next - prev;
         prev = next;
     }
-    return adv;
 }
 
 TTextMetric TDeviceContext::GetTextMetrics() const

@@ -312,6 +312,8 @@ protected:
     int MappingLogPixelsY() const;
     // The selected font measured at the mapping's resolution (cached).
     const TResolvedFont& MeasureFont() const;
+    // GetCharAdvances into Out, whose storage is reused.
+    void CharAdvances(const QString& Text, std::vector<int>& Out) const;
 
 private:
     void FixExtents();

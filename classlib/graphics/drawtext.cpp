@@ -2,6 +2,8 @@
 
 #include "classlib/graphics/canvas.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -185,8 +187,8 @@ int DrawText(TDeviceContext& DC, const QString& Text, TRect& Rect, unsigned Form
     const int dy = DC.ScaleY() < 0 ? -1 : 1;  // and downwards
     const int total = Coord(lineHeight * qint64(lines.size()));
 
-    std::vector<int> widths;
-    widths.reserve(lines.size());
+    QVarLengthArray<int, 8> widths;
+    widths.reserve(qsizetype(lines.size()));
     int widest = 0;
     for (const TLine& l : lines) {
         widths.push_back(fmt.Width(l.Text));

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QtEndian>
 
+#include <array>
+
 namespace classlib::emf {
 
 // Record types
@@ -97,6 +99,16 @@ public:
 
     void Begin(quint32 Type);
     qint64 End();  // the record's size
+    // A whole record of N 32-bit fields at once: most records are a few.
+    template <size_t N>
+    void Fixed(quint32 Type, const std::array<quint32, N>& Fields)
+    {
+        char* at = Room(qint64(8 + 4 * N));
+        qToLittleEndian<quint32>(Type, at);
+        qToLittleEndian<quint32>(quint32(8 + 4 * N), at + 4);
+        for (size_t i = 0; i < N; ++i) qToLittleEndian<quint32>(Fields[i], at + 8 + 4 * i);
+        if (!FRunAhead) Trim();
+    }
     // The bytes written so far, records before the writer's included.
     qint64 Length() const { return FLength; }
     // Cuts the array to what is written.

@@ -136,10 +136,7 @@ QByteArray TMetafileDC::TakeFinished()
 
 void TMetafileDC::Simple(quint32 Type, quint32 Value)
 {
-    TEmfWriter& w = FWriter;
-    w.Begin(Type);
-    w.U32(Value);
-    w.End();
+    FWriter.Fixed<1>(Type, {Value});
     ++FRecords;
 }
 
@@ -168,20 +165,13 @@ void TMetafileDC::Sync(unsigned Needs)
 
 void TMetafileDC::PointRecord(quint32 Type, int X, int Y)
 {
-    TEmfWriter& w = FWriter;
-    w.Begin(Type);
-    w.I32(X);
-    w.I32(Y);
-    w.End();
+    FWriter.Fixed<2>(Type, {quint32(X), quint32(Y)});
     ++FRecords;
 }
 
 void TMetafileDC::RectRecord(quint32 Type, const TRect& R)
 {
-    TEmfWriter& w = FWriter;
-    w.Begin(Type);
-    w.Rect(R);
-    w.End();
+    FWriter.Fixed<4>(Type, {quint32(R.Left), quint32(R.Top), quint32(R.Right), quint32(R.Bottom)});
     ++FRecords;
 }
 
@@ -394,9 +384,7 @@ bool TMetafileDC::SetViewportExt(int X, int Y, TSize* Old)
 int TMetafileDC::SaveDC()
 {
     const int level = TDeviceContext::SaveDC();
-    TEmfWriter& w = FWriter;
-    w.Begin(EMR_SAVEDC);
-    w.End();
+    FWriter.Fixed<0>(EMR_SAVEDC, {});
     ++FRecords;
     FSavedStates.push_back({FRecorded, FWanted});
     return level;
@@ -524,8 +512,8 @@ void TMetafileDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, 
 {
     // Advances are always stored, so every player spaces the text as measured here.
     const bool given = Dx && Dx->size() >= size_t(Text.size());
-    const std::vector<int> measured = given ? std::vector<int>() : GetCharAdvances(Text);
-    const std::vector<int>& advances = given ? *Dx : measured;
+    if (!given) CharAdvances(Text, FAdvances);
+    const std::vector<int>& advances = given ? *Dx : FAdvances;
 
     Sync(nFont | nTextColor | nBackground | nTextAlign);
     const qint64 chars = Text.size();

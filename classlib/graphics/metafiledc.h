@@ -146,6 +146,7 @@ private:
     TObjectCache<TLogPen> FPens;
     TObjectCache<TLogBrush> FBrushes;
     TObjectCache<TLogFont> FFonts;
+    std::vector<int> FAdvances;  // measured for the text being recorded
 };
 
 // A canvas that records into a metafile: its frame is the metafile's
