@@ -2,7 +2,12 @@
 // that claim a huge picture are refused before any pixel is decoded.
 
 #include "classlib/graphics/bitmap.h"
+#include "classlib/graphics/emfrecords.h"
 #include "classlib/graphics/jpegimage.h"
+#include "classlib/graphics/metafile.h"
+#include "classlib/graphics/metafiledc.h"
+#include "classlib/graphics/metafileplayer.h"
+#include "classlib/graphics/painterdc.h"
 #include "classlib/graphics/picture.h"
 #include "picturesamples.h"
 
@@ -54,6 +59,32 @@ QByteArray PictureData(const char* ClassName, const QByteArray& File)
     return ShortStringFor(ClassName) + Le32(qint32(File.size())) + File;
 }
 
+// A metafile whose one record draws a run-length bitmap claiming 60000 x
+// 60000 pixels in two bytes of pixel data.
+QByteArray MetafileWithHugeBitmap()
+{
+    using namespace classlib::emf;
+    TMetafileDC dc(TRect{0, 0, 1000, 1000});
+    QByteArray emf = dc.Finish();
+    QByteArray record;
+    {
+        TEmfWriter w(record);
+        w.Begin(EMR_STRETCHDIBITS);
+        w.Rect({});
+        for (int i = 0; i < 6; ++i) w.I32(0);
+        w.U32(80); w.U32(44); w.U32(124); w.U32(2);  // info header and palette, pixels
+        w.U32(DIB_RGB_COLORS); w.U32(SRCCOPY); w.I32(100); w.I32(100);
+        w.U32(40); w.I32(60000); w.I32(60000); w.U16(1); w.U16(8);
+        w.U32(1); w.U32(2); w.Zeros(8); w.U32(1); w.U32(0);
+        w.Zeros(4);                    // the palette's one colour
+        w.Bytes("\x00\x01", 2);        // end of bitmap
+        w.End();
+    }
+    emf.insert(HeaderSize, record);
+    Put32(emf, 48, quint32(emf.size()));
+    return emf;
+}
+
 TEST(PictureLimit, HugeClaimsAreRefusedOnEveryPath)
 {
     // No pixel data at all behind the headers: the size is refused first.
@@ -77,6 +108,13 @@ TEST(PictureLimit, HugeClaimsAreRefusedOnEveryPath)
         {"stored run-length picture", [&] { TBytesStream s(PictureData("TBitmap", rle)); TPicture().ReadData(s); }},
         {"stored jpeg picture", [&] { TBytesStream s(PictureData("TJPEGImage", jpeg)); TPicture().ReadData(s); }},
         {"bitmap made that size", [] { TBitmap().SetSize(60000, 60000); }},
+        {"bitmap record of a metafile", [] {
+             TMetafile mf;
+             mf.SetData(MetafileWithHugeBitmap());
+             QImage target(50, 50, QImage::Format_RGB32);
+             TPainterDC dc(&target);
+             PlayEnhMetaFile(dc, mf, TRect{0, 0, 50, 50});
+         }},
     };
     for (const auto& p : paths) EXPECT_EQ(ErrorOf<EInvalidGraphic>(p.read), tooLarge) << p.name;
 }
