@@ -88,7 +88,8 @@ void ReadPageHeader(TReader& Reader, TQXPageHeader& Header)
     h.Name = Reader.ReadString();
     h.Size = Reader.ReadInteger();
     Reader.FlushBuffer();
-    CheckLength(Reader, h.Size);
+    // A negative size announces no bytes: the page is empty.
+    if (h.Size > 0) CheckLength(Reader, h.Size);
     Header = std::move(h);
 }
 

@@ -37,8 +37,9 @@ void InitPageHeader(TQXPageHeader& Header);
 // The writers flush, so the caller can append raw bytes to the underlying
 // stream; the readers flush, so the underlying stream stands right behind
 // what they read. A length that exceeds the bytes that remain is refused
-// ("Stream read error") before anyone allocates for it. On failure the
-// record passed in is left untouched.
+// ("Stream read error") before anyone allocates for it; a page's negative
+// Size announces no bytes (an empty page). On failure the record passed in
+// is left untouched.
 void WriteReportHeader(classlib::TWriter& Writer, const TQXReportHeader& Header);
 void ReadReportHeader(classlib::TReader& Reader, TQXReportHeader& Header);
 void WritePageHeader(classlib::TWriter& Writer, const TQXPageHeader& Header);

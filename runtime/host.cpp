@@ -10,6 +10,7 @@
 #include "classlib/core/sysutils.h"
 #include "classlib/core/writer.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -136,19 +137,26 @@ void TQXHost::DefineProperties(TFiler& Filer)
         [this](TStream& S) { WritePageData(S); }, true);
 }
 
+int TQXHost::ExpectedPages() const
+{
+    // A negative count promises no pages.
+    return std::max(FExpectedPageCount, 0);
+}
+
 void TQXHost::ReadPageData(TStream& Stream)
 {
     TReader reader(Stream, PageBufSize);
-    if (FExpectedPageCount < 0 || FExpectedPageCount > reader.Remaining() / MinPageBytes)
-        StreamReadError();
+    const int count = ExpectedPages();
+    if (count > reader.Remaining() / MinPageBytes) StreamReadError();
 
     // Pages of a failed read are not kept: they join the host only when all
     // have been read.
     std::vector<std::pair<QString, std::unique_ptr<TMemoryStream>>> pages;
-    pages.reserve(size_t(FExpectedPageCount));
-    for (int i = 0; i < FExpectedPageCount; ++i) {
+    pages.reserve(size_t(count));
+    for (int i = 0; i < count; ++i) {
         TQXPageHeader header;
         ReadPageHeader(reader, header);
+        // A size of 0 or less is an empty page, refused only when it is used.
         auto page = std::make_unique<TMemoryStream>();
         if (header.Size > 0) {
             page->SetSize(header.Size);
@@ -203,7 +211,7 @@ void TQXHost::LoadFromReader(TReader& Reader)
     try {
         Reader.ReadRootComponent(this);
         // "PageCount" promised pages that no "PageData" delivered.
-        if (FExpectedPageCount != GetPageCount())
+        if (ExpectedPages() != GetPageCount())
             StreamReadError();
     } catch (...) {
         // Whatever the failed read created goes with it.

@@ -77,6 +77,7 @@ public:
 private:
     // Stored "PageCount": how many pages the "PageData" that follows holds.
     void SetPageCount(int Value) { FExpectedPageCount = Value; }
+    int ExpectedPages() const;
     void ReadPageData(classlib::TStream& Stream);
     void WritePageData(classlib::TStream& Stream);
     void InstallHandlers(classlib::TReader& Reader);

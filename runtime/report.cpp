@@ -44,8 +44,17 @@ std::unique_ptr<TQXPaper> ReadPaper(const TQXHost& Host, int Index)
     paper->SetOrientation(Host.Orientation());
     paper->SetQXWidth(Host.QXWidth());
     paper->SetQXHeight(Host.QXHeight());
-    TReportClassesScope classes;
-    const_cast<TQXHost&>(Host).LoadPage(paper.get(), Index);
+    try {
+        TReportClassesScope classes;
+        const_cast<TQXHost&>(Host).LoadPage(paper.get(), Index);
+    } catch (const EQXError&) {
+        throw;
+    } catch (const EAbort&) {
+        throw;
+    } catch (const Exception& E) {
+        // A page is read when it is used: its damage is the report's error.
+        RaiseReportError(E.Message);
+    }
     return paper;
 }
 
@@ -204,8 +213,9 @@ void TQXReport::LoadPages(TMemoryStream& Body, TQXHost& Host)
 void TQXReport::ReadReport(TStream& Stream)
 {
     CheckNotRunning();
-    // The whole document is read and checked aside, pages included; only
-    // then does it replace the current one.
+    // The document's structure is read and checked aside; only then does it
+    // replace the current one. A page's own content is read when the page
+    // is used.
     TQXReportHeader header;
     auto body = std::make_unique<TMemoryStream>();
     auto host = std::make_unique<TQXHost>(nullptr);
@@ -217,7 +227,6 @@ void TQXReport::ReadReport(TStream& Stream)
             reader.Read(body->Memory(), header.BodySize);
         }
         LoadPages(*body, *host);
-        for (int i = 0; i < host->GetPageCount(); ++i) ReadPaper(*host, i);
     } catch (const EQXError&) {
         throw;
     } catch (const EAbort&) {

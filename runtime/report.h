@@ -85,7 +85,8 @@ public:
 
     // Document pages ("papers"), the templates of the output pages.
     int GetPaperCount() const;
-    // A new page read from the document, owned by the caller.
+    // A new page read from the document, owned by the caller. A page that
+    // cannot be read (empty or damaged) raises EQXError.
     TQXPaper* LoadPaper(int Index);
 
     // --- links ----------------------------------------------------------

@@ -16,6 +16,8 @@
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/metafiledc.h"
 
+#include <QSet>
+
 #include <memory>
 
 namespace runtime {
@@ -49,6 +51,27 @@ QHash<QString, QString> IndexLines(const TStrings& Lines)
         if (!index.contains(key)) index.insert(key, line.mid(eq + 1));
     }
     return index;
+}
+
+// The keys of the lines bound to page PageName or its elements, each once,
+// in list order.
+QStringList KeysOfPage(const TStrings& Lines, const QString& PageName)
+{
+    const QString prefix = UpperCase(PageName + QLatin1Char('.'));
+    QStringList keys;
+    QSet<QString> seen;
+    for (int i = 0; i < Lines.Count(); ++i) {
+        const QString line = Lines.Get(i);
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0) continue;
+        const QString key = line.left(eq);
+        const QString upper = UpperCase(key);
+        if (upper.startsWith(prefix) && !seen.contains(upper)) {
+            seen.insert(upper);
+            keys << key;
+        }
+    }
+    return keys;
 }
 
 // The AskData handler of design runs, a method of the report that is not
@@ -135,7 +158,15 @@ void TQXReport::PruneEvents()
         if (!value.isEmpty()) pruned->Add(Key + QLatin1Char('=') + value);
     };
     for (int i = 0; i < FHost->GetPageCount(); ++i) {
-        const std::unique_ptr<TQXPaper> page(LoadPaper(i));
+        std::unique_ptr<TQXPaper> page;
+        try {
+            page.reset(LoadPaper(i));
+        } catch (const EQXError&) {
+            // A page that cannot be read fails the run only when it is
+            // rendered; until then its bindings stay as they are.
+            for (const QString& key : KeysOfPage(*FEvents, FHost->GetPageName(i))) copyKey(key);
+            continue;
+        }
         const QString pagePrefix = page->Name() + QLatin1Char('.');
         for (const char* event : ElementEvents) copyKey(pagePrefix + QLatin1String(event));
         for (int c = 0; c < page->ComponentCount(); ++c) {

@@ -28,7 +28,7 @@ public:
     {
         if (++FReader.FDepth > FReader.Limits.MaxDepth) {
             --FReader.FDepth;
-            FReader.ReadError(SStreamReadError);
+            FReader.ReadError(SStreamTooDeep);
         }
     }
     ~TDepth() { --FReader.FDepth; }
@@ -450,7 +450,7 @@ void TReader::ReadListBegin()
     if (ReadValue() != TValueType::vaList) ValueError();
     if (++FDepth > Limits.MaxDepth) {
         --FDepth;
-        ReadError(SStreamReadError);
+        ReadError(SStreamTooDeep);
     }
 }
 
@@ -786,7 +786,7 @@ void TReader::ReadProperty(TPersistent* Instance)
     int start = 0;
     int segments = 0;
     for (;;) {
-        if (++segments > Limits.MaxDepth) ReadError(SStreamReadError);
+        if (++segments > Limits.MaxDepth) ReadError(SStreamTooDeep);
         const char* dot = static_cast<const char*>(std::memchr(name + start, '.', size_t(len - start)));
         const int end = dot ? int(dot - name) : len;
         const TPropInfo* p = FindProp(obj->ClassType(), name + start, end - start);

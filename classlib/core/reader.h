@@ -23,8 +23,9 @@ class TStream;
 
 // Reads the binary component stream through a buffer. Lengths and counts
 // from the stream are checked against what remains before anything is
-// allocated, nesting is bounded by Limits, and a failed read leaves no
-// half-built component and no pending reference behind.
+// allocated, nesting deeper than Limits fails with "Stream nesting is too
+// deep", and a failed read leaves no half-built component and no pending
+// reference behind.
 //
 // Errors that leave the stream readable (an unknown property, a value of
 // the wrong kind, an unknown class) go to OnError and are skipped when it

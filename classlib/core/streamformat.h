@@ -48,6 +48,7 @@ struct TReaderLimits {
 // The messages of the stream's errors.
 inline constexpr char SInvalidStreamFormat[] = "Invalid stream format";
 inline constexpr char SStreamReadError[] = "Stream read error";
+inline constexpr char SStreamTooDeep[] = "Stream nesting is too deep";
 inline constexpr char SStreamWriteError[] = "Stream write error";
 inline constexpr char SUnknownProperty[] = "Property does not exist";
 inline constexpr char SClassNotFound[] = "Class %s not found";

@@ -7,13 +7,18 @@
 
 namespace classlib {
 
-void CheckGraphicSize(qint64 Width, qint64 Height)
+bool GraphicSizeFits(qint64 Width, qint64 Height)
 {
     // Division, not multiplication: the sides come from untrusted bytes.
+    return Width > 0 && Height > 0 && Width <= MaxGraphicPixels / Height;
+}
+
+void CheckGraphicSize(qint64 Width, qint64 Height)
+{
+    if (GraphicSizeFits(Width, Height)) return;
     if (Width <= 0 || Height <= 0)
         throw EInvalidGraphic(Format("Invalid image size (%d x %d pixels)", {Width, Height}));
-    if (Width > MaxGraphicPixels / Height)
-        throw EInvalidGraphic(Format("Image too large (%d x %d pixels)", {Width, Height}));
+    throw EInvalidGraphic(Format("Image too large (%d x %d pixels)", {Width, Height}));
 }
 
 const TClassInfo& TGraphic::StaticClass()

@@ -16,8 +16,9 @@ class TCanvas;
 class TStream;
 
 // Limits of the readers of pictures, which take untrusted bytes.
-// The largest image, in pixels, that any picture reader decodes or any
-// graphic allocates: 2^26 pixels, 256 MB at 32 bits a pixel.
+// The largest image that any picture reader decodes or any graphic
+// allocates, tested by GraphicSizeFits alone.
+// 64 megapixels (256 MB at 32 bits): holds an A4 page at 600 dpi (35 MP).
 constexpr qint64 MaxGraphicPixels = qint64(1) << 26;
 // Scans of a progressive JPEG file: each one costs a pass over the image.
 constexpr int MaxJpegScans = 256;
@@ -29,6 +30,9 @@ class EInvalidGraphic : public Exception { public: using Exception::Exception; }
 // An operation the graphic does not support (saving a metafile as a bitmap...).
 class EInvalidGraphicOperation : public Exception { public: using Exception::Exception; };
 
+// Both sides positive and no more than MaxGraphicPixels in all: the one
+// test of every path that decodes or allocates pixels.
+bool GraphicSizeFits(qint64 Width, qint64 Height);
 // EInvalidGraphic "Invalid image size (%d x %d pixels)" unless both sides
 // are positive, "Image too large (%d x %d pixels)" beyond MaxGraphicPixels.
 void CheckGraphicSize(qint64 Width, qint64 Height);

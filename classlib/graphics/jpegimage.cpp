@@ -89,8 +89,7 @@ TDecodeResult DecodeC(const uchar* Data, size_t Size, TJpegError& Err, QImage* O
     *Width = info.image_width;
     *Height = info.image_height;
     // The sides are checked before libjpeg allocates for them.
-    if (info.image_width == 0 || info.image_height == 0 ||
-        qint64(info.image_width) > MaxGraphicPixels / qint64(info.image_height)) {
+    if (!GraphicSizeFits(info.image_width, info.image_height)) {
         jpeg_destroy_decompress(&info);
         return drTooLarge;
     }

@@ -228,13 +228,61 @@ TEST(Reader, ErrorsCarryTheirMessages)
         {"unknown type byte", withProp(P("MMLeft", Hex("20"))), "Invalid stream format"},
         {"block longer than the stream", withProp(P("Data", Hex("0A 00 00 00 7F"))), "Stream read error"},
         {"string longer than the stream", withProp(P("Caption", Hex("0C 00 00 00 7F"))), "Stream read error"},
-        {"lists nested too deep", withProp(P("MMLeft", deepLists)), "Stream read error"},
-        {"children nested too deep", Stream("TStmPage", "", "", deepChildren), "Stream read error"},
+        {"lists nested too deep", withProp(P("MMLeft", deepLists)), "Stream nesting is too deep"},
+        {"children nested too deep", Stream("TStmPage", "", "", deepChildren), "Stream nesting is too deep"},
     };
     for (const auto& row : rows) {
         TStmPage page(nullptr);
         EXPECT_EQ(ReadRoot(row.bytes, &page), row.error) << row.name;
     }
+}
+
+// Depth is refused with its own message wherever it comes from, also when
+// a handler marks every other error handled; what stays within the limit
+// reads.
+TEST(Reader, NestingBeyondTheLimitIsTooDeep)
+{
+    EXPECT_EQ(TReaderLimits().MaxDepth, 64);
+    auto lists = [](int Depth) { return QByteArray(Depth, '\x01') + QByteArray(Depth, '\x00'); };
+    auto collections = [](int Depth) {
+        QByteArray value = Hex("0E 00");
+        for (int i = 1; i < Depth; ++i) value = Hex("0E 01") + P("A", value) + Hex("00 00");
+        return value;
+    };
+    auto children = [](int Depth) {
+        QByteArray records;
+        for (int i = 0; i < Depth; ++i) records += S("TStmElement") + S("") + Hex("00");
+        return records + QByteArray(Depth + 1, '\x00');  // the root's child list too
+    };
+    auto element = [](const QByteArray& Props) {
+        return Stream("TStmPage", "", "", Record("TStmElement", "E1", Props) + Hex("00"));
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* error;
+    } rows[] = {
+        {"skipped lists within the limit", element(P("MMLeft", lists(32))), ""},
+        {"skipped lists beyond", element(P("MMLeft", lists(100))), "Stream nesting is too deep"},
+        {"skipped collections within the limit", element(P("MMLeft", collections(16))), ""},
+        {"skipped collections beyond", element(P("MMLeft", collections(100))), "Stream nesting is too deep"},
+        {"children within the limit", Stream("TStmPage", "", "", children(32)), ""},
+        {"children beyond", Stream("TStmPage", "", "", children(100)), "Stream nesting is too deep"},
+    };
+    for (const auto& row : rows) {
+        for (bool lenient : {false, true}) {
+            // Within the limit only the unknown property stops a strict read.
+            if (!*row.error && !lenient) continue;
+            TStmPage page(nullptr);
+            EXPECT_EQ(ReadRoot(row.bytes, &page, lenient), row.error) << row.name << (lenient ? " lenient" : "");
+        }
+    }
+
+    // Exactly MaxDepth lists open; one more is refused.
+    Reading(lists(65), [](TReader& r) {
+        for (int i = 0; i < r.Limits.MaxDepth; ++i) r.ReadListBegin();
+        EXPECT_EQ(ErrorOf([&] { r.ReadListBegin(); }), "Stream nesting is too deep");
+    });
 }
 
 TEST(Reader, HandledErrorsSkipTheWholeValue)

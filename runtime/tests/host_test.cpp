@@ -4,6 +4,8 @@
 
 #include "classlib/core/streams.h"
 
+#include <QtEndian>
+
 #include <gtest/gtest.h>
 
 using namespace classlib;
@@ -90,7 +92,8 @@ TEST_F(HostTest, ClearKeepsPaperSettings)
 }
 
 // Damaged counts and sizes are refused before anything is allocated for
-// them, and the host keeps nothing of the failed read.
+// them, and the host keeps nothing of the failed read. A negative count
+// promises no pages and a negative size announces an empty page.
 TEST_F(HostTest, DamagedPageDataClearsTheHost)
 {
     TQXHost source(nullptr);
@@ -102,20 +105,35 @@ TEST_F(HostTest, DamagedPageDataClearsTheHost)
     ASSERT_GT(pageSize, 255);
     const QByteArray sizeBytes = Bytes({0x03, pageSize & 0xFF, pageSize >> 8});
 
+    // The Title page stored with a negative size and without its bytes.
+    QByteArray negativeTitle = body;
+    {
+        const qsizetype at = negativeTitle.indexOf(titleSize + sizeBytes);
+        ASSERT_GE(at, 0);
+        negativeTitle.replace(at, titleSize.size() + sizeBytes.size() + pageSize,
+                              titleSize + Bytes({0x03, 0xFF, 0xFF}));
+        // The block's length shrinks by the bytes left out.
+        const QByteArray block = QByteArray("\x08PageData\x0A");
+        const qsizetype len = negativeTitle.indexOf(block) + block.size();
+        const qint32 old = qFromLittleEndian<qint32>(negativeTitle.constData() + len);
+        qToLittleEndian<qint32>(old - pageSize, negativeTitle.data() + len);
+    }
+
     const struct {
         const char* Name;
         QByteArray Body;
         const char* Error;
+        QStringList Pages;  // the pages read when there is no error
     } cases[] = {
-        {"count one more", Patched(body, count, Bytes({2, 2}), Bytes({2, 3})), "Stream read error"},
-        {"count negative", Patched(body, count, Bytes({2, 2}), Bytes({2, 0xFF})), "Stream read error"},
+        {"count one more", Patched(body, count, Bytes({2, 2}), Bytes({2, 3})), "Stream read error", {}},
         {"count huge", Patched(body, count, Bytes({2, 2}), Bytes({4, 0xFF, 0xFF, 0xFF, 0x7F})),
-         "Stream read error"},
+         "Stream read error", {}},
         {"page size beyond the block",
-         Patched(body, titleSize.mid(2), sizeBytes, Bytes({0x04, 0xF0, 0xFF, 0xFF, 0x7F})), "Stream read error"},
-        {"page size negative",
-         Patched(body, titleSize.mid(2), sizeBytes, Bytes({0x03, 0xFF, 0xFF})), "Stream read error"},
-        {"count one fewer", Patched(body, count, Bytes({2, 2}), Bytes({2, 1})), ""},
+         Patched(body, titleSize.mid(2), sizeBytes, Bytes({0x04, 0xF0, 0xFF, 0xFF, 0x7F})), "Stream read error", {}},
+        {"count one fewer", Patched(body, count, Bytes({2, 2}), Bytes({2, 1})), "", {"Title"}},
+        {"count negative", Patched(body, count, Bytes({2, 2}), Bytes({2, 0xFF})), "", {}},
+        {"count most negative", Patched(body, count, Bytes({2, 2}), Bytes({4, 0, 0, 0, 0x80})), "", {}},
+        {"page size negative", negativeTitle, "", {"Title", "Detail"}},
     };
     for (const auto& c : cases) {
         TQXHost host(nullptr);
@@ -125,11 +143,20 @@ TEST_F(HostTest, DamagedPageDataClearsTheHost)
         if (!error.isEmpty()) {
             EXPECT_EQ(host.GetPageCount(), 0) << c.Name;
             EXPECT_TRUE(host.PageOrder().isEmpty()) << c.Name;
-        } else {
-            ASSERT_EQ(host.GetPageCount(), 1) << c.Name;
-            EXPECT_EQ(host.GetPageName(0), QStringLiteral("Title")) << c.Name;
+            continue;
         }
+        QStringList pages;
+        for (int i = 0; i < host.GetPageCount(); ++i) pages << host.GetPageName(i);
+        EXPECT_EQ(pages, c.Pages) << c.Name;
+        EXPECT_FALSE(host.PageOrder().isEmpty()) << c.Name;
     }
+    // The page of negative size is empty; the one after it is whole.
+    TQXHost host(nullptr);
+    ReadBody(negativeTitle, host);
+    EXPECT_EQ(host.GetPageStream(0)->Size(), 0);
+    EXPECT_EQ(host.GetPageStream(1)->Bytes(), source.GetPageStream(1)->Bytes());
+    TTestPaper paper(nullptr);
+    EXPECT_EQ(ErrorOf([&] { host.LoadPage(&paper, 0); }), QStringLiteral("Stream read error"));
 }
 
 TEST_F(HostTest, CountWithoutPageDataFails)

@@ -16,13 +16,19 @@
 #include "classlib/core/stringlist.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/core/writer.h"
+#include "classlib/graphics/bitmap.h"
+#include "classlib/graphics/metafile.h"
+#include "classlib/graphics/picture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 using namespace classlib;
@@ -72,6 +78,59 @@ QByteArray DocumentBytes(TQXReport& Report)
     TMemoryStream stream;
     Report.WriteReport(stream);
     return stream.Bytes();
+}
+
+QByteArray Bytes(std::initializer_list<int> Values)
+{
+    QByteArray b;
+    for (int v : Values) b.append(char(v));
+    return b;
+}
+
+// The document with To in place of the first From in its body, and the
+// body size to match.
+QByteArray Replaced(const QByteArray& Document, const QByteArray& From, const QByteArray& To)
+{
+    TBytesStream stream(Document);
+    TQXReportHeader header;
+    {
+        TReader reader(stream, 8192);
+        ReadReportHeader(reader, header);
+    }
+    QByteArray body = Document.mid(stream.Position());
+    const qsizetype at = body.indexOf(From);
+    EXPECT_GE(at, 0) << From.toHex().constData();
+    return DocumentOf(header, body.replace(at, From.size(), To));
+}
+
+// The stored "PageCount" entry, in the smallest form of its value.
+QByteArray PageCountBytes(qint32 Count)
+{
+    QByteArray value = Count >= -128 && Count <= 127 ? Bytes({0x02, Count & 0xFF})
+                                                     : Bytes({0x04, Count & 0xFF, (Count >> 8) & 0xFF,
+                                                              (Count >> 16) & 0xFF, (Count >> 24) & 0xFF});
+    return QByteArray("\x09PageCount") + value;
+}
+
+// The document with page Name's stored size (in its 16-bit form) replaced
+// by Size.
+QByteArray WithPageSize(const QByteArray& Document, const char* Name, const QByteArray& Size)
+{
+    const QByteArray name = char(0x06) + QByteArray(1, char(qstrlen(Name))) + Name;
+    const qsizetype at = Document.indexOf(name + char(0x03));
+    EXPECT_GE(at, 0) << Name;
+    return Replaced(Document, Document.mid(at, name.size() + 3), name + Size);
+}
+
+// A body whose own records nest deeper than any reader goes.
+QByteArray WithDeepBody()
+{
+    QByteArray children;
+    for (int i = 0; i < 100; ++i) children += QByteArray("\x07TQXHost\x00\x00", 10);
+    const QByteArray body = QByteArray("TPF0\x07TQXHost\x00\x00", 14) + children + QByteArray(101, '\0');
+    TQXReportHeader header;
+    InitReportHeader(header);
+    return DocumentOf(header, body);
 }
 
 TEST(ReportComponent, StoredFormRoundTripsByteForByte)
@@ -129,16 +188,6 @@ TEST(ReportComponent, BadDocumentsLeaveTheReportAsItWas)
     future.FormatVersion = 121;
     QByteArray badSignature = good;
     badSignature[1] = 'Y';
-    // A page whose stream ends early: only reading the page finds it.
-    QByteArray badBody;
-    {
-        TStoredPaper page(QStringLiteral("P1"));
-        AddElement<TQXLabel>(&page, &page, QStringLiteral("A"), {0, 0, 5000, 800});
-        TQXHost host(nullptr);
-        TBytesStream stream(StreamOf(page).left(30));
-        host.AddPage(QStringLiteral("P1"), stream);
-        badBody = DocumentOf(host);
-    }
     const QByteArray hostOnly = DocumentOf(*std::make_unique<TQXHost>(nullptr));
     struct TCase {
         const char* Name;
@@ -149,14 +198,19 @@ TEST(ReportComponent, BadDocumentsLeaveTheReportAsItWas)
         {"truncated body", good.left(good.size() - 10), "Stream read error"},
         {"bad signature", badSignature, "Invalid stream format"},
         {"newer format", DocumentOf(future, QByteArray()), "Invalid stream version"},
-        {"damaged page", badBody, "Stream read error"},
         {"empty body", DocumentOf(future, QByteArray()).left(0), "Stream read error"},
+        {"page count beyond the pages", Replaced(good, PageCountBytes(2), PageCountBytes(3)), "Stream read error"},
+        {"page size beyond the block", WithPageSize(good, "P2", Bytes({0x03, 0xFF, 0x7F})), "Stream read error"},
+        {"huge page count", Replaced(good, PageCountBytes(2), PageCountBytes(0x7FFFFFFF)), "Stream read error"},
+        {"body nested too deep", WithDeepBody(), "Stream nesting is too deep"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         TQXReport report(nullptr);
         LoadDocument(report, hostOnly);
         LoadDocument(report, good);
+        report.Prepare();
+        const TMetafile* firstPage = report.GetPage(0);
         report.Events()->Add(QStringLiteral("P1.A.GetText=X"));
         const QByteArray before = DocumentBytes(report);
         int notified = 0;
@@ -170,10 +224,122 @@ TEST(ReportComponent, BadDocumentsLeaveTheReportAsItWas)
             EXPECT_EQ(E.Message.toStdString(), c.Error.toStdString());
         }
         EXPECT_EQ(DocumentBytes(report).toHex(), before.toHex());
-        EXPECT_EQ(report.State(), TQXReportState({rsLoaded}));
+        EXPECT_EQ(report.State(), TQXReportState({rsLoaded, rsPrepared}));
         EXPECT_EQ(report.GetPaperCount(), 2);
+        ASSERT_EQ(report.PageCount(), 2);
+        EXPECT_EQ(report.GetPage(0), firstPage);
         EXPECT_EQ(notified, 0);
         report.RemoveLink(&link);
+    }
+}
+
+// A page is read when it is used: a document whose pages are empty or
+// damaged loads, stores and saves its bytes unchanged, and runs as long as
+// the run does not render such a page; rendering one fails then.
+TEST(ReportComponent, PagesAreReadWhenUsed)
+{
+    auto document = [](const QByteArray& SparePage, const QString& Order) {
+        TStoredPaper p1(QStringLiteral("P1"));
+        AddElement<TQXLabel>(&p1, &p1, QStringLiteral("A"), {0, 0, 5000, 800}, alTop)->SetCaption(QStringLiteral("a"));
+        TQXHost host(nullptr);
+        host.SetQXWidth(14800);
+        host.SetQXHeight(21000);
+        TBytesStream first(StreamOf(p1));
+        host.AddPage(QStringLiteral("P1"), first);
+        TBytesStream spare(SparePage);
+        host.AddPage(QStringLiteral("Spare"), spare);
+        host.SetPageOrder(Order);
+        return DocumentOf(host);
+    };
+    TStoredPaper cut(QStringLiteral("Spare"));
+    AddElement<TQXLabel>(&cut, &cut, QStringLiteral("B"), {0, 0, 5000, 800});
+    const QByteArray damaged = StreamOf(cut).left(30);
+    // A page whose label's background picture claims 60000 x 60000 pixels.
+    QByteArray hugePicture;
+    {
+        TStoredPaper page(QStringLiteral("Spare"));
+        auto* label = AddElement<TQXLabel>(&page, &page, QStringLiteral("B"), {0, 0, 5000, 800});
+        QImage image(2, 2, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        label->Background()->Picture()->Bitmap().SetImage(image);
+        hugePicture = StreamOf(page);
+        const qsizetype file = hugePicture.indexOf("BM", hugePicture.indexOf("TBitmap"));
+        ASSERT_GT(file, 0);
+        qToLittleEndian<qint32>(60000, hugePicture.data() + file + 18);
+        qToLittleEndian<qint32>(60000, hugePicture.data() + file + 22);
+    }
+    const QString p1 = OrderLine("p", -1, QStringLiteral("P1"));
+    const QString both = p1 + OrderLine("p", -1, QStringLiteral("Spare"));
+    const QByteArray emptySize = QByteArray("\x06\x05Spare\x02\x00", 9);
+    const QByteArray minusOne = QByteArray("\x06\x05Spare\x02\xFF", 9);
+    const QString readError = QStringLiteral("Stream read error");
+
+    struct TCase {
+        const char* Name;
+        QByteArray Document;
+        int Papers;
+        QString RunError;     // "" when the run succeeds with one output page
+        QString DesignError;  // a design run renders every page
+    };
+    const std::vector<TCase> cases = {
+        {"empty page never used", document({}, p1), 2, "", readError},
+        {"damaged page never used", document(damaged, p1), 2, "", readError},
+        {"negative page size", Replaced(document({}, p1), emptySize, minusOne), 2, "", readError},
+        {"negative page count", Replaced(document({}, ""), PageCountBytes(2), PageCountBytes(-1)), 0, "", ""},
+        {"most negative page count", Replaced(document({}, ""), PageCountBytes(2), PageCountBytes(INT_MIN)), 0, "",
+         ""},
+        {"empty page used", document({}, both), 2, readError, readError},
+        {"damaged page used", document(damaged, both), 2, readError, readError},
+        {"negative page size used", Replaced(document({}, both), emptySize, minusOne), 2, readError, readError},
+        {"huge picture never used", document(hugePicture, p1), 2, "", "Image too large (60000 x 60000 pixels)"},
+        {"huge picture used", document(hugePicture, both), 2, "Image too large (60000 x 60000 pixels)",
+         "Image too large (60000 x 60000 pixels)"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TReportForm form;
+        auto* report = new TQXReport(&form);
+        report->SetName(QStringLiteral("Report1"));
+        LoadDocument(*report, c.Document);
+        EXPECT_TRUE(report->IsLoaded());
+        EXPECT_EQ(report->GetPaperCount(), c.Papers);
+        EXPECT_EQ(DocumentBytes(*report).toHex(), c.Document.toHex());
+
+        // Stored in a form and read back with it.
+        const QByteArray formBytes = FormBytes(form);
+        TReportForm copy;
+        ReadForm(formBytes, copy);
+        auto* read = dynamic_cast<TQXReport*>(copy.FindComponent(QStringLiteral("Report1")));
+        ASSERT_NE(read, nullptr);
+        EXPECT_TRUE(read->IsLoaded());
+        EXPECT_EQ(DocumentBytes(*read).toHex(), c.Document.toHex());
+
+        // The bindings of a page that cannot be read stay until it is used.
+        report->Events()->Add(QStringLiteral("Spare.B.GetText=Kept"));
+        report->Events()->Add(QStringLiteral("P1.Gone.GetText=Dropped"));
+        QString runError;
+        try {
+            report->Prepare();
+        } catch (const EQXError& E) {
+            runError = E.Message;
+        }
+        EXPECT_EQ(runError, c.RunError);
+        EXPECT_EQ(report->State(), c.RunError.isEmpty() ? TQXReportState({rsLoaded, rsPrepared})
+                                                         : TQXReportState({rsLoaded}));
+        if (c.RunError.isEmpty()) {
+            EXPECT_EQ(report->PageCount(), c.Papers ? 1 : 0);
+        }
+        EXPECT_EQ(J(report->Events()->Text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)),
+                  c.Papers ? "Spare.B.GetText=Kept" : "");
+
+        QString designError;
+        try {
+            report->DesignPrepare();
+        } catch (const EQXError& E) {
+            designError = E.Message;
+        }
+        EXPECT_EQ(designError, c.DesignError);
+        EXPECT_EQ(DocumentBytes(*report).toHex(), c.Document.toHex());
     }
 }
 
