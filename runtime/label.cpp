@@ -17,6 +17,7 @@ const TClassInfo& TQXLabel::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TQXLabel>("TQXLabel")
         .Prop("Caption", &TQXLabel::FCaption, &TQXLabel::SetCaption)
+        .Encoded(&TQXLabel::StoredCaption, &TQXLabel::SetStoredCaption)
         .Prop("Alignment", &TQXLabel::FAlignment)
         .Prop("AutoSize", &TQXLabel::FAutoSize)
         .Prop("WordWrap", &TQXLabel::FWordWrap)
@@ -36,6 +37,17 @@ void TQXLabel::SetCaption(const QString& Value)
     FDesignedCaption = Value;
 }
 
+QByteArray TQXLabel::StoredCaption() const
+{
+    return FStoredCaption.Encode(FCaption, CharsetToCodePage(FQXFont->Charset()));
+}
+
+void TQXLabel::SetStoredCaption(const QByteArray& Value)
+{
+    FStoredCaption = TStoredText(Value, CharsetToCodePage(FQXFont->Charset()));
+    SetCaption(FStoredCaption.Text());
+}
+
 void TQXLabel::SetQXFont(const TFont* Value)
 {
     FQXFont->Assign(Value);
@@ -48,6 +60,11 @@ int FontHeightToReportUnits(const TFont& Font)
 
 void TQXLabel::Loaded()
 {
+    // The caption came before the font's character set.
+    const int codePage = CharsetToCodePage(FQXFont->Charset());
+    if (FStoredCaption.CodePage() != 0 && FStoredCaption.CodePage() != codePage &&
+        FCaption == FStoredCaption.Text())
+        SetStoredCaption(FStoredCaption.Bytes());
     TQXControl::Loaded();
     if (FTextAngle != 0) {
         const double radians = FTextAngle * std::numbers::pi / 180.0;
@@ -63,6 +80,7 @@ void TQXLabel::AssignTo(TPersistent* Dest) const
     auto* d = As<TQXLabel>(Dest);
     if (!d) return;
     d->FCaption = FCaption;
+    d->FStoredCaption = FStoredCaption;
     d->FAlignment = FAlignment;
     d->FAutoSize = FAutoSize;
     d->FWordWrap = FWordWrap;

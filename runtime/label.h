@@ -7,6 +7,7 @@
 
 #include "runtime/control.h"
 
+#include "classlib/core/codepage.h"
 #include "classlib/graphics/font.h"
 
 namespace runtime {
@@ -20,6 +21,11 @@ public:
     const QString& Caption() const { return FCaption; }
     // Also the caption that Reset restores.
     void SetCaption(const QString& Value);
+    // The caption as stored: bytes in the code page of the font's character
+    // set. A stream holds them before the font, so Loaded decodes them again.
+    // Saving a caption the code page cannot hold raises EConvertError.
+    QByteArray StoredCaption() const;
+    void SetStoredCaption(const QByteArray& Value);
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment Value) { FAlignment = Value; }
     bool AutoSize() const { return FAutoSize; }
@@ -52,6 +58,7 @@ protected:
 private:
     QString FCaption;
     QString FDesignedCaption;
+    classlib::TStoredText FStoredCaption;
     TAlignment FAlignment = taLeftJustify;
     bool FAutoSize = false;
     bool FWordWrap = false;

@@ -155,6 +155,15 @@ public:
         return *this;
     }
 
+    // The string property declared last is streamed as the bytes Getter
+    // gives and read back through Setter.
+    Self& Encoded(QByteArray (C::*Getter)() const, void (C::*Setter)(const QByteArray&))
+    {
+        Last().GetBytes = [Getter](const TObject& o) { return (static_cast<const C&>(o).*Getter)(); };
+        Last().SetBytes = [Setter](TObject& o, const QByteArray& v) { (static_cast<C&>(o).*Setter)(v); };
+        return *this;
+    }
+
     Self& Default(qint64 Value) { return static_cast<Self&>(TClassBuilderBase::Default(Value)); }
     Self& NoDefault() { return static_cast<Self&>(TClassBuilderBase::NoDefault()); }
     Self& Stored(bool Value) { return static_cast<Self&>(TClassBuilderBase::Stored(Value)); }

@@ -392,6 +392,22 @@ QString TReader::ReadLongString(TValueType Type)
     return FromAnsi(bytes);
 }
 
+QByteArray TReader::ReadStringBytes(TValueType Type)
+{
+    qint32 len;
+    if (Type == TValueType::vaString) {
+        len = ReadByte();
+    } else {
+        uchar b[4];
+        Read(b, 4);
+        len = qFromLittleEndian<qint32>(b);
+        CheckLength(len);
+    }
+    QByteArray bytes(len, Qt::Uninitialized);
+    Read(bytes.data(), len);
+    return bytes;
+}
+
 QString TReader::ReadString()
 {
     const TValueType t = ReadValue();
@@ -910,6 +926,11 @@ void TReader::ReadPublished(TObject& Instance, const TPropInfo* Prop, TValueType
         break;
     case TTypeKind::tkString:
     case TTypeKind::tkLString:
+        if ((Type == TValueType::vaString || Type == TValueType::vaLString) && Prop->SetBytes) {
+            const QByteArray bytes = ReadStringBytes(ReadValue());
+            if (bytes.size() > type->MaxLength) return invalid();
+            return CallSetter([&] { Prop->SetBytes(Instance, bytes); });
+        }
         if (Type == TValueType::vaString || Type == TValueType::vaLString) {
             const QString s = ReadLongString(ReadValue());
             if (s.size() > type->MaxLength) return invalid();

@@ -133,6 +133,8 @@ private:
     // A short string into a 256-byte buffer; returns its length.
     int ReadShortBytes(char* Buf);
     QString ReadLongString(TValueType Type);
+    // The bytes of a type 6 or 12 string, undecoded.
+    QByteArray ReadStringBytes(TValueType Type);
 
     TComponent* ReadChild();
     TComponent* ReadRecord(TComponent* Component, int Flags, int ChildPos);

@@ -7,6 +7,7 @@
 
 #include "classlib/core/object.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -202,6 +203,10 @@ public:
     std::function<void(TObject&, long double)> SetFloat;
     std::function<QString(const TObject&)> GetStr;
     std::function<void(TObject&, const QString&)> SetStr;
+    // A string whose stream bytes the instance encodes and decodes itself
+    // (text in a code page of its own); null for the ANSI code page.
+    std::function<QByteArray(const TObject&)> GetBytes;
+    std::function<void(TObject&, const QByteArray&)> SetBytes;
     std::function<TObject*(const TObject&)> GetObj;
     std::function<void(TObject&, TObject*)> SetObj;
     std::function<TMethod(const TObject&)> GetMethod;

@@ -142,18 +142,22 @@ void TWriter::WriteInteger(qint64 Value)
 
 void TWriter::WriteString(const QString& Value)
 {
-    const QByteArray bytes = ToAnsi(Value);
-    if (bytes.size() <= MaxShortString) {
+    WriteStringBytes(ToAnsi(Value));
+}
+
+void TWriter::WriteStringBytes(const QByteArray& Value)
+{
+    if (Value.size() <= MaxShortString) {
         WriteValue(TValueType::vaString);
-        WriteShortBytes(bytes.constData(), bytes.size());
+        WriteShortBytes(Value.constData(), Value.size());
         return;
     }
-    if (bytes.size() > std::numeric_limits<qint32>::max()) WriteError();
+    if (Value.size() > std::numeric_limits<qint32>::max()) WriteError();
     WriteValue(TValueType::vaLString);
     uchar b[4];
-    qToLittleEndian<qint32>(qint32(bytes.size()), b);
+    qToLittleEndian<qint32>(qint32(Value.size()), b);
     Write(b, 4);
-    Write(bytes.constData(), bytes.size());
+    Write(Value.constData(), Value.size());
 }
 
 void TWriter::WriteShortBytes(const char* Data, qsizetype Length)
@@ -399,6 +403,13 @@ void TWriter::WriteProperty(TPersistent* Instance, const TPropInfo* Prop)
     case TTypeKind::tkString:
     case TTypeKind::tkLString: {
         if (!Prop->GetStr || !Prop->SetStr) return;
+        if (Prop->GetBytes) {
+            const QByteArray bytes = Prop->GetBytes(*Instance);
+            if (bytes.isEmpty()) return;
+            WritePropName(Prop);
+            WriteStringBytes(bytes);
+            return;
+        }
         const QString s = Prop->GetStr(*Instance);
         if (s.isEmpty()) return;
         WritePropName(Prop);

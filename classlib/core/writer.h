@@ -34,6 +34,8 @@ public:
     void WriteValue(TValueType Value);
     void WriteInteger(qint64 Value);  // the smallest form
     void WriteString(const QString& Value);
+    // Text already in its code page, as type 6 or 12.
+    void WriteStringBytes(const QByteArray& Value);
     void WriteIdent(const QString& Ident);  // False, True and nil as types 8, 9, 13
     void WriteBoolean(bool Value);
     void WriteFloat(long double Value);
