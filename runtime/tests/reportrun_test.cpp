@@ -262,7 +262,8 @@ void WalkOrderModel(const QStringList& Lines, const QSet<QString>& Refused, QStr
             ++i;
         } else if (!open) {
             if (line.IsPage()) {
-                Log << QStringLiteral("BeforePage ") + line.Name.toUpper() << QStringLiteral("AfterPage ") + line.Name.toUpper();
+                const QString page = line.Name.toUpper();
+                Log << QStringLiteral("BeforePage ") + page << QStringLiteral("AfterPage ") + page;
             } else {
                 open = true;
                 name = line.Name;
