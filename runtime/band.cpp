@@ -144,6 +144,20 @@ bool TQXBand::DesignRunning() const
     return report && report->DesignRun();
 }
 
+namespace {
+
+// Whether no other element takes room from the rows of Parent: then a row
+// refused now is refused on every output page. An AutoSize band grows
+// inside its own parent, where it takes room itself.
+bool RoomIsUntaken(const TQXContainer& Parent)
+{
+    if (const auto* band = dynamic_cast<const TQXBand*>(&Parent); band && band->AutoSize()) return false;
+    const TRect c = Parent.GetContentRect();
+    return Parent.GetFreeHeight() == qint64(c.Top) - c.Bottom;
+}
+
+} // namespace
+
 void TQXBand::RepeatForData(TCanvas& Canvas)
 {
     TQXContainer* parent = ListedIn();
@@ -159,7 +173,7 @@ void TQXBand::RepeatForData(TCanvas& Canvas)
         }
         breakSeen = FPageBreak;
         if (!parent->CanFit(*this)) {
-            if (paper) paper->NoteNoRoom(this);
+            if (paper) paper->NoteNoRoom(this, RoomIsUntaken(*parent));
             SetBandOverflow(this, true);
             return;
         }

@@ -179,7 +179,10 @@ void TQXControl::AssignTo(TPersistent* Dest) const
 TQXReport* TQXControl::EventSender()
 {
     TQXReport* report = GetReport();
-    if (report) report->SetCurrentControl(this);
+    if (report) {
+        report->CheckCancelRequest();
+        report->SetCurrentControl(this);
+    }
     return report;
 }
 

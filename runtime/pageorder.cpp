@@ -4,6 +4,10 @@
 
 #include "classlib/core/sysutils.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 namespace runtime {
 
 namespace {
@@ -45,10 +49,60 @@ QStringList SplitOrderLines(const QString& Text)
     return lines;
 }
 
+namespace {
+
+void CheckOrderLength(qsizetype Lines)
+{
+    if (Lines > MaxOrderLines)
+        RaiseReportError(classlib::Format("A page order holds at most %d lines", {MaxOrderLines}));
+}
+
+} // namespace
+
+std::vector<TQXOrderItem> InterpretPageOrder(const QStringList& Lines)
+{
+    CheckOrderLength(Lines.size());
+    const int n = int(Lines.size());
+    std::vector<TQXOrderItem> items(static_cast<size_t>(n));
+    std::vector<QString> references(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        TQXOrderLine line = ParseOrderLine(Lines[i]);
+        if (line.Kind.isNull() || (line.Kind.unicode() <= 0x20 && line.Reference.isEmpty() && line.Name.isEmpty()))
+            continue;  // an empty line is no entry
+        TQXOrderItem& item = items[size_t(i)];
+        item.Kind = line.IsPage() ? TQXOrderItem::okPage : TQXOrderItem::okGroup;
+        item.Name = std::move(line.Name);
+        references[size_t(i)] = std::move(line.Reference);
+    }
+    // A group closes at the next entry that shares its reference: found
+    // from the back, each reference remembers where it comes next.
+    std::vector<int> nextSame(static_cast<size_t>(n), n);
+    QHash<QString, int> seen;
+    for (int i = n - 1; i >= 0; --i) {
+        if (items[size_t(i)].Kind == TQXOrderItem::okBlank) continue;
+        auto at = seen.find(references[size_t(i)]);
+        if (at == seen.end()) {
+            seen.insert(references[size_t(i)], i);
+        } else {
+            nextSame[size_t(i)] = *at;
+            *at = i;
+        }
+    }
+    // ... or at the end of the group that holds it.
+    std::vector<int> ends{n};
+    for (int i = 0; i < n; ++i) {
+        while (i >= ends.back()) ends.pop_back();
+        TQXOrderItem& item = items[size_t(i)];
+        if (item.Kind != TQXOrderItem::okGroup) continue;
+        item.End = std::min(nextSame[size_t(i)], ends.back());
+        ends.push_back(item.End);
+    }
+    return items;
+}
+
 QString FormatPageOrder(const std::vector<TQXOrderEntry>& Entries)
 {
-    if (Entries.size() > size_t(MaxOrderLines))
-        RaiseReportError(classlib::Format("A page order holds at most %d lines", {MaxOrderLines}));
+    CheckOrderLength(qsizetype(Entries.size()));
     QString text;
     for (size_t i = 0; i < Entries.size(); ++i) {
         const TQXOrderEntry& e = Entries[i];

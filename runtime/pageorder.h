@@ -24,6 +24,20 @@ TQXOrderLine ParseOrderLine(const QString& Line);
 // Split at CR LF, CR or LF; a final line break adds no empty line.
 QStringList SplitOrderLines(const QString& Text);
 
+// The page order read once for a run. A group's members are the entries
+// after it up to End: the next entry with the group's own reference, or
+// the end of the enclosing group. Blank lines are kept as entries of no
+// kind, so that indexes stay line numbers.
+struct TQXOrderItem {
+    enum TKind { okBlank, okPage, okGroup };
+    TKind Kind = okBlank;
+    QString Name;
+    int End = 0;  // groups: one past the last member
+};
+// Time and memory linear in the text; EQXError for more than MaxOrderLines
+// lines.
+std::vector<TQXOrderItem> InterpretPageOrder(const QStringList& Lines);
+
 // Deepest nesting of groups a run follows.
 inline constexpr int MaxOrderDepth = 64;
 // A reference is four characters wide: line 9999 is the last one it can

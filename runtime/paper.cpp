@@ -78,14 +78,56 @@ void TQXPaper::Process(TCanvas& Canvas)
 {
     FRowsPlaced = 0;
     FNoRoomName.clear();
-    if (DoBeforePrint()) {
+    FFinalNoRoomName.clear();
+    const bool processed = DoBeforePrint();
+    if (processed) {
         TQXContainer::Process(Canvas);
         DoAfterPrint();
         Realign();
     }
-    // A design run renders one output page whatever overflows; any other
-    // run would render this same page again and again.
-    if (FRowsPlaced > 0 || !HasOverflow() || (FReport && FReport->DesignRun())) return;
+    CheckProgress(processed);
+}
+
+void TQXPaper::NoteNoRoom(const TQXControl* Band, bool Final)
+{
+    FNoRoomName = Band->GetName();
+    if (Final && FFinalNoRoomName.isEmpty()) FFinalNoRoomName = FNoRoomName;
+}
+
+namespace {
+
+// What decides where the next rows go: which elements print, where and how
+// large they are.
+void AppendLayout(const TQXControl& Control, std::vector<qint64>& Layout)
+{
+    Layout.insert(Layout.end(), {Control.Printable() ? 1 : 0, Control.QXLeft(), Control.QXTop(),
+                                 Control.QXWidth(), Control.QXHeight()});
+    const auto* container = dynamic_cast<const TQXContainer*>(&Control);
+    if (!container) return;
+    Layout.push_back(container->ControlCount());
+    for (int i = 0; i < container->ControlCount(); ++i) AppendLayout(*container->GetControl(i), Layout);
+}
+
+} // namespace
+
+void TQXPaper::CheckProgress(bool Processed)
+{
+    // A design run renders one output page whatever overflows.
+    if (FRowsPlaced > 0 || !HasOverflow() || (FReport && FReport->DesignRun())) {
+        FIdleLayout.clear();
+        return;
+    }
+    if (!FFinalNoRoomName.isEmpty())
+        RaiseReportError(Format("A row of band %s does not fit on an output page", {FFinalNoRoomName}));
+    // Something may have taken the room this time (a cover, a refused pass)
+    // and give it back on the next output page; the same layout twice gives
+    // nothing back.
+    std::vector<qint64> layout{Processed ? 1 : 0};
+    AppendLayout(*this, layout);
+    if (layout != FIdleLayout) {
+        FIdleLayout = std::move(layout);
+        return;
+    }
     if (FNoRoomName.isEmpty())
         RaiseReportError(Format("Page %s placed no row while rows are still to come", {Name()}));
     RaiseReportError(Format("A row of band %s does not fit on an output page", {FNoRoomName}));

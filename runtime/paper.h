@@ -8,6 +8,8 @@
 
 #include "classlib/system/printerorientation.h"
 
+#include <vector>
+
 namespace runtime {
 
 class TQXPaper : public TQXContainer {
@@ -42,10 +44,11 @@ public:
     void Notification(classlib::TComponent* AComponent, classlib::TOperation Operation) override;
 
     // Told by the bands of the data pass: a new row was placed, or a band
-    // found no room. A pass that places nothing while a band still has rows
-    // to come would repeat itself on every further output page.
+    // found no room; Final when nothing else took that room, so that no
+    // later output page can give it. A pass that places nothing while rows
+    // are still to come is endless when it would repeat itself unchanged.
     void NoteRowPlaced() { ++FRowsPlaced; }
-    void NoteNoRoom(const TQXControl* Band) { FNoRoomName = Band->GetName(); }
+    void NoteNoRoom(const TQXControl* Band, bool Final);
 
 private:
     classlib::TPrinterOrientation FOrientation = classlib::poPortrait;
@@ -54,8 +57,14 @@ private:
     int FQXRightMargin = 0;
     int FQXBottomMargin = 0;
     TQXReport* FReport = nullptr;
+    // Raises when a pass that placed no row would only repeat itself.
+    void CheckProgress(bool Processed);
+
     qint64 FRowsPlaced = 0;
     QString FNoRoomName;
+    QString FFinalNoRoomName;
+    // The layout after the last pass, when that pass placed no row.
+    std::vector<qint64> FIdleLayout;
 };
 
 } // namespace runtime

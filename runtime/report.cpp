@@ -210,9 +210,18 @@ void TQXReport::LoadPages(TMemoryStream& Body, TQXHost& Host)
     Host.LoadFromReader(reader);
 }
 
+void TQXReport::CancelForRead()
+{
+    if (!IsRunning()) return;
+    // The abort may end up in a nested event loop's guard instead of the
+    // run: the request makes the run stop at its next safe point anyway.
+    FCancelRequested = true;
+    Cancel();
+}
+
 void TQXReport::ReadReport(TStream& Stream)
 {
-    CheckNotRunning();
+    CancelForRead();
     // The document's structure is read and checked aside; only then does it
     // replace the current one. A page's own content is read when the page
     // is used.
@@ -255,7 +264,7 @@ void TQXReport::WriteReport(TStream& Stream)
 
 void TQXReport::LoadFromFile(const QString& FileName)
 {
-    CheckNotRunning();
+    CancelForRead();
     TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
     ReadReport(stream);
 }
@@ -308,6 +317,11 @@ void TQXReport::DefineProperties(TFiler& Filer)
 void TQXReport::Cancel()
 {
     Abort();
+}
+
+void TQXReport::CheckCancelRequest()
+{
+    if (FCancelRequested && IsRunning()) Cancel();
 }
 
 void TQXReport::DoBindComponent(TComponent*) {}

@@ -58,11 +58,13 @@ public:
     ~TQXReport() override;
 
     // --- document -------------------------------------------------------
-    // Reset, ClearPages and loading refuse while a run is under way
-    // (EQXError): the run is using the document and the pages.
+    // Reset and ClearPages refuse while a run is under way (EQXError): the
+    // run is using the document and the pages.
     void Reset();
     void ClearPages();
     // A bad document raises EQXError and leaves the report as it was.
+    // Reading while a run is under way cancels the run instead and changes
+    // nothing.
     void LoadFromFile(const QString& FileName);
     // Written to a temporary file that replaces FileName once complete.
     void SaveToFile(const QString& FileName);
@@ -104,6 +106,12 @@ public:
     void DesignPrepare();
     // Ends a run quietly from inside a handler (the silent abort).
     [[noreturn]] void Cancel();
+    // Whether the run was asked to stop at its next page or event.
+    bool CancelRequested() const { return FCancelRequested; }
+    // Where a run may stop: the silent abort when a stop was asked for
+    // (from a nested event loop, where the abort itself ends only that
+    // handler). Nothing outside a run.
+    void CheckCancelRequest();
     void RenderPaper(int Index);
     void RunPageOrder();
     void ProcessOrder(const QStringList& Lines);
@@ -174,8 +182,8 @@ private:
     void LoadPages(classlib::TMemoryStream& Body, TQXHost& Host);
     void ReadEvents(classlib::TStream& Stream);
     void WriteEvents(classlib::TStream& Stream);
-    void ProcessOrderLevel(const QStringList& Lines, int Depth);
-    void CloseGroup(const QString& Name, const QStringList& Members, int Depth);
+    // Reading a document while a run is under way stops the run.
+    void CancelForRead();
 
     std::unique_ptr<classlib::TMemoryStream> FBody;
     TQXReportState FState;
@@ -191,6 +199,7 @@ private:
     int FPrintFrom = 0;
     int FPrintTo = 0;
     TQXControl* FCurrentControl = nullptr;  // not owned
+    bool FCancelRequested = false;
     // Event bindings of the run under way, by upper-cased key.
     std::unique_ptr<QHash<QString, QString>> FBindings;
 };

@@ -112,6 +112,7 @@ void TQXReport::Prepare()
     ClearPages();
     if (!IsLoaded()) return;
     SetState({rsRunning});
+    FCancelRequested = false;
     try {
         PruneEvents();
         FBindings = std::make_unique<QHash<QString, QString>>(IndexLines(*FEvents));
@@ -123,14 +124,20 @@ void TQXReport::Prepare()
         } else {
             RunPageOrder();
         }
-        if (!FDesignRun) AfterReport(this);
+        if (!FDesignRun) {
+            CheckCancelRequest();
+            AfterReport(this);
+        }
+        FCancelRequested = false;
         FBindings.reset();
         FState = {};
         SetState({rsLoaded, rsPrepared});
     } catch (const EAbort&) {
+        FCancelRequested = false;
         FBindings.reset();
         ClearState({rsRunning});
     } catch (...) {
+        FCancelRequested = false;
         FBindings.reset();
         ClearState({rsRunning});
         throw;
@@ -219,10 +226,14 @@ void TQXReport::RenderPaper(int Index)
     page->SetReport(this);
     const QString pageName = page->Name();
     bool proceed = true;
-    if (!FDesignRun) BeforePage(this, pageName, proceed);
+    if (!FDesignRun) {
+        CheckCancelRequest();
+        BeforePage(this, pageName, proceed);
+    }
     if (!proceed) return;
     BindEvents(page.get());
     do {
+        CheckCancelRequest();
         auto metafile = std::make_unique<TMetafile>();
         metafile->SetEnhanced(true);
         metafile->SetMMWidth(page->QXWidth());
@@ -240,7 +251,10 @@ void TQXReport::RenderPaper(int Index)
         page->Reset();
         if (FDesignRun) break;
     } while (page->HasOverflow());
-    if (!FDesignRun) AfterPage(this, pageName);
+    if (!FDesignRun) {
+        CheckCancelRequest();
+        AfterPage(this, pageName);
+    }
 }
 
 void TQXReport::RunPageOrder()
@@ -250,53 +264,42 @@ void TQXReport::RunPageOrder()
 
 void TQXReport::ProcessOrder(const QStringList& Lines)
 {
-    ProcessOrderLevel(Lines, 0);
-}
-
-void TQXReport::ProcessOrderLevel(const QStringList& Lines, int Depth)
-{
-    if (Depth > MaxOrderDepth) RaiseReportError(QStringLiteral("The page order nests groups too deeply"));
-    bool groupOpen = false;
-    QString groupName, groupReference;
-    QStringList members;
+    const std::vector<TQXOrderItem> order = InterpretPageOrder(Lines);
+    struct TOpenGroup {
+        int End;
+        QString Name;
+    };
+    std::vector<TOpenGroup> open;
+    const int n = int(order.size());
     int i = 0;
-    while (i < Lines.size()) {
-        const TQXOrderLine line = ParseOrderLine(Lines[i]);
-        if (line.Kind.isNull() || (line.Kind.unicode() <= 0x20 && line.Reference.isEmpty() && line.Name.isEmpty())) {
-            ++i;  // an empty line is no entry
-            continue;
+    for (;;) {
+        // Groups end where their members do, innermost first.
+        while (!open.empty() && i >= open.back().End) {
+            const QString name = std::move(open.back().Name);
+            open.pop_back();
+            CheckCancelRequest();
+            AfterGroup(this, name);
         }
-        if (!groupOpen) {
-            if (line.IsPage()) {
-                const int index = FHost->IndexOfPage(line.Name);
-                if (index < 0) RaiseReportError(Format("Page %s of the page order is not in the document", {line.Name}));
-                RenderPaper(index);
-            } else {
-                groupOpen = true;
-                groupName = line.Name;
-                groupReference = line.Reference;
-                members.clear();
+        if (i >= n) break;
+        const TQXOrderItem& item = order[size_t(i)];
+        if (item.Kind == TQXOrderItem::okPage) {
+            const int index = FHost->IndexOfPage(item.Name);
+            if (index < 0) RaiseReportError(Format("Page %s of the page order is not in the document", {item.Name}));
+            RenderPaper(index);
+        } else if (item.Kind == TQXOrderItem::okGroup) {
+            bool proceed = true;
+            CheckCancelRequest();
+            BeforeGroup(this, item.Name, proceed);
+            if (!proceed) {
+                i = item.End;
+                continue;
             }
-            ++i;
-        } else if (line.Reference != groupReference) {
-            members << Lines[i];
-            ++i;
-        } else {
-            // A sibling of the group: close it and read this line again.
-            groupOpen = false;
-            CloseGroup(groupName, members, Depth);
+            if (open.size() >= size_t(MaxOrderDepth))
+                RaiseReportError(QStringLiteral("The page order nests groups too deeply"));
+            open.push_back({item.End, item.Name});
         }
+        ++i;
     }
-    if (groupOpen) CloseGroup(groupName, members, Depth);
-}
-
-void TQXReport::CloseGroup(const QString& Name, const QStringList& Members, int Depth)
-{
-    bool proceed = true;
-    BeforeGroup(this, Name, proceed);
-    if (!proceed) return;
-    ProcessOrderLevel(Members, Depth + 1);
-    AfterGroup(this, Name);
 }
 
 } // namespace runtime

@@ -606,6 +606,29 @@ struct TPainterDC::TTextFace {
     QFontMetricsF Metrics;
 };
 
+// Underline and strike-out across spaced text, where Qt's own text drawing
+// puts them, in painter coordinates.
+void TPainterDC::DrawDecorations(QPainter& P, const TTextFace& Face, const QPointF& Origin, double Width)
+{
+    if (!Face.Font.underline() && !Face.Font.strikeOut())
+        return;
+    const double thickness = std::max(1.0, Face.Raw.lineThickness());
+    QPen pen(P.pen().color(), thickness, Qt::SolidLine, Qt::FlatCap);
+    P.save();
+    P.setPen(pen);
+    P.setBrush(Qt::NoBrush);
+    const double x1 = std::floor(Origin.x()), x2 = std::floor(Origin.x() + Width);
+    if (Face.Font.underline()) {
+        const double y = Origin.y() + std::ceil(Face.Raw.underlinePosition()) + 0.5;
+        P.drawLine(QLineF(x1, y, x2, y));
+    }
+    if (Face.Font.strikeOut()) {
+        const double y = Origin.y() - Face.Raw.ascent() / 3.0;
+        P.drawLine(QLineF(x1, y, x2, y));
+    }
+    P.restore();
+}
+
 const TPainterDC::TTextFace& TPainterDC::TextFace()
 {
     const TResolvedFont& of = OutputFont();
@@ -716,18 +739,24 @@ void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, c
             p.drawText(origin, Text);
         }
         if (!layout.Glyphs.isEmpty()) {
+            // Qt would draw a glyph run's decorations at the device position
+            // through the painter's transform once more: on a widget inside a
+            // window that is off by the widget's offset. They are drawn below.
             QGlyphRun run;
             run.setRawFont(face.Raw);
             run.setRawData(layout.Glyphs.constData(), layout.Positions.constData(), int(layout.Glyphs.size()));
-            run.setUnderline(face.Font.underline());
-            run.setStrikeOut(face.Font.strikeOut());
             p.drawGlyphRun(origin, run);
         }
         if (!layout.Shaped.isEmpty()) {
-            p.setFont(face.Font);
+            QFont plain = face.Font;
+            plain.setUnderline(false);
+            plain.setStrikeOut(false);
+            p.setFont(plain);
             for (const TGlyphLayout::TShaped& c : layout.Shaped)
                 p.drawText(origin + c.Pos, Text.mid(c.At, c.Units));
         }
+        if (Dx)
+            DrawDecorations(p, face, origin, width);
         if (turned)
             p.restore();
     }

@@ -79,6 +79,7 @@ private:
     // selected font and the scale stay.
     struct TTextFace;
     const TTextFace& TextFace();
+    static void DrawDecorations(QPainter& P, const TTextFace& Face, const QPointF& Origin, double Width);
 
     QPainter* FPainter = nullptr;
     QPaintDevice* FDevice = nullptr;

@@ -17,7 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QSet>
+
 #include <memory>
+#include <random>
 
 using namespace classlib;
 using namespace runtime;
@@ -237,6 +240,102 @@ TEST(ReportRun, WritingAnOrderOfTenThousandLinesIsRefused)
     EXPECT_EQ(ErrorOf([&] { FormatPageOrder(entries); }), "A page order holds at most 9999 lines");
     EXPECT_EQ(ErrorOf([&] { FormatPageOrder({{true, 0, QStringLiteral("P1")}}); }),
               "Entry 0 of the page order names no enclosing group");
+}
+
+// The page order as its lines nest it, group by group: the member lines of
+// each group collected and walked again.
+void WalkOrderModel(const QStringList& Lines, const QSet<QString>& Refused, QStringList& Log)
+{
+    bool open = false;
+    QString name, reference;
+    QStringList members;
+    auto close = [&] {
+        open = false;
+        Log << QStringLiteral("BeforeGroup ") + name;
+        if (Refused.contains(name)) return;
+        WalkOrderModel(members, Refused, Log);
+        Log << QStringLiteral("AfterGroup ") + name;
+    };
+    for (qsizetype i = 0; i < Lines.size();) {
+        const TQXOrderLine line = ParseOrderLine(Lines[i]);
+        if (line.Kind.isNull() || (line.Kind.unicode() <= 0x20 && line.Reference.isEmpty() && line.Name.isEmpty())) {
+            ++i;
+        } else if (!open) {
+            if (line.IsPage()) {
+                const QString page = line.Name.toUpper();
+                Log << QStringLiteral("BeforePage ") + page << QStringLiteral("AfterPage ") + page;
+            } else {
+                open = true;
+                name = line.Name;
+                reference = line.Reference;
+                members.clear();
+            }
+            ++i;
+        } else if (line.Reference != reference) {
+            members << Lines[i++];
+        } else {
+            close();
+        }
+    }
+    if (open) close();
+}
+
+TEST(ReportRun, PageOrdersNestAsTheirReferencesSay)
+{
+    // Orders of every shape, references to earlier, later and no lines.
+    std::mt19937 random(20240611);
+    auto pick = [&](int N) { return int(random() % unsigned(N)); };
+    const QSet<QString> refused{QStringLiteral("G3")};
+    for (int round = 0; round < 60; ++round) {
+        SCOPED_TRACE(round);
+        const int n = 1 + pick(12);
+        QString order;
+        for (int i = 0; i < n; ++i) {
+            const int kind = pick(10);
+            if (kind == 0) {
+                order += QStringLiteral("\r\n");
+                continue;
+            }
+            const int reference = pick(4) == 0 ? pick(n + 1) - 1 : (i == 0 ? -1 : pick(i + 1) - 1);
+            order += kind < 4 ? OrderLine("p", reference, QStringLiteral("p%1").arg(1 + pick(3)))
+                              : OrderLine(kind < 9 ? "g" : "G", reference, QStringLiteral("G%1").arg(pick(5)));
+        }
+        TRunFixture f;
+        f.form.RefuseGroups = refused;
+        f.Load(ThreePages(order));
+        f.report->Prepare();
+        QStringList expected{QStringLiteral("BeforeReport")};
+        WalkOrderModel(SplitOrderLines(order), refused, expected);
+        expected << QStringLiteral("AfterReport");
+        ASSERT_EQ(J(f.form.Log), J(expected)) << order.toStdString();
+    }
+}
+
+TEST(ReportRun, LongPageOrders)
+{
+    struct TCase {
+        const char* Name;
+        int Lines;
+        bool Chain;  // each group inside the one before
+        QString Error;
+        int Groups;  // BeforeGroup events
+    };
+    const std::vector<TCase> cases = {
+        {"the longest order", MaxOrderLines, false, {}, MaxOrderLines},
+        {"one line more", MaxOrderLines + 1, false, "A page order holds at most 9999 lines", 0},
+        {"a chain as long as an order can be", MaxOrderLines, true, "The page order nests groups too deeply",
+         MaxOrderDepth + 1},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QString order;
+        for (int i = 0; i < c.Lines; ++i) order += OrderLine("g", c.Chain ? i - 1 : -1, QStringLiteral("G"));
+        TRunFixture f;
+        f.Load(ThreePages(order, 1));
+        EXPECT_EQ(ErrorOf([&] { f.report->Prepare(); }), c.Error);
+        EXPECT_EQ(f.form.Log.filter(QStringLiteral("BeforeGroup")).size(), c.Groups);
+        EXPECT_EQ(f.form.Log.filter(QStringLiteral("AfterGroup")).size(), c.Error.isEmpty() ? c.Groups : 0);
+    }
 }
 
 TEST(ReportRun, AbortKeepsThePagesSoFarAndOtherErrorsPassThrough)

@@ -3,11 +3,17 @@
 
 #include "runtime/custompreview.h"
 
+#include "classlib/controls/form.h"
+#include "classlib/graphics/canvas.h"
+#include "classlib/graphics/font.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/metafiledc.h"
+#include "classlib/graphics/painterdc.h"
 
 #include <QImage>
 #include <QPixmap>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -190,6 +196,97 @@ TEST(PreviewRender, PageButtonsShowTwoTrianglesOnTheirFace)
     const QImage glyph = p.PageDownButton()->Glyph()->Image();
     EXPECT_EQ(glyph.size(), QSize(8, 8));
     EXPECT_EQ(p.PageDownButton()->Glyph()->PixelFormat(), pf4bit);
+}
+
+} // namespace
+} // namespace runtime
+
+namespace runtime {
+namespace {
+
+// A page of 100 x 100 mm with one underlined and one struck-out line of
+// large text.
+QByteArray DecoratedTextPage()
+{
+    TMetafile mf;
+    mf.SetMMWidth(10000);
+    mf.SetMMHeight(10000);
+    {
+        TMetafileCanvas c(mf);
+        c.DC().SetMapMode(MM_HIMETRIC);
+        c.Font()->SetName(QStringLiteral("Arial"));
+        c.Font()->SetHeight(-1200);
+        c.Brush()->SetStyle(bsClear);
+        c.Font()->SetStyle(TFontStyles{fsUnderline});
+        c.TextOut(1000, -1500, QStringLiteral("Underlined"));
+        c.Font()->SetStyle(TFontStyles{fsStrikeOut});
+        c.TextOut(1000, -5000, QStringLiteral("Struck out"));
+    }
+    return mf.Data();
+}
+
+// Rows of Img (within Area) on which more than half of the text's width is
+// inked: the decoration lines.
+QList<int> LineRows(const QImage& Img, const QRect& Area)
+{
+    int left = Area.right(), right = Area.left();
+    for (int y = Area.top(); y <= Area.bottom(); ++y)
+        for (int x = Area.left(); x <= Area.right(); ++x)
+            if (qGray(Img.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    QList<int> rows;
+    for (int y = Area.top(); y <= Area.bottom(); ++y) {
+        int inked = 0;
+        for (int x = left; x <= right; ++x) inked += qGray(Img.pixel(x, y)) < 128;
+        if (right > left && inked * 2 > right - left) rows.append(y - Area.top());
+    }
+    return rows;
+}
+
+// The preview paints into a widget that sits inside a window: its
+// decorations stand where playing the page onto an image puts them.
+TEST(PreviewRender, DecorationsOnScreenStandWhereTheyStandInAnImage)
+{
+    TMetafile page;
+    page.SetData(DecoratedTextPage());
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 640, 560);
+    auto* p = new TCustomPreview(&form);
+    p->SetParent(&form);
+    TRect drawnAt{};
+    p->OnDrawPage = [&](TObject*, TCanvas* Canvas, int, const TRect& R) {
+        drawnAt = R;
+        Canvas->StretchDraw(R, &page);
+    };
+    p->SetBounds(37, 23, 560, 500);
+    p->BeginUpdate();
+    p->SetPreviewStyle(psZoom);
+    p->SetZoom(1.0);
+    p->SetPageCount(1);
+    p->EndUpdate();
+    const QImage screen = form.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_GT(drawnAt.Right, 0);
+
+    QImage image(drawnAt.Right, drawnAt.Bottom, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        TPainterDC dc(&image);
+        TCanvas canvas(&dc);
+        canvas.StretchDraw(drawnAt, &page);
+    }
+
+    const TPreviewLeaf* leaf = p->Leaves(0);
+    const QPoint at = leaf->Widget()->mapTo(form.Widget(), QPoint(0, 0));
+    ASSERT_TRUE(at.x() > 0 && at.y() > 0);
+    // The underline below the first line, the strike-out through the second.
+    const int half = drawnAt.Bottom / 2;
+    for (const QRect& area : {QRect(4, 4, drawnAt.Right - 8, half - 4), QRect(4, half, drawnAt.Right - 8, half - 8)}) {
+        const QList<int> expected = LineRows(image, area);
+        ASSERT_FALSE(expected.isEmpty());
+        EXPECT_EQ(LineRows(screen, area.translated(at)), expected);
+    }
 }
 
 } // namespace
