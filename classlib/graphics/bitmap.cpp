@@ -92,6 +92,7 @@ void TBitmap::LoadFile(const QByteArray& File)
 {
     TPixelFormat format = pfDevice;
     QImage image = DecodeFile(File, &format);
+    FHold.Hold(image);
     if (FDC) FDC->SetDevice(nullptr);
     FImage = std::move(image);
     FPixelFormat = format;
@@ -125,6 +126,7 @@ void TBitmap::SetSize(int NewWidth, int NewHeight)
                 std::memcpy(image.scanLine(y), FImage.constScanLine(y), size_t(w) * 4);
         }
     }
+    FHold.Hold(image);
     if (FDC) FDC->SetDevice(nullptr);
     FImage = std::move(image);
     ImageChanged();
@@ -151,6 +153,7 @@ void TBitmap::SetImage(const QImage& Image)
 {
     if (!Image.isNull()) CheckGraphicSize(Image.width(), Image.height());
     QImage image = Image.isNull() ? QImage() : Image.convertToFormat(QImage::Format_RGB32);
+    FHold.Hold(image);
     if (FDC) FDC->SetDevice(nullptr);
     FImage = std::move(image);
     FPixelFormat = Image.isNull() ? pfDevice : FormatOfImage(Image);
@@ -161,8 +164,10 @@ void TBitmap::Assign(const TPersistent* Source)
 {
     if (auto* bitmap = dynamic_cast<const TBitmap*>(Source)) {
         if (bitmap == this) return;
+        QImage image = bitmap->FImage.copy();
+        FHold.Hold(image);
         if (FDC) FDC->SetDevice(nullptr);
-        FImage = bitmap->FImage.copy();
+        FImage = std::move(image);
         FPixelFormat = bitmap->FPixelFormat;
         FTransparent = bitmap->FTransparent;
         const QByteArray file = bitmap->FFile;
@@ -198,6 +203,7 @@ void TBitmap::ReadData(TStream& Stream)
     }
     if (FDC) FDC->SetDevice(nullptr);
     FImage = QImage();
+    FHold.Release();
     ImageChanged();
 }
 

@@ -65,6 +65,7 @@ private:
     void ResetCanvasDevice();
 
     QImage FImage;
+    TPixelHold FHold;
     TPixelFormat FPixelFormat = pfDevice;
     // The file the bitmap was read from, written back unchanged while the
     // pixels have not been touched and no canvas can draw on them.

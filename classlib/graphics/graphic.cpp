@@ -5,6 +5,9 @@
 
 #include <QtEndian>
 
+#include <mutex>
+#include <unordered_map>
+
 namespace classlib {
 
 bool GraphicSizeFits(qint64 Width, qint64 Height)
@@ -19,6 +22,80 @@ void CheckGraphicSize(qint64 Width, qint64 Height)
     if (Width <= 0 || Height <= 0)
         throw EInvalidGraphic(Format("Invalid image size (%d x %d pixels)", {Width, Height}));
     throw EInvalidGraphic(Format("Image too large (%d x %d pixels)", {Width, Height}));
+}
+
+namespace {
+
+// Every hold by the data it holds: pictures copied row by row share their
+// image and count once.
+struct TPixelLedger {
+    struct TEntry {
+        qint64 Pixels = 0;
+        int Holders = 0;
+    };
+    std::mutex Lock;
+    std::unordered_map<qint64, TEntry> Entries;
+    qint64 Total = 0;
+};
+
+TPixelLedger& Ledger()
+{
+    // Never destroyed: graphics that outlive static destruction still release.
+    static TPixelLedger* ledger = new TPixelLedger;
+    return *ledger;
+}
+
+} // namespace
+
+void TPixelHold::Hold(const QImage& Image)
+{
+    if (Image.isNull()) {
+        Release();
+        return;
+    }
+    // The high half of the cache key names the data; the low half counts
+    // changes made in place.
+    Hold(Image.cacheKey() >> 32, qint64(Image.width()) * Image.height());
+}
+
+void TPixelHold::Hold(qint64 Key, qint64 Pixels)
+{
+    if (FHeld && FKey == Key) return;
+    TPixelLedger& ledger = Ledger();
+    {
+        std::lock_guard guard(ledger.Lock);
+        auto it = ledger.Entries.find(Key);
+        if (it == ledger.Entries.end()) {
+            if (Pixels > MaxHeldPixels - ledger.Total)
+                throw EInvalidGraphic(
+                    Format("Pictures hold more than %d megapixels", {int(MaxHeldPixels >> 20)}));
+            it = ledger.Entries.emplace(Key, TPixelLedger::TEntry{Pixels, 0}).first;
+            ledger.Total += Pixels;
+        }
+        ++it->second.Holders;
+    }
+    Release();
+    FKey = Key;
+    FHeld = true;
+}
+
+void TPixelHold::Release()
+{
+    if (!FHeld) return;
+    FHeld = false;
+    TPixelLedger& ledger = Ledger();
+    std::lock_guard guard(ledger.Lock);
+    const auto it = ledger.Entries.find(FKey);
+    if (it == ledger.Entries.end() || --it->second.Holders > 0) return;
+    ledger.Total -= it->second.Pixels;
+    ledger.Entries.erase(it);
+}
+
+qint64 TPixelHold::HeldPixels()
+{
+    TPixelLedger& ledger = Ledger();
+    std::lock_guard guard(ledger.Lock);
+    return ledger.Total;
 }
 
 const TClassInfo& TGraphic::StaticClass()

@@ -6,6 +6,7 @@
 #include "classlib/core/sysutils.h"
 #include "classlib/graphics/gditypes.h"
 
+#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -20,6 +21,10 @@ class TStream;
 // allocates, tested by GraphicSizeFits alone.
 // 64 megapixels (256 MB at 32 bits): holds an A4 page at 600 dpi (35 MP).
 constexpr qint64 MaxGraphicPixels = qint64(1) << 26;
+// Pixels that the decoded pictures of the process hold at once: one picture
+// is bounded above, but a document of a few hundred kilobytes can hold
+// many. 256 megapixels (1 GB at 32 bits).
+constexpr qint64 MaxHeldPixels = qint64(1) << 28;
 // Scans of a progressive JPEG file: each one costs a pass over the image.
 constexpr int MaxJpegScans = 256;
 // Rectangles of a metafile's clip region: building one costs quadratic time.
@@ -36,6 +41,31 @@ bool GraphicSizeFits(qint64 Width, qint64 Height);
 // EInvalidGraphic "Invalid image size (%d x %d pixels)" unless both sides
 // are positive, "Image too large (%d x %d pixels)" beyond MaxGraphicPixels.
 void CheckGraphicSize(qint64 Width, qint64 Height);
+
+// A graphic's share of MaxHeldPixels: the pixels of the image it holds,
+// counted once however many graphics share that image's data.
+class TPixelHold {
+public:
+    TPixelHold() = default;
+    ~TPixelHold() { Release(); }
+    TPixelHold(const TPixelHold&) = delete;
+    TPixelHold& operator=(const TPixelHold&) = delete;
+
+    // Holds Image (nothing for a null image) in place of what was held;
+    // EInvalidGraphic "Pictures hold more than %d megapixels" when all
+    // holds together would pass MaxHeldPixels, and the hold is unchanged.
+    void Hold(const QImage& Image);
+    // The same by the identity of an image's data and its pixel count.
+    void Hold(qint64 Key, qint64 Pixels);
+    void Release();
+
+    // All holds of the process together.
+    static qint64 HeldPixels();
+
+private:
+    qint64 FKey = 0;
+    bool FHeld = false;
+};
 
 class TGraphic : public TPersistent {
     QX_CLASS(TGraphic, TPersistent)

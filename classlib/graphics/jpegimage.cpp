@@ -196,6 +196,7 @@ void TJPEGImage::SetCompressionQuality(int Value)
 void TJPEGImage::LoadBytes(const QByteArray& File)
 {
     QImage image = File.isEmpty() ? QImage() : Decode(File);
+    FHold.Hold(image);
     FData = File;
     FImage = std::move(image);
     Changed();
@@ -204,6 +205,7 @@ void TJPEGImage::LoadBytes(const QByteArray& File)
 void TJPEGImage::Assign(const TPersistent* Source)
 {
     if (auto* jpeg = dynamic_cast<const TJPEGImage*>(Source)) {
+        FHold.Hold(jpeg->FImage);
         FData = jpeg->FData;
         FImage = jpeg->FImage;
         FQuality = jpeg->FQuality;
@@ -212,9 +214,13 @@ void TJPEGImage::Assign(const TPersistent* Source)
         if (bitmap->Empty()) {
             FData.clear();
             FImage = QImage();
+            FHold.Release();
         } else {
-            FData = Encode(bitmap->Image(), FQuality);
-            FImage = Decode(FData);  // draw what a reader of the bytes would see
+            QByteArray data = Encode(bitmap->Image(), FQuality);
+            QImage image = Decode(data);  // draw what a reader of the bytes would see
+            FHold.Hold(image);
+            FData = std::move(data);
+            FImage = std::move(image);
         }
         Changed();
     } else {

@@ -55,6 +55,7 @@ private:
 
     QByteArray FData;
     QImage FImage;
+    TPixelHold FHold;
     int FQuality = 90;
 };
 

@@ -143,3 +143,33 @@ TEST(PictureLimit, OneTestDecidesTheSize)
 }
 
 } // namespace
+
+TEST(PictureLimit, PicturesHeldAtOnceShareOneBudget)
+{
+    const qint64 before = TPixelHold::HeldPixels();
+    {
+        // Copies of one picture share its data and count once.
+        TBitmap source;
+        source.SetSize(100, 50);
+        TJPEGImage jpeg;
+        jpeg.Assign(&source);
+        TJPEGImage rows[3];
+        for (TJPEGImage& row : rows) row.Assign(&jpeg);
+        EXPECT_EQ(TPixelHold::HeldPixels() - before, 2 * 5000);
+
+        // A claim that would pass the budget is refused and leaves what
+        // was held in place.
+        TPixelHold big, last, third;
+        big.Hold(-1, MaxHeldPixels - TPixelHold::HeldPixels() - 1);
+        last.Hold(-2, 1);
+        EXPECT_EQ(TPixelHold::HeldPixels(), MaxHeldPixels);
+        const QString full = QStringLiteral("Pictures hold more than 256 megapixels");
+        EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { third.Hold(-3, 1); }), full);
+        EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { source.SetSize(100, 51); }), full);
+        EXPECT_EQ(source.Height(), 50);
+        big.Release();
+        source.SetSize(100, 51);
+        EXPECT_EQ(TPixelHold::HeldPixels() - before, 5100 + 5000 + 1);
+    }
+    EXPECT_EQ(TPixelHold::HeldPixels(), before);
+}
