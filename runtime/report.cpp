@@ -34,6 +34,22 @@ public:
     TReportClassesScope& operator=(const TReportClassesScope&) = delete;
 };
 
+// Runs Action with the class library's errors raised again as the report's
+// own; the silent abort passes through.
+template <class F>
+void AsReportError(F&& Action)
+{
+    try {
+        Action();
+    } catch (const EQXError&) {
+        throw;
+    } catch (const EAbort&) {
+        throw;
+    } catch (const Exception& E) {
+        RaiseReportError(E.Message);
+    }
+}
+
 std::unique_ptr<TQXPaper> ReadPaper(const TQXHost& Host, int Index)
 {
     auto paper = std::make_unique<TQXPaper>(nullptr);
@@ -44,17 +60,11 @@ std::unique_ptr<TQXPaper> ReadPaper(const TQXHost& Host, int Index)
     paper->SetOrientation(Host.Orientation());
     paper->SetQXWidth(Host.QXWidth());
     paper->SetQXHeight(Host.QXHeight());
-    try {
+    // A page is read when it is used: its damage is the report's error.
+    AsReportError([&] {
         TReportClassesScope classes;
         const_cast<TQXHost&>(Host).LoadPage(paper.get(), Index);
-    } catch (const EQXError&) {
-        throw;
-    } catch (const EAbort&) {
-        throw;
-    } catch (const Exception& E) {
-        // A page is read when it is used: its damage is the report's error.
-        RaiseReportError(E.Message);
-    }
+    });
     return paper;
 }
 
@@ -228,7 +238,7 @@ void TQXReport::ReadReport(TStream& Stream)
     TQXReportHeader header;
     auto body = std::make_unique<TMemoryStream>();
     auto host = std::make_unique<TQXHost>(nullptr);
-    try {
+    AsReportError([&] {
         {
             TReader reader(Stream, ReportBufSize);
             ReadReportHeader(reader, header);  // BodySize is checked against what remains
@@ -236,13 +246,7 @@ void TQXReport::ReadReport(TStream& Stream)
             reader.Read(body->Memory(), header.BodySize);
         }
         LoadPages(*body, *host);
-    } catch (const EQXError&) {
-        throw;
-    } catch (const EAbort&) {
-        throw;
-    } catch (const Exception& E) {
-        RaiseReportError(E.Message);
-    }
+    });
 
     Reset();
     FHeader = header;
