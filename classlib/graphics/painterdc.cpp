@@ -694,7 +694,12 @@ void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, c
                     ink |= cell;
                 if (opaqueRect)
                     ink |= QRectF(textClip);
-                inkPixels = ink.toAlignedRect().adjusted(-1, -1, 1, 1);
+                // Widened while it is still in floating point, and only
+                // where whole pixels can hold it: ink beyond stays unknown.
+                const QRectF wide = ink.adjusted(-1, -1, 1, 1);
+                constexpr double Far = 1 << 28;
+                if (wide.left() > -Far && wide.top() > -Far && wide.right() < Far && wide.bottom() < Far)
+                    inkPixels = wide.toAlignedRect();
             }
         }
         if (!Begin(clipped ? &textClip : nullptr, inkPixels.isNull() ? nullptr : &inkPixels))
