@@ -226,7 +226,8 @@ int TPainterDC::PenPixels() const
     double s = std::fabs(ScaleX());
     if (const auto& f = PlaybackFrame())
         s *= std::fabs(f->ScaleX);
-    return std::max(1, RoundOut(pen.Width * s));
+    // Qt refuses pens of 2^15 pixels or more and would draw a hairline.
+    return std::clamp(RoundOut(pen.Width * s), 1, (1 << 15) - 1);
 }
 
 QPen TPainterDC::MakePen() const
