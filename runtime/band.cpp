@@ -5,8 +5,6 @@
 
 #include "classlib/core/classbuilder.h"
 
-#include <limits>
-
 namespace runtime {
 
 using namespace classlib;
@@ -119,8 +117,7 @@ void TQXBand::AdjustHeight()
         const TQXControl* c = GetControl(i);
         if (c->Printable() && (c->Align() == alTop || c->Align() == alBottom)) sum += c->QXHeight();
     }
-    sum = std::clamp<qint64>(sum, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-    SetOuterBounds(QXLeft(), QXTop(), QXWidth(), int(sum));
+    SetOuterBounds(QXLeft(), QXTop(), QXWidth(), SatInt(sum));
 }
 
 bool TQXBand::CanFit(TQXControl& Control)

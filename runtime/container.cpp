@@ -187,7 +187,7 @@ namespace {
 
 int DefaultIfNegative(qint64 A, int B)
 {
-    return A < 0 ? B : int(A);
+    return A < 0 ? B : SatInt(A);
 }
 
 bool IsBeforeOnSide(const TQXControl* X, const TQXControl* Y, TAlign Side)
@@ -210,24 +210,25 @@ void AlignControl(TQXControl* Control, TAlign Side, TRect& R)
     const qint64 width = qint64(R.Right) - R.Left;
     const qint64 height = qint64(R.Bottom) - R.Top;
     switch (Side) {
+    // The control sits where R's edge was; R's edge saturates.
     case alTop:
-        R.Top += h;
-        Control->SetBounds(R.Left, R.Top - h, DefaultIfNegative(width, w), h);
+        Control->SetBounds(R.Left, R.Top, DefaultIfNegative(width, w), h);
+        R.Top = SatAdd(R.Top, h);
         break;
     case alBottom:
-        R.Bottom -= h;
+        R.Bottom = SatSub(R.Bottom, h);
         Control->SetBounds(R.Left, R.Bottom, DefaultIfNegative(width, w), h);
         break;
     case alLeft:
-        R.Left += w;
-        Control->SetBounds(R.Left - w, R.Top, w, DefaultIfNegative(height, h));
+        Control->SetBounds(R.Left, R.Top, w, DefaultIfNegative(height, h));
+        R.Left = SatAdd(R.Left, w);
         break;
     case alRight:
-        R.Right -= w;
+        R.Right = SatSub(R.Right, w);
         Control->SetBounds(R.Right, R.Top, w, DefaultIfNegative(height, h));
         break;
     case alClient:
-        if (width > 0 && height > 0) Control->SetBounds(R.Left, R.Top, int(width), int(height));
+        if (width > 0 && height > 0) Control->SetBounds(R.Left, R.Top, SatInt(width), SatInt(height));
         break;
     default:
         break;
@@ -259,8 +260,8 @@ void TQXContainer::AlignControls(TRect& R)
 void TQXContainer::Realign()
 {
     TRect r = GetContentRect();
-    r.Top = -r.Top;
-    r.Bottom = -r.Bottom;
+    r.Top = SatNeg(r.Top);
+    r.Bottom = SatNeg(r.Bottom);
     AlignControls(r);
     for (TQXControl* child : FControls)
         if (auto* c = As<TQXContainer>(child); c && c->Printable()) c->Realign();
@@ -276,7 +277,7 @@ bool PaintsWithinBounds(const TQXControl& Element)
     const qint64 shadow = Element.Shadow()->Shape() == ssNone ? 0 : Element.Shadow()->Width();
     const qint64 frame = Element.Frame()->Shape().Empty() ? 0 : Element.Frame()->Width();
     const qint64 room = std::min(Element.QXWidth(), Element.QXHeight());
-    return client == TRect{0, 0, Element.QXWidth(), -Element.QXHeight()} && shadow >= 0 && frame >= 0 &&
+    return client == TRect{0, 0, Element.QXWidth(), SatNeg(Element.QXHeight())} && shadow >= 0 && frame >= 0 &&
            shadow + 2 * frame <= room;
 }
 
@@ -311,7 +312,7 @@ void TQXContainer::Paint(TCanvas& Canvas)
                     !later->Background()->IsTransparent() && !later->Shadow()->SemiTrans())
                     dc.ExcludeClipRect(GetBoundsRect(*later));
             }
-            dc.OffsetWindowOrg(-child->QXLeft(), child->QXTop());
+            dc.OffsetWindowOrg(SatNeg(child->QXLeft()), child->QXTop());
             // Saving and restoring changed the selection behind the canvas.
             Canvas.Refresh();
             child->PaintAll(Canvas);

@@ -81,7 +81,7 @@ QString TQXControl::GetName() const
 
 TRect TQXControl::GetClientRect() const
 {
-    return TRect{0, 0, FQXWidth, -FQXHeight};
+    return TRect{0, 0, FQXWidth, SatNeg(FQXHeight)};
 }
 
 TRect TQXControl::GetContentRect() const
@@ -89,18 +89,18 @@ TRect TQXControl::GetContentRect() const
     TRect r = GetClientRect();
     const int s = FShadow->Width();
     switch (FShadow->Shape()) {
-    case ssLeftTop: r.Top -= s; r.Left += s; break;
-    case ssRightTop: r.Top -= s; r.Right -= s; break;
-    case ssLeftBottom: r.Bottom += s; r.Left += s; break;
-    case ssRightBottom: r.Bottom += s; r.Right -= s; break;
+    case ssLeftTop: r.Top = SatSub(r.Top, s); r.Left = SatAdd(r.Left, s); break;
+    case ssRightTop: r.Top = SatSub(r.Top, s); r.Right = SatSub(r.Right, s); break;
+    case ssLeftBottom: r.Bottom = SatAdd(r.Bottom, s); r.Left = SatAdd(r.Left, s); break;
+    case ssRightBottom: r.Bottom = SatAdd(r.Bottom, s); r.Right = SatSub(r.Right, s); break;
     case ssNone: break;
     }
     const int f = FFrame->Width();
     const TQXFrameSides sides = FFrame->Shape();
-    if (sides.Contains(fsLeft)) r.Left += f;
-    if (sides.Contains(fsTop)) r.Top -= f;
-    if (sides.Contains(fsRight)) r.Right -= f;
-    if (sides.Contains(fsBottom)) r.Bottom += f;
+    if (sides.Contains(fsLeft)) r.Left = SatAdd(r.Left, f);
+    if (sides.Contains(fsTop)) r.Top = SatSub(r.Top, f);
+    if (sides.Contains(fsRight)) r.Right = SatSub(r.Right, f);
+    if (sides.Contains(fsBottom)) r.Bottom = SatAdd(r.Bottom, f);
     return r;
 }
 
@@ -112,11 +112,11 @@ TRect TQXControl::GetPictureRect() const
     if (FBackground->IsStretched()) return c;
     if (FBackground->IsCentered()) {
         // Integer division truncates towards zero, as the stored layout expects.
-        const int x = int((qint64(c.Left) + c.Right - pw) / 2);
-        const int y = int((qint64(c.Bottom) + c.Top + ph) / 2);
-        return TRect{x, y, x + pw, y - ph};
+        const int x = SatInt((qint64(c.Left) + c.Right - pw) / 2);
+        const int y = SatInt((qint64(c.Bottom) + c.Top + ph) / 2);
+        return TRect{x, y, SatAdd(x, pw), SatSub(y, ph)};
     }
-    return TRect{c.Left, c.Top, c.Left + pw, c.Top - ph};
+    return TRect{c.Left, c.Top, SatAdd(c.Left, pw), SatSub(c.Top, ph)};
 }
 
 void TQXControl::SetBounds(int Left, int Top, int Width, int Height)
@@ -129,17 +129,18 @@ void TQXControl::SetBounds(int Left, int Top, int Width, int Height)
 
 void TQXControl::SetOuterBounds(int Left, int Top, int Width, int Height)
 {
-    const int f = FFrame->Width();
+    const qint64 f = FFrame->Width();
     const TQXFrameSides sides = FFrame->Shape();
-    if (sides.Contains(fsLeft)) Width += f;
-    if (sides.Contains(fsRight)) Width += f;
-    if (sides.Contains(fsTop)) Height += f;
-    if (sides.Contains(fsBottom)) Height += f;
+    qint64 width = Width, height = Height;
+    if (sides.Contains(fsLeft)) width += f;
+    if (sides.Contains(fsRight)) width += f;
+    if (sides.Contains(fsTop)) height += f;
+    if (sides.Contains(fsBottom)) height += f;
     if (FShadow->Shape() != ssNone) {
-        Width += FShadow->Width();
-        Height += FShadow->Width();
+        width += FShadow->Width();
+        height += FShadow->Width();
     }
-    SetBounds(Left, Top, Width, Height);
+    SetBounds(Left, Top, SatInt(width), SatInt(height));
 }
 
 TQXReport* TQXControl::GetReport() const
@@ -253,23 +254,24 @@ void TQXControl::PaintShadow(TCanvas& Canvas)
     const int w = c.Right;
     const int b = c.Bottom;
     const int s = FShadow->Width();
+    const int ws = SatSub(w, s), bs = SatAdd(b, s), ns = SatNeg(s);
     TRect first, second;
     switch (FShadow->Shape()) {
     case ssLeftTop:
-        first = {0, 0, w - s, -s};
-        second = {0, -s, s, b + s};
+        first = {0, 0, ws, ns};
+        second = {0, ns, s, bs};
         break;
     case ssRightTop:
-        first = {s, 0, w, -s};
-        second = {w - s, -s, w, b + s};
+        first = {s, 0, w, ns};
+        second = {ws, ns, w, bs};
         break;
     case ssLeftBottom:
-        first = {0, b + s, w - s, b};
-        second = {0, -s, s, b + s};
+        first = {0, bs, ws, b};
+        second = {0, ns, s, bs};
         break;
     case ssRightBottom:
-        first = {s, b + s, w, b};
-        second = {w - s, -s, w, b + s};
+        first = {s, bs, w, b};
+        second = {ws, ns, w, bs};
         break;
     case ssNone:
         return;
@@ -291,10 +293,11 @@ void TQXControl::PaintFrame(TCanvas& Canvas)
     const int a = sides.Contains(fsTop) ? f : 0;
     const int z = sides.Contains(fsBottom) ? f : 0;
     SolidColors(Canvas, FFrame->Color());
-    if (sides.Contains(fsLeft)) FillArea(Canvas, {c.Left - f, c.Top + a, c.Left, c.Bottom - z});
-    if (sides.Contains(fsRight)) FillArea(Canvas, {c.Right, c.Top + a, c.Right + f, c.Bottom - z});
-    if (sides.Contains(fsTop)) FillArea(Canvas, {c.Left, c.Top + f, c.Right, c.Top});
-    if (sides.Contains(fsBottom)) FillArea(Canvas, {c.Left, c.Bottom, c.Right, c.Bottom - f});
+    const int top = SatAdd(c.Top, a), bottom = SatSub(c.Bottom, z);
+    if (sides.Contains(fsLeft)) FillArea(Canvas, {SatSub(c.Left, f), top, c.Left, bottom});
+    if (sides.Contains(fsRight)) FillArea(Canvas, {c.Right, top, SatAdd(c.Right, f), bottom});
+    if (sides.Contains(fsTop)) FillArea(Canvas, {c.Left, SatAdd(c.Top, f), c.Right, c.Top});
+    if (sides.Contains(fsBottom)) FillArea(Canvas, {c.Left, c.Bottom, c.Right, SatSub(c.Bottom, f)});
 }
 
 void TQXControl::PaintAll(TCanvas& Canvas)

@@ -151,8 +151,9 @@ private:
 // The element's rectangle in its parent's coordinates (y up).
 inline TRect GetBoundsRect(const TQXControl& Element)
 {
-    return TRect{Element.QXLeft(), -Element.QXTop(), Element.QXLeft() + Element.QXWidth(),
-                 -Element.QXTop() - Element.QXHeight()};
+    return TRect{Element.QXLeft(), classlib::SatNeg(Element.QXTop()),
+                 classlib::SatAdd(Element.QXLeft(), Element.QXWidth()),
+                 classlib::SatInt(-qint64(Element.QXTop()) - Element.QXHeight())};
 }
 
 } // namespace runtime

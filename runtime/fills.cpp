@@ -118,7 +118,7 @@ void DrawTexture(TCanvas& Canvas, const TRect& Rect, const TQXBackground& Backgr
     for (; top > Rect.Bottom; top -= ph) {
         for (qint64 left = left0; left < Rect.Right; left += pw) {
             if (++drawn > MaxTextureTiles) return;
-            Canvas.StretchDraw(TRect{int(left), int(top), int(left + pw), int(top - ph)}, graphic);
+            Canvas.StretchDraw(TRect{SatInt(left), SatInt(top), SatInt(left + pw), SatInt(top - ph)}, graphic);
         }
     }
 }

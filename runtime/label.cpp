@@ -55,7 +55,7 @@ void TQXLabel::SetQXFont(const TFont* Value)
 
 int FontHeightToReportUnits(const TFont& Font)
 {
-    return -Round(Font.Size() * 2540.0 / 72.0);
+    return SatInt(-Round64(Font.Size() * 2540.0 / 72.0));
 }
 
 void TQXLabel::Loaded()
@@ -67,7 +67,8 @@ void TQXLabel::Loaded()
         SetStoredCaption(FStoredCaption.Bytes());
     TQXControl::Loaded();
     if (FTextAngle != 0) {
-        const double radians = FTextAngle * std::numbers::pi / 180.0;
+        // Whole turns dropped first: the sine of a large angle loses its digits.
+        const double radians = (FTextAngle % 360) * std::numbers::pi / 180.0;
         FAbsSine = std::fabs(std::sin(radians));
         FAbsCosine = std::fabs(std::cos(radians));
     }
@@ -154,8 +155,11 @@ void TQXLabel::DrawCaption(TCanvas& Canvas, TRect& Rect, unsigned Flags)
     const qint64 th = qint64(m.Bottom) - m.Top;  // negative: lines run downwards
     const TLogFont previous = dc.State().Font;
     TLogFont rotated = Canvas.Font()->LogFont();
-    rotated.Escapement = -10 * FTextAngle;
-    rotated.Orientation = -10 * FTextAngle;
+    // Tenths of a degree; whole turns are dropped only where the angle
+    // would not fit otherwise.
+    const qint64 tenths = -10 * qint64(FTextAngle);
+    rotated.Escapement = SatInt(tenths) == tenths ? int(tenths) : int(tenths % 3600);
+    rotated.Orientation = rotated.Escapement;
     qint64 dx, dy;
     if (FTextAngle < 90) {
         dx = 0;
@@ -173,7 +177,7 @@ void TQXLabel::DrawCaption(TCanvas& Canvas, TRect& Rect, unsigned Flags)
     Canvas.RequiredState(TCanvas::csFontValid | TCanvas::csBrushValid);
     dc.SelectFont(rotated);
     try {
-        Canvas.TextOut(int(Rect.Left + dx), int(Rect.Top + dy), text);
+        Canvas.TextOut(SatInt(Rect.Left + dx), SatInt(Rect.Top + dy), text);
     } catch (...) {
         dc.SelectFont(previous);
         throw;
@@ -197,7 +201,7 @@ void TQXLabel::AdjustSize(TCanvas& Canvas)
     qint64 left = QXLeft();
     if (FAlignment == taRightJustify)
         left = qint64(QXLeft()) + QXWidth() - GetContentRect().Left - w;
-    SetOuterBounds(int(left), QXTop(), int(w), int(h));
+    SetOuterBounds(SatInt(left), QXTop(), SatInt(w), SatInt(h));
 }
 
 } // namespace runtime

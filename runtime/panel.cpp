@@ -28,8 +28,9 @@ TRect TQXPanel::GetColumnRect(const TRect& R) const
     TRect column;
     column.Left = R.Left;
     column.Top = R.Top;
-    column.Right = int(R.Left + (qint64(R.Right) - R.Left) / n);
-    column.Bottom = int(R.Top + n * (qint64(R.Bottom) - R.Top));
+    column.Right = SatInt(R.Left + (qint64(R.Right) - R.Left) / n);
+    // n times a span of 33 bits fits in 64 bits.
+    column.Bottom = SatInt(R.Top + n * (qint64(R.Bottom) - R.Top));
     return column;
 }
 
@@ -59,12 +60,15 @@ void TQXPanel::AlignControls(TRect& R)
     size_t next = 0;
     for (qint64 column = 0; column < n && next < rows.size(); ++column) {
         qint64 y = columnTop;
+        const size_t first = next;
         while (next < rows.size() && y + rows[next]->QXHeight() <= columnBottom) {
-            rows[next]->SetQXLeft(int(x));
-            rows[next]->SetQXTop(int(y));
+            rows[next]->SetQXLeft(SatInt(x));
+            rows[next]->SetQXTop(SatInt(y));
             y += rows[next]->QXHeight();
             ++next;
         }
+        // A row that an empty column cannot hold fits in none of the others.
+        if (next == first) break;
         x += columnWidth;
     }
     // Rows beyond the last column stay below the content, clipped away.
@@ -76,19 +80,21 @@ bool TQXPanel::CanFit(TQXControl& Control)
     if (n < 2) return TQXContainer::CanFit(Control);
     const TRect c = GetContentRect();
     const qint64 columnHeight = qint64(c.Top) - c.Bottom;
-    qint64 t = -qint64(c.Top);
-    qint64 stack = t;
+    const qint64 top = -qint64(c.Top);
+    qint64 stack = top;
     for (int i = 0; i < ControlCount(); ++i) {
         const TQXControl* child = GetControl(i);
         if (child->Printable() && child->Align() == alTop) stack += child->QXHeight();
     }
-    for (qint64 column = 0; column < n; ++column) {
-        const qint64 room = t + columnHeight - stack;
-        if (room > 0 && room >= Control.QXHeight()) return true;
-        t += columnHeight;
-        stack = std::max(stack, t);
-    }
-    return false;
+    const qint64 height = Control.QXHeight();
+    // The columns before the one where the stack ends are full, and every
+    // column after it is empty: only two answers are to be computed, however
+    // many columns there are.
+    const qint64 k = columnHeight > 0 && stack > top ? (stack - top) / columnHeight : 0;
+    if (k >= n) return false;
+    const qint64 room = top + k * columnHeight + columnHeight - stack;
+    if (room > 0 && room >= height) return true;
+    return k + 1 < n && columnHeight > 0 && columnHeight >= height;
 }
 
 } // namespace runtime

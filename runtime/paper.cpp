@@ -65,12 +65,12 @@ TRect TQXPaper::GetClientRect() const
 {
     const qint64 w = qint64(QXWidth()) - FQXLeftMargin - FQXRightMargin;
     const qint64 h = qint64(QXHeight()) - FQXTopMargin - FQXBottomMargin;
-    return TRect{0, 0, int(w), int(-h)};
+    return TRect{0, 0, SatInt(w), SatInt(-h)};
 }
 
 void TQXPaper::PaintAll(TCanvas& Canvas)
 {
-    Canvas.DC().OffsetWindowOrg(-FQXLeftMargin, FQXTopMargin);
+    Canvas.DC().OffsetWindowOrg(SatNeg(FQXLeftMargin), FQXTopMargin);
     TQXContainer::PaintAll(Canvas);
 }
 

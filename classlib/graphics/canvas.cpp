@@ -145,7 +145,7 @@ void TCanvas::TextOut(int X, int Y, const QString& Text)
 {
     RequiredState(csFontValid | csBrushValid);
     DC().ExtTextOut(X, Y, 0, nullptr, Text);
-    MoveTo(X + TextWidth(Text), Y);
+    MoveTo(SatAdd(X, TextWidth(Text)), Y);
 }
 
 void TCanvas::TextRect(const TRect& R, int X, int Y, const QString& Text)

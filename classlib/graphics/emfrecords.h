@@ -177,4 +177,40 @@ private:
 
 [[noreturn]] void InvalidMetafile(const QString& Reason);
 
+// The variable parts of the records that the player reads. Each reader
+// checks what it returns against the record, with the record's own error;
+// the player draws from them and CheckRecord runs them when a metafile is
+// loaded, so a metafile that loads also plays.
+struct TTextLayout {
+    quint32 Chars = 0;
+    quint32 OffString = 0;
+    quint32 Options = 0;
+    bool HasRect = false;
+    quint32 OffDx = 0;  // 0: no advances
+    qint64 DxStride = 4;
+};
+TTextLayout ReadTextLayout(const TEmfRecord& R);
+// The number of points of a polygon or polyline record.
+quint32 ReadPolyCount(const TEmfRecord& R, bool Short);
+
+struct TDibLayout {
+    quint32 OffBmi = 0, CbBmi = 0, OffBits = 0, CbBits = 0;
+    quint32 Usage = 0, Rop = 0;
+    // Whether the record carries a bitmap that the player decodes.
+    bool HasBitmap() const { return CbBmi != 0 && Usage == DIB_RGB_COLORS; }
+};
+TDibLayout ReadDibLayout(const TEmfRecord& R);
+// The record's bitmap as a bitmap file, its headers checked.
+QByteArray ReadDibFile(const TEmfRecord& R, const TDibLayout& L);
+
+struct TClipLayout {
+    quint32 Size = 0;  // 0: no region
+    int Mode = 0;
+    quint32 Count = 0;  // rectangles from offset 48
+};
+TClipLayout ReadClipLayout(const TEmfRecord& R);
+
+// Every check the player makes on a record it knows.
+void CheckRecord(const TEmfRecord& R);
+
 } // namespace classlib::emf

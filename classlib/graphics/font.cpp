@@ -134,12 +134,12 @@ void TFont::SetPitch(TFontPitch Value)
 
 int TFont::Size() const
 {
-    return -MulDiv(FHeight, 72, FPixelsPerInch);
+    return SatNeg(MulDiv(FHeight, 72, FPixelsPerInch));
 }
 
 void TFont::SetSize(int Value)
 {
-    SetHeight(-MulDiv(Value, FPixelsPerInch, 72));
+    SetHeight(SatNeg(MulDiv(Value, FPixelsPerInch, 72)));
 }
 
 void TFont::SetStyle(TFontStyles Value)

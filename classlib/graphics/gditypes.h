@@ -6,7 +6,20 @@
 
 #include <QtGlobal>
 
+#include <climits>
+
 namespace classlib {
+
+// Geometry read from documents may sit anywhere in the 32-bit range: sums,
+// differences and products go through 64 bits and saturate back to int.
+constexpr int SatInt(qint64 V)
+{
+    return V < INT_MIN ? INT_MIN : (V > INT_MAX ? INT_MAX : int(V));
+}
+constexpr int SatAdd(int A, int B) { return SatInt(qint64(A) + B); }
+constexpr int SatSub(int A, int B) { return SatInt(qint64(A) - B); }
+constexpr int SatMul(int A, int B) { return SatInt(qint64(A) * B); }
+constexpr int SatNeg(int A) { return SatInt(-qint64(A)); }
 
 struct TPoint {
     int X = 0;
@@ -28,8 +41,8 @@ struct TRect {
     int Right = 0;
     int Bottom = 0;
 
-    constexpr int Width() const { return Right - Left; }
-    constexpr int Height() const { return Bottom - Top; }
+    constexpr int Width() const { return SatSub(Right, Left); }
+    constexpr int Height() const { return SatSub(Bottom, Top); }
     constexpr TPoint TopLeft() const { return {Left, Top}; }
     constexpr TPoint BottomRight() const { return {Right, Bottom}; }
     constexpr bool operator==(const TRect&) const = default;
@@ -39,7 +52,13 @@ constexpr TRect Rect(int Left, int Top, int Right, int Bottom) { return {Left, T
 constexpr TPoint Point(int X, int Y) { return {X, Y}; }
 constexpr TRect Bounds(int Left, int Top, int Width, int Height)
 {
-    return {Left, Top, Left + Width, Top + Height};
+    return {Left, Top, SatAdd(Left, Width), SatAdd(Top, Height)};
+}
+
+// R moved by (DX, DY), each edge saturated.
+constexpr TRect SatOffsetRect(const TRect& R, int DX, int DY)
+{
+    return {SatAdd(R.Left, DX), SatAdd(R.Top, DY), SatAdd(R.Right, DX), SatAdd(R.Bottom, DY)};
 }
 
 // A colour as the device context takes it: 0x00BBGGRR.

@@ -137,7 +137,12 @@ void TMetafile::Clear()
 
 void TMetafile::SetData(const QByteArray& Emf)
 {
-    EnumEnhMetaFile(Emf, [](const TEmfRecord&) { return true; });
+    // What playback would refuse is refused now, while the caller can still
+    // keep what it had.
+    EnumEnhMetaFile(Emf, [](const TEmfRecord& Record) {
+        CheckRecord(Record);
+        return true;
+    });
     const TEnhMetaHeader header = ReadEnhMetaHeader(Emf);
     FData = Emf.first(header.Bytes);
     // The frame is the rectangle the recording was made for.

@@ -150,8 +150,7 @@ void TEnhMetaPlayer::SelectObject(quint32 Index)
 
 std::vector<TPoint> TEnhMetaPlayer::ReadPoints(const TEmfRecord& R, bool Short) const
 {
-    const quint32 count = R.U32(24);
-    R.Need(28, count, Short ? 4 : 8);
+    const quint32 count = ReadPolyCount(R, Short);
     std::vector<TPoint> points(count);
     for (quint32 i = 0; i < count; ++i)
         points[i] = Short ? TPoint{R.I16(28 + 4 * qint64(i)), R.I16(30 + 4 * qint64(i))}
@@ -162,55 +161,38 @@ std::vector<TPoint> TEnhMetaPlayer::ReadPoints(const TEmfRecord& R, bool Short) 
 void TEnhMetaPlayer::PlayText(const TEmfRecord& R)
 {
     const TPoint ref = Pt(R, 36);
-    const quint32 chars = R.U32(44);
-    const quint32 offString = R.U32(48);
-    const quint32 options = R.U32(52);
-    const bool hasRect = !(options & ETO_NO_RECT);
-    const TRect rect = hasRect ? Rc(R, 56) : TRect{};
-    const quint32 offDx = R.U32(hasRect ? 72 : 56);
-    R.Need(offString, chars, 2);
-    QString text(qsizetype(chars), Qt::Uninitialized);
-    for (quint32 i = 0; i < chars; ++i)
-        text[qsizetype(i)] = QChar(quint16(R.I16(offString + 2 * qint64(i))));
+    const TTextLayout L = ReadTextLayout(R);
+    const TRect rect = L.HasRect ? Rc(R, 56) : TRect{};
+    QString text(qsizetype(L.Chars), Qt::Uninitialized);
+    for (quint32 i = 0; i < L.Chars; ++i)
+        text[qsizetype(i)] = QChar(quint16(R.I16(L.OffString + 2 * qint64(i))));
     std::vector<int> dx;
-    if (offDx != 0 && chars > 0) {
-        const qint64 stride = options & ETO_PDY ? 8 : 4;
-        R.Need(offDx, chars, stride);
-        dx.resize(chars);
-        for (quint32 i = 0; i < chars; ++i) dx[i] = Coord(R.I32(offDx + stride * i));
+    if (L.OffDx != 0 && L.Chars > 0) {
+        dx.resize(L.Chars);
+        for (quint32 i = 0; i < L.Chars; ++i) dx[i] = Coord(R.I32(L.OffDx + L.DxStride * i));
     }
-    const unsigned drawOptions = options & (ETO_OPAQUE | ETO_CLIPPED);
-    FDC.ExtTextOut(ref.X, ref.Y, drawOptions, hasRect && drawOptions ? &rect : nullptr, text,
+    const unsigned drawOptions = L.Options & (ETO_OPAQUE | ETO_CLIPPED);
+    FDC.ExtTextOut(ref.X, ref.Y, drawOptions, L.HasRect && drawOptions ? &rect : nullptr, text,
                    dx.empty() ? nullptr : &dx);
 }
 
 void TEnhMetaPlayer::PlayStretchDIBits(const TEmfRecord& R)
 {
+    const TDibLayout L = ReadDibLayout(R);
     const qint64 xDest = Coord(R.I32(24)), yDest = Coord(R.I32(28));
     const qint32 xSrc = R.I32(32), ySrc = R.I32(36), cxSrc = R.I32(40), cySrc = R.I32(44);
-    const quint32 offBmi = R.U32(48), cbBmi = R.U32(52), offBits = R.U32(56), cbBits = R.U32(60);
-    const quint32 usage = R.U32(64), rop = R.U32(68);
+    const quint32 rop = L.Rop;
     const TRect dest{int(xDest), int(yDest), int(xDest + Coord(R.I32(72))), int(yDest + Coord(R.I32(76)))};
-    if (cbBmi == 0) {
+    if (L.CbBmi == 0) {
         // No bitmap: the operations that need none.
         if (rop == PATCOPY) FDC.FillRect(dest, FDC.State().Brush);
         else if (rop == BLACKNESS) FDC.FillRect(dest, StockBrush(RGB(0, 0, 0)));
         else if (rop == WHITENESS) FDC.FillRect(dest, StockBrush(RGB(255, 255, 255)));
         return;
     }
-    if (usage != DIB_RGB_COLORS) return;  // palette indices: no palette here
-    R.Need(offBmi, cbBmi, 1);
-    R.Need(offBits, cbBits, 1);
+    if (!L.HasBitmap()) return;  // palette indices: no palette here
     // The record's bitmap as a bitmap file, checked and decoded as one.
-    QByteArray file;
-    file.reserve(14 + qint64(cbBmi) + cbBits);
-    char head[14] = {'B', 'M'};
-    qToLittleEndian<quint32>(quint32(14 + qint64(cbBmi) + cbBits), head + 2);
-    qToLittleEndian<quint32>(quint32(14 + cbBmi), head + 10);
-    file.append(head, 14);
-    file.append(R.Bytes().data() + offBmi, cbBmi);
-    file.append(R.Bytes().data() + offBits, cbBits);
-    const QImage image = TBitmap::DecodeFile(file);
+    const QImage image = TBitmap::DecodeFile(ReadDibFile(R, L));
     // Source rows count from the bottom of a bottom-up bitmap.
     const qint64 top = qint64(image.height()) - ySrc - cySrc;
     const QRect src = QRect(QPoint(0, 0), image.size())
@@ -223,16 +205,13 @@ void TEnhMetaPlayer::PlayStretchDIBits(const TEmfRecord& R)
 
 void TEnhMetaPlayer::PlayClipRegion(const TEmfRecord& R)
 {
-    const quint32 cbRgnData = R.U32(8);
-    const int mode = int(R.U32(12));
-    if (cbRgnData == 0) {
+    const TClipLayout L = ReadClipLayout(R);
+    const int mode = L.Mode;
+    if (L.Size == 0) {
         if (mode == RGN_COPY) FDC.SelectClipRgn(FBaseClip ? &*FBaseClip : nullptr);
         return;
     }
-    R.Need(16, cbRgnData, 1);
-    if (cbRgnData < RgnDataHeaderSize) R.Bad();
-    const quint32 count = R.U32(24);
-    if (count > (cbRgnData - RgnDataHeaderSize) / 16) R.Bad();
+    const quint32 count = L.Count;
     if (count > MaxClipRegionRects) return;  // skipped, as too complex
     std::vector<TRect> rects(count);
     for (quint32 i = 0; i < count; ++i) rects[i] = Rc(R, 48 + 16 * qint64(i));

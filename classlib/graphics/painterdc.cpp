@@ -226,7 +226,8 @@ int TPainterDC::PenPixels() const
     double s = std::fabs(ScaleX());
     if (const auto& f = PlaybackFrame())
         s *= std::fabs(f->ScaleX);
-    return std::max(1, RoundOut(pen.Width * s));
+    // Qt refuses pens of 2^15 pixels or more and would draw a hairline.
+    return std::clamp(RoundOut(pen.Width * s), 1, (1 << 15) - 1);
 }
 
 QPen TPainterDC::MakePen() const
@@ -717,7 +718,12 @@ void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, c
                     ink |= cell;
                 if (opaqueRect)
                     ink |= QRectF(textClip);
-                inkPixels = ink.toAlignedRect().adjusted(-1, -1, 1, 1);
+                // Widened while it is still in floating point, and only
+                // where whole pixels can hold it: ink beyond stays unknown.
+                const QRectF wide = ink.adjusted(-1, -1, 1, 1);
+                constexpr double Far = 1 << 28;
+                if (wide.left() > -Far && wide.top() > -Far && wide.right() < Far && wide.bottom() < Far)
+                    inkPixels = wide.toAlignedRect();
             }
         }
         if (!Begin(clipped ? &textClip : nullptr, inkPixels.isNull() ? nullptr : &inkPixels))

@@ -128,10 +128,18 @@ void TRegion::Exclude(const TRect& Rect)
 
 void TRegion::Offset(int DX, int DY)
 {
+    // Moved regions stay within the limit too, whole: offsets one after
+    // another would run past the end of int.
+    const QRect b = FIsRect ? FRect : FRegion.boundingRect();
+    auto shift = [](qint64 Low, qint64 High, qint64 D) {
+        return int(std::clamp<qint64>(D, -RegionLimit - Low, RegionLimit - High));
+    };
+    const int dx = shift(b.left(), qint64(b.left()) + b.width(), DX);
+    const int dy = shift(b.top(), qint64(b.top()) + b.height(), DY);
     if (FIsRect)
-        FRect = Tidy(FRect.translated(DX, DY));
+        FRect = Tidy(FRect.translated(dx, dy));
     else
-        FRegion.translate(DX, DY);
+        FRegion.translate(dx, dy);
 }
 
 bool TRegion::operator==(const TRegion& Other) const

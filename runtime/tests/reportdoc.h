@@ -17,6 +17,10 @@
 #include <utility>
 #include <vector>
 
+namespace runtime {
+class TQXHost;
+}
+
 namespace runtime::tests {
 
 // A page that writes every element it owns as its child.
@@ -30,6 +34,9 @@ public:
 // A5-sized pages (14800 x 21000, margins 1000) in this order, with this
 // page-order text: the document file's bytes.
 QByteArray MakeDocument(const std::vector<TStoredPaper*>& Pages, const QString& PageOrder);
+// The same, with the paper settings changed by Paper before writing.
+QByteArray MakeDocument(const std::vector<TStoredPaper*>& Pages, const QString& PageOrder,
+                        const std::function<void(TQXHost&)>& Paper);
 // A page order line as the designer writes it.
 QString OrderLine(const char* Kind, int Reference, const QString& Name);
 // Reads a whole document into the report.

@@ -28,6 +28,12 @@ void TStoredPaper::GetChildren(const std::function<void(TComponent*)>& Proc, TCo
 
 QByteArray MakeDocument(const std::vector<TStoredPaper*>& Pages, const QString& PageOrder)
 {
+    return MakeDocument(Pages, PageOrder, {});
+}
+
+QByteArray MakeDocument(const std::vector<TStoredPaper*>& Pages, const QString& PageOrder,
+                        const std::function<void(TQXHost&)>& Paper)
+{
     TQXHost host(nullptr);
     host.SetName(QStringLiteral("Host"));
     host.SetQXWidth(14800);
@@ -37,6 +43,7 @@ QByteArray MakeDocument(const std::vector<TStoredPaper*>& Pages, const QString& 
     host.SetQXRightMargin(1000);
     host.SetQXBottomMargin(1000);
     host.SetPaperSize(11);
+    if (Paper) Paper(host);
     for (TStoredPaper* page : Pages) {
         TBytesStream stream(StreamOf(*page));
         host.AddPage(page->Name(), stream);

@@ -396,6 +396,13 @@ TEST(Metafile, HostileValuesInWellFormedRecordsPlayWithoutHarm)
              w.End();
              w.Begin(EMR_SELECTOBJECT); w.U32(1); w.End();
          }},
+        {"clip moved again and again", [](TEmfWriter& w) {
+             w.Begin(EMR_INTERSECTCLIPRECT); w.Rect({0, 0, 500, 500}); w.End();
+             for (int i = 0; i < 40; ++i) {
+                 w.Begin(EMR_OFFSETCLIPRGN); w.I32(INT_MAX); w.I32(INT_MIN); w.End();
+             }
+             w.Begin(EMR_RECTANGLE); w.Rect({0, 0, 100, 100}); w.End();
+         }},
         {"restore beyond the saves", [](TEmfWriter& w) {
              w.Begin(EMR_RESTOREDC); w.I32(-5); w.End();
              w.Begin(EMR_RESTOREDC); w.I32(3); w.End();
@@ -582,4 +589,128 @@ TEST(Metafile, EmbeddedClipsKeepTheirPlace)
     EXPECT_EQ(img.pixel(57, 57), qRgb(255, 255, 255));  // the hole
     EXPECT_EQ(img.pixel(20, 20), qRgb(255, 0, 0));
     EXPECT_EQ(img.pixel(370, 180), qRgb(255, 0, 0));
+}
+
+TEST(Metafile, WhatPlaybackRefusesIsRefusedWhenLoaded)
+{
+    // One record between the header and the end, whose sizes and offsets
+    // pass the record framing but not the player.
+    auto page = [](const std::function<void(TEmfWriter&)>& Body) {
+        TMetafileDC dc(TRect{0, 0, 1000, 1000});
+        QByteArray emf = dc.Finish();
+        QByteArray body;
+        TEmfWriter w(body);
+        Body(w);
+        emf.insert(HeaderSize, body);
+        Put32(emf, 48, quint32(emf.size()));
+        return emf;
+    };
+    auto text = [](quint32 Chars, quint32 OffString, quint32 Options, quint32 OffDx) {
+        return [=](TEmfWriter& w) {
+            w.Begin(EMR_EXTTEXTOUTW);
+            w.Rect({});
+            w.U32(GM_COMPATIBLE);
+            w.U32(0);
+            w.U32(0);
+            w.I32(10);
+            w.I32(10);
+            w.U32(Chars);
+            w.U32(OffString);
+            w.U32(Options);
+            w.Rect({});
+            w.U32(OffDx);
+            w.Utf16(QStringLiteral("ab"), 2);
+            w.I32(5);
+            w.I32(5);
+            w.End();
+        };
+    };
+    auto poly = [](quint32 Type, quint32 Count) {
+        return [=](TEmfWriter& w) {
+            w.Begin(Type);
+            w.Rect({});
+            w.U32(Count);
+            for (int i = 0; i < 4; ++i) w.U32(0);
+            w.End();
+        };
+    };
+    auto clip = [](quint32 RgnSize, quint32 Count) {
+        return [=](TEmfWriter& w) {
+            w.Begin(EMR_EXTSELECTCLIPRGN);
+            w.U32(RgnSize);
+            w.U32(RGN_COPY);
+            w.U32(32);
+            w.U32(1);
+            w.U32(Count);
+            w.U32(16);
+            w.Rect({});
+            w.Rect({0, 0, 10, 10});
+            w.End();
+        };
+    };
+    auto dib = [](quint32 OffBmi, quint32 CbBmi, quint32 OffBits, quint32 CbBits, quint32 InfoSize = 40) {
+        return [=](TEmfWriter& w) {
+            w.Begin(EMR_STRETCHDIBITS);
+            w.Rect({});
+            for (int i = 0; i < 6; ++i) w.I32(i < 4 ? 0 : 1);
+            w.U32(OffBmi); w.U32(CbBmi); w.U32(OffBits); w.U32(CbBits);
+            w.U32(DIB_RGB_COLORS); w.U32(SRCCOPY); w.I32(10); w.I32(10);
+            // A 1 x 1 bitmap of 32 bits a pixel.
+            w.U32(InfoSize); w.I32(1); w.I32(1); w.U16(1); w.U16(32);
+            w.Zeros(24);
+            w.U32(0x00FF0000);
+            w.End();
+        };
+    };
+    auto tooShort = [](quint32 Type) {
+        return QString("Metafile is not valid: record %1 at offset 108 is too short").arg(Type);
+    };
+    // What the layout check of the record library finds first.
+    auto malformed = [](quint32 Type) {
+        return QString("Metafile is not valid: record %1 at offset 108 is malformed").arg(Type);
+    };
+    const struct {
+        const char* name;
+        std::function<void(TEmfWriter&)> body;
+        QString message;
+    } cases[] = {
+        {"text of more characters than the record holds", text(1000, 76, 0, 0), malformed(EMR_EXTTEXTOUTW)},
+        {"text beyond the record", text(2, 4000, 0, 0), tooShort(EMR_EXTTEXTOUTW)},
+        {"text offset past 4 GiB", text(2, 0xFFFFFFFE, 0, 0), tooShort(EMR_EXTTEXTOUTW)},
+        {"advances beyond the record", text(2, 76, 0, 4000), malformed(EMR_EXTTEXTOUTW)},
+        {"advances with y beyond the record", text(2, 76, ETO_PDY, 80), tooShort(EMR_EXTTEXTOUTW)},
+        {"polygon of more points than it holds", poly(EMR_POLYGON, 3), malformed(EMR_POLYGON)},
+        {"polyline of a huge count", poly(EMR_POLYLINE, 0xFFFFFFFF), malformed(EMR_POLYLINE)},
+        {"short polygon of more points than it holds", poly(EMR_POLYGON16, 5), malformed(EMR_POLYGON16)},
+        {"short polyline of more points than it holds", poly(EMR_POLYLINE16, 9), malformed(EMR_POLYLINE16)},
+        {"region beyond the record", clip(4000, 1), malformed(EMR_EXTSELECTCLIPRGN)},
+        {"region smaller than its header", clip(16, 0), malformed(EMR_EXTSELECTCLIPRGN)},
+        {"region of more rectangles than it holds", clip(48, 2), tooShort(EMR_EXTSELECTCLIPRGN)},
+        {"bitmap header beyond the record", dib(4000, 40, 120, 4), malformed(EMR_STRETCHDIBITS)},
+        {"bitmap pixels beyond the record", dib(80, 40, 120, 400), malformed(EMR_STRETCHDIBITS)},
+        {"bitmap header of an unknown size", dib(80, 40, 120, 4, 41),
+         "Bitmap image is not valid: info header of 41 bytes"},
+        {"bitmap without its pixels", dib(80, 40, 120, 0, 40), "Bitmap image is not valid: truncated pixel data"},
+    };
+    const auto good = Loaded(page(text(2, 76, 0, 80)));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray emf = page(c.body);
+        // Played record by record without loading it first.
+        const QString played = ErrorOf<EInvalidGraphic>([&] {
+            QImage img(50, 50, QImage::Format_RGB32);
+            TPainterDC dc(&img);
+            TEnhMetaPlayer player(dc, ReadEnhMetaHeader(emf), TRect{0, 0, 50, 50});
+            EnumEnhMetaFile(emf, [&](const TEmfRecord& R) {
+                player.PlayRecord(R);
+                return true;
+            });
+        });
+        EXPECT_EQ(played.toStdString(), c.message.toStdString());
+        TMetafile mf;
+        mf.Assign(good.get());
+        TBytesStream in(emf);
+        EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { mf.LoadFromStream(in); }).toStdString(), c.message.toStdString());
+        EXPECT_EQ(mf.Data(), good->Data());
+    }
 }

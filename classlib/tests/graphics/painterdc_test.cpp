@@ -95,6 +95,24 @@ TEST(PainterDC, InsideFramePenStaysWithinTheRectangle)
     EXPECT_EQ(Px(even, 20, 20), Red);
 }
 
+TEST(PainterDC, PensWiderThanTheDeviceTakesStayWide)
+{
+    // Qt takes no pen of 2^15 pixels or more: such a pen is as wide as it
+    // can be, never a hairline.
+    for (int width : {1 << 15, 1 << 20, std::numeric_limits<int>::max()}) {
+        SCOPED_TRACE(width);
+        QImage img = WhiteImage(40, 40);
+        {
+            TPainterDC dc(&img);
+            dc.SelectPen({PS_SOLID, width, Blue});
+            dc.MoveTo(0, 20);
+            dc.LineTo(40, 20);
+        }
+        EXPECT_EQ(Px(img, 20, 20), Blue);
+        EXPECT_EQ(Px(img, 20, 2), Blue);
+    }
+}
+
 TEST(PainterDC, FillRectCoversLeftTopButNotRightBottom)
 {
     QImage img = WhiteImage(40, 40);

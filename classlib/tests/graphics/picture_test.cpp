@@ -1,3 +1,4 @@
+#include "classlib/graphics/emfrecords.h"
 #include "classlib/graphics/picture.h"
 
 #include "classlib/core/filer.h"
@@ -96,9 +97,31 @@ TEST(Picture, DataIsDefinedOnlyWithAGraphic)
     EXPECT_TRUE(full.Out.Bytes().startsWith(ShortString("TBitmap")));
 }
 
+// A small metafile with a text record whose string lies beyond its end:
+// framed correctly, refused by playback.
+QByteArray MetafileWithBadText()
+{
+    QByteArray emf = SmallMetafile();
+    QByteArray text;
+    emf::TEmfWriter w(text);
+    w.Begin(emf::EMR_EXTTEXTOUTW);
+    w.Zeros(36);  // bounds, mode, scales, reference point
+    w.U32(2);     // characters
+    w.U32(4000);  // where they would be
+    w.U32(0);     // options
+    w.Zeros(16);  // rectangle
+    w.U32(0);     // no advances
+    w.Zeros(4);
+    w.End();
+    emf.insert(emf::HeaderSize, text);
+    Put32(emf, 48, quint32(emf.size()));
+    return emf;
+}
+
 TEST(Picture, BadDataIsAClearErrorAndKeepsTheGraphic)
 {
     const QByteArray bmp = BmpFile(24);
+    const QByteArray badText = MetafileWithBadText();
     const struct { const char* name; QByteArray data; const char* message; } cases[] = {
         {"unknown class", ShortString("TGifImage") + Le32(0), "Unknown graphic class TGifImage"},
         {"not a graphic", ShortString("TPicture") + Le32(0), "Unknown graphic class TPicture"},
@@ -107,6 +130,8 @@ TEST(Picture, BadDataIsAClearErrorAndKeepsTheGraphic)
         {"size beyond", ShortString("TMetafile") + Le32(100) + QByteArray(10, '\0'),
          "Invalid metafile data size 100 (10 bytes remain)"},
         {"bad bitmap", ShortString("TBitmap") + Le32(20) + bmp.left(20), "Bitmap image is not valid: truncated header"},
+        {"metafile that would not play", ShortString("TMetafile") + Le32(qint32(badText.size())) + badText,
+         "Metafile is not valid: record 84 at offset 108 is too short"},
     };
     for (const auto& c : cases) {
         TPicture p;
