@@ -7,6 +7,8 @@
 #include "classlib/core/sysutils.h"
 #include "classlib/graphics/canvas.h"
 
+#include <algorithm>
+
 namespace runtime {
 
 using namespace classlib;
@@ -96,6 +98,9 @@ void TQXPaper::NoteNoRoom(const TQXControl* Band, bool Final)
 
 namespace {
 
+// Output pages in a row that may place nothing before the run gives up.
+constexpr size_t MaxIdlePasses = 100;
+
 // What decides where the next rows go: which elements print, where and how
 // large they are.
 void AppendLayout(const TQXControl& Control, std::vector<qint64>& Layout)
@@ -114,18 +119,20 @@ void TQXPaper::CheckProgress(bool Processed)
 {
     // A design run renders one output page whatever overflows.
     if (FRowsPlaced > 0 || !HasOverflow() || (FReport && FReport->DesignRun())) {
-        FIdleLayout.clear();
+        FIdleLayouts.clear();
         return;
     }
     if (!FFinalNoRoomName.isEmpty())
         RaiseReportError(Format("A row of band %s does not fit on an output page", {FFinalNoRoomName}));
     // Something may have taken the room this time (a cover, a refused pass)
-    // and give it back on the next output page; the same layout twice gives
-    // nothing back.
+    // and give it back on the next output page; a layout seen before since
+    // the last row gives nothing back, and handlers that change the page on
+    // every pass get a bounded number of tries.
     std::vector<qint64> layout{Processed ? 1 : 0};
     AppendLayout(*this, layout);
-    if (layout != FIdleLayout) {
-        FIdleLayout = std::move(layout);
+    if (FIdleLayouts.size() < MaxIdlePasses &&
+        std::find(FIdleLayouts.begin(), FIdleLayouts.end(), layout) == FIdleLayouts.end()) {
+        FIdleLayouts.push_back(std::move(layout));
         return;
     }
     if (FNoRoomName.isEmpty())

@@ -63,8 +63,8 @@ private:
     qint64 FRowsPlaced = 0;
     QString FNoRoomName;
     QString FFinalNoRoomName;
-    // The layout after the last pass, when that pass placed no row.
-    std::vector<qint64> FIdleLayout;
+    // The layouts after the passes since the last row, when they placed none.
+    std::vector<std::vector<qint64>> FIdleLayouts;
 };
 
 } // namespace runtime

@@ -51,9 +51,9 @@ protected:
     }
 
     // Texts per output page; the log gets a line at the top of each page.
-    std::vector<QStringList> Run()
+    std::vector<QStringList> Run(int MaxPages = 100)
     {
-        const auto pages = RenderPaper(*paper, 100, [&](int n) { form.Log << QStringLiteral("-- page %1").arg(n + 1); });
+        const auto pages = RenderPaper(*paper, MaxPages, [&](int n) { form.Log << QStringLiteral("-- page %1").arg(n + 1); });
         std::vector<QStringList> texts;
         for (const TOutputPage& p : pages) texts.push_back(PageTexts(p.Emf));
         return texts;
@@ -448,6 +448,35 @@ TEST_F(BandScenario, PassesThatWouldRepeatUnchangedAreErrors)
         SetUp();
         c.Build();
         EXPECT_EQ(ErrorOf([&] { Run(); }), c.Error);
+        EXPECT_EQ(form.Log.filter(QStringLiteral("-- page")).size(), c.Pages);
+    }
+}
+
+// A header that changes on every pass never gives the row its room: the
+// run ends once a layout comes back, or after a bounded number of tries.
+TEST_F(BandScenario, PassesThatOnlyChangeTheHeaderEnd)
+{
+    struct TCase {
+        const char* Name;
+        std::function<QString(int Pass)> Text;
+        int Pages;
+    };
+    const std::vector<TCase> cases = {
+        {"two texts in turn", [](int n) { return n % 2 ? QStringLiteral("A") : QStringLiteral("A\r\nB"); }, 3},
+        {"a text that grows", [](int n) { return QStringList(n + 1, QStringLiteral("W")).join(QStringLiteral("\r\n")); }, 101},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        form.Log.clear();
+        SetUp();
+        auto* header = AddElement<TQXLabel>(paper.get(), paper.get(), QStringLiteral("Header"), {0, 0, 100, 400}, alTop);
+        header->SetAutoSize(true);
+        form.Bind(header);
+        int pass = 0;
+        form.Text = [&](const QString&, const QString&) { return c.Text(pass++); };
+        Band(nullptr, QStringLiteral("Rows"), 27600);
+        form.Rows[QStringLiteral("Rows")] = 1;
+        EXPECT_EQ(ErrorOf([&] { Run(200); }), "A row of band Rows does not fit on an output page");
         EXPECT_EQ(form.Log.filter(QStringLiteral("-- page")).size(), c.Pages);
     }
 }
