@@ -101,8 +101,12 @@ TResolvedFont::TResolvedFont(const TLogFont& Font, double EmPixels, double Width
     if (FWidth > 0) {
         QFontMetricsF natural(SizedFont(FLog, FEm, 100, FDevice.logicalDpiY()), &FDevice);
         const double avg = natural.averageCharWidth();
+        // Qt renders glyphs of up to 64 pixels into bitmaps; stretched far
+        // wider than that, FreeType's rasteriser overflows and Qt crashes.
+        // Larger fonts are drawn as outlines and may stretch all the way.
+        const double most = FEm <= 64.0 ? 1000.0 : 4000.0;
         if (avg > 0)
-            FStretch = int(std::nearbyint(std::clamp(FWidth / avg * 100.0, 1.0, 4000.0)));
+            FStretch = int(std::nearbyint(std::clamp(FWidth / avg * 100.0, 1.0, most)));
     }
     FMetrics = std::make_unique<QFontMetricsF>(this->Font(FDevice.logicalDpiY()), &FDevice);
     const QFontMetricsF& fm = *FMetrics;

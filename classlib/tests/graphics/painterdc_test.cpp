@@ -376,6 +376,34 @@ TEST(PainterDC, HostileValuesDrawWithoutHarm)
 
 namespace {
 
+TEST(PainterDC, FontsStretchedFarWiderThanHighStillDraw)
+{
+    // Small glyphs stretched forty times their height once overflowed the
+    // glyph rasteriser underneath (and crashed it).
+    for (const int height : {20, 38, 53, 63, 100}) {
+        for (const int escapement : {0, 1800}) {
+            SCOPED_TRACE(testing::Message() << height << " px, escapement " << escapement);
+            QImage img = WhiteImage(300, 200);
+            TPainterDC dc(&img);
+            TLogFont f;
+            f.FaceName = QStringLiteral("Times New Roman");
+            f.Height = -height;
+            f.Width = 40 * height;
+            f.Escapement = f.Orientation = escapement;
+            dc.SelectFont(f);
+            dc.SetBkMode(TRANSPARENT);
+            dc.ExtTextOut(150, 100, 0, nullptr, QStringLiteral("@&W%#M"));
+            const std::vector<int> dx(6, 40);
+            // Runs to the right, or upside down to the left.
+            dc.ExtTextOut(escapement ? 290 : 10, escapement ? 50 : 150, 0, nullptr, QStringLiteral("@&W%#M"), &dx);
+            bool inked = false;
+            for (int y = 0; y < img.height() && !inked; ++y)
+                for (int x = 0; x < img.width() && !inked; ++x) inked = img.pixel(x, y) != qRgb(255, 255, 255);
+            EXPECT_TRUE(inked);
+        }
+    }
+}
+
 TEST(PainterDC, ClipsFollowTheStateFromDrawingToDrawing)
 {
     // The painter's clip is changed only where it would cut a drawing:
