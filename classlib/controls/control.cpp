@@ -1,6 +1,7 @@
 #include "classlib/controls/control.h"
 
 #include "classlib/controls/application.h"
+#include "classlib/controls/form.h"
 #include "classlib/controls/menus.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/reader.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QStyle>
@@ -18,10 +20,79 @@
 
 namespace classlib {
 
+namespace {
+
+const char* const ControlProperty = "qxControl";
+
+TControl* CaptureControl = nullptr;
+bool CursorClipped = false;
+TRect CursorClip{};
+bool CursorKnown = false;
+TPoint CursorPos{};
+
+TPoint Clipped(TPoint P)
+{
+    if (CursorClipped && CaptureControl) {
+        P.X = std::clamp(P.X, CursorClip.Left, std::max(CursorClip.Left, CursorClip.Right - 1));
+        P.Y = std::clamp(P.Y, CursorClip.Top, std::max(CursorClip.Top, CursorClip.Bottom - 1));
+    }
+    return P;
+}
+
+TPoint Global(const QMouseEvent* E)
+{
+    return Point(int(E->globalPosition().x()), int(E->globalPosition().y()));
+}
+
+unsigned KeysOf(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers)
+{
+    unsigned k = 0;
+    if (Buttons & Qt::LeftButton) k |= MK_LBUTTON;
+    if (Buttons & Qt::RightButton) k |= MK_RBUTTON;
+    if (Buttons & Qt::MiddleButton) k |= MK_MBUTTON;
+    if (Modifiers & Qt::ShiftModifier) k |= MK_SHIFT;
+    if (Modifiers & Qt::ControlModifier) k |= MK_CONTROL;
+    return k;
+}
+
+// The message of a Qt mouse event; 0 for none (another button).
+unsigned MouseMessageOf(const QMouseEvent* E)
+{
+    unsigned base;
+    switch (E->button()) {
+    case Qt::LeftButton: base = WM_LBUTTONDOWN; break;
+    case Qt::RightButton: base = WM_RBUTTONDOWN; break;
+    case Qt::MiddleButton: base = WM_MBUTTONDOWN; break;
+    default: base = 0; break;
+    }
+    switch (E->type()) {
+    case QEvent::MouseMove: return WM_MOUSEMOVE;
+    case QEvent::MouseButtonPress: return base;
+    case QEvent::MouseButtonRelease: return base ? base + 1 : 0;
+    case QEvent::MouseButtonDblClick: return base ? base + 2 : 0;
+    default: return 0;
+    }
+}
+
+// Sends the mouse event to Control as its message, at the client point.
+void SendMouse(TControl* Control, const QMouseEvent* E, const TPoint& Client)
+{
+    const unsigned msg = MouseMessageOf(E);
+    if (!msg)
+        return;
+    // Alt is not among the message's flags: it is read from the keyboard,
+    // which Qt updates from the event.
+    CallGuarded(Control, [&] {
+        Control->Perform(msg, KeysOf(E->buttons(), E->modifiers()), MakeLParam(Client.X, Client.Y));
+    });
+}
+
+} // namespace
+
 namespace detail {
 
 // The widget of every self-painting control: it hands Qt's events to the
-// control, guarded.
+// control as messages, guarded.
 class TControlWidget : public QWidget {
 public:
     explicit TControlWidget(TControl* AControl) : FControl(AControl) {}
@@ -31,7 +102,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         if (FControl)
-            CallGuarded(FControl, [this] { FControl->PaintWidget(this); });
+            CallGuarded(FControl, [this] { FControl->Perform(WM_PAINT, qintptr(static_cast<QPaintDevice*>(this))); });
     }
     void resizeEvent(QResizeEvent*) override
     {
@@ -43,109 +114,198 @@ protected:
         if (FControl)
             CallGuarded(FControl, [this] { FControl->WidgetMoved(x(), y()); });
     }
-    void mousePressEvent(QMouseEvent* E) override
+    void mousePressEvent(QMouseEvent* E) override { Mouse(E); }
+    void mouseDoubleClickEvent(QMouseEvent* E) override { Mouse(E); }
+    void mouseReleaseEvent(QMouseEvent* E) override { Mouse(E); }
+    void mouseMoveEvent(QMouseEvent* E) override { Mouse(E); }
+    void wheelEvent(QWheelEvent* E) override
     {
-        const TPoint screen = Global(E);
-        Mouse(E, [this, screen](TMouseButton B, TShiftState S, int X, int Y) {
-            if (B == mbLeft && FControl->DragMode() == dmAutomatic && !FControl->IsDesigning()) {
-                FControl->BeginDragAt(screen, true, 0, true);
-                return;
-            }
-            if (B == mbLeft)
-                FControl->FPressed = true;
-            FControl->MouseDown(B, S, X, Y);
-        });
-    }
-    void mouseDoubleClickEvent(QMouseEvent* E) override
-    {
-        Mouse(E, [this](TMouseButton B, TShiftState S, int X, int Y) {
-            FControl->MouseDown(B, S + TShiftState{ssDouble}, X, Y);
-            if (B == mbLeft && FControl->ControlStyle().Contains(csDoubleClicks))
-                FControl->DblClick();
-        });
-    }
-    void mouseReleaseEvent(QMouseEvent* E) override
-    {
-        const TPoint screen = Global(E);
-        Mouse(E, [this, screen](TMouseButton B, TShiftState S, int X, int Y) {
-            if (FControl->Dragging()) {
-                if (B == mbLeft) {
-                    FControl->DragTo(screen);
-                    if (FControl)
-                        FControl->EndDrag(true);
-                }
-                return;
-            }
-            const bool click = B == mbLeft && FControl->FPressed;
-            if (B == mbLeft)
-                FControl->FPressed = false;
-            FControl->MouseUp(B, S, X, Y);
-            const TRect r = FControl->ClientRect();
-            if (click && FControl->ControlStyle().Contains(csClickEvents) && X >= r.Left &&
-                X < r.Right && Y >= r.Top && Y < r.Bottom)
-                FControl->Click();
-            if (B == mbRight)
-                FControl->DoPopup(screen);
-        });
-    }
-    void mouseMoveEvent(QMouseEvent* E) override
-    {
-        if (!FControl)
+        if (!FControl || !FControl->Enabled()) {
+            E->ignore();
             return;
-        const int b = FControl->BorderWidth();
-        const TShiftState s = Shift(E);
-        const int x = int(E->position().x()) - b;
-        const int y = int(E->position().y()) - b;
-        const TPoint screen = Global(E);
+        }
+        const unsigned keys = KeysOf(E->buttons(), E->modifiers());
+        const int delta = E->angleDelta().y();
+        const QPointF g = E->globalPosition();
+        qintptr result = 0;
         CallGuarded(FControl, [&] {
-            if (FControl->Dragging())
-                FControl->DragTo(screen);
-            else
-                FControl->MouseMove(s, x, y);
+            result = FControl->Perform(WM_MOUSEWHEEL, qintptr(qint32((quint32(quint16(delta)) << 16) | keys)),
+                                       MakeLParam(int(g.x()), int(g.y())));
         });
+        // Unhandled wheels scroll what holds the control.
+        if (!result)
+            E->ignore();
+    }
+    void keyPressEvent(QKeyEvent* E) override { Key(E, true); }
+    void keyReleaseEvent(QKeyEvent* E) override { Key(E, false); }
+    void focusInEvent(QFocusEvent* E) override
+    {
+        QWidget::focusInEvent(E);
+        if (FControl)
+            CallGuarded(FControl, [this] { FControl->Perform(WM_SETFOCUS); });
+    }
+    void focusOutEvent(QFocusEvent* E) override
+    {
+        QWidget::focusOutEvent(E);
+        if (FControl)
+            CallGuarded(FControl, [this] { FControl->Perform(WM_KILLFOCUS); });
     }
 
 private:
-    static TPoint Global(const QMouseEvent* E)
-    {
-        return Point(int(E->globalPosition().x()), int(E->globalPosition().y()));
-    }
-
-    static TShiftState Shift(const QMouseEvent* E)
-    {
-        TShiftState s;
-        if (E->modifiers() & Qt::ShiftModifier) s += ssShift;
-        if (E->modifiers() & Qt::AltModifier) s += ssAlt;
-        if (E->modifiers() & Qt::ControlModifier) s += ssCtrl;
-        if (E->buttons() & Qt::LeftButton) s += ssLeft;
-        if (E->buttons() & Qt::RightButton) s += ssRight;
-        if (E->buttons() & Qt::MiddleButton) s += ssMiddle;
-        return s;
-    }
-
-    template <class F>
-    void Mouse(QMouseEvent* E, F&& Proc)
+    void Mouse(QMouseEvent* E)
     {
         if (!FControl || !FControl->Enabled())
             return;
-        TMouseButton button;
-        switch (E->button()) {
-        case Qt::LeftButton: button = mbLeft; break;
-        case Qt::RightButton: button = mbRight; break;
-        case Qt::MiddleButton: button = mbMiddle; break;
-        default: return;
-        }
         const int b = FControl->BorderWidth();
-        const TShiftState s = Shift(E);
-        const int x = int(E->position().x()) - b;
-        const int y = int(E->position().y()) - b;
-        CallGuarded(FControl, [&] { Proc(button, s, x, y); });
+        SendMouse(FControl, E, Point(int(E->position().x()) - b, int(E->position().y()) - b));
+    }
+
+    void Key(QKeyEvent* E, bool Down)
+    {
+        if (!FControl || !FControl->Enabled())
+            return;
+        const unsigned vk = VirtualKeyOfQtKey(E->key());
+        const bool alt = E->modifiers() & Qt::AltModifier;
+        const QString text = E->text();
+        QPointer<QWidget> self(this);
+        CallGuarded(FControl, [&] {
+            if (vk)
+                FControl->Perform(Down ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP), vk,
+                                  E->isAutoRepeat() ? qintptr(1) << 30 : 0);
+            if (!Down || !self || !FControl)
+                return;
+            for (const QChar ch : text) {
+                if (!ch.isPrint() && ch != QLatin1Char('\r') && ch != QLatin1Char('\b') &&
+                    ch != QChar(0x1B) && ch != QLatin1Char('\t'))
+                    continue;
+                FControl->Perform(alt ? WM_SYSCHAR : WM_CHAR, ch.unicode());
+                if (!self || !FControl)
+                    return;
+            }
+        });
     }
 
     TControl* FControl;
 };
 
+// Routes the mouse to the capture control and keeps the last cursor
+// position; tells the capture control when the application deactivates.
+class TInputFilter : public QObject {
+public:
+    static void Install()
+    {
+        static TInputFilter* filter = nullptr;
+        if (filter || !qApp)
+            return;
+        filter = new TInputFilter(qApp);
+        qApp->installEventFilter(filter);
+        QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, filter,
+                         [](Qt::ApplicationState State) {
+                             if (State != Qt::ApplicationActive && CaptureControl) {
+                                 TControl* c = CaptureControl;
+                                 CallGuarded(c, [c] { c->Perform(WM_CANCELMODE); });
+                             }
+                         });
+    }
+
+protected:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* Watched, QEvent* E) override
+    {
+        switch (E->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            break;
+        default:
+            return false;
+        }
+        if (!Watched->isWidgetType())
+            return false;
+        const auto* m = static_cast<QMouseEvent*>(E);
+        CursorPos = Clipped(Global(m));
+        CursorKnown = true;
+        TControl* c = CaptureControl;
+        if (!c || !c->Widget())
+            return false;
+        SendMouse(c, m, c->ScreenToClient(CursorPos));
+        return true;
+    }
+};
+
 } // namespace detail
+
+TShiftState KeysToShiftState(unsigned Keys)
+{
+    TShiftState s;
+    if (Keys & MK_SHIFT) s += ssShift;
+    if (Keys & MK_CONTROL) s += ssCtrl;
+    if (Keys & MK_LBUTTON) s += ssLeft;
+    if (Keys & MK_RBUTTON) s += ssRight;
+    if (Keys & MK_MBUTTON) s += ssMiddle;
+    if (QGuiApplication::keyboardModifiers() & Qt::AltModifier) s += ssAlt;
+    return s;
+}
+
+unsigned ShiftStateToKeys(TShiftState Shift)
+{
+    unsigned k = 0;
+    if (Shift.Contains(ssShift)) k |= MK_SHIFT;
+    if (Shift.Contains(ssCtrl)) k |= MK_CONTROL;
+    if (Shift.Contains(ssLeft)) k |= MK_LBUTTON;
+    if (Shift.Contains(ssRight)) k |= MK_RBUTTON;
+    if (Shift.Contains(ssMiddle)) k |= MK_MBUTTON;
+    return k;
+}
+
+TShiftState KeyboardShiftState()
+{
+    const Qt::KeyboardModifiers m = QGuiApplication::keyboardModifiers();
+    TShiftState s;
+    if (m & Qt::ShiftModifier) s += ssShift;
+    if (m & Qt::AltModifier) s += ssAlt;
+    if (m & Qt::ControlModifier) s += ssCtrl;
+    return s;
+}
+
+void SetCaptureControl(TControl* Control)
+{
+    TControl* old = CaptureControl;
+    if (old == Control)
+        return;
+    CaptureControl = Control;
+    if (old && Control)
+        CallGuarded(old, [old] { old->Perform(WM_CANCELMODE); });
+}
+
+TControl* GetCaptureControl()
+{
+    return CaptureControl;
+}
+
+void ClipCursor(const TRect* Rect)
+{
+    CursorClipped = Rect != nullptr;
+    if (Rect)
+        CursorClip = *Rect;
+}
+
+TPoint GetCursorPos()
+{
+    if (CursorKnown)
+        return Clipped(CursorPos);
+    const QPoint p = QCursor::pos();
+    return Clipped(Point(p.x(), p.y()));
+}
+
+TForm* GetParentForm(const TControl* Control)
+{
+    while (Control && Control->Parent())
+        Control = Control->Parent();
+    return dynamic_cast<TForm*>(const_cast<TControl*>(Control));
+}
 
 int GetSystemMetrics(int Index)
 {
@@ -162,8 +322,6 @@ int GetSystemMetrics(int Index)
 // Drag state: one drag at a time in the process.
 
 namespace {
-
-const char* const ControlProperty = "qxControl";
 
 struct TDragObject {
     TControl* Source = nullptr;
@@ -187,6 +345,10 @@ Qt::CursorShape CursorShape(TCursor Cursor, bool& Known)
     case crArrow: return Qt::ArrowCursor;
     case crCross: return Qt::CrossCursor;
     case crIBeam: return Qt::IBeamCursor;
+    case crSizeNESW: return Qt::SizeBDiagCursor;
+    case crSizeNS: return Qt::SizeVerCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
+    case crSizeWE: return Qt::SizeHorCursor;
     case crHourGlass: return Qt::WaitCursor;
     case crDrag: return Qt::DragMoveCursor;
     case crNoDrop: return Qt::ForbiddenCursor;
@@ -246,6 +408,7 @@ TControl::TControl(TComponent* AOwner, QWidget* AWidget)
     : TComponent(AOwner), FWidget(AWidget ? AWidget : new detail::TControlWidget(this)),
       FFont(new TFont), FCanvas(new TCanvas)
 {
+    detail::TInputFilter::Install();
     FWidget->setAutoFillBackground(false);
     FWidget->setProperty(ControlProperty, QVariant::fromValue(static_cast<void*>(this)));
     FWidget->hide();
@@ -254,6 +417,18 @@ TControl::TControl(TComponent* AOwner, QWidget* AWidget)
 TControl::~TControl()
 {
     ForgetInDrag(this);
+    if (CaptureControl == this)
+        CaptureControl = nullptr;
+    // Widgets of other controls hosted here go back to their parents, so
+    // that Qt does not free them with this one.
+    if (FWidget)
+        for (QObject* o : FWidget->children())
+            if (auto* w = qobject_cast<QWidget*>(o)) {
+                const QVariant v = w->property(ControlProperty);
+                auto* c = v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;
+                if (c && c->FWidgetHost == this)
+                    c->SetWidgetHost(nullptr);
+            }
     if (FPopupMenu)
         FPopupMenu->RemoveFreeNotification(this);
     if (FParent) {
@@ -280,10 +455,10 @@ void TControl::SetParent(TWinControl* AParent)
     FParent = AParent;
     if (FParent) {
         FParent->FControls.append(this);
-        if (FWidget)
+        if (FWidget && !FWidgetHost)
             FWidget->setParent(FParent->Widget());
         ParentChanged();
-    } else if (FWidget) {
+    } else if (FWidget && !FWidgetHost) {
         FWidget->setParent(nullptr);
     }
     PlaceWidget();
@@ -308,10 +483,27 @@ void TControl::SetParentWidget(QWidget* AParent)
     ShowWidget();
 }
 
+void TControl::SetWidgetHost(TWinControl* Host)
+{
+    if (Host == this)
+        Host = nullptr;
+    if (Host == FWidgetHost)
+        return;
+    FWidgetHost = Host;
+    if (FWidget) {
+        if (FWidgetHost)
+            FWidget->setParent(FWidgetHost->Widget());
+        else
+            FWidget->setParent(FParent ? FParent->Widget() : nullptr);
+    }
+    PlaceWidget();
+    ShowWidget();
+}
+
 void TControl::ShowWidget()
 {
     // A control without a parent stays hidden: showing it would open a window.
-    if (!FWidget || !(FParent || FWidget->parentWidget()))
+    if (!FWidget || !(FParent || FWidgetHost || FWidget->parentWidget()))
         return;
     FWidget->setVisible(FVisible && !(IsDesigning() && FControlStyle.Contains(csNoDesignVisible)));
 }
@@ -360,8 +552,9 @@ void TControl::PlaceWidget()
 {
     if (!FWidget)
         return;
-    const int b = FParent ? FParent->BorderWidth() : 0;
-    if (FParent || FWidget->parentWidget())
+    const TWinControl* p = WidgetParent();
+    const int b = p ? p->BorderWidth() : 0;
+    if (p || FWidget->parentWidget())
         FWidget->setGeometry(FLeft + b, FTop + b, FWidth, FHeight);
     else
         FWidget->resize(FWidth, FHeight);
@@ -380,6 +573,15 @@ TPoint TControl::ScreenToClient(const TPoint& Screen) const
     const QPoint p = FWidget->mapFromGlobal(QPoint(Screen.X, Screen.Y));
     const int b = BorderWidth();
     return Point(p.x() - b, p.y() - b);
+}
+
+TPoint TControl::ClientToScreen(const TPoint& Client) const
+{
+    if (!FWidget)
+        return Client;
+    const int b = BorderWidth();
+    const QPoint p = FWidget->mapToGlobal(QPoint(Client.X + b, Client.Y + b));
+    return Point(p.x(), p.y());
 }
 
 void TControl::SetVisible(bool Value)
@@ -710,11 +912,176 @@ void TControl::Update()
 
 void TControl::BringToFront()
 {
+    if (FParent) {
+        FParent->FControls.removeOne(this);
+        FParent->FControls.append(this);
+    }
     if (FWidget)
         FWidget->raise();
 }
 
-void TControl::WndProc(TMessage&) {}
+void TControl::SendToBack()
+{
+    if (FParent) {
+        FParent->FControls.removeOne(this);
+        FParent->FControls.prepend(this);
+    }
+    if (FWidget)
+        FWidget->lower();
+}
+
+bool TControl::MouseCapture() const
+{
+    return CaptureControl == this;
+}
+
+void TControl::SetMouseCapture(bool Value)
+{
+    if (Value)
+        SetCaptureControl(this);
+    else if (CaptureControl == this)
+        SetCaptureControl(nullptr);
+}
+
+qintptr TControl::Perform(unsigned Msg, qintptr WParam, qintptr LParam)
+{
+    TMessage m{Msg, WParam, LParam, 0};
+    WndProc(m);
+    return m.Result;
+}
+
+void TControl::WndProc(TMessage& Message)
+{
+    if (IsDesigning())
+        if (TForm* form = GetParentForm(this))
+            if (TDesigner* designer = form->Designer())
+                if (designer->IsDesignMsg(this, Message))
+                    return;
+    Dispatch(Message);
+}
+
+void TControl::Dispatch(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case WM_PAINT:
+        if (Message.WParam)
+            PaintWidget(reinterpret_cast<QPaintDevice*>(Message.WParam));
+        break;
+    case WM_CANCELMODE:
+        if (CaptureControl == this)
+            SetCaptureControl(nullptr);
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        KeyMessage(Message);
+        break;
+    default:
+        if (Message.Msg >= WM_MOUSEMOVE && Message.Msg < WM_MOUSEWHEEL)
+            MouseMessage(Message);
+        break;
+    }
+}
+
+void TControl::MouseMessage(TMessage& Message)
+{
+    const unsigned msg = Message.Msg;
+    const TShiftState shift = KeysToShiftState(unsigned(Message.WParam));
+    const int x = LParamX(Message.LParam);
+    const int y = LParamY(Message.LParam);
+    if (msg == WM_MOUSEMOVE) {
+        if (Dragging())
+            DragTo(ClientToScreen(Point(x, y)));
+        else
+            MouseMove(shift, x, y);
+        return;
+    }
+    const unsigned kind = (msg - WM_LBUTTONDOWN) % 3;  // down, up, double click
+    const TMouseButton button = msg <= WM_LBUTTONDBLCLK   ? mbLeft
+                                : msg <= WM_RBUTTONDBLCLK ? mbRight
+                                                          : mbMiddle;
+    if (kind == 0) {
+        if (button == mbLeft && FDragMode == dmAutomatic && !IsDesigning()) {
+            BeginDragAt(ClientToScreen(Point(x, y)), true, 0, true);
+            return;
+        }
+        if (button == mbLeft)
+            FPressed = true;
+        MouseDown(button, shift, x, y);
+    } else if (kind == 2) {
+        MouseDown(button, shift + TShiftState{ssDouble}, x, y);
+        if (button == mbLeft && FControlStyle.Contains(csDoubleClicks))
+            DblClick();
+    } else {
+        const TPoint screen = ClientToScreen(Point(x, y));
+        if (Dragging()) {
+            if (button == mbLeft) {
+                DragTo(screen);
+                EndDrag(true);
+            }
+            return;
+        }
+        const bool click = button == mbLeft && FPressed;
+        if (button == mbLeft)
+            FPressed = false;
+        // The handlers may free the control: what follows needs it.
+        QPointer<QWidget> alive(FWidget);
+        MouseUp(button, shift, x, y);
+        if (!alive)
+            return;
+        const TRect r = ClientRect();
+        if (click && FControlStyle.Contains(csClickEvents) && x >= r.Left && x < r.Right && y >= r.Top &&
+            y < r.Bottom)
+            Click();
+        if (button == mbRight && alive)
+            DoPopup(screen);
+    }
+}
+
+void TControl::KeyMessage(TMessage& Message)
+{
+    // A form with KeyPreview hears its controls' keys first.
+    TForm* form = GetParentForm(this);
+    TControl* preview = form && form != this && form->KeyPreview() ? form : nullptr;
+    if (Message.Msg == WM_CHAR || Message.Msg == WM_SYSCHAR) {
+        QChar ch(char16_t(Message.WParam));
+        if (preview)
+            preview->KeyPress(ch);
+        if (!ch.isNull())
+            KeyPress(ch);
+        Message.WParam = ch.unicode();
+        return;
+    }
+    unsigned key = unsigned(Message.WParam);
+    const TShiftState shift = KeyboardShiftState();
+    const bool down = Message.Msg == WM_KEYDOWN || Message.Msg == WM_SYSKEYDOWN;
+    if (preview)
+        down ? preview->KeyDown(key, shift) : preview->KeyUp(key, shift);
+    if (key)
+        down ? KeyDown(key, shift) : KeyUp(key, shift);
+    Message.WParam = key;
+}
+
+void TControl::KeyDown(unsigned& Key, TShiftState Shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+}
+
+void TControl::KeyUp(unsigned& Key, TShiftState Shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, Key, Shift);
+}
+
+void TControl::KeyPress(QChar& Key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, Key);
+}
 
 void TControl::Paint()
 {
@@ -779,8 +1146,9 @@ void TControl::PaintWidget(QPaintDevice* Device)
 void TControl::WidgetMoved(int AX, int AY)
 {
     // A layout or the user moved the widget: keep the bounds true.
-    const int b = FParent ? FParent->BorderWidth() : 0;
-    if (FParent || (FWidget && FWidget->parentWidget())) {
+    const TWinControl* p = WidgetParent();
+    const int b = p ? p->BorderWidth() : 0;
+    if (p || (FWidget && FWidget->parentWidget())) {
         FLeft = AX - b;
         FTop = AY - b;
     }
@@ -804,7 +1172,10 @@ const TClassInfo& TWinControl::StaticClass()
     return info;
 }
 
-TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner)
+{
+    Widget()->setFocusPolicy(Qt::ClickFocus);
+}
 
 TWinControl::TWinControl(TComponent* AOwner, QWidget* AWidget) : TControl(AOwner, AWidget) {}
 
@@ -813,6 +1184,32 @@ TWinControl::~TWinControl()
     ++FAlignLevel;  // no aligning while the children go
     while (!FControls.isEmpty())
         delete FControls.takeLast();
+}
+
+bool TWinControl::CanFocus() const
+{
+    if (!Widget())
+        return false;
+    for (const TControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+bool TWinControl::Focused() const
+{
+    return Widget() && Widget()->hasFocus();
+}
+
+void TWinControl::SetFocus()
+{
+    if (!CanFocus())
+        throw EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
+    if (Widget()->focusPolicy() == Qt::NoFocus)
+        return;
+    if (QWidget* window = Widget()->window(); window->isVisible())
+        window->activateWindow();
+    Widget()->setFocus(Qt::OtherFocusReason);
 }
 
 void TWinControl::ScrollBy(int DeltaX, int DeltaY)

@@ -31,6 +31,10 @@ constexpr TCursor crNone = TCursor(-1);
 constexpr TCursor crArrow = TCursor(-2);
 constexpr TCursor crCross = TCursor(-3);
 constexpr TCursor crIBeam = TCursor(-4);
+constexpr TCursor crSizeNESW = TCursor(-6);
+constexpr TCursor crSizeNS = TCursor(-7);
+constexpr TCursor crSizeNWSE = TCursor(-8);
+constexpr TCursor crSizeWE = TCursor(-9);
 constexpr TCursor crHourGlass = TCursor(-11);
 constexpr TCursor crDrag = TCursor(-12);
 constexpr TCursor crNoDrop = TCursor(-13);
@@ -46,6 +50,13 @@ QX_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
 QX_ENUM(TShiftStateItem, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
 using TShiftState = TSet<TShiftStateItem>;
 
+// The shift state of a mouse message's MK_ flags; Alt, which they do not
+// carry, is read from the keyboard.
+TShiftState KeysToShiftState(unsigned Keys);
+unsigned ShiftStateToKeys(TShiftState Shift);
+// The shift state of the keyboard now (Shift, Alt, Ctrl).
+TShiftState KeyboardShiftState();
+
 QX_ENUM(TBorderStyle, bsNone, bsSingle)
 
 QX_ENUM(TDragMode, dmManual, dmAutomatic)
@@ -54,6 +65,8 @@ QX_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
 using TMouseEvent = TEvent<TObject* /*Sender*/, TMouseButton /*Button*/, TShiftState /*Shift*/,
                            int /*X*/, int /*Y*/>;
 using TMouseMoveEvent = TEvent<TObject* /*Sender*/, TShiftState /*Shift*/, int /*X*/, int /*Y*/>;
+using TKeyEvent = TEvent<TObject* /*Sender*/, unsigned& /*Key*/, TShiftState /*Shift*/>;
+using TKeyPressEvent = TEvent<TObject* /*Sender*/, QChar& /*Key*/>;
 using TDragDropEvent = TEvent<TObject* /*Sender*/, TObject* /*Source*/, int /*X*/, int /*Y*/>;
 using TDragOverEvent = TEvent<TObject* /*Sender*/, TObject* /*Source*/, int /*X*/, int /*Y*/,
                               TDragState /*State*/, bool& /*Accept*/>;
@@ -65,7 +78,24 @@ constexpr int SM_CYHSCROLL = 3;
 // Pixels, from the widget style; 0 for an unknown index.
 int GetSystemMetrics(int Index);
 
-namespace detail { class TControlWidget; }
+namespace detail { class TControlWidget; class TInputFilter; }
+class TForm;
+class TControl;
+
+// Mouse capture. Offscreen Qt has no grab, so the class library routes the
+// mouse itself: while a control holds the capture, every mouse event of the
+// application's widgets reaches that control, in its client coordinates.
+// Taking the capture from another control sends it WM_CANCELMODE, and so
+// does the application losing activation; nil releases the capture.
+void SetCaptureControl(TControl* Control);
+TControl* GetCaptureControl();
+// Clamps the mouse positions that the capture control is told to Rect
+// (screen pixels, right and bottom excluded); nil frees the cursor.
+void ClipCursor(const TRect* Rect);
+// The mouse position last seen, on screen (clamped while captured).
+TPoint GetCursorPos();
+// The form that holds the control (the control itself for a form), or nil.
+TForm* GetParentForm(const TControl* Control);
 
 class TControl : public TComponent {
     QX_CLASS(TControl, TComponent)
@@ -97,8 +127,9 @@ public:
     virtual TRect ClientRect() const;
     int ClientWidth() const { return ClientRect().Width(); }
     int ClientHeight() const { return ClientRect().Height(); }
-    // A screen point in this control's client coordinates.
+    // Between screen points and this control's client coordinates.
     TPoint ScreenToClient(const TPoint& Screen) const;
+    TPoint ClientToScreen(const TPoint& Client) const;
 
     // A control styled csNoDesignVisible stays hidden while designed.
     bool Visible() const { return FVisible; }
@@ -173,10 +204,27 @@ public:
     void Invalidate();
     void Repaint();
     void Update();
+    // Front and back of the parent's z-order and of its list of children.
     void BringToFront();
+    void SendToBack();
 
-    // Posted messages arrive here (see PostMessage).
+    // Puts the control's widget into Host's widget (nil: back into its
+    // parent's), without changing its parent: its bounds are then in
+    // Host's client coordinates. A host that goes hands the widget back.
+    void SetWidgetHost(TWinControl* Host);
+    TWinControl* WidgetHost() const { return FWidgetHost; }
+
+    bool MouseCapture() const;
+    void SetMouseCapture(bool Value);
+
+    // Sends a message to the control now; the message's Result.
+    qintptr Perform(unsigned Msg, qintptr WParam = 0, qintptr LParam = 0);
+    // Every message (input, paint, posted) enters here. In design state
+    // the form's designer sees it first and may take it; the rest goes to
+    // Dispatch.
     virtual void WndProc(TMessage& Message);
+    // The control's own handling of a message.
+    virtual void Dispatch(TMessage& Message);
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -184,6 +232,9 @@ public:
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
     TDragDropEvent OnDragDrop;
     TDragOverEvent OnDragOver;
     TEndDragEvent OnEndDrag;
@@ -207,6 +258,10 @@ protected:
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
+    // Key 0 after a handler stops the key there.
+    virtual void KeyDown(unsigned& Key, TShiftState Shift);
+    virtual void KeyUp(unsigned& Key, TShiftState Shift);
+    virtual void KeyPress(QChar& Key);
     // Pixels of border on each side of the client area.
     virtual int BorderWidth() const { return 0; }
     // Draws the border around the client area (the canvas is in widget pixels).
@@ -221,6 +276,7 @@ protected:
 
 private:
     friend class detail::TControlWidget;
+    friend class detail::TInputFilter;
     friend class TWinControl;
 
     void Init();
@@ -236,6 +292,10 @@ private:
     void SizeChanged();
     void RequestAlign();
     void BeginDragAt(const TPoint& Screen, bool Immediate, int Threshold, bool Pressed);
+    void MouseMessage(TMessage& Message);
+    void KeyMessage(TMessage& Message);
+    // The parent whose widget holds this control's widget.
+    TWinControl* WidgetParent() const { return FWidgetHost ? FWidgetHost : FParent; }
 
     QPointer<QWidget> FWidget;
     TWinControl* FParent = nullptr;
@@ -259,6 +319,7 @@ private:
     TPopupMenu* FPopupMenu = nullptr;
     TDragMode FDragMode = dmManual;
     TCursor FDragCursor = crDrag;
+    TWinControl* FWidgetHost = nullptr;
 };
 
 // A control that holds other controls; children are freed with it.
@@ -270,6 +331,17 @@ public:
 
     int ControlCount() const { return int(FControls.size()); }
     TControl* Controls(int Index) const { return FControls.at(Index); }
+
+    // Focus: a control can take it while it and all its parents are visible
+    // and enabled. SetFocus on one that cannot raises EInvalidOperation.
+    // Losing it sends the control WM_KILLFOCUS, gaining it WM_SETFOCUS.
+    bool CanFocus() const;
+    bool Focused() const;
+    void SetFocus();
+
+    // Kept for the stored property; Qt paints every widget double-buffered.
+    bool DoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
 
     // Moves every child by (DeltaX, DeltaY) and repaints.
     void ScrollBy(int DeltaX, int DeltaY);
@@ -315,6 +387,7 @@ private:
     bool FCtl3D = true;
     bool FParentCtl3D = true;
     int FAlignLevel = 0;
+    bool FDoubleBuffered = false;
 };
 
 // A windowed control that paints itself on its canvas.

@@ -43,7 +43,32 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {}
 
 // OnDestroy is fired by the most derived destructor (DoDestroy): here the
 // handler's form is gone already.
-TForm::~TForm() = default;
+TForm::~TForm()
+{
+    if (FDesigner && FDesigner->Form() == this)
+        FDesigner->SetForm(nullptr);
+}
+
+void TForm::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TWinControl::Notification(AComponent, Operation);
+    if (FDesigner)
+        FDesigner->Notification(AComponent, Operation);
+}
+
+void TForm::ValidateRename(TComponent* AComponent, const QString& CurName, const QString& NewName)
+{
+    TWinControl::ValidateRename(AComponent, CurName, NewName);
+    if (FDesigner)
+        FDesigner->ValidateRename(AComponent, CurName, NewName);
+}
+
+void TForm::Paint()
+{
+    TWinControl::Paint();
+    if (FDesigner && IsDesigning())
+        FDesigner->PaintGrid();
+}
 
 void TForm::SetCaption(const QString& Value)
 {

@@ -8,6 +8,7 @@
 // form's code.
 
 #include "classlib/controls/control.h"
+#include "classlib/controls/designer.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,6 +31,21 @@ public:
     // The owned components that are not controls (menu items inside their menu).
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
 
+    // The designer while the form is designed; not owned. Insertions and
+    // removals of components, renames and, in design state, the grid of a
+    // paint are handed to it, and its controls' messages pass it first.
+    TDesigner* Designer() const { return FDesigner; }
+    void SetDesigner(TDesigner* Value) { FDesigner = Value; }
+
+    // The form hears the keys of its controls before they do.
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool Value) { FKeyPreview = Value; }
+    // Kept for the stored property; forms do not scroll their client area.
+    bool AutoScroll() const { return FAutoScroll; }
+    void SetAutoScroll(bool Value) { FAutoScroll = Value; }
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
 
@@ -42,10 +58,15 @@ protected:
     // (once) while the whole form still exists. A form whose construction
     // failed never fires it.
     void DoDestroy();
+    void ValidateRename(TComponent* AComponent, const QString& CurName, const QString& NewName) override;
+    void Paint() override;
 
 private:
     QString FCaption;
     bool FDestroyed = false;
+    TDesigner* FDesigner = nullptr;
+    bool FKeyPreview = false;
+    bool FAutoScroll = true;
 };
 
 // The stored stream of the forms of class ClassName; a later call replaces it.
