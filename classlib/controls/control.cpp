@@ -1188,10 +1188,10 @@ TWinControl::~TWinControl()
 
 bool TWinControl::CanFocus() const
 {
-    if (!Widget())
+    if (!Showing())
         return false;
     for (const TControl* c = this; c; c = c->Parent())
-        if (!c->Visible() || !c->Enabled())
+        if (!c->Enabled())
             return false;
     return true;
 }
