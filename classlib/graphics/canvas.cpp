@@ -2,6 +2,7 @@
 
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/sysutils.h"
+#include "classlib/graphics/edges.h"
 #include "classlib/graphics/graphic.h"
 
 #include <algorithm>
@@ -116,6 +117,11 @@ void TCanvas::FillRect(const TRect& R)
 {
     RequiredState(csBrushValid);
     DC().FillRect(R, FBrush->LogBrush());
+}
+
+void TCanvas::DrawFocusRect(const TRect& R)
+{
+    classlib::DrawFocusRect(DC(), R);
 }
 
 void TCanvas::Polygon(const std::vector<TPoint>& Points)

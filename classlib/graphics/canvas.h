@@ -75,6 +75,8 @@ public:
     void Ellipse(const TRect& R);
     // The brush over R, no outline.
     void FillRect(const TRect& R);
+    // The dotted exclusive-or rectangle of a focus (see DrawFocusRect).
+    void DrawFocusRect(const TRect& R);
     void Polygon(const std::vector<TPoint>& Points);
     void Polyline(const std::vector<TPoint>& Points);
     TColor Pixels(int X, int Y) const;
