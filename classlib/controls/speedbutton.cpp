@@ -1,5 +1,6 @@
 #include "classlib/controls/speedbutton.h"
 
+#include "classlib/controls/glyph.h"
 #include "classlib/core/classbuilder.h"
 
 namespace classlib {
@@ -75,30 +76,7 @@ void TSpeedButton::Paint()
     const int shift = FDown ? 1 : 0;
     const int x = (r.Width() - FGlyph->Width()) / 2 + shift;
     const int y = (r.Height() - FGlyph->Height()) / 2 + shift;
-    if (Enabled()) {
-        DrawGlyph(x, y, clNone);
-    } else {
-        // Embossed: a highlight copy below right, the shape in shadow colour.
-        DrawGlyph(x + 1, y + 1, clBtnHighlight);
-        DrawGlyph(x, y, clBtnShadow);
-    }
-}
-
-void TSpeedButton::DrawGlyph(int X, int Y, TColor Mono)
-{
-    // Glyphs are a few pixels: a rectangle per pixel keeps to the canvas.
-    TCanvas& c = *Canvas();
-    const QImage& img = FGlyph->Image();
-    const QRgb transparent = img.pixel(0, img.height() - 1);
-    c.Brush()->SetStyle(bsSolid);
-    for (int py = 0; py < img.height(); ++py)
-        for (int px = 0; px < img.width(); ++px) {
-            const QRgb p = img.pixel(px, py);
-            if (p == transparent)
-                continue;
-            c.Brush()->SetColor(Mono != clNone ? Mono : MakeColor(RGB(qRed(p), qGreen(p), qBlue(p))));
-            c.FillRect(Rect(X + px, Y + py, X + px + 1, Y + py + 1));
-        }
+    DrawButtonGlyph(c, FGlyph->Image(), x, y, Enabled());
 }
 
 } // namespace classlib

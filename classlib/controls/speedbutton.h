@@ -32,9 +32,6 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-    // Mono: every opaque pixel in that colour; clNone: the glyph's own colours.
-    void DrawGlyph(int X, int Y, TColor Mono);
-
     TBitmap* FGlyph;
     bool FDown = false;
 };
