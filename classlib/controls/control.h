@@ -57,7 +57,10 @@ unsigned ShiftStateToKeys(TShiftState Shift);
 // The shift state of the keyboard now (Shift, Alt, Ctrl).
 TShiftState KeyboardShiftState();
 
-QX_ENUM(TBorderStyle, bsNone, bsSingle)
+// Forms take every border style; other controls draw bsSingle and treat
+// the rest as none.
+QX_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
+using TBorderStyle = TFormBorderStyle;
 
 QX_ENUM(TDragMode, dmManual, dmAutomatic)
 QX_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)

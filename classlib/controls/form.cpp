@@ -33,13 +33,31 @@ const TClassInfo& TForm::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TForm>("TForm")
         .Prop("Caption", &TForm::FCaption, &TForm::SetCaption)
+        .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
+            .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize}.Mask())
+        .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable)
+        .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal)
+        .Prop("HelpFile", &TForm::FHelpFile, &TForm::SetHelpFile)
+        .Prop("HorzScrollBar", &TForm::FHorzScrollBar)
+        .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview).Default(false)
+        .Prop("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch).Default(96)
+        .Prop("Position", &TForm::Position, &TForm::SetPosition).Default(poDesigned)
+        .Prop("PrintScale", &TForm::PrintScale, &TForm::SetPrintScale).Default(poProportional)
+        .Prop("Scaled", &TForm::Scaled, &TForm::SetScaled).Default(true)
+        .Prop("VertScrollBar", &TForm::FVertScrollBar)
+        .Prop("WindowState", &TForm::WindowState, &TForm::SetWindowState).Default(wsNormal)
         .Prop("OnCreate", &TForm::OnCreate)
         .Prop("OnDestroy", &TForm::OnDestroy)
         .Build();
     return info;
 }
 
-TForm::TForm(TComponent* AOwner) : TWinControl(AOwner) {}
+TForm::TForm(TComponent* AOwner)
+    : TWinControl(AOwner), FHorzScrollBar(new TControlScrollBar(sbHorizontal)),
+      FVertScrollBar(new TControlScrollBar(sbVertical))
+{
+    SetBorderStyle(bsSizeable);
+}
 
 // OnDestroy is fired by the most derived destructor (DoDestroy): here the
 // handler's form is gone already.
@@ -47,6 +65,8 @@ TForm::~TForm()
 {
     if (FDesigner && FDesigner->Form() == this)
         FDesigner->SetForm(nullptr);
+    delete FVertScrollBar;
+    delete FHorzScrollBar;
 }
 
 void TForm::Notification(TComponent* AComponent, TOperation Operation)

@@ -8,12 +8,20 @@
 // form's code.
 
 #include "classlib/controls/control.h"
+#include "classlib/controls/controlscrollbar.h"
 #include "classlib/controls/designer.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace classlib {
+
+QX_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
+using TBorderIcons = TSet<TBorderIcon>;
+QX_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
+QX_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter)
+QX_ENUM(TPrintScale, poNone, poProportional, poPrintToFit)
+QX_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
 
 class TForm : public TWinControl {
     QX_CLASS(TForm, TWinControl)
@@ -40,9 +48,31 @@ public:
     // The form hears the keys of its controls before they do.
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool Value) { FKeyPreview = Value; }
-    // Kept for the stored property; forms do not scroll their client area.
+    // Kept for the stored form; forms do not scroll their client area.
     bool AutoScroll() const { return FAutoScroll; }
     void SetAutoScroll(bool Value) { FAutoScroll = Value; }
+
+    // Stored with the form and kept for it; the window does not follow them.
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons Value) { FBorderIcons = Value; }
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle Value) { FFormStyle = Value; }
+    const QString& HelpFile() const { return FHelpFile; }
+    void SetHelpFile(const QString& Value) { FHelpFile = Value; }
+    TControlScrollBar* HorzScrollBar() const { return FHorzScrollBar; }
+    void SetHorzScrollBar(const TControlScrollBar* Value) { FHorzScrollBar->Assign(Value); }
+    TControlScrollBar* VertScrollBar() const { return FVertScrollBar; }
+    void SetVertScrollBar(const TControlScrollBar* Value) { FVertScrollBar->Assign(Value); }
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition Value) { FPosition = Value; }
+    TPrintScale PrintScale() const { return FPrintScale; }
+    void SetPrintScale(TPrintScale Value) { FPrintScale = Value; }
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool Value) { FScaled = Value; }
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState Value) { FWindowState = Value; }
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
@@ -60,6 +90,8 @@ protected:
     void DoDestroy();
     void ValidateRename(TComponent* AComponent, const QString& CurName, const QString& NewName) override;
     void Paint() override;
+    // The window's frame is the window system's: no border inside it.
+    int BorderWidth() const override { return 0; }
 
 private:
     QString FCaption;
@@ -67,6 +99,16 @@ private:
     TDesigner* FDesigner = nullptr;
     bool FKeyPreview = false;
     bool FAutoScroll = true;
+    TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+    TFormStyle FFormStyle = fsNormal;
+    QString FHelpFile;
+    TControlScrollBar* FHorzScrollBar;
+    TControlScrollBar* FVertScrollBar;
+    int FPixelsPerInch = 96;
+    TPosition FPosition = poDesigned;
+    TPrintScale FPrintScale = poProportional;
+    bool FScaled = true;
+    TWindowState FWindowState = wsNormal;
 };
 
 // The stored stream of the forms of class ClassName; a later call replaces it.
