@@ -188,8 +188,9 @@ private:
     TControl* FControl;
 };
 
-// Routes the mouse to the capture control and keeps the last cursor
-// position; tells the capture control when the application deactivates.
+// Routes the mouse to the capture control, and that of Qt's own widgets
+// of designed controls to their controls; keeps the last cursor position;
+// tells the capture control when the application deactivates.
 class TInputFilter : public QObject {
 public:
     static void Install()
@@ -227,10 +228,21 @@ protected:
         const auto* m = static_cast<QMouseEvent*>(E);
         CursorPos = Clipped(Global(m));
         CursorKnown = true;
-        TControl* c = CaptureControl;
-        if (!c || !c->Widget())
+        if (TControl* c = CaptureControl; c && c->Widget()) {
+            SendMouse(c, m, c->ScreenToClient(CursorPos));
+            return true;
+        }
+        // A control over a widget of Qt's own (a scroll bar) hears its mouse
+        // as messages only while designed, so that the designer sees it.
+        auto* w = static_cast<QWidget*>(Watched);
+        if (dynamic_cast<TControlWidget*>(w))
             return false;
-        SendMouse(c, m, c->ScreenToClient(CursorPos));
+        const QVariant v = w->property(ControlProperty);
+        auto* c = v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;
+        if (!c || !c->IsDesigning())
+            return false;
+        const int b = c->BorderWidth();
+        SendMouse(c, m, Point(int(m->position().x()) - b, int(m->position().y()) - b));
         return true;
     }
 };
@@ -1172,10 +1184,7 @@ const TClassInfo& TWinControl::StaticClass()
     return info;
 }
 
-TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner)
-{
-    Widget()->setFocusPolicy(Qt::ClickFocus);
-}
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::TWinControl(TComponent* AOwner, QWidget* AWidget) : TControl(AOwner, AWidget) {}
 
@@ -1205,8 +1214,6 @@ void TWinControl::SetFocus()
 {
     if (!CanFocus())
         throw EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
-    if (Widget()->focusPolicy() == Qt::NoFocus)
-        return;
     if (QWidget* window = Widget()->window(); window->isVisible())
         window->activateWindow();
     Widget()->setFocus(Qt::OtherFocusReason);

@@ -57,6 +57,9 @@ TForm::TForm(TComponent* AOwner)
       FVertScrollBar(new TControlScrollBar(sbVertical))
 {
     SetBorderStyle(bsSizeable);
+    // A click gives the form the keys (its controls take them only when
+    // focused from code), and so it hears when its window loses them.
+    Widget()->setFocusPolicy(Qt::ClickFocus);
 }
 
 // OnDestroy is fired by the most derived destructor (DoDestroy): here the

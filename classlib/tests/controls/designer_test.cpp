@@ -3,6 +3,7 @@
 
 #include "classlib/controls/form.h"
 #include "classlib/controls/panel.h"
+#include "classlib/controls/scrollbar.h"
 #include "classlib/core/sysutils.h"
 
 #include <QImage>
@@ -109,6 +110,26 @@ TEST(Designer, OnlyControlsInDesignStateAreFiltered)
     QTest::mouseClick(f.Child->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
     EXPECT_TRUE(f.Designer.Log.isEmpty());
     EXPECT_EQ(f.Child->Log, QStringList{"down 5,6"});
+}
+
+TEST(Designer, ControlsOverQtsOwnWidgetsAreFilteredToo)
+{
+    TDesignedForm f;
+    auto* bar = new TScrollBar(&f.Form);
+    bar->SetName(QStringLiteral("Bar"));
+    bar->SetParent(&f.Form);
+    f.Designer.Log.clear();
+    f.Designer.Takes = {WM_LBUTTONDOWN, WM_LBUTTONUP};
+    QTest::mouseClick(bar->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 5));
+    EXPECT_EQ(f.Designer.Log, (QStringList{"msg Bar 201", "msg Bar 202"}));
+    EXPECT_EQ(bar->Position(), 0);  // the bar never saw the click
+
+    // Out of design state the bar is Qt's again.
+    f.Designer.Log.clear();
+    f.Form.SetDesigning(false);
+    QTest::mouseClick(bar->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(bar->Width() - 30, 5));
+    EXPECT_TRUE(f.Designer.Log.isEmpty());
+    EXPECT_GT(bar->Position(), 0);
 }
 
 TEST(Designer, PaintsAreFilteredAndTheGridDrawnInDesignState)

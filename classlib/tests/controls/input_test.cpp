@@ -277,5 +277,41 @@ TEST(Focus, OnlyAShownEnabledControlTakesTheFocusAndLosingItIsTold)
     EXPECT_EQ(b->Log.value(0), QStringLiteral("key 27 "));
 }
 
+TEST(Focus, AClickedFormHasTheKeysAndHearsWhenAnotherWindowTakesThem)
+{
+    class TFocusLog : public TForm {
+    public:
+        using TForm::TForm;
+        QList<unsigned> Seen;
+        void Dispatch(TMessage& M) override
+        {
+            if (M.Msg == WM_SETFOCUS || M.Msg == WM_KILLFOCUS)
+                Seen << M.Msg;
+            TForm::Dispatch(M);
+        }
+    };
+    TFocusLog form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto* child = new TProbe(&form);
+    child->SetParent(&form);
+    child->SetBounds(10, 10, 50, 50);
+    form.Show();
+    form.Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+
+    QTest::mouseClick(form.Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 50));
+    EXPECT_TRUE(form.Focused());
+    QTest::mouseClick(child->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_TRUE(form.Focused());  // a click does not focus a control
+    EXPECT_EQ(form.Seen, QList<unsigned>{WM_SETFOCUS});
+
+    TForm other(nullptr);
+    other.SetBounds(300, 0, 100, 100);
+    other.Show();
+    other.Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(other.Widget()));
+    EXPECT_EQ(form.Seen, (QList<unsigned>{WM_SETFOCUS, WM_KILLFOCUS}));
+}
+
 } // namespace
 } // namespace classlib
