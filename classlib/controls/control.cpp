@@ -433,14 +433,16 @@ TControl::~TControl()
         CaptureControl = nullptr;
     // Widgets of other controls hosted here go back to their parents, so
     // that Qt does not free them with this one.
-    if (FWidget)
-        for (QObject* o : FWidget->children())
+    if (FWidget) {
+        const QObjectList children = FWidget->children();  // handing back changes the list
+        for (QObject* o : children)
             if (auto* w = qobject_cast<QWidget*>(o)) {
                 const QVariant v = w->property(ControlProperty);
                 auto* c = v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;
                 if (c && c->FWidgetHost == this)
                     c->SetWidgetHost(nullptr);
             }
+    }
     if (FPopupMenu)
         FPopupMenu->RemoveFreeNotification(this);
     if (FParent) {
