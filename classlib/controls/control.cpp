@@ -233,9 +233,10 @@ protected:
             return true;
         }
         // A control over a widget of Qt's own (a scroll bar) hears its mouse
-        // as messages only while designed, so that the designer sees it.
+        // as messages only while designed, and so does a disabled one, which
+        // Qt gives no mouse: the designer sees them all.
         auto* w = static_cast<QWidget*>(Watched);
-        if (dynamic_cast<TControlWidget*>(w))
+        if (dynamic_cast<TControlWidget*>(w) && w->isEnabled())
             return false;
         const QVariant v = w->property(ControlProperty);
         auto* c = v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;

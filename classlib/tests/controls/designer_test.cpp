@@ -132,6 +132,21 @@ TEST(Designer, ControlsOverQtsOwnWidgetsAreFilteredToo)
     EXPECT_GT(bar->Position(), 0);
 }
 
+TEST(Designer, ADisabledControlIsStillDesigned)
+{
+    TDesignedForm f;
+    f.Child->SetEnabled(false);
+    f.Designer.Takes = {WM_LBUTTONDOWN, WM_LBUTTONUP};
+    QTest::mouseClick(f.Child->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    EXPECT_EQ(f.Designer.Log, (QStringList{"msg Child 201", "msg Child 202"}));
+
+    f.Form.SetDesigning(false);
+    f.Designer.Log.clear();
+    QTest::mouseClick(f.Child->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    EXPECT_TRUE(f.Designer.Log.isEmpty());
+    EXPECT_TRUE(f.Child->Log.isEmpty());
+}
+
 TEST(Designer, PaintsAreFilteredAndTheGridDrawnInDesignState)
 {
     TDesignedForm f;
