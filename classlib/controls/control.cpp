@@ -3,6 +3,7 @@
 #include "classlib/controls/application.h"
 #include "classlib/controls/form.h"
 #include "classlib/controls/menus.h"
+#include "classlib/controls/mouse.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/reader.h"
 #include "classlib/graphics/painterdc.h"
@@ -23,69 +24,6 @@ namespace classlib {
 namespace {
 
 const char* const ControlProperty = "qxControl";
-
-TControl* CaptureControl = nullptr;
-bool CursorClipped = false;
-TRect CursorClip{};
-bool CursorKnown = false;
-TPoint CursorPos{};
-
-TPoint Clipped(TPoint P)
-{
-    if (CursorClipped && CaptureControl) {
-        P.X = std::clamp(P.X, CursorClip.Left, std::max(CursorClip.Left, CursorClip.Right - 1));
-        P.Y = std::clamp(P.Y, CursorClip.Top, std::max(CursorClip.Top, CursorClip.Bottom - 1));
-    }
-    return P;
-}
-
-TPoint Global(const QMouseEvent* E)
-{
-    return Point(int(E->globalPosition().x()), int(E->globalPosition().y()));
-}
-
-unsigned KeysOf(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Modifiers)
-{
-    unsigned k = 0;
-    if (Buttons & Qt::LeftButton) k |= MK_LBUTTON;
-    if (Buttons & Qt::RightButton) k |= MK_RBUTTON;
-    if (Buttons & Qt::MiddleButton) k |= MK_MBUTTON;
-    if (Modifiers & Qt::ShiftModifier) k |= MK_SHIFT;
-    if (Modifiers & Qt::ControlModifier) k |= MK_CONTROL;
-    return k;
-}
-
-// The message of a Qt mouse event; 0 for none (another button).
-unsigned MouseMessageOf(const QMouseEvent* E)
-{
-    unsigned base;
-    switch (E->button()) {
-    case Qt::LeftButton: base = WM_LBUTTONDOWN; break;
-    case Qt::RightButton: base = WM_RBUTTONDOWN; break;
-    case Qt::MiddleButton: base = WM_MBUTTONDOWN; break;
-    default: base = 0; break;
-    }
-    switch (E->type()) {
-    case QEvent::MouseMove: return WM_MOUSEMOVE;
-    case QEvent::MouseButtonPress: return base;
-    case QEvent::MouseButtonRelease: return base ? base + 1 : 0;
-    case QEvent::MouseButtonDblClick: return base ? base + 2 : 0;
-    default: return 0;
-    }
-}
-
-// Sends the mouse event to Control as its message, at the client point.
-void SendMouse(TControl* Control, const QMouseEvent* E, const TPoint& Client)
-{
-    const unsigned msg = MouseMessageOf(E);
-    if (!msg)
-        return;
-    // Alt is not among the message's flags: it is read from the keyboard,
-    // which Qt updates from the event.
-    CallGuarded(Control, [&] {
-        Control->Perform(msg, KeysOf(E->buttons(), E->modifiers()), MakeLParam(Client.X, Client.Y));
-    });
-}
 
 } // namespace
 
@@ -124,7 +62,7 @@ protected:
             E->ignore();
             return;
         }
-        const unsigned keys = KeysOf(E->buttons(), E->modifiers());
+        const unsigned keys = MouseKeys(E->buttons(), E->modifiers());
         const int delta = E->angleDelta().y();
         const QPointF g = E->globalPosition();
         qintptr result = 0;
@@ -157,7 +95,7 @@ private:
         if (!FControl || !FControl->Enabled())
             return;
         const int b = FControl->BorderWidth();
-        SendMouse(FControl, E, Point(int(E->position().x()) - b, int(E->position().y()) - b));
+        SendMouseMessage(FControl, E, Point(int(E->position().x()) - b, int(E->position().y()) - b));
     }
 
     void Key(QKeyEvent* E, bool Down)
@@ -188,65 +126,16 @@ private:
     TControl* FControl;
 };
 
-// Routes the mouse to the capture control, and that of Qt's own widgets
-// of designed controls to their controls; keeps the last cursor position;
-// tells the capture control when the application deactivates.
-class TInputFilter : public QObject {
-public:
-    static void Install()
-    {
-        static TInputFilter* filter = nullptr;
-        if (filter || !qApp)
-            return;
-        filter = new TInputFilter(qApp);
-        qApp->installEventFilter(filter);
-        QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, filter,
-                         [](Qt::ApplicationState State) {
-                             if (State != Qt::ApplicationActive && CaptureControl) {
-                                 TControl* c = CaptureControl;
-                                 CallGuarded(c, [c] { c->Perform(WM_CANCELMODE); });
-                             }
-                         });
-    }
+TControl* ControlOfWidget(const QWidget* Widget)
+{
+    const QVariant v = Widget ? Widget->property(ControlProperty) : QVariant();
+    return v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;
+}
 
-protected:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* Watched, QEvent* E) override
-    {
-        switch (E->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-            break;
-        default:
-            return false;
-        }
-        if (!Watched->isWidgetType())
-            return false;
-        const auto* m = static_cast<QMouseEvent*>(E);
-        CursorPos = Clipped(Global(m));
-        CursorKnown = true;
-        if (TControl* c = CaptureControl; c && c->Widget()) {
-            SendMouse(c, m, c->ScreenToClient(CursorPos));
-            return true;
-        }
-        // A control over a widget of Qt's own (a scroll bar) hears its mouse
-        // as messages only while designed, and so does a disabled one, which
-        // Qt gives no mouse: the designer sees them all.
-        auto* w = static_cast<QWidget*>(Watched);
-        if (dynamic_cast<TControlWidget*>(w) && w->isEnabled())
-            return false;
-        const QVariant v = w->property(ControlProperty);
-        auto* c = v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;
-        if (!c || !c->IsDesigning())
-            return false;
-        const int b = c->BorderWidth();
-        SendMouse(c, m, Point(int(m->position().x()) - b, int(m->position().y()) - b));
-        return true;
-    }
-};
+bool SendsOwnMessages(const QWidget* Widget)
+{
+    return dynamic_cast<const TControlWidget*>(Widget) != nullptr;
+}
 
 } // namespace detail
 
@@ -281,36 +170,6 @@ TShiftState KeyboardShiftState()
     if (m & Qt::AltModifier) s += ssAlt;
     if (m & Qt::ControlModifier) s += ssCtrl;
     return s;
-}
-
-void SetCaptureControl(TControl* Control)
-{
-    TControl* old = CaptureControl;
-    if (old == Control)
-        return;
-    CaptureControl = Control;
-    if (old && Control)
-        CallGuarded(old, [old] { old->Perform(WM_CANCELMODE); });
-}
-
-TControl* GetCaptureControl()
-{
-    return CaptureControl;
-}
-
-void ClipCursor(const TRect* Rect)
-{
-    CursorClipped = Rect != nullptr;
-    if (Rect)
-        CursorClip = *Rect;
-}
-
-TPoint GetCursorPos()
-{
-    if (CursorKnown)
-        return Clipped(CursorPos);
-    const QPoint p = QCursor::pos();
-    return Clipped(Point(p.x(), p.y()));
 }
 
 TForm* GetParentForm(const TControl* Control)
@@ -421,7 +280,7 @@ TControl::TControl(TComponent* AOwner, QWidget* AWidget)
     : TComponent(AOwner), FWidget(AWidget ? AWidget : new detail::TControlWidget(this)),
       FFont(new TFont), FCanvas(new TCanvas)
 {
-    detail::TInputFilter::Install();
+    detail::InstallInputFilter();
     FWidget->setAutoFillBackground(false);
     FWidget->setProperty(ControlProperty, QVariant::fromValue(static_cast<void*>(this)));
     FWidget->hide();
@@ -430,16 +289,14 @@ TControl::TControl(TComponent* AOwner, QWidget* AWidget)
 TControl::~TControl()
 {
     ForgetInDrag(this);
-    if (CaptureControl == this)
-        CaptureControl = nullptr;
+    detail::ForgetCapture(this);
     // Widgets of other controls hosted here go back to their parents, so
     // that Qt does not free them with this one.
     if (FWidget) {
         const QObjectList children = FWidget->children();  // handing back changes the list
         for (QObject* o : children)
             if (auto* w = qobject_cast<QWidget*>(o)) {
-                const QVariant v = w->property(ControlProperty);
-                auto* c = v.isValid() ? static_cast<TControl*>(v.value<void*>()) : nullptr;
+                TControl* c = detail::ControlOfWidget(w);
                 if (c && c->FWidgetHost == this)
                     c->SetWidgetHost(nullptr);
             }
@@ -751,11 +608,10 @@ void TControl::ReadState(TReader& Reader)
 TControl* TControl::FindDragTarget(const TPoint& Screen)
 {
     for (QWidget* w = QApplication::widgetAt(QPoint(Screen.X, Screen.Y)); w; w = w->parentWidget()) {
-        const QVariant v = w->property(ControlProperty);
-        if (!v.isValid())
+        TControl* c = detail::ControlOfWidget(w);
+        if (!c)
             continue;
-        auto* c = static_cast<TControl*>(v.value<void*>());
-        return c && c->Enabled() ? c : nullptr;
+        return c->Enabled() ? c : nullptr;
     }
     return nullptr;
 }
@@ -947,14 +803,14 @@ void TControl::SendToBack()
 
 bool TControl::MouseCapture() const
 {
-    return CaptureControl == this;
+    return GetCaptureControl() == this;
 }
 
 void TControl::SetMouseCapture(bool Value)
 {
     if (Value)
         SetCaptureControl(this);
-    else if (CaptureControl == this)
+    else if (GetCaptureControl() == this)
         SetCaptureControl(nullptr);
 }
 
@@ -983,7 +839,7 @@ void TControl::Dispatch(TMessage& Message)
             PaintWidget(reinterpret_cast<QPaintDevice*>(Message.WParam));
         break;
     case WM_CANCELMODE:
-        if (CaptureControl == this)
+        if (GetCaptureControl() == this)
             SetCaptureControl(nullptr);
         break;
     case WM_KEYDOWN:

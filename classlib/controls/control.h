@@ -8,6 +8,7 @@
 
 #include "classlib/controls/align.h"
 #include "classlib/controls/messages.h"
+#include "classlib/controls/mouse.h"
 #include "classlib/core/component.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/color.h"
@@ -81,22 +82,10 @@ constexpr int SM_CYHSCROLL = 3;
 // Pixels, from the widget style; 0 for an unknown index.
 int GetSystemMetrics(int Index);
 
-namespace detail { class TControlWidget; class TInputFilter; }
+namespace detail { class TControlWidget; }
 class TForm;
 class TControl;
 
-// Mouse capture. Offscreen Qt has no grab, so the class library routes the
-// mouse itself: while a control holds the capture, every mouse event of the
-// application's widgets reaches that control, in its client coordinates.
-// Taking the capture from another control sends it WM_CANCELMODE, and so
-// does the application losing activation; nil releases the capture.
-void SetCaptureControl(TControl* Control);
-TControl* GetCaptureControl();
-// Clamps the mouse positions that the capture control is told to Rect
-// (screen pixels, right and bottom excluded); nil frees the cursor.
-void ClipCursor(const TRect* Rect);
-// The mouse position last seen, on screen (clamped while captured).
-TPoint GetCursorPos();
 // The form that holds the control (the control itself for a form), or nil.
 TForm* GetParentForm(const TControl* Control);
 
@@ -279,7 +268,6 @@ protected:
 
 private:
     friend class detail::TControlWidget;
-    friend class detail::TInputFilter;
     friend class TWinControl;
 
     void Init();
