@@ -330,7 +330,7 @@ public:
     bool Focused() const;
     void SetFocus();
 
-    // Kept for the stored property; Qt paints every widget double-buffered.
+    // Kept for callers that set it; Qt paints every widget double-buffered.
     bool DoubleBuffered() const { return FDoubleBuffered; }
     void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
 

@@ -48,7 +48,7 @@ public:
     // The form hears the keys of its controls before they do.
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool Value) { FKeyPreview = Value; }
-    // Kept for the stored form; forms do not scroll their client area.
+    // Kept for callers that set it; forms do not scroll their client area.
     bool AutoScroll() const { return FAutoScroll; }
     void SetAutoScroll(bool Value) { FAutoScroll = Value; }
 

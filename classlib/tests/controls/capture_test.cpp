@@ -1,6 +1,7 @@
 // Emulated mouse capture and cursor clipping on the offscreen platform.
 
 #include "classlib/controls/form.h"
+#include "classlib/controls/mouse.h"
 
 #include <QGuiApplication>
 #include <QStringList>
