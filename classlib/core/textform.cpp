@@ -485,7 +485,7 @@ public:
     qint64 Convert()
     {
         FOut.append(StreamSignature, 4);
-        Object();
+        Object(true);
         Blanks();
         return FPos - FStart;
     }
@@ -616,7 +616,7 @@ private:
         return negative ? qint64(0 - v) : qint64(v);
     }
 
-    void Object()
+    void Object(bool Root)
     {
         const TWord kind = PeekWord();
         int flags = 0;
@@ -627,6 +627,7 @@ private:
         else if (!kind.Is("object"))
             Fail("'object' expected");
         FPos += kind.Length;
+        const uchar* headerPos = FPos;
         TLevel l(*this);
         // Name and class come in the text's order and go out in the
         // stream's: class first.
@@ -655,6 +656,13 @@ private:
         }
         // header: the name, then the class.
         const int firstLength = quint8(header[0]);
+        // Without a prefix, the class name's length byte must not pass for
+        // one, nor (in a child) for the end of the list.
+        const int classLength = quint8(header[1 + firstLength]);
+        if (!flags && (classLength >= PrefixMark || (classLength == 0 && !Root))) {
+            FPos = headerPos;
+            Fail("Invalid class name");
+        }
         FOut.append(header.constData() + 1 + firstLength, header.size() - 1 - firstLength);
         FOut.append(header.constData(), 1 + firstLength);
         for (;;) {
@@ -663,7 +671,7 @@ private:
             Property();
         }
         FOut.append(char(0));
-        while (!PeekWord().Is("end")) Object();
+        while (!PeekWord().Is("end")) Object(false);
         FPos += 3;
         FOut.append(char(0));
     }

@@ -166,7 +166,7 @@ TEST(TextForm, NamesThatAreNoIdentifiersAreQuoted)
 {
     const struct {
         QByteArray binary;
-        const char* text;
+        QByteArray text;
     } rows[] = {
         {Stream("TA", "", P("X", Id("a b"))), "object TA\r\n  X = &'a b'\r\nend\r\n"},
         {Stream("TA", "", P("X", Id(""))), "object TA\r\n  X = &''\r\nend\r\n"},
@@ -178,12 +178,14 @@ TEST(TextForm, NamesThatAreNoIdentifiersAreQuoted)
         {Stream("TA", "", P("X", Hex("0E 01") + P("end", Int(1)) + Hex("00 00"))),
          "object TA\r\n  X = <\r\n    item\r\n      &'end' = 1\r\n    end>\r\nend\r\n"},
         {Stream("", "", ""), "object &''\r\nend\r\n"},
+        {Stream("TA", "", "", Hex("F1") + Record("", "", "") + Hex("F4") + Record(QByteArray(240, 'T'), "", "") + Hex("00")),
+         "object TA\r\n  inherited &''\r\n  end\r\n  inline " + QByteArray(240, 'T') + "\r\n  end\r\nend\r\n"},
         {Stream("TA", "a b", ""), "object &'a b': TA\r\nend\r\n"},
         {Stream("T\x01", "\x01", ""), "object &#1: &'T'#1\r\nend\r\n"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(ToText(row.binary).toStdString(), row.text);
+        SCOPED_TRACE(row.text.toStdString());
+        EXPECT_EQ(ToText(row.binary).toStdString(), row.text.toStdString());
         EXPECT_EQ(HexOf(ToBinary(row.text)), HexOf(row.binary));
     }
 }
@@ -247,6 +249,8 @@ TEST(TextForm, BadTextIsRefusedWithItsLine)
         {"object TA\n  X = <\n    thing\n  end>\nend", "'item' expected on line 3"},
         {"object TA\n  X = <\n    item [1\n  end>\nend", "']' expected on line 4"},
         {"object TA [5000000000]\nend", "Integer out of range on line 1"},
+        {"object TA\n  object &''\n  end\nend", "Invalid class name on line 2"},
+        {"object &'" + QByteArray(240, 'T') + "'\nend", "Invalid class name on line 1"},
         {"object TA\n  " + QByteArray(256, 'p') + " = 1\nend", "Identifier too long on line 2"},
         {"object TA\n  X = \xE9\nend", "Property value expected on line 2"},
     };
