@@ -238,6 +238,8 @@ void TComponent::SetReference(bool Enable)
 void TComponent::DefineProperties(TFiler& Filer)
 {
     TPersistent::DefineProperties(Filer);
+    // Nothing to write is the common case: no lookups for it.
+    if (FDesignInfo == 0 && dynamic_cast<TWriter*>(&Filer)) return;
     // A class with a position of its own (a control) has none to store.
     if (ClassType()->FindProp(u"Left") || ClassType()->FindProp(u"Top")) return;
     // Shift: 0 for the left word, 16 for the top word.
