@@ -1,5 +1,6 @@
 // Writing and reading a large document: 1,000 pages of 100 elements each,
-// the pages written from their components and read back into them.
+// the pages written from their components and read back into them; and
+// the pages through the text form and back.
 
 #include "runtime/documentheader.h"
 #include "runtime/host.h"
@@ -8,6 +9,7 @@
 #include "classlib/core/classregistry.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/streams.h"
+#include "classlib/core/textform.h"
 #include "classlib/core/writer.h"
 
 #include <benchmark/benchmark.h>
@@ -192,5 +194,37 @@ void BM_DocumentRead(benchmark::State& State)
     State.counters["document_bytes"] = double(document.size());
 }
 BENCHMARK(BM_DocumentRead)->Unit(benchmark::kMillisecond);
+
+// Arg 0: page streams to text; arg 1: their text back to page streams.
+// Bytes are those of the input of each way.
+void BM_TextFormRoundTrip(benchmark::State& State)
+{
+    TBenchPage page(nullptr);
+    FillPage(page);
+    const QByteArray binary = StreamOf(page);
+    QByteArray text;
+    {
+        TBytesStream in(binary);
+        TMemoryStream out;
+        ObjectBinaryToText(in, out);
+        text = out.Bytes();
+    }
+    const bool toText = State.range(0) == 0;
+    const QByteArray& input = toText ? binary : text;
+    for (auto _ : State) {
+        for (int i = 0; i < PageCount; ++i) {
+            TBytesStream in(input);
+            TMemoryStream out;
+            if (toText)
+                ObjectBinaryToText(in, out);
+            else
+                ObjectTextToBinary(in, out);
+            benchmark::DoNotOptimize(out.Memory());
+        }
+    }
+    State.SetBytesProcessed(qint64(State.iterations()) * PageCount * input.size());
+    State.counters["page_bytes"] = double(input.size());
+}
+BENCHMARK(BM_TextFormRoundTrip)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

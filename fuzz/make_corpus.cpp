@@ -1,6 +1,8 @@
 // Writes the seed corpora of the fuzz targets from our own classes:
 //   make_corpus <corpus folder>
-// creates <folder>/document/*.qxf and <folder>/componentstream/*.bin.
+// creates <folder>/document/*.qxf, <folder>/componentstream/*.bin and
+// <folder>/textform/*.txt (the component streams in their text form, and
+// text of the other shapes the text form takes).
 
 #include "fuzz/fuzzclasses.h"
 
@@ -9,6 +11,7 @@
 
 #include "classlib/core/streams.h"
 #include "classlib/core/sysutils.h"
+#include "classlib/core/textform.h"
 #include "classlib/core/writer.h"
 
 #include <QByteArray>
@@ -237,6 +240,74 @@ QByteArray EveryValueKind()
     return stream.Bytes();
 }
 
+QByteArray TextOf(const QByteArray& Binary)
+{
+    TBytesStream in(Binary);
+    TMemoryStream out;
+    ObjectBinaryToText(in, out);
+    return out.Bytes();
+}
+
+// What the writer of our classes never writes: record prefixes, names that
+// are no identifiers, floats without a decimal of their own, nesting.
+QByteArray TextFormShapes()
+{
+    TMemoryStream stream;
+    {
+        TWriter w(stream, 8192);
+        w.WriteSignature();
+        w.WritePrefix(ffInherited | ffChildPos, -3);
+        w.WriteStr(QStringLiteral("TFuzzPaper"));
+        w.WriteStr(QStringLiteral("Paper"));
+        w.WriteStr(QStringLiteral("Floats"));
+        w.WriteListBegin();
+        const unsigned char raw[][ExtendedSize] = {
+            {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x7F},     // +Inf
+            {0, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0xFF},     // -NaN
+            {1, 0, 0, 0, 0, 0, 0, 0xC0, 0xFF, 0x7F},     // NaN with a payload
+            {1, 0, 0, 0, 0, 0, 0, 0, 0, 0},              // denormal
+            {0, 0, 0, 0, 0, 0, 0, 0x40, 0xFF, 0x3F},     // unnormal
+        };
+        for (const auto& r : raw) {
+            w.WriteValue(TValueType::vaExtended);
+            w.Write(r, ExtendedSize);
+        }
+        w.WriteFloat(-0.0L);
+        w.WriteFloat(1e-4000L);
+        w.WriteListBegin();
+        w.WriteListBegin();
+        w.WriteListEnd();
+        w.WriteListEnd();
+        w.WriteListEnd();
+        w.WriteStr(QStringLiteral("end"));
+        w.WriteIdent(QStringLiteral("a b"));
+        w.WriteStr(QString::fromLatin1("Q\xB0Top"));
+        w.WriteValue(TValueType::vaIdent);
+        w.WriteStr(QStringLiteral("True"));
+        w.WriteStr(QStringLiteral("Text"));
+        w.WriteString(QString::fromLatin1("a'b\r\n\x01\xE9"));
+        w.WriteStr(QStringLiteral("Items"));
+        w.WriteValue(TValueType::vaCollection);
+        w.WriteInteger(5);
+        w.WriteListBegin();
+        w.WriteStr(QStringLiteral("Set"));
+        w.WriteValue(TValueType::vaSet);
+        w.WriteStr(QStringLiteral("one"));
+        w.WriteStr(QStringLiteral("two words"));
+        w.WriteStr(QString());
+        w.WriteListEnd();
+        w.WriteListEnd();
+        w.WriteListEnd();  // properties
+        w.WritePrefix(ffInline, 0);
+        w.WriteStr(QStringLiteral("TFuzzBand"));
+        w.WriteStr(QString());
+        w.WriteListEnd();
+        w.WriteListEnd();
+        w.WriteListEnd();  // children
+    }
+    return stream.Bytes();
+}
+
 bool Save(const QString& Path, const QByteArray& Bytes)
 {
     QFile file(Path);
@@ -256,7 +327,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    if (!root.mkpath(QStringLiteral("document")) || !root.mkpath(QStringLiteral("componentstream"))) {
+    if (!root.mkpath(QStringLiteral("document")) || !root.mkpath(QStringLiteral("componentstream")) ||
+        !root.mkpath(QStringLiteral("textform"))) {
         std::fprintf(stderr, "cannot create the corpus folders\n");
         return 1;
     }
@@ -269,6 +341,18 @@ int main(int argc, char** argv)
         ok &= Save(page("page.bin"), Page(3, false));
         ok &= Save(page("designer.bin"), Page(2, true));
         ok &= Save(page("valuekinds.bin"), EveryValueKind());
+
+        const auto text = [&root](const char* Name) {
+            return root.filePath(QStringLiteral("textform/") + QLatin1String(Name));
+        };
+        ok &= Save(text("page.txt"), TextOf(Page(3, false)));
+        ok &= Save(text("designer.txt"), TextOf(Page(2, true)));
+        ok &= Save(text("valuekinds.txt"), TextOf(EveryValueKind()));
+        ok &= Save(text("shapes.txt"), TextOf(TextFormShapes()));
+        // Laid out otherwise than written: one line, other cases, LF only.
+        ok &= Save(text("oneline.txt"), "OBJECT a:TA X=+1 Y=1E3 Z=[a,b] W={0a 0B} V=(1 'q'#10) "
+                                        "U=<item [2] T=nil end> inline B:TB [1] End end");
+        ok &= Save(text("lf.txt"), "object Two: TA\n  X = 1\nend\nobject TB\nend\n");
 
         const auto doc = [&root](const char* Name) {
             return root.filePath(QStringLiteral("document/") + QLatin1String(Name));

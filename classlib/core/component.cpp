@@ -235,6 +235,32 @@ void TComponent::SetReference(bool Enable)
     }
 }
 
+void TComponent::DefineProperties(TFiler& Filer)
+{
+    TPersistent::DefineProperties(Filer);
+    // Nothing to write is the common case: no lookups for it.
+    if (FDesignInfo == 0 && dynamic_cast<TWriter*>(&Filer)) return;
+    // A class with a position of its own (a control) has none to store.
+    if (ClassType()->FindProp(u"Left") || ClassType()->FindProp(u"Top")) return;
+    // Shift: 0 for the left word, 16 for the top word.
+    auto reader = [this](int Shift) {
+        return [this, Shift](TReader& Reader) {
+            const TValueType t = Reader.NextValue();
+            if (t != TValueType::vaInt8 && t != TValueType::vaInt16 && t != TValueType::vaInt32 &&
+                t != TValueType::vaInt64)
+                return Reader.PropertyError(SInvalidPropertyValue);
+            const quint32 word = quint32(Reader.ReadInt64()) & 0xFFFFu;
+            FDesignInfo = qint32((quint32(FDesignInfo) & ~(0xFFFFu << Shift)) | word << Shift);
+        };
+    };
+    auto writer = [this](int Shift) {
+        return [this, Shift](TWriter& Writer) { Writer.WriteInteger(quint32(FDesignInfo) >> Shift & 0xFFFFu); };
+    };
+    const quint32 info = quint32(FDesignInfo);
+    Filer.DefineProperty(QStringLiteral("Left"), reader(0), writer(0), (info & 0xFFFFu) != 0);
+    Filer.DefineProperty(QStringLiteral("Top"), reader(16), writer(16), (info >> 16) != 0);
+}
+
 void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) {}
 
 void TComponent::SetChildOrder(TComponent*, int) {}

@@ -52,6 +52,14 @@ public:
     int Tag() const { return FTag; }
     void SetTag(int Value) { FTag = Value; }
 
+    // Where a design surface shows a component that is no control: left
+    // in the low word, top in the high word, both unsigned. Stored as the
+    // custom properties "Left" and "Top", each only when not zero, by
+    // classes that publish no "Left" or "Top" of their own.
+    qint32 DesignInfo() const { return FDesignInfo; }
+    void SetDesignInfo(qint32 Value) { FDesignInfo = Value; }
+    void DefineProperties(TFiler& Filer) override;
+
     TComponentState ComponentState() const { return FComponentState; }
     bool IsDesigning() const { return FComponentState.Contains(csDesigning); }
     bool IsLoading() const { return FComponentState.Contains(csLoading); }
@@ -113,6 +121,7 @@ private:
     TComponent* FOwner = nullptr;
     QString FName;
     int FTag = 0;
+    qint32 FDesignInfo = 0;
     TComponentState FComponentState;
     QList<TComponent*> FComponents;
     // Owned components by upper-cased name: readers add thousands of named

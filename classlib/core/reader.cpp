@@ -593,7 +593,7 @@ void TReader::SkipComponent(bool SkipHeader)
 // ---------------------------------------------------------------------------
 // Components
 
-void TReader::RunLoad(TComponent* Root, const std::function<void()>& Body)
+void TReader::RunLoad(TComponent* Root, const std::function<void()>& Body, bool LoadRoot)
 {
     if (!Root) throw EReadError(QString::fromLatin1(SInvalidStreamFormat));
     TLoadContext context;
@@ -605,11 +605,13 @@ void TReader::RunLoad(TComponent* Root, const std::function<void()>& Body)
     FCurrent = nullptr;
     FDepth = 0;
     try {
-        Root->IncludeState(csLoading);
-        Root->IncludeState(csReading);
-        context.Track(Root, true);
+        if (LoadRoot) {
+            Root->IncludeState(csLoading);
+            Root->IncludeState(csReading);
+            context.Track(Root, true);
+        }
         Body();
-        Root->ExcludeState(csReading);
+        if (LoadRoot) Root->ExcludeState(csReading);
         ResolveFixups();
         // Loaded may free what was read: the context forgets it then.
         for (size_t i = 0; i < context.Loaded.size(); ++i) {
@@ -637,6 +639,23 @@ void TReader::ReadRootComponent(TComponent* Root)
         ReadPrefix(flags, pos);
         ReadRootRecord(Root, flags);
     });
+}
+
+void TReader::ReadComponents(TComponent* AOwner, TComponent* AParent,
+                             const std::function<void(TComponent* Component)>& Proc)
+{
+    RunLoad(
+        AOwner,
+        [&] {
+            FParent = AParent;
+            while (!EndOfList()) {
+                ReadSignature();
+                TComponent* c = ReadComponent(nullptr);
+                if (c && Proc) Proc(c);
+            }
+            ReadByte();
+        },
+        false);
 }
 
 TComponent* TReader::ReadRootRecord(TComponent* Root, int)
@@ -725,7 +744,9 @@ TComponent* TReader::ReadRecord(TComponent* Component, int Flags, int ChildPos)
             created = true;
             result->IncludeState(csLoading);
             result->IncludeState(csReading);
-            result->SetName(name);
+            QString newName = name;
+            if (OnSetName) OnSetName(*this, result, newName);
+            result->SetName(newName);
         } catch (const EAbort&) {
             delete result;
             throw;

@@ -83,6 +83,16 @@ public:
     void ReadData(TComponent* Instance);
     // The items of a collection value whose type byte has been read.
     void ReadCollection(TCollection& Collection);
+    // Records, each behind its own "TPF0", up to an end-of-list marker: each
+    // is created with owner AOwner (in which references are resolved)
+    // under AParent, and handed to Proc once read with its children. Then
+    // references are resolved and the components read, not AOwner, are
+    // told that loading is complete.
+    void ReadComponents(TComponent* AOwner, TComponent* AParent,
+                        const std::function<void(TComponent* Component)>& Proc);
+    // Skips the value that follows and reports Message to the handler: for
+    // custom properties that meet a value they cannot take.
+    void PropertyError(const char* Message);
 
     void DefineProperty(const QString& Name, const TReaderProc& ReadData,
                         const TWriterProc& WriteData, bool HasData) override;
@@ -100,6 +110,9 @@ public:
                        bool& Error)> OnFindMethod;
     std::function<void(TReader& Reader, const QString& ComponentName,
                        const TClassInfo* ComponentClass, TComponent*& Component)> OnAncestorNotFound;
+    // Runs before a component that the reader creates takes its stored
+    // name, and may change the name.
+    std::function<void(TReader& Reader, TComponent* Component, QString& Name)> OnSetName;
     // Looks up stored class names after the root's published field classes;
     // the global registry when unset.
     TClassResolver ClassResolver;
@@ -145,8 +158,6 @@ private:
     void ReadMethodValue(TObject& Instance, const TPropInfo* Prop);
     // Reports Message to the handler; EReadError when it stays unhandled.
     void ReportError(const QString& Message);
-    // Skips the value that follows, then reports Message.
-    void PropertyError(const char* Message);
     // Runs a property setter; what it raises goes to the handler, as the
     // value has been consumed and the stream stays readable.
     template <class F>
@@ -160,7 +171,9 @@ private:
     void DropFixupsOf(const TCollection& Collection);
     void ResolveFixups();
     TComponent* ReadRootRecord(TComponent* Root, int Flags);
-    void RunLoad(TComponent* Root, const std::function<void()>& Body);
+    // LoadRoot: whether Root itself is being loaded, or only components
+    // read into it.
+    void RunLoad(TComponent* Root, const std::function<void()>& Body, bool LoadRoot = true);
 
     TStream& FStream;
     QByteArray FBuffer;

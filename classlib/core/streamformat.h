@@ -29,7 +29,7 @@ enum class TValueType : quint8 {
 };
 
 // Filer flags: the low bits of a prefix byte 0xF0 | flags.
-enum TFilerFlag : int { ffInherited = 1, ffChildPos = 2 };
+enum TFilerFlag : int { ffInherited = 1, ffChildPos = 2, ffInline = 4 };
 inline constexpr quint8 PrefixMark = 0xF0;
 
 inline constexpr char StreamSignature[4] = {'T', 'P', 'F', '0'};

@@ -53,6 +53,7 @@ class EClassNotFound : public EFilerError { public: using EFilerError::EFilerErr
 class EComponentError : public Exception { public: using Exception::Exception; };
 class EInvalidOperation : public Exception { public: using Exception::Exception; };
 class EOutOfMemory : public Exception { public: using Exception::Exception; };
+class EParserError : public Exception { public: using Exception::Exception; };
 
 // Raises EAbort "Operation aborted".
 [[noreturn]] void Abort();

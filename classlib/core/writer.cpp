@@ -83,6 +83,17 @@ void TWriter::FlushBuffer()
     if (n > 0) FStream.WriteBuffer(FBuf, n);
 }
 
+qint64 TWriter::Position() const
+{
+    return FStream.Position() + FBufPos;
+}
+
+void TWriter::SetPosition(qint64 Value)
+{
+    FlushBuffer();
+    FStream.SetPosition(Value);
+}
+
 void TWriter::Write(const void* Buf, qint64 Count)
 {
     if (Count <= 0) return;

@@ -29,6 +29,10 @@ public:
 
     // Hands the buffered bytes to the stream.
     void FlushBuffer();
+    // Where the next byte goes in the stream; setting it writes out the
+    // buffer first, so that a record can be reopened over its end marker.
+    qint64 Position() const;
+    void SetPosition(qint64 Value);
     void Write(const void* Buf, qint64 Count);
 
     void WriteValue(TValueType Value);

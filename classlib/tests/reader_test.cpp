@@ -575,4 +575,70 @@ TEST(Reader, CollectionOutsideARootRead)
     EXPECT_EQ(lines.UpdateCount(), 0);
 }
 
+// As a paste reads them: records each behind "TPF0", an end marker, and
+// names that a handler changes before they are set.
+TEST(Reader, ReadComponentsReadsRecordsUpToTheEndMarker)
+{
+    RegisterStreamClasses();
+    LoadLog.clear();
+    TStmPage surface(nullptr);
+    surface.SetName("Surface");
+    auto* panel = new TStmElement(&surface);
+    panel->SetName("A");
+    const QByteArray bytes = "TPF0" + Record("TStmElement", "A", P("Peer", Id("B"))) + "TPF0" +
+                             Hex("F2 02 00") + Record("TStmElement", "B", "", Record("TStmElement", "C", "") + Hex("00")) +
+                             Hex("00") + "rest";
+    TBytesStream stream(bytes);
+    QStringList named, handed;
+    {
+        TReader reader(stream);
+        reader.OnSetName = [&](TReader&, TComponent* Component, QString& Name) {
+            named << Component->ClassName() + ":" + Name;
+            if (surface.FindComponent(Name)) Name += "2";
+        };
+        reader.ReadComponents(&surface, panel, [&](TComponent* C) {
+            handed << C->Name();
+            EXPECT_TRUE(C->IsLoading());  // before references and Loaded
+        });
+    }
+    EXPECT_EQ(stream.Position(), bytes.size() - 4);
+    EXPECT_EQ(Joined(named), "TStmElement:A|TStmElement:B|TStmElement:C");
+    EXPECT_EQ(Joined(handed), "A2|B");
+    EXPECT_EQ(Joined(LoadLog), "A2|B|C");  // the surface itself is not loaded again
+    auto el = [&](const char* n) { return static_cast<TStmElement*>(surface.FindComponent(n)); };
+    ASSERT_EQ(surface.ComponentCount(), 4);
+    EXPECT_EQ(el("A2")->Owner(), &surface);
+    EXPECT_EQ(el("A2")->Peer, el("B"));  // resolved once all were read
+    EXPECT_EQ(el("A2")->ParentElement, panel);
+    EXPECT_EQ(el("C")->ParentElement, el("B"));
+    EXPECT_FALSE(surface.IsLoading());
+}
+
+TEST(Reader, ReadComponentsKeepsWhatWasReadBeforeAFailure)
+{
+    RegisterStreamClasses();
+    TStmPage surface(nullptr);
+    const QByteArray bytes = "TPF0" + Record("TStmElement", "A", "") + "TPF0" + Record("TStmElement", "B", "") +
+                             "TPF0" + Record("TNoSuchClass", "X", "") + Hex("00");
+    std::string error = ErrorOf([&] { Reading(bytes, [&](TReader& r) { r.ReadComponents(&surface, &surface, {}); }); });
+    EXPECT_EQ(error, "Class TNoSuchClass not found");
+    EXPECT_EQ(surface.ComponentCount(), 2);
+    for (int i = 0; i < surface.ComponentCount(); ++i) EXPECT_FALSE(surface.Components(i)->IsLoading());
+
+    // A name the handler makes clash is an error of that component alone.
+    TStmPage other(nullptr);
+    QStringList errors;
+    Reading("TPF0" + Record("TStmElement", "A", "") + "TPF0" + Record("TStmElement", "B", "") + Hex("00"),
+            [&](TReader& r) {
+                r.OnSetName = [](TReader&, TComponent*, QString& Name) { Name = "Same"; };
+                r.OnError = [&](TReader&, const QString& Message, bool& Handled) {
+                    errors << Message;
+                    Handled = true;
+                };
+                r.ReadComponents(&other, &other, {});
+            });
+    EXPECT_EQ(Joined(errors), "A component named Same already exists");
+    EXPECT_EQ(other.ComponentCount(), 1);
+}
+
 } // namespace reader_test

@@ -308,4 +308,23 @@ TEST(Writer, NestingBeyondTheLimitIsRefused)
     EXPECT_EQ(ErrorOf([&] { WriteRoot(&page); }), "");
 }
 
+TEST(Writer, PositionMovesBackOverAnEndMarker)
+{
+    TMemoryStream stream;
+    stream.WriteBuffer("ab", 2);
+    {
+        TWriter w(stream, 16);
+        EXPECT_EQ(w.Position(), 2);
+        w.WriteListEnd();
+        w.WriteListEnd();
+        EXPECT_EQ(w.Position(), 4);
+        w.SetPosition(w.Position() - 1);  // reopen the list
+        EXPECT_EQ(stream.Size(), 4);      // what was buffered is in the stream
+        w.WriteInteger(5);
+        w.WriteListEnd();
+        EXPECT_EQ(w.Position(), 6);
+    }
+    EXPECT_EQ(HexOf(stream.Bytes()), "61 62 00 02 05 00");
+}
+
 } // namespace writer_test
