@@ -203,6 +203,22 @@ private:
 
 // ---------------------------------------------------------------------------
 
+// One level of a converter's nesting, refused beyond its depth limit.
+template <class TConverter>
+class TNesting {
+public:
+    explicit TNesting(TConverter& C) : FC(C)
+    {
+        if (++FC.FDepth > FC.FLimits.MaxDepth) FC.Fail(SStreamTooDeep);
+    }
+    ~TNesting() { --FC.FDepth; }
+    TNesting(const TNesting&) = delete;
+    TNesting& operator=(const TNesting&) = delete;
+
+private:
+    TConverter& FC;
+};
+
 class TBinaryToText {
 public:
     TBinaryToText(const uchar* Data, qint64 Size, const TReaderLimits& Limits)
@@ -223,19 +239,8 @@ public:
     const QByteArray& Text() const { return FOut; }
 
 private:
-    class TLevel {
-    public:
-        explicit TLevel(TBinaryToText& C) : FC(C)
-        {
-            if (++FC.FDepth > FC.FLimits.MaxDepth) FC.Fail(SStreamTooDeep);
-        }
-        ~TLevel() { --FC.FDepth; }
-        TLevel(const TLevel&) = delete;
-        TLevel& operator=(const TLevel&) = delete;
-
-    private:
-        TBinaryToText& FC;
-    };
+    friend class TNesting<TBinaryToText>;
+    using TLevel = TNesting<TBinaryToText>;
 
     [[noreturn]] void Fail(const char* Message) { throw EReadError(QString::fromLatin1(Message)); }
     void Need(qint64 Count)
@@ -499,19 +504,8 @@ private:
         bool Is(const char* Word) const { return SameWord(Data, Length, Word); }
     };
 
-    class TLevel {
-    public:
-        explicit TLevel(TTextToBinary& C) : FC(C)
-        {
-            if (++FC.FDepth > FC.FLimits.MaxDepth) FC.Fail(SStreamTooDeep);
-        }
-        ~TLevel() { --FC.FDepth; }
-        TLevel(const TLevel&) = delete;
-        TLevel& operator=(const TLevel&) = delete;
-
-    private:
-        TTextToBinary& FC;
-    };
+    friend class TNesting<TTextToBinary>;
+    using TLevel = TNesting<TTextToBinary>;
 
     [[noreturn]] void Fail(const char* Message)
     {
