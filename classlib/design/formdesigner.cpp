@@ -1,0 +1,7 @@
+#include "classlib/design/formdesigner.h"
+
+namespace classlib {
+
+TFormDesigner::~TFormDesigner() = default;
+
+} // namespace classlib
