@@ -1,0 +1,54 @@
+#include "designer-framework/capsule.h"
+
+#include "designer-framework/controldesigner.h"
+
+#include "classlib/core/classbuilder.h"
+
+#include <QPointer>
+#include <QTimer>
+
+namespace designer_framework {
+
+using namespace classlib;
+
+namespace {
+constexpr int CapsuleSize = 28;
+}
+
+const TClassInfo& TCapsule::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TCapsule>("TCapsule").Build();
+    return info;
+}
+
+TCapsule::TCapsule(TComponent* AComponent, TControlDesigner* Surface)
+    : TBitBtn(nullptr), FComponent(AComponent)
+{
+    // Design state sends its mouse messages to the surface's designer.
+    SetDesigning(true);
+    const quint32 info = quint32(AComponent->DesignInfo());
+    SetBounds(int(info & 0xFFFF), int(info >> 16), CapsuleSize, CapsuleSize);
+    SetParent(Surface);
+    AComponent->FreeNotification(this);
+    // An owner hears of a component from the component's base constructor,
+    // before a control is a control: a capsule made then for what turns out
+    // a control goes as soon as the event loop runs.
+    QPointer<QWidget> alive = Widget();
+    if (QWidget* host = Surface->Widget())
+        QTimer::singleShot(0, host, [this, alive] {
+            if (alive && As<TControl>(FComponent)) delete this;
+        });
+}
+
+void TCapsule::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TBitBtn::Notification(AComponent, Operation);
+    // Its component's end is heard before the owner's removal notice, so
+    // the capsule cannot wait to be freed by whoever hears that.
+    if (Operation == opRemove && AComponent == FComponent) {
+        FComponent = nullptr;
+        delete this;
+    }
+}
+
+} // namespace designer_framework

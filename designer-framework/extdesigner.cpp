@@ -1,0 +1,286 @@
+#include "designer-framework/extdesigner.h"
+
+#include "designer-framework/alignsizeform.h"
+#include "designer-framework/capsule.h"
+#include "designer-framework/controldesigner.h"
+#include "designer-framework/inspectorform.h"
+
+#include "classlib/core/componentlist.h"
+#include "classlib/core/sysutils.h"
+
+namespace designer_framework {
+
+using namespace classlib;
+
+namespace {
+
+// Operations of the interface that the surface does not serve are numbered
+// after their place in it.
+[[noreturn]] void Unsupported(int Slot)
+{
+    throw Exception(Format("Internal Error N33 %d", {Slot - 4}));
+}
+
+bool IsKeyMessage(unsigned Msg)
+{
+    return Msg >= WM_KEYDOWN && Msg <= WM_KEYLAST;
+}
+
+bool IsMouseMessage(unsigned Msg)
+{
+    return Msg >= WM_MOUSEMOVE && Msg <= WM_MOUSEWHEEL;
+}
+
+} // namespace
+
+TExtDesigner::TExtDesigner(TInspectorForm* AInspectorForm) : FInspectorForm(AInspectorForm) {}
+
+TExtDesigner::~TExtDesigner() = default;
+
+TControlDesigner* TExtDesigner::Surface() const
+{
+    return As<TControlDesigner>(Form());
+}
+
+TAlignSizeForm* TExtDesigner::GetAlignForm() const
+{
+    return FInspectorForm ? FInspectorForm->AlignForm() : nullptr;
+}
+
+void TExtDesigner::SetAlignForm(TAlignSizeForm* AlignForm)
+{
+    if (!FInspectorForm) return;
+    FInspectorForm->SetAlignForm(AlignForm);
+    if (AlignForm) AlignForm->SetSurface(Surface());
+}
+
+bool TExtDesigner::IsDesignMsg(TControl* Sender, TMessage& Message)
+{
+    TControlDesigner* surface = Surface();
+    // The surface's own messages go to its own handlers.
+    if (!surface || !Sender || Sender == surface) return false;
+    const unsigned msg = Message.Msg;
+    const bool mouse = IsMouseMessage(msg);
+    if (!mouse && !IsKeyMessage(msg) && msg != WM_PAINT) return false;
+    // A selected control may claim a click for itself.
+    if (mouse && surface->IsSelected(Sender) &&
+        Sender->Perform(CM_DESIGNHITTEST, Message.WParam, Message.LParam) != 0)
+        return false;
+    surface->DesignMessage(Sender, Message);
+    return true;
+}
+
+void TExtDesigner::Modified()
+{
+    if (FInspectorForm) FInspectorForm->DesignModified();
+    if (TControlDesigner* surface = Surface()) surface->UpdateHandles();
+}
+
+void TExtDesigner::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TControlDesigner* surface = Surface();
+    if (!surface || !AComponent) return;
+    const bool owned = AComponent->Owner() == surface;
+    if (!owned && !As<TControlDesigner>(AComponent)) return;
+
+    if (FInspectorForm) {
+        if (Operation == opInsert)
+            FInspectorForm->ComponentInserted(AComponent);
+        else
+            FInspectorForm->ComponentRemoved(AComponent);
+    }
+
+    if (!owned || As<TControl>(AComponent) || surface->IsDestroying()) return;
+    if (Operation == opInsert) {
+        // A surface being loaded makes up for the capsules afterwards.
+        if (!surface->IsLoading() && AcceptsComponent(AComponent) && !surface->ControlOfComponent(AComponent))
+            new TCapsule(AComponent, surface);
+    } else {
+        // A component that leaves the surface takes its capsule along.
+        delete surface->ControlOfComponent(AComponent);
+    }
+}
+
+void TExtDesigner::PaintGrid()
+{
+    TControlDesigner* surface = Surface();
+    if (!surface) return;
+    const int stepX = surface->GridX();
+    const int stepY = surface->GridY();
+    // A step of 1 means no grid; 0 is no step at all.
+    if (stepX <= 1 || stepY <= 1) return;
+    TCanvas* canvas = surface->Canvas();
+    const int columns = surface->ClientWidth() / stepX;
+    const int rows = surface->ClientHeight() / stepY;
+    for (int i = 0; i <= columns; ++i)
+        for (int j = 0; j <= rows; ++j) canvas->SetPixels(i * stepX, j * stepY, clWindowText);
+}
+
+void TExtDesigner::ValidateRename(TComponent* AComponent, const QString&, const QString& NewName)
+{
+    if (FInspectorForm) FInspectorForm->ComponentNameChanged(AComponent, NewName);
+}
+
+TMethod TExtDesigner::CreateMethod(const QString&, const TTypeInfo*)
+{
+    Unsupported(5);
+}
+
+QString TExtDesigner::GetMethodName(const TMethod&)
+{
+    Unsupported(6);
+}
+
+void TExtDesigner::GetMethods(const TTypeInfo*, const TGetStrProc&)
+{
+    Unsupported(7);
+}
+
+QString TExtDesigner::GetPrivateDirectory()
+{
+    Unsupported(8);
+}
+
+void TExtDesigner::GetSelections(TComponentList* List)
+{
+    TControlDesigner* surface = Surface();
+    if (!List || !surface) return;
+    const int count = surface->SelectionCount();
+    if (count == 0) {
+        List->Add(surface);
+        return;
+    }
+    for (int i = 0; i < count; ++i) List->Add(surface->GetSelectedComponent(i));
+}
+
+bool TExtDesigner::MethodExists(const QString&)
+{
+    Unsupported(10);
+}
+
+void TExtDesigner::RenameMethod(const QString&, const QString&)
+{
+    Unsupported(11);
+}
+
+void TExtDesigner::SelectComponent(TComponent* Instance)
+{
+    TControlDesigner* surface = Surface();
+    if (!surface) return;
+    surface->ClearSelection();
+    surface->SelectControl(Instance);
+}
+
+void TExtDesigner::SetSelections(TComponentList*)
+{
+    Unsupported(13);
+}
+
+void TExtDesigner::ShowMethod(const QString&)
+{
+    Unsupported(14);
+}
+
+QString TExtDesigner::UniqueName(const QString& BaseName)
+{
+    for (qint64 n = 1;; ++n) {
+        const QString name = BaseName + QString::number(n);
+        if (!GetComponent(name)) return name;
+    }
+}
+
+void TExtDesigner::GetComponentNames(const TTypeInfo* TypeData, const TGetStrProc& Proc)
+{
+    TControlDesigner* surface = Surface();
+    const TClassInfo* cls = TypeData ? TypeData->ClassType() : nullptr;
+    if (!surface || !cls || !Proc) return;
+    for (int i = 0; i < surface->ComponentCount(); ++i) {
+        TComponent* c = surface->Components(i);
+        if (c->InheritsFrom(cls)) Proc(c->Name());
+    }
+}
+
+TComponent* TExtDesigner::GetComponent(const QString& Name)
+{
+    TControlDesigner* surface = Surface();
+    return surface ? surface->FindComponent(Name) : nullptr;
+}
+
+QString TExtDesigner::GetComponentName(TComponent* Component)
+{
+    return Component ? Component->Name() : QString();
+}
+
+TPersistent* TExtDesigner::GetObject(const QString&)
+{
+    Unsupported(19);
+}
+
+QString TExtDesigner::GetObjectName(TPersistent*)
+{
+    Unsupported(20);
+}
+
+void TExtDesigner::GetObjectNames(const TTypeInfo*, const TGetStrProc&)
+{
+    Unsupported(21);
+}
+
+bool TExtDesigner::MethodFromAncestor(const TMethod&)
+{
+    Unsupported(22);
+}
+
+TComponent* TExtDesigner::CreateComponent(const TClassInfo&, TComponent*, int, int, int, int)
+{
+    Unsupported(23);
+}
+
+bool TExtDesigner::IsComponentLinkable(TComponent*)
+{
+    Unsupported(24);
+}
+
+void TExtDesigner::MakeComponentLinkable(TComponent*)
+{
+    Unsupported(25);
+}
+
+TComponent* TExtDesigner::GetRoot()
+{
+    Unsupported(26);
+}
+
+void TExtDesigner::Revert(TPersistent*, const TPropInfo*)
+{
+    Unsupported(27);
+}
+
+bool TExtDesigner::GetIsDormant()
+{
+    Unsupported(28);
+}
+
+bool TExtDesigner::HasInterface()
+{
+    Unsupported(29);
+}
+
+bool TExtDesigner::HasInterfaceMember(const QString&)
+{
+    Unsupported(30);
+}
+
+void TExtDesigner::AddInterfaceMember(const QString&)
+{
+    Unsupported(31);
+}
+
+void TExtDesigner::SelectionChanged(TComponentList*) {}
+
+bool TExtDesigner::AcceptsComponent(TComponent*)
+{
+    return true;
+}
+
+} // namespace designer_framework

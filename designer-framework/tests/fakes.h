@@ -1,0 +1,78 @@
+#pragma once
+
+// A design surface with a plain selection, an inspector window and a
+// control that claims clicks, all writing what reaches them into one log.
+
+#include "designer-framework/controldesigner.h"
+#include "designer-framework/inspectorform.h"
+
+#include "classlib/controls/control.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <ostream>
+
+// Logs print as their lines in failures.
+inline void PrintTo(const QStringList& List, std::ostream* Out)
+{
+    *Out << '{' << List.join(" | ").toStdString() << '}';
+}
+
+namespace designer_framework::test {
+
+using namespace classlib;
+
+// "name" of a component, "<nil>" for none.
+QString NameOf(const TComponent* C);
+
+class TFakeSurface : public TControlDesigner {
+public:
+    explicit TFakeSurface(QStringList& Log);
+
+    void DesignMessage(TControl* Sender, TMessage& Message) override;
+    int SelectionCount() const override { return int(Selection.size()); }
+    TComponent* GetSelectedComponent(int Index) const override { return Selection.at(Index); }
+    bool IsSelected(TControl* AControl) const override;
+    void SelectControl(TComponent* AControl) override;
+    bool ClearSelection() override;
+    void UpdateHandles() override;
+
+    // Capsules among the children.
+    int CapsuleCount() const;
+
+    QList<TComponent*> Selection;
+
+private:
+    QStringList& FLog;
+};
+
+class TFakeInspector : public TInspectorForm {
+public:
+    explicit TFakeInspector(QStringList& Log) : TInspectorForm(nullptr), FLog(Log) {}
+
+    void DesignModified() override;
+    void ComponentNameChanged(TComponent* AComponent, const QString& NewName) override;
+    void ComponentInserted(TComponent* AComponent) override;
+    void ComponentRemoved(TComponent* AComponent) override;
+    void ClearComponents() override;
+    void ShowSelection(TComponentList* List) override;
+    void SetPropertyRows(TStringList* All, TStringList* General, TStringList* Event) override;
+
+private:
+    QStringList& FLog;
+};
+
+// Answers the design hit test with Claims; logs every other message it gets.
+class TClaimingControl : public TCustomControl {
+public:
+    TClaimingControl(TComponent* AOwner, TWinControl* AParent, QStringList& Log);
+    void Dispatch(TMessage& Message) override;
+
+    bool Claims = false;
+
+private:
+    QStringList& FLog;
+};
+
+} // namespace designer_framework::test
