@@ -33,8 +33,29 @@ bool IsMouseMessage(unsigned Msg)
 
 } // namespace
 
-TExtDesigner::TExtDesigner(TInspectorForm* AInspectorForm) : FInspectorForm(AInspectorForm) {}
+// Hears of the inspector form's end: the tool windows and the surfaces'
+// hooks go in no fixed order when the designer closes.
+class TExtDesigner::TListener : public TComponent {
+public:
+    explicit TListener(TExtDesigner& Designer) : TComponent(nullptr), FDesigner(Designer) {}
 
+    void Notification(TComponent* AComponent, TOperation Operation) override
+    {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == opRemove && AComponent == FDesigner.FInspectorForm) FDesigner.FInspectorForm = nullptr;
+    }
+
+private:
+    TExtDesigner& FDesigner;
+};
+
+TExtDesigner::TExtDesigner(TInspectorForm* AInspectorForm)
+    : FInspectorForm(AInspectorForm), FListener(std::make_unique<TListener>(*this))
+{
+    if (FInspectorForm) FInspectorForm->FreeNotification(FListener.get());
+}
+
+// The listener's end takes its free notification off the inspector form.
 TExtDesigner::~TExtDesigner() = default;
 
 TControlDesigner* TExtDesigner::Surface() const
@@ -97,7 +118,7 @@ void TExtDesigner::Notification(TComponent* AComponent, TOperation Operation)
             new TCapsule(AComponent, surface);
     } else {
         // A component that leaves the surface takes its capsule along.
-        delete surface->ControlOfComponent(AComponent);
+        delete As<TCapsule>(surface->ControlOfComponent(AComponent));
     }
 }
 

@@ -10,6 +10,8 @@
 
 #include "classlib/design/formdesigner.h"
 
+#include <memory>
+
 namespace designer_framework {
 
 class TAlignSizeForm;
@@ -18,8 +20,8 @@ class TInspectorForm;
 
 class QX_DESIGNFW_EXPORT TExtDesigner : public classlib::TFormDesigner {
 public:
-    // AInspectorForm may be nil: the inspector is then told nothing. The
-    // surface binds itself afterwards.
+    // AInspectorForm may be nil: the inspector is then told nothing, as
+    // after the inspector form is freed. The surface binds itself afterwards.
     explicit TExtDesigner(TInspectorForm* AInspectorForm);
     ~TExtDesigner() override;
 
@@ -74,7 +76,9 @@ public:
     virtual bool AcceptsComponent(classlib::TComponent* AComponent);
 
 private:
+    class TListener;
     TInspectorForm* FInspectorForm;
+    std::unique_ptr<TListener> FListener;
 };
 
 } // namespace designer_framework

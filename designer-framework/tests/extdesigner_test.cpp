@@ -334,6 +334,16 @@ TEST_F(ExtDesignerTest, FreedFormsLeaveNoDanglingReferences)
     EXPECT_EQ(Designer->Surface(), nullptr);
 }
 
+TEST_F(ExtDesignerTest, FreedInspectorIsToldNothing)
+{
+    Inspector.reset();
+    EXPECT_EQ(Designer->InspectorForm(), nullptr);
+    TComponent* timer = Add("Timer1");
+    Designer->Modified();
+    delete timer;
+    EXPECT_EQ(Log, QStringList{"update handles"});
+}
+
 // ---------------------------------------------------------------------------
 // Names
 
