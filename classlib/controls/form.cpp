@@ -72,6 +72,18 @@ TForm::~TForm()
     delete FHorzScrollBar;
 }
 
+void TForm::SetDesigner(TDesigner* Value)
+{
+    if (Value == FDesigner) return;
+    if (FDesigner && FDesigner->Form() == this) FDesigner->SetForm(nullptr);
+    FDesigner = nullptr;
+    if (Value) {
+        if (TForm* other = Value->Form(); other && other != this && other->Designer() == Value) other->SetDesigner(nullptr);
+        Value->SetForm(this);
+    }
+    FDesigner = Value;
+}
+
 void TForm::Notification(TComponent* AComponent, TOperation Operation)
 {
     TWinControl::Notification(AComponent, Operation);

@@ -43,7 +43,9 @@ public:
     // removals of components, renames and, in design state, the grid of a
     // paint are handed to it, and its controls' messages pass it first.
     TDesigner* Designer() const { return FDesigner; }
-    void SetDesigner(TDesigner* Value) { FDesigner = Value; }
+    // Links both sides: the designer names this form, and a designer that
+    // is replaced, or named another form before, forgets the old one.
+    void SetDesigner(TDesigner* Value);
 
     // The form hears the keys of its controls before they do.
     bool KeyPreview() const { return FKeyPreview; }

@@ -202,6 +202,26 @@ TEST(Designer, FormAndDesignerForgetEachOtherWhicheverGoesFirst)
         form.reset();
         EXPECT_EQ(designer.Form(), nullptr);
     }
+    {
+        // A replaced designer, and a designer moved to another form, forget
+        // the form they no longer design (ASan: nothing dangles).
+        auto first = std::make_unique<TLogDesigner>();
+        TLogDesigner second;
+        auto form = std::make_unique<TForm>(nullptr);
+        auto other = std::make_unique<TForm>(nullptr);
+        form->SetDesigner(first.get());
+        EXPECT_EQ(first->Form(), form.get());
+        form->SetDesigner(&second);
+        EXPECT_EQ(first->Form(), nullptr);
+        other->SetDesigner(&second);
+        EXPECT_EQ(form->Designer(), nullptr);
+        EXPECT_EQ(second.Form(), other.get());
+        form.reset();
+        first.reset();
+        EXPECT_EQ(other->Designer(), &second);
+        other.reset();
+        EXPECT_EQ(second.Form(), nullptr);
+    }
 }
 
 } // namespace
