@@ -1,15 +1,19 @@
-# qx_add_tests(<target> <dir> LIBS ... [MAIN]): one gtest executable from every
-# *_test.cpp and *_support.cpp in <dir>, registered with CTest. With MAIN the
-# folder brings its own main() (for tests that need a Q*Application).
+# qx_add_tests(<target> <dir> LIBS ... [MAIN | APP]): one gtest executable from
+# every *_test.cpp and *_support.cpp in <dir>, registered with CTest. With MAIN
+# the folder brings its own main(); with APP the tests run inside a
+# QApplication (application_main.cpp).
 function(qx_add_tests target dir)
-  cmake_parse_arguments(ARG "MAIN" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "MAIN;APP" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*_test.cpp ${dir}/*_support.cpp)
   if(NOT sources)
     return()
   endif()
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest)
-  if(NOT ARG_MAIN)
+  if(ARG_APP)
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/application_main.cpp)
+    target_link_libraries(${target} PRIVATE Qt6::Widgets)
+  elseif(NOT ARG_MAIN)
     target_link_libraries(${target} PRIVATE GTest::gtest_main)
   endif()
   gtest_discover_tests(${target}

@@ -1,7 +1,7 @@
-// Printing needs a QGuiApplication (fonts, paper, print support); CTest runs
-// the tests on the offscreen platform.
+// The main() of test programs that draw or show widgets: they need a
+// QApplication; CTest runs them on the offscreen platform.
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
