@@ -112,7 +112,8 @@ void TQXReport::Prepare()
     ClearPages();
     if (!IsLoaded()) return;
     SetState({rsRunning});
-    FCancelRequested = false;
+    // A request is only ever made while a run is under way: none outlives it.
+    TFlagScope cancel(FCancelRequested, false);
     try {
         PruneEvents();
         FBindings = std::make_unique<QHash<QString, QString>>(IndexLines(*FEvents));
@@ -128,16 +129,13 @@ void TQXReport::Prepare()
             CheckCancelRequest();
             AfterReport(this);
         }
-        FCancelRequested = false;
         FBindings.reset();
         FState = {};
         SetState({rsLoaded, rsPrepared});
     } catch (const EAbort&) {
-        FCancelRequested = false;
         FBindings.reset();
         ClearState({rsRunning});
     } catch (...) {
-        FCancelRequested = false;
         FBindings.reset();
         ClearState({rsRunning});
         throw;

@@ -567,24 +567,28 @@ private:
         FOut.append(s);
     }
 
+    template <class T>
+    void AppendLE(T Value)
+    {
+        uchar b[sizeof(T)];
+        qToLittleEndian<T>(Value, b);
+        FOut.append(reinterpret_cast<const char*>(b), sizeof(T));
+    }
+
     void Integer(qint64 Value)
     {
-        uchar b[8];
         if (Value >= -128 && Value <= 127) {
             FOut.append(char(TValueType::vaInt8));
             FOut.append(char(qint8(Value)));
         } else if (Value >= -32768 && Value <= 32767) {
             FOut.append(char(TValueType::vaInt16));
-            qToLittleEndian<qint16>(qint16(Value), b);
-            FOut.append(reinterpret_cast<const char*>(b), 2);
+            AppendLE(qint16(Value));
         } else if (Value >= std::numeric_limits<qint32>::min() && Value <= std::numeric_limits<qint32>::max()) {
             FOut.append(char(TValueType::vaInt32));
-            qToLittleEndian<qint32>(qint32(Value), b);
-            FOut.append(reinterpret_cast<const char*>(b), 4);
+            AppendLE(qint32(Value));
         } else {
             FOut.append(char(TValueType::vaInt64));
-            qToLittleEndian<qint64>(Value, b);
-            FOut.append(reinterpret_cast<const char*>(b), 8);
+            AppendLE(Value);
         }
     }
 
@@ -772,9 +776,7 @@ private:
     {
         const QByteArray bytes = HexBytes('}');
         FOut.append(char(TValueType::vaBinary));
-        uchar b[4];
-        qToLittleEndian<qint32>(qint32(bytes.size()), b);
-        FOut.append(reinterpret_cast<const char*>(b), 4);
+        AppendLE(qint32(bytes.size()));
         FOut.append(bytes);
     }
 
@@ -816,9 +818,7 @@ private:
         } else {
             if (s.size() > std::numeric_limits<qint32>::max()) Fail("String too long");
             FOut.append(char(TValueType::vaLString));
-            uchar b[4];
-            qToLittleEndian<qint32>(qint32(s.size()), b);
-            FOut.append(reinterpret_cast<const char*>(b), 4);
+            AppendLE(qint32(s.size()));
         }
         FOut.append(s);
     }
@@ -868,12 +868,9 @@ private:
         for (const char* word : {"Inf", "NaN"}) {
             if (FEnd - p >= 3 && std::memcmp(p, word, 3) == 0 && p != start &&
                 (FEnd - p == 3 || !IsIdentChar(p[3]))) {
-                unsigned char b[ExtendedSize];
-                const quint64 mantissa = word[0] == 'I' ? IntegerBit : QuietNaN;
-                qToLittleEndian<quint64>(mantissa, b);
-                qToLittleEndian<quint16>(quint16((*start == '-' ? 0x8000u : 0u) | 0x7FFFu), b + 8);
                 FOut.append(char(TValueType::vaExtended));
-                FOut.append(reinterpret_cast<const char*>(b), ExtendedSize);
+                AppendLE(quint64(word[0] == 'I' ? IntegerBit : QuietNaN));
+                AppendLE(quint16((*start == '-' ? 0x8000u : 0u) | 0x7FFFu));
                 FPos = p + 3;
                 return;
             }

@@ -359,19 +359,23 @@ TEST(Metafile, AMetafileDrawnIntoARecordingStaysVector)
     EXPECT_EQ(img.pixel(5, 5), qRgb(0, 255, 0));
 }
 
+// An empty page with the records Body writes between its header and its end.
+QByteArray PageWithRecords(const std::function<void(TEmfWriter&)>& Body)
+{
+    TMetafileDC dc(TRect{0, 0, 1000, 1000});
+    QByteArray emf = dc.Finish();
+    QByteArray body;
+    TEmfWriter w(body);
+    Body(w);
+    emf.insert(HeaderSize, body);
+    Put32(emf, 48, quint32(emf.size()));
+    return emf;
+}
+
 TEST(Metafile, HostileValuesInWellFormedRecordsPlayWithoutHarm)
 {
     // Records whose sizes are right but whose values are extreme.
-    auto page = [](const std::function<void(TEmfWriter&)>& Body) {
-        TMetafileDC dc(TRect{0, 0, 1000, 1000});
-        QByteArray emf = dc.Finish();
-        QByteArray body;
-        TEmfWriter w(body);
-        Body(w);
-        emf.insert(HeaderSize, body);
-        Put32(emf, 48, quint32(emf.size()));
-        return emf;
-    };
+    const auto page = PageWithRecords;
     const struct { const char* name; std::function<void(TEmfWriter&)> body; } cases[] = {
         {"huge rectangle", [](TEmfWriter& w) {
              w.Begin(EMR_RECTANGLE);
@@ -595,16 +599,7 @@ TEST(Metafile, WhatPlaybackRefusesIsRefusedWhenLoaded)
 {
     // One record between the header and the end, whose sizes and offsets
     // pass the record framing but not the player.
-    auto page = [](const std::function<void(TEmfWriter&)>& Body) {
-        TMetafileDC dc(TRect{0, 0, 1000, 1000});
-        QByteArray emf = dc.Finish();
-        QByteArray body;
-        TEmfWriter w(body);
-        Body(w);
-        emf.insert(HeaderSize, body);
-        Put32(emf, 48, quint32(emf.size()));
-        return emf;
-    };
+    const auto page = PageWithRecords;
     auto text = [](quint32 Chars, quint32 OffString, quint32 Options, quint32 OffDx) {
         return [=](TEmfWriter& w) {
             w.Begin(EMR_EXTTEXTOUTW);
