@@ -1,5 +1,8 @@
 #include "classlib/controls/bitbtn.h"
 
+#include "classlib/graphics/drawtext.h"
+#include "classlib/graphics/gdiconsts.h"
+
 #include "classlib/controls/glyph.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/graphics/edges.h"
@@ -80,7 +83,10 @@ void TBitBtn::Paint()
     const int gw = glyph ? FGlyph->Width() : 0;
     const int gh = glyph ? FGlyph->Height() : 0;
     c.Font()->Assign(Font());
-    const TSize text = FCaption.isEmpty() ? TSize{0, 0} : c.TextExtent(FCaption);
+    // "&x" underlines x, as the caption of any button does.
+    TRect measured{0, 0, 0, 0};
+    if (!FCaption.isEmpty()) DrawText(c, FCaption, measured, DT_CALCRECT | DT_SINGLELINE);
+    const TSize text{measured.Width(), measured.Height()};
     const int gap = glyph && text.cx > 0 ? GlyphSpacing : 0;
     const int shift = FDown ? 1 : 0;
     int x = r.Left + (r.Width() - (gw + gap + text.cx)) / 2 + shift;
@@ -91,7 +97,9 @@ void TBitBtn::Paint()
     if (text.cx > 0) {
         c.Brush()->SetStyle(bsClear);
         c.Font()->SetColor(Enabled() ? clBtnText : clGrayText);
-        c.TextOut(x, r.Top + (r.Height() - text.cy) / 2 + shift, FCaption);
+        const int y = r.Top + (r.Height() - text.cy) / 2 + shift;
+        TRect at{x, y, x + text.cx, y + text.cy};
+        DrawText(c, FCaption, at, DT_SINGLELINE);
     }
 }
 

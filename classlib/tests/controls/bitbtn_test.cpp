@@ -110,5 +110,25 @@ TEST(BitBtn, AnEmptyGlyphLeavesTheCaptionAlone)
     EXPECT_LE(std::abs((left - 2) - (57 - right)), 3);
 }
 
+TEST(BitBtn, AnAmpersandUnderlinesTheNextLetterAndIsNotShown)
+{
+    // The ink of each caption's columns: "&OK" takes the columns of "OK".
+    auto inkedColumns = [](const QString& Caption) {
+        TBitBtn btn(nullptr);
+        btn.SetBounds(0, 0, 60, 20);
+        btn.SetCaption(Caption);
+        const QImage img = btn.Widget()->grab().toImage();
+        std::pair<int, int> span{60, -1};
+        for (int y = 2; y < 18; ++y)
+            for (int x = 2; x < 58; ++x)
+                if (Px(img, x, y) != ColorToRGB(clBtnFace)) {
+                    span.first = std::min(span.first, x);
+                    span.second = std::max(span.second, x);
+                }
+        return span;
+    };
+    EXPECT_EQ(inkedColumns(QStringLiteral("&OK")), inkedColumns(QStringLiteral("OK")));
+}
+
 } // namespace
 } // namespace classlib
