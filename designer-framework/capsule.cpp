@@ -3,9 +3,13 @@
 #include "designer-framework/controldesigner.h"
 
 #include "classlib/core/classbuilder.h"
+#include "classlib/graphics/bitmap.h"
+#include "classlib/graphics/bitmapresource.h"
 
 #include <QPointer>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace designer_framework {
 
@@ -28,6 +32,8 @@ TCapsule::TCapsule(TComponent* AComponent, TControlDesigner* Surface)
     SetDesigning(true);
     const quint32 info = quint32(AComponent->DesignInfo());
     SetBounds(int(info & 0xFFFF), int(info >> 16), CapsuleSize, CapsuleSize);
+    TBitmap glyph;
+    if (LoadBitmapResource(glyph, AComponent->ClassName())) SetGlyph(&glyph);
     SetParent(Surface);
     AComponent->FreeNotification(this);
     // An owner hears of a component from the component's base constructor,
@@ -38,6 +44,15 @@ TCapsule::TCapsule(TComponent* AComponent, TControlDesigner* Surface)
         QTimer::singleShot(0, host, [this, alive] {
             if (alive && As<TControl>(FComponent)) delete this;
         });
+}
+
+void TCapsule::SetBounds(int ALeft, int ATop, int, int)
+{
+    // The design information holds 16 bits each way.
+    ALeft = std::clamp(ALeft, 0, 0xFFFF);
+    ATop = std::clamp(ATop, 0, 0xFFFF);
+    TBitBtn::SetBounds(ALeft, ATop, CapsuleSize, CapsuleSize);
+    if (FComponent) FComponent->SetDesignInfo(qint32(quint32(ALeft) | (quint32(ATop) << 16)));
 }
 
 void TCapsule::Notification(TComponent* AComponent, TOperation Operation)

@@ -20,6 +20,10 @@ public:
 
     classlib::TComponent* Component() const { return FComponent; }
 
+    // Always 28 x 28 pixels, at 0 or more; the place is kept in the
+    // component's design information.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
     void Notification(classlib::TComponent* AComponent, classlib::TOperation Operation) override;
 
 private:

@@ -88,6 +88,12 @@ protected:
         if (FControl)
             CallGuarded(FControl, [this] { FControl->Perform(WM_KILLFOCUS); });
     }
+    void changeEvent(QEvent* E) override
+    {
+        QWidget::changeEvent(E);
+        if (E->type() == QEvent::ActivationChange && FControl && isWindow() && isActiveWindow())
+            CallGuarded(FControl, [this] { FControl->Perform(WM_ACTIVATE, WA_ACTIVE); });
+    }
 
 private:
     void Mouse(QMouseEvent* E)
@@ -387,11 +393,14 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     const bool resized = AWidth != FWidth || AHeight != FHeight;
     if (!resized && ALeft == FLeft && ATop == FTop)
         return;
+    const bool moved = ALeft != FLeft || ATop != FTop;
     FLeft = ALeft;
     FTop = ATop;
     FWidth = AWidth;
     FHeight = AHeight;
     PlaceWidget();
+    if (moved)
+        Moved();
     if (resized)
         SizeChanged();
     RequestAlign();
@@ -578,6 +587,8 @@ bool TControl::DoPopup(const TPoint& Screen)
 {
     for (TControl* c = this; c; c = c->FParent) {
         if (c->FPopupMenu) {
+            if (!c->FPopupMenu->AutoPopup())
+                return false;
             c->FPopupMenu->SetPopupComponent(this);
             c->FPopupMenu->Popup(Screen.X, Screen.Y);
             return true;
@@ -961,6 +972,8 @@ void TControl::Paint()
     FCanvas->FillRect(ClientRect());
 }
 
+void TControl::Moved() {}
+
 void TControl::Resize()
 {
     if (OnResize)
@@ -1020,9 +1033,12 @@ void TControl::WidgetMoved(int AX, int AY)
     const TWinControl* p = WidgetParent();
     const int b = p ? p->BorderWidth() : 0;
     if (p || (FWidget && FWidget->parentWidget())) {
+        if (FLeft == AX - b && FTop == AY - b)
+            return;
         FLeft = AX - b;
         FTop = AY - b;
     }
+    Moved();
 }
 
 void TControl::WidgetResized(int AWidth, int AHeight)

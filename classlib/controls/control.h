@@ -245,6 +245,8 @@ protected:
     virtual void Paint();
     // After a change of size, also one made by the user on a top-level window.
     virtual void Resize();
+    // After a change of place, also of a top-level window on the screen.
+    virtual void Moved();
     virtual void Click();
     virtual void DblClick();
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);

@@ -91,6 +91,13 @@ void TForm::Notification(TComponent* AComponent, TOperation Operation)
         FDesigner->Notification(AComponent, Operation);
 }
 
+void TForm::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == WM_ACTIVATE && Message.WParam == WA_ACTIVE)
+        Activate();
+    TWinControl::Dispatch(Message);
+}
+
 void TForm::ValidateRename(TComponent* AComponent, const QString& CurName, const QString& NewName)
 {
     TWinControl::ValidateRename(AComponent, CurName, NewName);

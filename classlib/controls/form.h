@@ -77,11 +77,14 @@ public:
     void SetWindowState(TWindowState Value) { FWindowState = Value; }
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Dispatch(TMessage& Message) override;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
 
 protected:
+    // The form's window became the active one.
+    virtual void Activate() {}
     // Called at the end of the most derived constructor: reads the stream
     // registered for this form's class, then fires OnCreate. A stream that
     // does not read raises, and the constructor with it.

@@ -52,6 +52,7 @@ void TMenuItem::ReadState(TReader& Reader)
 const TClassInfo& TPopupMenu::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TPopupMenu>("TPopupMenu")
+        .Prop("AutoPopup", &TPopupMenu::FAutoPopup).Default(true)
         .Prop<TNotifyEvent>("OnPopup", &TPopupMenu::OnPopup)
         .Build();
     return info;

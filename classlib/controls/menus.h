@@ -65,6 +65,10 @@ public:
     void Insert(int Index, TMenuItem* Item);
     void Remove(TMenuItem* Item);
 
+    // A right click shows the menu by itself.
+    bool AutoPopup() const { return FAutoPopup; }
+    void SetAutoPopup(bool Value) { FAutoPopup = Value; }
+
     // The control whose right click showed the menu last.
     TComponent* PopupComponent() const { return FPopupComponent; }
     void SetPopupComponent(TComponent* Value);
@@ -83,6 +87,7 @@ public:
 
 private:
     QList<TMenuItem*> FItems;
+    bool FAutoPopup = true;
     TComponent* FPopupComponent = nullptr;
     QPointer<QMenu> FMenu;
 };

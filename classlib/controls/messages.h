@@ -11,6 +11,9 @@ namespace classlib {
 
 class TControl;
 
+// WParam: WA_ACTIVE when a top-level window becomes the active one.
+constexpr unsigned WM_ACTIVATE = 0x0006;
+constexpr unsigned WA_ACTIVE = 1;
 constexpr unsigned WM_SETFOCUS = 0x0007;
 constexpr unsigned WM_KILLFOCUS = 0x0008;
 // WParam: the QPaintDevice* to paint on while the widget paints.

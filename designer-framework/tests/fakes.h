@@ -26,22 +26,19 @@ using namespace classlib;
 // "name" of a component, "<nil>" for none.
 QString NameOf(const TComponent* C);
 
+// A surface that logs the messages the designer hook hands it instead of
+// acting on them.
 class TFakeSurface : public TControlDesigner {
 public:
     explicit TFakeSurface(QStringList& Log);
 
     void DesignMessage(TControl* Sender, TMessage& Message) override;
-    int SelectionCount() const override { return int(Selection.size()); }
-    TComponent* GetSelectedComponent(int Index) const override { return Selection.at(Index); }
-    bool IsSelected(TControl* AControl) const override;
-    void SelectControl(TComponent* AControl) override;
-    bool ClearSelection() override;
-    void UpdateHandles() override;
+    // Selects exactly these, announcing nothing.
+    void SetSelection(const QList<TComponent*>& Components);
+    QList<TComponent*> Selection() const;
 
     // Capsules among the children.
     int CapsuleCount() const;
-
-    QList<TComponent*> Selection;
 
 private:
     QStringList& FLog;

@@ -22,29 +22,17 @@ void TFakeSurface::DesignMessage(TControl* Sender, TMessage& Message)
     FLog << QString("design %1 0x%2").arg(NameOf(Sender)).arg(Message.Msg, 0, 16);
 }
 
-bool TFakeSurface::IsSelected(TControl* AControl) const
+void TFakeSurface::SetSelection(const QList<TComponent*>& Components)
 {
-    if (const TCapsule* capsule = As<TCapsule>(AControl)) return Selection.contains(capsule->Component());
-    return Selection.contains(AControl);
+    ClearSelection();
+    for (TComponent* c : Components) AddToSelection(c);
 }
 
-void TFakeSurface::SelectControl(TComponent* AControl)
+QList<TComponent*> TFakeSurface::Selection() const
 {
-    FLog << "select " + NameOf(AControl);
-    if (AControl && !Selection.contains(AControl)) Selection.append(AControl);
-}
-
-bool TFakeSurface::ClearSelection()
-{
-    FLog << "clear selection";
-    const bool had = !Selection.isEmpty();
-    Selection.clear();
-    return had;
-}
-
-void TFakeSurface::UpdateHandles()
-{
-    FLog << "update handles";
+    QList<TComponent*> list;
+    for (int i = 0; i < SelectionCount(); ++i) list.append(GetSelectedComponent(i));
+    return list;
 }
 
 int TFakeSurface::CapsuleCount() const
