@@ -435,10 +435,14 @@ void TControl::PlaceWidget()
         return;
     const TWinControl* p = WidgetParent();
     const int b = p ? p->BorderWidth() : 0;
+    // The control keeps its bounds; its widget stays within what Qt sums.
+    const auto clampPos = [](int V) { return std::clamp(V, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); };
+    const int w = std::min(FWidth, QWIDGETSIZE_MAX);
+    const int h = std::min(FHeight, QWIDGETSIZE_MAX);
     if (p || FWidget->parentWidget())
-        FWidget->setGeometry(FLeft + b, FTop + b, FWidth, FHeight);
+        FWidget->setGeometry(clampPos(SatAdd(FLeft, b)), clampPos(SatAdd(FTop, b)), w, h);
     else
-        FWidget->resize(FWidth, FHeight);
+        FWidget->resize(w, h);
 }
 
 TRect TControl::ClientRect() const
