@@ -48,6 +48,8 @@ TSurfaceTestWindow::TSurfaceTestWindow(TComponent* AOwner) : TForm(AOwner)
 {
     RegisterTestClasses();
     SetCaption(QStringLiteral("Design surface test"));
+    // Darker than the surfaces, so that their edges show.
+    SetColor(clAppWorkSpace);
     const int width = Margin + SurfaceCount * (SurfaceWidth + Margin);
     const int surfacesTop = Margin + PaletteHeight;
     SetBounds(40, 40, width, surfacesTop + SurfaceHeight + Margin + LineHeight + Margin);

@@ -64,13 +64,14 @@ QImage PanelGlyph()
 QImage TimerGlyph()
 {
     QImage image = BlankGlyph();
+    // No antialiasing: a blended edge would keep a trace of the
+    // transparent colour.
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
+    p.setPen(Qt::black);
     p.setBrush(QColor(255, 255, 224));
-    p.drawEllipse(QRectF(3.5, 3.5, 17, 17));
-    p.drawLine(QPointF(12, 12), QPointF(12, 6));
-    p.drawLine(QPointF(12, 12), QPointF(16, 14));
+    p.drawEllipse(3, 3, 17, 17);
+    p.drawLine(12, 12, 12, 6);
+    p.drawLine(12, 12, 16, 14);
     return image;
 }
 
