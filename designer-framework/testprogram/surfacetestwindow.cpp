@@ -147,6 +147,8 @@ TControlDesigner* TSurfaceTestWindow::PopupSurface() const
 {
     TComponent* popup = FEditMenu ? FEditMenu->PopupComponent() : nullptr;
     if (!popup) return nullptr;
+    // A control's surface is the form at the top of its parents (a
+    // capsule's too); a component's, its owner.
     TComponent* surface = popup;
     if (As<TControlDesigner>(popup))
         surface = popup;
