@@ -607,13 +607,6 @@ TComponent* TControlDesigner::CreateComponent(const TClassInfo& ComponentClass, 
         return nullptr;
     }
     component->SetName(MakeUniqueName(QString(), ComponentClass.Name));
-    // The surface heard of the insertion from the component's base
-    // constructor, before it was a control or of its own class: a capsule
-    // made then stands for a control or shows no glyph, so it is redone.
-    for (int i = ControlCount() - 1; i >= 0; --i)
-        if (auto* early = As<TCapsule>(Controls(i)); early && early->Component() == component) delete early;
-    if (!As<TControl>(component) && FInspector && FInspector->AcceptsComponent(component))
-        new TCapsule(component, this);
     if (TControl* control = As<TControl>(component)) {
         const TPoint at = parent == this ? At : parent->ScreenToClient(ClientToScreen(At));
         control->SetBounds(at.X, at.Y, control->Width(), control->Height());
