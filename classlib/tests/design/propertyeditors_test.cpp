@@ -248,6 +248,17 @@ TEST(PropertyEditors, ComponentReferencesKeepToTheirClass)
     EXPECT_EQ(f.Target->FBuddy, f.Target2);
 }
 
+// The form's own rules for names come through as the form raises them.
+TEST(PropertyEditors, ATakenNameIsRefusedByTheOwner)
+{
+    TEditorFixture f;
+    auto name = f.EditorOf("Name");
+    EXPECT_EQ(ErrorOf<EComponentError>([&] { name->SetValue("other1"); }),
+              "A component named other1 already exists");
+    EXPECT_EQ(f.Target->Name(), "Target1");
+    EXPECT_EQ(f.Designer.ModifiedCount, 0);
+}
+
 TEST(PropertyEditors, ColourDialogSetsEverySelectedComponent)
 {
     TEditorFixture f;
