@@ -118,6 +118,7 @@ TPageControl::TPageControl(TComponent* AOwner) : TCustomControl(AOwner)
     SetControlStyle({csDoubleClicks, csOpaque});
     SetBounds(0, 0, 289, 193);
     Font()->OnChange = [this](TObject*) {
+        FTabHeight = -1;
         LayoutPages();
         Invalidate();
     };
@@ -146,7 +147,8 @@ void TPageControl::InsertPage(TTabSheet* Page)
 {
     FPages.append(Page);
     Page->FPageControl = this;
-    Page->SetBounds(DisplayRect().Left, DisplayRect().Top, DisplayRect().Width(), DisplayRect().Height());
+    const TRect r = DisplayRect();
+    Page->SetBounds(r.Left, r.Top, r.Width(), r.Height());
     Page->SetVisible(false);
     // A page control with pages shows one, as soon as one has a tab.
     if (!FActivePage && Page->TabVisible())
@@ -203,7 +205,8 @@ void TPageControl::SetActivePage(TTabSheet* Page)
     TTabSheet* old = FActivePage;
     FActivePage = Page;
     if (Page) {
-        Page->SetBounds(DisplayRect().Left, DisplayRect().Top, DisplayRect().Width(), DisplayRect().Height());
+        const TRect r = DisplayRect();
+        Page->SetBounds(r.Left, r.Top, r.Width(), r.Height());
         Page->BringToFront();
         Page->SetVisible(true);
     }
@@ -271,12 +274,15 @@ void TPageControl::Change()
 
 int TPageControl::TabHeight() const
 {
-    // Measured on a scratch bitmap: the control's canvas draws only in Paint.
-    TBitmap scratch;
-    scratch.SetSize(1, 1);
-    TCanvas& c = scratch.Canvas();
-    c.SetFont(Font());
-    return c.TextHeight(QStringLiteral("Wg")) + 2 * TabPaddingY;
+    if (FTabHeight < 0) {
+        // Measured on a scratch bitmap: the control's canvas draws only in Paint.
+        TBitmap scratch;
+        scratch.SetSize(1, 1);
+        TCanvas& c = scratch.Canvas();
+        c.SetFont(Font());
+        FTabHeight = c.TextHeight(QStringLiteral("Wg")) + 2 * TabPaddingY;
+    }
+    return FTabHeight;
 }
 
 std::vector<TRect> TPageControl::TabRects() const

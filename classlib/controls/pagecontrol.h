@@ -110,6 +110,7 @@ private:
 
     QList<TTabSheet*> FPages;
     TTabSheet* FActivePage = nullptr;
+    mutable int FTabHeight = -1;  // measured once per font
 };
 
 } // namespace classlib

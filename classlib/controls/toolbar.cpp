@@ -187,7 +187,7 @@ void TToolButton::Paint()
     c.Brush()->SetColor(FToolBar ? FToolBar->Color() : Color());
     c.FillRect(r);
     const bool flat = FToolBar && FToolBar->Flat();
-    const bool down = Down();
+    const bool down = Pressed();
     if (down)
         DrawEdge(c.DC(), r, flat ? BDR_SUNKENOUTER : EDGE_SUNKEN, BF_RECT);
     else if (!flat)

@@ -44,7 +44,8 @@ public:
     // Under the mouse (and enabled); one button of a bar at a time.
     bool Hot() const { return FHot; }
     // Pressed with the left button and the mouse still on it: drawn sunken.
-    bool Down() const { return FPressed && FInside; }
+    // (Down is left for the state of a check button.)
+    bool Pressed() const { return FPressed && FInside; }
 
     // Runs OnClick when enabled.
     void Click() override;

@@ -69,6 +69,27 @@ TEST(ShortCut, TextIsReadWithoutRegardToCaseOrModifierOrder)
     EXPECT_EQ(ShortCutToText(TShortCut(scCtrl | 0xE9)), QString());  // a key without a name
 }
 
+TEST(ShortCut, AnAcceleratorIsTheCharacterAfterASingleAmpersand)
+{
+    struct {
+        const char* Caption;
+        unsigned Key;
+        bool Expected;
+    } cases[] = {
+        {"&General", 'G', true},
+        {"&all properties", 'A', true},  // without regard to case
+        {"Save &As", 'A', true},
+        {"Save &As", 'S', false},
+        {"&&Save", 'S', false},          // an ampersand, not a mark
+        {"Fish &&&Chips", 'C', true},
+        {"Trailing&", 'G', false},
+        {"No mark", 'N', false},
+        {"&1st", '1', true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsAccel(c.Key, QLatin1String(c.Caption)), c.Expected) << c.Caption;
+}
+
 class TKeyControl : public TCustomControl {
 public:
     using TCustomControl::TCustomControl;

@@ -207,18 +207,18 @@ TEST(ToolBar, APressedButtonSinksWhileTheMouseStaysAndClicksOnlyThere)
     TPalette p;
     QWidget* w = p.Button(2)->Widget();
     QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(16, 16));
-    EXPECT_TRUE(p.Button(2)->Down());
+    EXPECT_TRUE(p.Button(2)->Pressed());
     // Sunken: the image one pixel down and right, a dark top-left edge.
     const QImage down = p.Face(2);
     EXPECT_EQ(Px(down, 0, 0), ColorToRGB(clBtnShadow));
     EXPECT_EQ(Px(down, 24, 24), RGB(255, 0, 0));
     QTest::mouseMove(w, QPoint(50, 16));
-    EXPECT_FALSE(p.Button(2)->Down());
+    EXPECT_FALSE(p.Button(2)->Pressed());
     QTest::mouseMove(w, QPoint(16, 16));
-    EXPECT_TRUE(p.Button(2)->Down());
+    EXPECT_TRUE(p.Button(2)->Pressed());
     QTest::mouseMove(w, QPoint(50, 16));
     QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(50, 16));
-    EXPECT_FALSE(p.Button(2)->Down());
+    EXPECT_FALSE(p.Button(2)->Pressed());
     EXPECT_TRUE(p.Form.Clicked.isEmpty());
 }
 
