@@ -3,8 +3,11 @@
 // Pop-up menus: a TPopupMenu holds a flat list of TMenuItem, shown as a
 // QMenu by Popup. Items are components of the form (the menu's owner) and
 // are streamed as the menu's children; the menu frees its items. A control
-// shows its PopupMenu on a right click.
+// shows its PopupMenu on a right click. An item's ShortCut chooses it from
+// the keyboard while the focus is in a control that shows the menu, or in
+// one of its children (see windowkeys.h).
 
+#include "classlib/controls/control.h"
 #include "classlib/core/component.h"
 
 #include <QList>
@@ -15,6 +18,25 @@
 namespace classlib {
 
 class TPopupMenu;
+
+// A key with its modifiers: the virtual-key code in the low byte, scShift,
+// scCtrl and scAlt above it; scNone is none.
+QX_INTEGER_TYPE(TShortCut, quint16)
+constexpr TShortCut scNone = TShortCut(0);
+constexpr unsigned scShift = 0x2000;
+constexpr unsigned scCtrl = 0x4000;
+constexpr unsigned scAlt = 0x8000;
+
+// scNone for a key code beyond one byte.
+TShortCut ShortCut(unsigned Key, TShiftState Shift);
+void ShortCutToKey(TShortCut ShortCut, unsigned& Key, TShiftState& Shift);
+// As a menu shows it: the modifiers "Shift+", "Ctrl+", "Alt+" in this
+// order, then the key's name ("X", "F5", "Del", "PgUp"); empty for scNone
+// and for a key without a name.
+QString ShortCutToText(TShortCut ShortCut);
+// The reverse, without regard to case and to the order of the modifiers;
+// scNone for a text that names no key.
+TShortCut TextToShortCut(const QString& Text);
 
 class TMenuItem : public TComponent {
     QX_CLASS(TMenuItem, TComponent)
@@ -31,6 +53,9 @@ public:
     void SetChecked(bool Value) { FChecked = Value; }
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value) { FVisible = Value; }
+    // Shown after the caption; works while the item is hidden too.
+    TShortCut ShortCut() const { return FShortCut; }
+    void SetShortCut(TShortCut Value) { FShortCut = Value; }
 
     // The menu that holds the item, or nil.
     TPopupMenu* Menu() const { return FMenu; }
@@ -49,6 +74,7 @@ private:
     bool FEnabled = true;
     bool FChecked = false;
     bool FVisible = true;
+    TShortCut FShortCut = scNone;
     TPopupMenu* FMenu = nullptr;
 };
 
@@ -78,6 +104,12 @@ public:
     virtual void Popup(int X, int Y);
     // The menu shown last, while it exists.
     QMenu* Menu() const { return FMenu; }
+
+    // The first item with the shortcut, or nil.
+    TMenuItem* FindItem(TShortCut ShortCut) const;
+    // Whether an item has the key as its shortcut; an enabled one is
+    // clicked (guarded), a disabled one swallows the key.
+    bool IsShortCut(unsigned Key, TShiftState Shift);
 
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
     void SetChildOrder(TComponent* Child, int Order) override;

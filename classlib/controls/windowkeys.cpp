@@ -1,0 +1,116 @@
+#include "classlib/controls/windowkeys.h"
+
+#include "classlib/controls/application.h"
+#include "classlib/controls/menus.h"
+#include "classlib/controls/mouse.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace classlib {
+
+bool IsAccel(unsigned Key, const QString& Caption)
+{
+    for (qsizetype i = 0; i + 1 < Caption.size(); ++i) {
+        if (Caption[i] != QLatin1Char('&'))
+            continue;
+        ++i;
+        if (Caption[i] == QLatin1Char('&'))
+            continue;
+        return Caption[i].toUpper().unicode() == Key;
+    }
+    return false;
+}
+
+namespace {
+
+// Offers Message to Control and every control inside it, depth first,
+// until one answers. Only the one that answers acts, so the children do
+// not change under the walk.
+bool Broadcast(TControl* Control, TMessage& Message)
+{
+    Control->WndProc(Message);
+    if (Message.Result)
+        return true;
+    if (auto* w = dynamic_cast<TWinControl*>(Control))
+        for (int i = 0; i < w->ControlCount(); ++i)
+            if (Broadcast(w->Controls(i), Message))
+                return true;
+    return false;
+}
+
+TShiftState ShiftOf(Qt::KeyboardModifiers Modifiers)
+{
+    TShiftState s;
+    if (Modifiers & Qt::ShiftModifier) s += ssShift;
+    if (Modifiers & Qt::AltModifier) s += ssAlt;
+    if (Modifiers & Qt::ControlModifier) s += ssCtrl;
+    return s;
+}
+
+class TWindowKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* E) override
+    {
+        if (E->type() != QEvent::KeyPress || !Watched->isWidgetType())
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(E);
+        const unsigned key = VirtualKeyOfQtKey(k->key());
+        if (!key)
+            return false;
+        // The control whose widget has the key, or holds the widget that has it.
+        TControl* focus = nullptr;
+        for (auto* w = static_cast<QWidget*>(Watched); w && !focus; w = w->parentWidget())
+            focus = detail::ControlOfWidget(w);
+        if (!focus)
+            return false;
+        bool taken = false;
+        CallGuarded(focus, [&] { taken = DoWindowKey(focus, key, ShiftOf(k->modifiers())); });
+        return taken;
+    }
+};
+
+} // namespace
+
+bool DoWindowKey(TControl* Focus, unsigned Key, TShiftState Shift)
+{
+    if (!Focus || Focus->IsDesigning())
+        return false;
+    for (TControl* c = Focus; c; c = c->Parent())
+        if (TPopupMenu* menu = c->PopupMenu(); menu && menu->IsShortCut(Key, Shift))
+            return true;
+    if (Key == VK_TAB && Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt)) {
+        for (TControl* c = Focus; c; c = c->Parent())
+            if (c->Perform(CM_DIALOGKEY, Key, Shift.Mask()))
+                return true;
+        return false;
+    }
+    const bool character = (Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9');
+    if (character && Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl)) {
+        TControl* root = Focus;
+        while (root->Parent())
+            root = root->Parent();
+        TMessage m{CM_DIALOGCHAR, qintptr(Key), 0, 0};
+        return Broadcast(root, m);
+    }
+    return false;
+}
+
+namespace detail {
+
+void InstallWindowKeys()
+{
+    static TWindowKeyFilter* filter = nullptr;
+    if (filter || !qGuiApp)
+        return;
+    filter = new TWindowKeyFilter(qGuiApp);
+    qGuiApp->installEventFilter(filter);
+}
+
+} // namespace detail
+
+} // namespace classlib

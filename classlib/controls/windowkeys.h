@@ -1,0 +1,39 @@
+#pragma once
+
+// Keys that a window takes before its focused control, as dialogs do:
+//   1. the shortcut of an item of the pop-up menu of the focused control or
+//      of one of its parents (nearest first);
+//   2. a dialog key (Ctrl+Tab, Ctrl+Shift+Tab), sent as CM_DIALOGKEY to the
+//      focused control and then to each parent;
+//   3. an accelerator (Alt with a letter or digit), sent as CM_DIALOGCHAR
+//      to every control of the window in turn.
+// The first that answers takes the key; the focused control never sees it.
+// Nothing is taken from a control being designed.
+
+#include "classlib/controls/control.h"
+
+#include <QString>
+
+namespace classlib {
+
+// WParam: the virtual-key code; LParam: the TShiftState mask. A non-zero
+// Result takes the key.
+constexpr unsigned CM_DIALOGKEY = 0xB005;
+// WParam: the accelerator's character (an upper-case letter or a digit).
+// A non-zero Result takes the key.
+constexpr unsigned CM_DIALOGCHAR = 0xB006;
+
+// Whether Caption marks Key as its accelerator: the character after a
+// single '&' ("&&" is an ampersand), compared without regard to case.
+bool IsAccel(unsigned Key, const QString& Caption);
+
+// Offers the key as the window would (the steps above) from Focus; true
+// when something took it.
+bool DoWindowKey(TControl* Focus, unsigned Key, TShiftState Shift);
+
+namespace detail {
+// Once per process, by the classes that answer these keys.
+void InstallWindowKeys();
+} // namespace detail
+
+} // namespace classlib
