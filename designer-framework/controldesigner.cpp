@@ -386,6 +386,8 @@ void TControlDesigner::ClearAll()
     FChanged = false;
     FComponentEditor.reset();
     SetHandleParent(nullptr);
+    // The inspector lets go of the components' rows before they go.
+    SelectionToInspector();
     // Freeing a windowed control frees its children, wherever they stand.
     while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
     if (FInspector)

@@ -1,7 +1,15 @@
 #include "designer-framework/designregistry.h"
 
+#include "classlib/controls/control.h"
 #include "classlib/core/classregistry.h"
 #include "classlib/core/component.h"
+#include "classlib/design/colorproperty.h"
+#include "classlib/design/componentproperty.h"
+#include "classlib/design/cursorproperty.h"
+#include "classlib/design/fontproperty.h"
+#include "classlib/design/ordinalproperties.h"
+#include "classlib/design/propertyeditorregistry.h"
+#include "classlib/design/stringproperties.h"
 
 namespace designer_framework {
 
@@ -109,6 +117,19 @@ void TDesignerPages::RemoveItem(const TRegControlItem* Item)
 {
     for (int i = 0; i < Count(); ++i) GetPage(i)->FItems.removeAll(Item);
 }
+
+// The inspector's editors of the class library's own types, registered
+// when the library loads, before anything registers a class.
+[[maybe_unused]] const bool StandardEditors = [] {
+    RegisterPropertyEditor(TypeInfo<TFont*>(), nullptr, {}, PropertyEditorClass<TFontProperty>());
+    RegisterPropertyEditor(TypeInfo<TTabOrder>(), nullptr, {}, PropertyEditorClass<TTabOrderProperty>());
+    RegisterPropertyEditor(TypeInfo<TColor>(), nullptr, {}, PropertyEditorClass<TColorProperty>());
+    RegisterPropertyEditor(TypeInfo<TCursor>(), nullptr, {}, PropertyEditorClass<TCursorProperty>());
+    RegisterPropertyEditor(TypeInfo<TComponentName>(), nullptr, {}, PropertyEditorClass<TComponentNameProperty>());
+    RegisterPropertyEditor(TypeInfo<TCaption>(), nullptr, {}, PropertyEditorClass<TCaptionProperty>());
+    RegisterPropertyEditor(TypeInfo<TComponent*>(), nullptr, {}, PropertyEditorClass<TComponentProperty>());
+    return true;
+}();
 
 TStringList& RegisteredClasses()
 {
