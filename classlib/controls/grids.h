@@ -6,6 +6,7 @@
 // content to OnDrawCell; TStringGrid keeps a text per cell.
 
 #include "classlib/controls/control.h"
+#include "classlib/controls/scrollstyle.h"
 #include "classlib/core/sysutils.h"
 
 #include <map>
@@ -22,8 +23,6 @@ QX_ENUM(TGridOption, goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, g
 using TGridOptions = TSet<TGridOption>;
 QX_ENUM(TGridDrawStateItem, gdSelected, gdFocused, gdFixed)
 using TGridDrawState = TSet<TGridDrawStateItem>;
-// Only the vertical part is honoured: grids do not scroll sideways.
-QX_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
 
 using TDrawCellEvent = TEvent<TObject* /*Sender*/, int /*ACol*/, int /*ARow*/, TRect /*Rect*/,
                               TGridDrawState /*State*/>;
@@ -58,6 +57,7 @@ public:
 
     TGridOptions Options() const { return FOptions; }
     void SetOptions(TGridOptions Value);
+    // Only the vertical part is honoured: grids do not scroll sideways.
     TScrollStyle ScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle Value);
     // Fills each cell (highlighted when selected) before DrawCell.
