@@ -262,12 +262,14 @@ void TCustomGrid::MouseToCell(int X, int Y, int& ACol, int& ARow) const
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow)
 {
-    if (ARow < FTopRow)
+    // A whole row for ACol -1; the grid lines around the cell go with it.
+    TRect r = CellRect(ACol < 0 ? 0 : ACol, ARow);
+    if (r == TRect{} || !Widget())
         return;
-    // A whole row (ACol -1) or one cell; Qt repaints the rest of the widget
-    // cheaply, so a row is the smallest unit worth telling apart.
-    (void)ACol;
-    Invalidate();
+    if (ACol < 0)
+        r.Right = ClientWidth();
+    const int b = BorderWidth();
+    Widget()->update(r.Left + b, r.Top + b, r.Width() + VertLineWidth(), r.Height() + HorzLineWidth());
 }
 
 void TCustomGrid::UpdateScrollRange()

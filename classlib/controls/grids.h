@@ -107,6 +107,7 @@ protected:
     void KeyDown(unsigned& Key, TShiftState Shift) override;
     void Dispatch(TMessage& Message) override;
 
+    // Repaints a cell, or row ARow for ACol -1.
     void InvalidateCell(int ACol, int ARow);
 
 private:
