@@ -213,6 +213,8 @@ void TCustomComboBox::SetDroppedDown(bool Value)
         FList->Hide();
         return;
     }
+    if (!Showing())
+        return;  // no list for a box nobody sees
     FIndexBeforeDrop = FItemIndex;
     FList->Font()->Assign(Font());
     FList->SetColor(Color());

@@ -135,6 +135,9 @@ TEST_F(TComboFixture, ClosingTheListBySetOrAClickOnTheBoxPicksNothing)
     EXPECT_TRUE(combo->DroppedDown());  // and it opens again
     combo->SetDroppedDown(false);
     EXPECT_TRUE(clicks.isEmpty());
+    form.Hide();
+    combo->SetDroppedDown(true);  // no list for a box nobody sees
+    EXPECT_FALSE(combo->DroppedDown());
 }
 
 TEST_F(TComboFixture, TheListOpensAboveTheBoxWhenTheScreenEndsBelowIt)
