@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -226,8 +227,17 @@ void TrackFocus()
         return;
     tracking = true;
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* Old, QWidget* Now) {
+        static quint64 generation = 0;
         FocusTakenFrom = Old;
         FocusTakenBy = Now;
+        // Only the press being delivered may use it: forgotten once the
+        // event loop comes round again.
+        QTimer::singleShot(0, qApp, [noted = ++generation] {
+            if (noted == generation) {
+                FocusTakenFrom = nullptr;
+                FocusTakenBy = nullptr;
+            }
+        });
     });
 }
 
