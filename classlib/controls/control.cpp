@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -215,6 +216,31 @@ struct TDragObject {
 
 TDragObject* Drag = nullptr;
 
+// The last move of the focus between widgets, for cancel mode.
+QPointer<QWidget> FocusTakenFrom;
+QPointer<QWidget> FocusTakenBy;
+
+void TrackFocus()
+{
+    static bool tracking = false;
+    if (tracking || !qApp)
+        return;
+    tracking = true;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* Old, QWidget* Now) {
+        static quint64 generation = 0;
+        FocusTakenFrom = Old;
+        FocusTakenBy = Now;
+        // Only the press being delivered may use it: forgotten once the
+        // event loop comes round again.
+        QTimer::singleShot(0, qApp, [noted = ++generation] {
+            if (noted == generation) {
+                FocusTakenFrom = nullptr;
+                FocusTakenBy = nullptr;
+            }
+        });
+    });
+}
+
 Qt::CursorShape CursorShape(TCursor Cursor, bool& Known)
 {
     Known = true;
@@ -287,6 +313,7 @@ TControl::TControl(TComponent* AOwner, QWidget* AWidget)
       FFont(new TFont), FCanvas(new TCanvas)
 {
     detail::InstallInputFilter();
+    TrackFocus();
     FWidget->setAutoFillBackground(false);
     FWidget->setProperty(ControlProperty, QVariant::fromValue(static_cast<void*>(this)));
     FWidget->hide();
@@ -890,6 +917,8 @@ void TControl::MouseMessage(TMessage& Message)
                                 : msg <= WM_RBUTTONDBLCLK ? mbRight
                                                           : mbMiddle;
     if (kind == 0) {
+        if (!IsDesigning())
+            SendCancelMode();
         if (button == mbLeft && FDragMode == dmAutomatic && !IsDesigning()) {
             BeginDragAt(ClientToScreen(Point(x, y)), true, 0, true);
             return;
@@ -925,6 +954,25 @@ void TControl::MouseMessage(TMessage& Message)
         if (button == mbRight && alive)
             DoPopup(screen);
     }
+}
+
+void TControl::SendCancelMode()
+{
+    // The control that had the focus before this press hears that another
+    // one takes the mouse (a drop-down list closes). Qt hands the focus to
+    // the pressed widget before the press arrives: the widget it came from
+    // was noted then.
+    TForm* form = GetParentForm(this);
+    if (!form || !form->Widget())
+        return;
+    QWidget* focus = form->Widget()->focusWidget();
+    if (focus && focus == FocusTakenBy && FocusTakenFrom)
+        focus = FocusTakenFrom;
+    FocusTakenBy = nullptr;
+    FocusTakenFrom = nullptr;
+    TControl* focused = detail::ControlOfWidget(focus);
+    if (focused && focused != this && GetParentForm(focused) == form)
+        focused->Perform(CM_CANCELMODE, 0, qintptr(this));
 }
 
 void TControl::KeyMessage(TMessage& Message)

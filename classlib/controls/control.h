@@ -291,6 +291,7 @@ private:
     void RequestAlign();
     void BeginDragAt(const TPoint& Screen, bool Immediate, int Threshold, bool Pressed);
     void MouseMessage(TMessage& Message);
+    void SendCancelMode();
     void KeyMessage(TMessage& Message);
     // The parent whose widget holds this control's widget.
     TWinControl* WidgetParent() const { return FWidgetHost ? FWidgetHost : FParent; }

@@ -47,6 +47,11 @@ constexpr unsigned WM_MOUSEWHEEL = 0x020A;
 
 constexpr unsigned WM_USER = 0x0400;
 
+// Sent to the focused control of a form when a mouse button goes down on
+// another control of it, from that control's Dispatch of the press (before
+// MouseDown); LParam: the TControl* pressed.
+constexpr unsigned CM_CANCELMODE = 0xB004;
+
 // Asked of a control in design state with a mouse message's WParam and
 // LParam: non-zero claims the click for the control itself.
 constexpr unsigned CM_DESIGNHITTEST = 0xB01C;
