@@ -80,6 +80,7 @@ TForm::TForm(TComponent* AOwner)
 // handler's form is gone already.
 TForm::~TForm()
 {
+    *FAlive = false;
     Screen()->RemoveForm(this);
     if (FModalLoop)
         FModalLoop->quit();
@@ -271,6 +272,8 @@ TModalResult TForm::ShowModal()
             w->setWindowModality(Qt::NonModal);
         }
     };
+    // The form may be freed while it runs (by a handler or the script).
+    const std::shared_ptr<bool> alive = FAlive;
     TModalResult answer = mrCancel;
     try {
         w->setWindowModality(Qt::ApplicationModal);
@@ -281,9 +284,12 @@ TModalResult TForm::ShowModal()
         request.Form = this;
         answer = RunModal(request);
     } catch (...) {
-        end();
+        if (*alive)
+            end();
         throw;
     }
+    if (!*alive)
+        return answer == mrNone ? mrCancel : answer;
     end();
     if (FModalResult == mrNone)
         FModalResult = answer == mrNone ? mrCancel : answer;
@@ -292,10 +298,13 @@ TModalResult TForm::ShowModal()
 
 TModalResult TForm::RunModalLoop()
 {
+    const std::shared_ptr<bool> alive = FAlive;
     QEventLoop loop;
     FModalLoop = &loop;
     if (FModalResult == mrNone)
         loop.exec(QEventLoop::DialogExec);
+    if (!*alive)
+        return mrCancel;
     FModalLoop = nullptr;
     return FModalResult != mrNone ? FModalResult : mrCancel;
 }

@@ -15,6 +15,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 class QEventLoop;
 
 namespace classlib {
@@ -171,6 +173,8 @@ private:
     TModalResult FModalResult = mrNone;
     bool FModal = false;
     QEventLoop* FModalLoop = nullptr;
+    // False once the form is freed: what a modal run checks when it is back.
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
     TWinControl* FActiveControl = nullptr;
     bool FApplyingLimits = false;
     bool FDestroyed = false;

@@ -249,6 +249,24 @@ TEST(ModalForm, AFormAlreadyShownCannotBeShownModally)
     EXPECT_THROW(form.ShowModal(), EInvalidOperation);
 }
 
+TEST(ModalForm, AFormFreedWhileItRunsEndsTheRunAsCancelled)
+{
+    TModalScript script;
+    auto* scripted = new TOkForm(nullptr);
+    script.Then([&](TModalRequest&) {
+        delete scripted;
+        return mrNone;
+    });
+    EXPECT_EQ(scripted->ShowModal(), mrCancel);
+
+    auto* looping = new TOkForm(nullptr);
+    script.Then([&](TModalRequest& Request) {
+        QTimer::singleShot(0, [&] { delete looping; });
+        return Request.Form->RunModalLoop();
+    });
+    EXPECT_EQ(looping->ShowModal(), mrCancel);
+}
+
 TEST(ModalForm, TheRealLoopEndsWithTheResultOrTheCloseBox)
 {
     struct TCase {
