@@ -1,5 +1,6 @@
 #include "classlib/controls/form.h"
 
+#include "classlib/controls/application.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/screen.h"
 #include "classlib/core/classbuilder.h"
@@ -471,14 +472,77 @@ void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
         w->setMinimumSize(0, 0);
         w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
-    TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    {
+        FSettingBounds = true;
+        const auto done = qScopeGuard([this] { FSettingBounds = false; });
+        TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    }
     ApplySizeLimits();
+    if (!WindowRect(FSettledRect))
+        FSettledRect = BoundsRect();
 }
 
 void TForm::Resize()
 {
+    // The user's sizing is looked at once Qt has told the widget of both
+    // the move and the resize, which come in either order.
+    if (!FSettingBounds && !FSizingPosted && Widget() && Widget()->isWindow()) {
+        FSizingPosted = true;
+        QTimer::singleShot(0, Widget(), [this] {
+            FSizingPosted = false;
+            CallGuarded(this, [this] { TrackUserSizing(); });
+        });
+    }
     TWinControl::Resize();
     ApplySizeLimits();
+}
+
+void TForm::Moved()
+{
+    TWinControl::Moved();
+    // A move that keeps the size is no drag of an edge.
+    TRect now;
+    if (WindowRect(now) && now.Width() == FSettledRect.Width() && now.Height() == FSettledRect.Height())
+        FSettledRect = now;
+}
+
+bool TForm::WindowRect(TRect& R) const
+{
+    const QWidget* w = Widget();
+    if (!w || !w->isWindow())
+        return false;
+    const QRect g = w->geometry();
+    R = Bounds(g.x(), g.y(), g.width(), g.height());
+    return true;
+}
+
+void TForm::TrackUserSizing()
+{
+    TRect now;
+    if (!WindowRect(now))
+        return;
+    if (now.Width() == FSettledRect.Width() && now.Height() == FSettledRect.Height()) {
+        FSettledRect = now;
+        return;
+    }
+    // The edge dragged: the one that moved while the opposite one stayed.
+    const TRect& was = FSettledRect;
+    unsigned horz = 0, vert = 0;
+    if (now.Width() != was.Width())
+        horz = now.Left != was.Left && now.Right == was.Right ? WMSZ_LEFT : WMSZ_RIGHT;
+    if (now.Height() != was.Height())
+        vert = now.Top != was.Top && now.Bottom == was.Bottom ? WMSZ_TOP : WMSZ_BOTTOM;
+    // The corners are the sums: WMSZ_TOPLEFT = WMSZ_TOP + WMSZ_LEFT, ...
+    TRect wanted = now;
+    Perform(WM_SIZING, vert + horz, qintptr(&wanted));
+    FSettledRect = wanted;
+    // Moved by the difference: how a window's position maps to its frame
+    // is the window system's affair.
+    QWidget* w = Widget();
+    if (wanted.Left != now.Left || wanted.Top != now.Top)
+        w->move(w->pos() + QPoint(wanted.Left - now.Left, wanted.Top - now.Top));
+    if (wanted.Width() != now.Width() || wanted.Height() != now.Height())
+        w->resize(std::max(wanted.Width(), 0), std::max(wanted.Height(), 0));
 }
 
 void TForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent*)

@@ -160,6 +160,7 @@ protected:
     int BorderWidth() const override { return 0; }
     void BorderChanged() override;
     void Resize() override;
+    void Moved() override;
 
 private:
     // Closing as the close box and Close do: true when the window went.
@@ -168,6 +169,11 @@ private:
     bool CloseModal();
     void ApplyWindowFlags();
     void ApplySizeLimits();
+    // The window's client rectangle on the screen; false without a window.
+    bool WindowRect(TRect& R) const;
+    // After the user sized the window: WM_SIZING, and the window takes the
+    // handler's rectangle.
+    void TrackUserSizing();
 
     QString FCaption;
     TModalResult FModalResult = mrNone;
@@ -177,6 +183,10 @@ private:
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
     TWinControl* FActiveControl = nullptr;
     bool FApplyingLimits = false;
+    bool FSettingBounds = false;
+    bool FSizingPosted = false;
+    // The window's rectangle when no drag was under way.
+    TRect FSettledRect;
     bool FDestroyed = false;
     TDesigner* FDesigner = nullptr;
     bool FKeyPreview = false;

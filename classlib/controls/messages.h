@@ -53,6 +53,20 @@ constexpr unsigned WM_MBUTTONDBLCLK = 0x0209;
 // WParam: MK_ flags low, the signed wheel delta high; LParam: the screen point.
 constexpr unsigned WM_MOUSEWHEEL = 0x020A;
 
+// The user dragged an edge of a window (WParam: the WMSZ_ edge; LParam: the
+// TRect* of the window's client area in screen pixels as the drag left it).
+// Sent once the window system has sized the window (its resize is heard
+// first); a handler may change the rectangle, and the window then takes it.
+constexpr unsigned WM_SIZING = 0x0214;
+constexpr unsigned WMSZ_LEFT = 1;
+constexpr unsigned WMSZ_RIGHT = 2;
+constexpr unsigned WMSZ_TOP = 3;
+constexpr unsigned WMSZ_TOPLEFT = 4;
+constexpr unsigned WMSZ_TOPRIGHT = 5;
+constexpr unsigned WMSZ_BOTTOM = 6;
+constexpr unsigned WMSZ_BOTTOMLEFT = 7;
+constexpr unsigned WMSZ_BOTTOMRIGHT = 8;
+
 constexpr unsigned WM_USER = 0x0400;
 
 // Asked of a control in design state with a mouse message's WParam and

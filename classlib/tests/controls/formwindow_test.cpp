@@ -38,6 +38,7 @@ public:
         OnDeactivate = Bind(u"FormDeactivate");
         OnCloseQuery = Bind(u"FormCloseQuery");
         OnClose = Bind(u"FormClose");
+        OnResize = Bind(u"FormResize");
         InitForm();
     }
     ~TWindowForm() override { DoDestroy(); }
@@ -54,11 +55,18 @@ public:
         Log << QStringLiteral("close");
         Action = CloseAction;
     }
+    void FormResize(TObject*)
+    {
+        if (Pitch > 0)
+            Log << QStringLiteral("resize %1").arg(Height());
+    }
     TMethod Bind(const char16_t* Name) { return TMethod{StaticClass().FindMethod(Name), this}; }
 
     bool CanCloseAnswer = true;
     TCloseAction CloseAction = caHide;
     TPoint MinTrack{0, 0};
+    int Pitch = 0;
+    int Remainder = 0;
     TPanel* Edit = nullptr;
     TPanel* Other = nullptr;
 
@@ -67,6 +75,16 @@ protected:
     {
         if (Message.Msg == WM_GETMINMAXINFO)
             reinterpret_cast<TMinMaxInfo*>(Message.LParam)->ptMinTrackSize = MinTrack;
+        if (Message.Msg == WM_SIZING && Pitch > 0) {
+            // Whole rows of Pitch pixels plus Remainder, as a grid window keeps them.
+            auto& r = *reinterpret_cast<TRect*>(Message.LParam);
+            const unsigned edge = unsigned(Message.WParam);
+            Log << QStringLiteral("sizing %1").arg(edge);
+            if (edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT)
+                r.Top = r.Top + (r.Bottom - r.Top) % Pitch - Remainder;
+            else if (edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT)
+                r.Bottom = r.Bottom - (r.Bottom - r.Top) % Pitch + Remainder;
+        }
         TForm::Dispatch(Message);
     }
 };
@@ -80,6 +98,7 @@ const TClassInfo& TWindowForm::StaticClass()
         .Method("FormDeactivate", &TWindowForm::FormDeactivate)
         .Method("FormCloseQuery", &TWindowForm::FormCloseQuery)
         .Method("FormClose", &TWindowForm::FormClose)
+        .Method("FormResize", &TWindowForm::FormResize)
         .Build();
     return info;
 }
@@ -229,6 +248,56 @@ TEST_F(FormWindow, MinimumTrackingSizeHoldsForTheUserAndForCode)
     form.SetBounds(10, 10, 200, 150);
     EXPECT_EQ(form.Widget()->minimumSize(), QSize(200, 150));
     EXPECT_EQ(form.Widget()->maximumSize(), QSize(200, 150));
+}
+
+TEST_F(FormWindow, TheUsersDragOfAnEdgeIsToldAndTakesTheHandlersRectangle)
+{
+    struct TCase {
+        const char* Name;
+        QMargins Drag;  // how far each edge moves outwards
+        unsigned Edge;
+        int Height;
+    };
+    // Starts sized 240 x 160; rows of 17 plus 5. Positions are not compared:
+    // the offscreen platform places frames loosely.
+    const TCase cases[] = {
+        {"bottom", {0, 0, 0, 40}, WMSZ_BOTTOM, 192},
+        {"top", {0, 40, 0, 0}, WMSZ_TOP, 192},
+        {"bottom right", {0, 0, 60, 50}, WMSZ_BOTTOMRIGHT, 209},
+        {"top left", {10, 40, 0, 0}, WMSZ_TOPLEFT, 192},
+        {"right", {0, 0, 60, 0}, WMSZ_RIGHT, 160},
+        {"left", {10, 0, 0, 0}, WMSZ_LEFT, 160},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TWindowForm form(nullptr);
+        form.Pitch = 17;
+        form.Remainder = 5;
+        form.Show();
+        form.SetBounds(10, 100, 240, 160);
+        const QRect start = form.Widget()->geometry();
+        Log.clear();
+        const QRect dragged = start.marginsAdded(c.Drag);
+        form.Widget()->setGeometry(dragged);  // what the window system does
+        QTRY_VERIFY(Log.contains(QStringLiteral("sizing %1").arg(c.Edge)));
+        QCoreApplication::processEvents();
+        // Heard as it came, then once more with the handler's size when that differs.
+        QStringList resizes{QStringLiteral("resize %1").arg(dragged.height())};
+        if (c.Height != dragged.height())
+            resizes << QStringLiteral("resize %1").arg(c.Height);
+        EXPECT_EQ(Log.filter(QStringLiteral("resize")), resizes);
+        EXPECT_EQ(form.Widget()->height(), c.Height);
+        EXPECT_EQ(form.Height(), c.Height);
+        EXPECT_EQ(form.Width(), start.width() + c.Drag.left() + c.Drag.right());
+    }
+    // Code that sizes the window is no drag: nobody is told.
+    TWindowForm form(nullptr);
+    form.Pitch = 17;
+    form.Show();
+    Log.clear();
+    form.SetBounds(10, 100, 240, 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Log.filter(QStringLiteral("siz")), QStringList{"resize 200"});
 }
 
 TEST_F(FormWindow, WindowStateFollowsTheWindowAndRestores)
