@@ -82,7 +82,7 @@ TFormINIFile::~TFormINIFile()
 }
 
 TSpeedButton* TFormINIFile::AddToolButton(int& X, const char* Name, const QString& Hint, int Image,
-                                          void (TFormINIFile::*Handler)(TObject*))
+                                          const char16_t* Handler)
 {
     auto* b = new TSpeedButton(this);
     b->SetName(QString::fromLatin1(Name));
@@ -92,7 +92,7 @@ TSpeedButton* TFormINIFile::AddToolButton(int& X, const char* Name, const QStrin
     glyph.SetImage(ToolGlyph(Image));
     b->SetGlyph(&glyph);
     b->Widget()->setToolTip(Hint);
-    b->OnClick = [this, Handler](TObject* Sender) { (this->*Handler)(Sender); };
+    b->OnClick = TMethod{StaticClass().FindMethod(Handler), this};
     X += ToolButtonWidth;
     return b;
 }
@@ -111,21 +111,21 @@ void TFormINIFile::CreateControls()
 
     int x = 0;
     ToolButtonPrint = AddToolButton(x, "ToolButtonPrint", QStringLiteral("Print"), 0,
-                                    &TFormINIFile::ToolButtonPrintClick);
+                                    u"ToolButtonPrintClick");
     x += SeparatorWidth;
     ToolButtonFirst = AddToolButton(x, "ToolButtonFirst", QStringLiteral("First"), 1,
-                                    &TFormINIFile::ToolButtonFirstClick);
+                                    u"ToolButtonFirstClick");
     ToolButtonPrev = AddToolButton(x, "ToolButtonPrev", QStringLiteral("Previous"), 2,
-                                   &TFormINIFile::ToolButtonPrevClick);
+                                   u"ToolButtonPrevClick");
     ToolButtonNext = AddToolButton(x, "ToolButtonNext", QStringLiteral("Next"), 3,
-                                   &TFormINIFile::ToolButtonNextClick);
+                                   u"ToolButtonNextClick");
     ToolButtonLast = AddToolButton(x, "ToolButtonLast", QStringLiteral("Last"), 4,
-                                   &TFormINIFile::ToolButtonLastClick);
+                                   u"ToolButtonLastClick");
     x += SeparatorWidth;
     ToolButtonZoomIn = AddToolButton(x, "ToolButtonZoomIn", QStringLiteral("Zoom In"), 5,
-                                     &TFormINIFile::ToolButtonZoomInClick);
+                                     u"ToolButtonZoomInClick");
     ToolButtonZoomOut = AddToolButton(x, "ToolButtonZoomOut", QStringLiteral("Zoom Out"), 6,
-                                      &TFormINIFile::ToolButtonZoomOutClick);
+                                      u"ToolButtonZoomOutClick");
     x += SeparatorWidth;
     ButtonPreview = new TTextButton(this);
     ButtonPreview->SetName(QStringLiteral("ButtonPreview"));
@@ -133,7 +133,7 @@ void TFormINIFile::CreateControls()
     ButtonPreview->SetBounds(x, 1, 83, 22);
     ButtonPreview->SetCaption(QStringLiteral("Make preview"));
     ButtonPreview->Widget()->setToolTip(QStringLiteral("Make preview"));
-    ButtonPreview->OnClick = [this](TObject* Sender) { ButtonPreviewClick(Sender); };
+    ButtonPreview->OnClick = TMethod{StaticClass().FindMethod(u"ButtonPreviewClick"), this};
 
     Preview = new TQXPreview(this);
     Preview->SetName(QStringLiteral("Preview"));

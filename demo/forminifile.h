@@ -65,7 +65,7 @@ protected:
 private:
     void CreateControls();
     classlib::TSpeedButton* AddToolButton(int& X, const char* Name, const QString& Hint, int Image,
-                                          void (TFormINIFile::*Handler)(classlib::TObject*));
+                                          const char16_t* Handler);
 
     std::unique_ptr<classlib::TStringList> FCountries;
     std::unique_ptr<classlib::TStringList> FProducers;

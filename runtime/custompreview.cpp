@@ -111,7 +111,10 @@ TPreviewDesktop::TPreviewDesktop(TComponent* AOwner) : TCustomPanel(AOwner)
 
 const TClassInfo& TCustomPreview::StaticClass()
 {
-    static const TClassInfo& info = TClassBuilder<TCustomPreview>("TCustomPreview").Build();
+    static const TClassInfo& info = TClassBuilder<TCustomPreview>("TCustomPreview")
+        .Method("PageUpClick", &TCustomPreview::PageUpClick)
+        .Method("PageDownClick", &TCustomPreview::PageDownClick)
+        .Build();
     return info;
 }
 
@@ -165,15 +168,15 @@ void TCustomPreview::CreateChildren()
     FHorzBar = makeBar(sbHorizontal, &TCustomPreview::HScroll);
     FVertBar = makeBar(sbVertical, &TCustomPreview::VScroll);
 
-    auto makeButton = [this](const char* Glyph, void (TCustomPreview::*Handler)()) {
+    auto makeButton = [this](const char* Glyph, const char16_t* Handler) {
         auto* button = new TSpeedButton(this);
         LoadGlyph(*button->Glyph(), QString::fromLatin1(Glyph));
-        button->OnClick = [this, Handler](TObject*) { (this->*Handler)(); };
+        button->OnClick = TMethod{TCustomPreview::StaticClass().FindMethod(Handler), this};
         button->SetParent(this);
         return button;
     };
-    FPageUp = makeButton("BMP_PRIVEW_PGUP", &TCustomPreview::PrevPage);
-    FPageDown = makeButton("BMP_PRIVEW_PGDN", &TCustomPreview::NextPage);
+    FPageUp = makeButton("BMP_PRIVEW_PGUP", u"PageUpClick");
+    FPageDown = makeButton("BMP_PRIVEW_PGDN", u"PageDownClick");
 
     FScrollHint = new TStaticText(this);
     FScrollHint->SetColor(clInfoBk);

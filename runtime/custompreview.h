@@ -96,6 +96,9 @@ public:
 
     void NextPage();
     void PrevPage();
+    // The page buttons' clicks.
+    void PageUpClick(classlib::TObject*) { PrevPage(); }
+    void PageDownClick(classlib::TObject*) { NextPage(); }
     void FirstLine();
     void LastLine();
     int MaxTopLine() const;

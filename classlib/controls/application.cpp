@@ -1,12 +1,12 @@
 #include "classlib/controls/application.h"
 
+#include "classlib/controls/form.h"
 #include "classlib/core/classbuilder.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 
-#include <cstdio>
+#include <iterator>
 #include <memory>
 
 namespace classlib {
@@ -53,15 +53,60 @@ void TApplication::ShowException(const Exception& E)
     QString msg = E.Message.trimmed();
     if (!msg.isEmpty() && !msg.endsWith(QLatin1Char('.')))
         msg += QLatin1Char('.');
-    const QString platform = QGuiApplication::platformName();
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()) ||
-        platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
-        std::fprintf(stderr, "%s\n", msg.toLocal8Bit().constData());
-        return;
+    auto show = [msg] {
+        TModalRequest request;
+        request.Kind = TModalKind::Message;
+        request.Caption = QGuiApplication::applicationDisplayName();
+        request.Text = msg;
+        request.DlgType = mtError;
+        request.Buttons = TMsgDlgButtons{mbOK};
+        RunModal(request);
+    };
+    // A real box waits for the event loop: never inside the paint or input
+    // handler that failed. A script or a line on stderr answers at once.
+    if (InteractiveSession() && !ModalResponderInstalled())
+        QTimer::singleShot(0, qApp, show);
+    else
+        show();
+}
+
+int TApplication::MessageBox(const QString& Text, const QString& Caption, unsigned Flags)
+{
+    static const TMsgDlgButtons buttons[] = {
+        {mbOK}, {mbOK, mbCancel}, {mbAbort, mbRetry, mbIgnore}, {mbYes, mbNo, mbCancel}, {mbYes, mbNo}, {mbRetry, mbCancel},
+    };
+    TModalRequest request;
+    request.Kind = TModalKind::Message;
+    request.Caption = Caption.isEmpty() ? QGuiApplication::applicationDisplayName() : Caption;
+    request.Text = Text;
+    const unsigned kind = Flags & 0x0F;
+    request.Buttons = kind < std::size(buttons) ? buttons[kind] : TMsgDlgButtons{mbOK};
+    switch (Flags & 0xF0) {
+    case MB_ICONERROR: request.DlgType = mtError; break;
+    case MB_ICONQUESTION: request.DlgType = mtConfirmation; break;
+    case MB_ICONWARNING: request.DlgType = mtWarning; break;
+    case MB_ICONINFORMATION: request.DlgType = mtInformation; break;
+    default: request.DlgType = mtCustom; break;
     }
-    QTimer::singleShot(0, qApp, [msg] {
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), msg);
-    });
+    return RunModal(request);
+}
+
+void TApplication::FormCreated(TForm* Form)
+{
+    if (!FMainForm)
+        FMainForm = Form;
+    if (!FFreesAtQuit && QCoreApplication::instance()) {
+        FFreesAtQuit = true;
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                         [this] { DestroyComponents(); });
+    }
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FMainForm)
+        FMainForm = nullptr;
 }
 
 TApplication* Application()

@@ -1,8 +1,10 @@
 #pragma once
 
 // The application object: where exceptions that reach an entry point from
-// the event loop are shown, and the guard every such entry point runs in.
+// the event loop are shown, and the guard every such entry point runs in;
+// the owner of the program's forms.
 
+#include "classlib/controls/modalresponder.h"
 #include "classlib/core/component.h"
 #include "classlib/core/sysutils.h"
 
@@ -11,10 +13,51 @@
 
 namespace classlib {
 
+class TForm;
+
+// Message-box flags: the buttons, then the icon.
+constexpr unsigned MB_OK = 0x00;
+constexpr unsigned MB_OKCANCEL = 0x01;
+constexpr unsigned MB_ABORTRETRYIGNORE = 0x02;
+constexpr unsigned MB_YESNOCANCEL = 0x03;
+constexpr unsigned MB_YESNO = 0x04;
+constexpr unsigned MB_RETRYCANCEL = 0x05;
+constexpr unsigned MB_ICONERROR = 0x10;
+constexpr unsigned MB_ICONQUESTION = 0x20;
+constexpr unsigned MB_ICONWARNING = 0x30;
+constexpr unsigned MB_ICONINFORMATION = 0x40;
+// Message-box answers: the modal results of the same buttons.
+constexpr int IDOK = mrOk;
+constexpr int IDCANCEL = mrCancel;
+constexpr int IDABORT = mrAbort;
+constexpr int IDRETRY = mrRetry;
+constexpr int IDIGNORE = mrIgnore;
+constexpr int IDYES = mrYes;
+constexpr int IDNO = mrNo;
+
 class TApplication : public TComponent {
     QX_CLASS(TApplication, TComponent)
 public:
     explicit TApplication(TComponent* AOwner);
+
+    // Makes a form of class T owned by the application and sets Reference
+    // to it (nil while it is being made); the first form made so is the
+    // main form. The application's forms are freed when the event loop
+    // quits; a program that runs none frees them itself (DestroyComponents).
+    template <class T>
+    void CreateForm(T*& Reference)
+    {
+        Reference = nullptr;
+        T* form = new T(this);
+        Reference = form;
+        FormCreated(form);
+    }
+    // The first form that CreateForm made; nil when none, or once it is freed.
+    TForm* MainForm() const { return FMainForm; }
+
+    // A message box through the modal responder, with Caption as its title
+    // (the application's name when empty); the button chosen (IDOK, ...).
+    int MessageBox(const QString& Text, const QString& Caption, unsigned Flags = MB_OK);
 
     // Called with the exception instead of ShowException when set.
     std::function<void(TObject* Sender, const Exception& E)> OnException;
@@ -26,6 +69,14 @@ public:
     // platforms (tests, batch runs) a line on stderr. The box is shown from
     // the event loop, never from inside the paint or input handler that failed.
     virtual void ShowException(const Exception& E);
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    void FormCreated(TForm* Form);
+
+    TForm* FMainForm = nullptr;
+    bool FFreesAtQuit = false;
 };
 
 // The process's application object, made on first use.

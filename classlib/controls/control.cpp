@@ -9,6 +9,7 @@
 #include "classlib/graphics/painterdc.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -81,7 +82,12 @@ protected:
     {
         QWidget::focusInEvent(E);
         if (FControl)
-            CallGuarded(FControl, [this] { FControl->Perform(WM_SETFOCUS); });
+            CallGuarded(FControl, [this] {
+                if (auto* c = dynamic_cast<TWinControl*>(FControl))
+                    if (TForm* form = GetParentForm(c); form && form != c)
+                        form->SetFocusedControl(c);
+                FControl->Perform(WM_SETFOCUS);
+            });
     }
     void focusOutEvent(QFocusEvent* E) override
     {
@@ -92,8 +98,16 @@ protected:
     void changeEvent(QEvent* E) override
     {
         QWidget::changeEvent(E);
-        if (E->type() == QEvent::ActivationChange && FControl && isWindow() && isActiveWindow())
-            CallGuarded(FControl, [this] { FControl->Perform(WM_ACTIVATE, WA_ACTIVE); });
+        if (E->type() == QEvent::ActivationChange && FControl && isWindow())
+            CallGuarded(FControl, [this] { FControl->Perform(WM_ACTIVATE, isActiveWindow() ? WA_ACTIVE : WA_INACTIVE); });
+    }
+    void closeEvent(QCloseEvent* E) override
+    {
+        // Kept unless the control lets it go; a failing handler keeps it too.
+        qintptr keep = 1;
+        if (FControl)
+            CallGuarded(FControl, [&] { keep = FControl->Perform(WM_CLOSE); });
+        E->setAccepted(!keep);
     }
 
 private:
@@ -302,6 +316,19 @@ const TClassInfo& TControl::StaticClass()
         .Prop("Top", &TControl::Top, &TControl::SetTop)
         .Prop("Width", &TControl::Width, &TControl::SetWidth)
         .Prop("Height", &TControl::Height, &TControl::SetHeight)
+        // Bound by name to the methods of the form that reads them.
+        .Prop("OnClick", &TControl::OnClick)
+        .Prop("OnDblClick", &TControl::OnDblClick)
+        .Prop("OnDragDrop", &TControl::OnDragDrop)
+        .Prop("OnDragOver", &TControl::OnDragOver)
+        .Prop("OnEndDrag", &TControl::OnEndDrag)
+        .Prop("OnKeyDown", &TControl::OnKeyDown)
+        .Prop("OnKeyPress", &TControl::OnKeyPress)
+        .Prop("OnKeyUp", &TControl::OnKeyUp)
+        .Prop("OnMouseDown", &TControl::OnMouseDown)
+        .Prop("OnMouseMove", &TControl::OnMouseMove)
+        .Prop("OnMouseUp", &TControl::OnMouseUp)
+        .Prop("OnResize", &TControl::OnResize)
         .Build();
     return info;
 }
@@ -407,9 +434,15 @@ void TControl::SetWidgetHost(TWinControl* Host)
 
 void TControl::ShowWidget()
 {
-    // A control without a parent stays hidden: showing it would open a window.
-    if (!FWidget || !(FParent || FWidgetHost || FWidget->parentWidget()))
+    if (!FWidget)
         return;
+    // A control without a parent opens no window here (a form's Show does);
+    // hiding one closes its window.
+    if (!(FParent || FWidgetHost || FWidget->parentWidget())) {
+        if (!FVisible)
+            FWidget->hide();
+        return;
+    }
     FWidget->setVisible(FVisible && !(IsDesigning() && FControlStyle.Contains(csNoDesignVisible)));
 }
 

@@ -375,11 +375,13 @@ protected:
     // their position on that side, then alClient in what is left.
     virtual void AlignControls(TControl* AControl, TRect& Rect);
 
+    // The border style or the border's look changed.
+    virtual void BorderChanged();
+
 private:
     friend class TControl;
     void Ctl3DChanged();
     void ParentCtl3DChanged();
-    void BorderChanged();
 
     QList<TControl*> FControls;
     TBorderStyle FBorderStyle = bsNone;

@@ -1,11 +1,20 @@
 #include "classlib/controls/form.h"
 
+#include "classlib/controls/application.h"
 #include "classlib/controls/menus.h"
+#include "classlib/controls/screen.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/streams.h"
+#include "classlib/core/sysutils.h"
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QHash>
+#include <QScopeGuard>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace classlib {
 
@@ -46,7 +55,12 @@ const TClassInfo& TForm::StaticClass()
         .Prop("Scaled", &TForm::Scaled, &TForm::SetScaled).Default(true)
         .Prop("VertScrollBar", &TForm::FVertScrollBar)
         .Prop("WindowState", &TForm::WindowState, &TForm::SetWindowState).Default(wsNormal)
+        .Prop("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
+        .Prop("OnActivate", &TForm::OnActivate)
+        .Prop("OnClose", &TForm::OnClose)
+        .Prop("OnCloseQuery", &TForm::OnCloseQuery)
         .Prop("OnCreate", &TForm::OnCreate)
+        .Prop("OnDeactivate", &TForm::OnDeactivate)
         .Prop("OnDestroy", &TForm::OnDestroy)
         .Build();
     return info;
@@ -60,12 +74,19 @@ TForm::TForm(TComponent* AOwner)
     // A click gives the form the keys (its controls take them only when
     // focused from code), and so it hears when its window loses them.
     Widget()->setFocusPolicy(Qt::ClickFocus);
+    Screen()->AddForm(this);
 }
 
 // OnDestroy is fired by the most derived destructor (DoDestroy): here the
 // handler's form is gone already.
 TForm::~TForm()
 {
+    *FAlive = false;
+    Screen()->RemoveForm(this);
+    if (FModalLoop)
+        FModalLoop->quit();
+    if (FActiveControl)
+        FActiveControl->RemoveFreeNotification(this);
     if (FDesigner && FDesigner->Form() == this)
         FDesigner->SetForm(nullptr);
     delete FVertScrollBar;
@@ -87,14 +108,33 @@ void TForm::SetDesigner(TDesigner* Value)
 void TForm::Notification(TComponent* AComponent, TOperation Operation)
 {
     TWinControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FActiveControl)
+        FActiveControl = nullptr;
     if (FDesigner)
         FDesigner->Notification(AComponent, Operation);
 }
 
 void TForm::Dispatch(TMessage& Message)
 {
-    if (Message.Msg == WM_ACTIVATE && Message.WParam == WA_ACTIVE)
-        Activate();
+    switch (Message.Msg) {
+    case WM_ACTIVATE:
+        if (Message.WParam == WA_ACTIVE) {
+            Activate();
+            if (FActiveControl && !FActiveControl->Focused() && FActiveControl->CanFocus())
+                FActiveControl->Widget()->setFocus(Qt::ActiveWindowFocusReason);
+            OnActivate(this);
+            // The handlers may have changed what the size limits depend on.
+            ApplySizeLimits();
+        } else {
+            OnDeactivate(this);
+        }
+        break;
+    case WM_CLOSE:
+        Message.Result = CloseWindow() ? 0 : 1;
+        return;
+    default:
+        break;
+    }
     TWinControl::Dispatch(Message);
 }
 
@@ -143,13 +183,366 @@ void TForm::Show()
     if (!Widget())
         return;
     Widget()->move(Left(), Top());
+    ApplySizeLimits();
     Widget()->show();
 }
 
 void TForm::Close()
 {
-    if (Widget())
-        Widget()->close();
+    CloseWindow();
+}
+
+bool TForm::CloseQuery()
+{
+    bool canClose = true;
+    OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+bool TForm::CloseWindow()
+{
+    if (FModal) {
+        SetModalResult(mrCancel);
+        return false;
+    }
+    if (!CloseQuery())
+        return false;
+    TCloseAction action = caHide;
+    OnClose(this, action);
+    switch (action) {
+    case caNone:
+        return false;
+    case caMinimize:
+        SetWindowState(wsMinimized);
+        return false;
+    case caHide:
+    case caFree:
+        Hide();
+        if (Widget())
+            Widget()->hide();
+        if (action == caFree)
+            Release();
+        return true;
+    }
+    return false;
+}
+
+void TForm::Release()
+{
+    const QPointer<QWidget> alive(Widget());
+    QTimer::singleShot(0, qApp, [this, alive] {
+        if (alive)
+            delete this;
+    });
+}
+
+bool TForm::CloseModal()
+{
+    if (!CloseQuery())
+        return false;
+    TCloseAction action = caHide;
+    OnClose(this, action);
+    return action != caNone;
+}
+
+void TForm::SetModalResult(TModalResult Value)
+{
+    FModalResult = Value;
+    if (!FModal || Value == mrNone)
+        return;
+    if (!CloseModal()) {
+        FModalResult = mrNone;
+        return;
+    }
+    if (FModalLoop)
+        FModalLoop->quit();
+}
+
+TModalResult TForm::ShowModal()
+{
+    QWidget* w = Widget();
+    if (FModal || !w || w->isVisible())
+        throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
+    FModal = true;
+    FModalResult = mrNone;
+    const auto end = [this] {
+        FModal = false;
+        Hide();
+        if (QWidget* w = Widget()) {
+            w->hide();
+            w->setWindowModality(Qt::NonModal);
+        }
+    };
+    // The form may be freed while it runs (by a handler or the script).
+    const std::shared_ptr<bool> alive = FAlive;
+    TModalResult answer = mrCancel;
+    try {
+        w->setWindowModality(Qt::ApplicationModal);
+        Show();
+        TModalRequest request;
+        request.Kind = TModalKind::Form;
+        request.Caption = FCaption;
+        request.Form = this;
+        answer = RunModal(request);
+    } catch (...) {
+        if (*alive)
+            end();
+        throw;
+    }
+    if (!*alive)
+        return answer == mrNone ? mrCancel : answer;
+    end();
+    if (FModalResult == mrNone)
+        FModalResult = answer == mrNone ? mrCancel : answer;
+    return FModalResult;
+}
+
+TModalResult TForm::RunModalLoop()
+{
+    const std::shared_ptr<bool> alive = FAlive;
+    QEventLoop loop;
+    FModalLoop = &loop;
+    if (FModalResult == mrNone)
+        loop.exec(QEventLoop::DialogExec);
+    if (!*alive)
+        return mrCancel;
+    FModalLoop = nullptr;
+    return FModalResult != mrNone ? FModalResult : mrCancel;
+}
+
+void TForm::SetActiveControl(TWinControl* Value)
+{
+    if (Value == FActiveControl)
+        return;
+    const bool loading = ComponentState().Contains(csLoading);
+    if (Value && !loading && (Value == this || GetParentForm(Value) != this))
+        throw EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
+    SetFocusedControl(Value);
+    if (Value && !loading && Widget() && Widget()->isVisible())
+        Value->SetFocus();
+}
+
+void TForm::SetFocusedControl(TWinControl* Control)
+{
+    if (Control == FActiveControl)
+        return;
+    if (FActiveControl)
+        FActiveControl->RemoveFreeNotification(this);
+    FActiveControl = Control;
+    if (Control)
+        Control->FreeNotification(this);
+}
+
+void TForm::SetBorderIcons(TBorderIcons Value)
+{
+    FBorderIcons = Value;
+    ApplyWindowFlags();
+}
+
+void TForm::SetFormStyle(TFormStyle Value)
+{
+    const bool again = Value == fsStayOnTop && FFormStyle == fsStayOnTop;
+    FFormStyle = Value;
+    ApplyWindowFlags();
+    if (again && Widget() && Widget()->isVisible())
+        Widget()->raise();
+}
+
+TWindowState TForm::WindowState() const
+{
+    const Qt::WindowStates state = Widget() ? Widget()->windowState() : Qt::WindowNoState;
+    if (state & Qt::WindowMinimized)
+        return wsMinimized;
+    if (state & Qt::WindowMaximized)
+        return wsMaximized;
+    return wsNormal;
+}
+
+void TForm::SetWindowState(TWindowState Value)
+{
+    QWidget* w = Widget();
+    if (!w)
+        return;
+    Qt::WindowStates state = w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (Value == wsMinimized)
+        state |= Qt::WindowMinimized;
+    else if (Value == wsMaximized)
+        state |= Qt::WindowMaximized;
+    w->setWindowState(state);
+}
+
+void TForm::BorderChanged()
+{
+    TWinControl::BorderChanged();
+    ApplyWindowFlags();
+    ApplySizeLimits();
+}
+
+void TForm::ApplyWindowFlags()
+{
+    QWidget* w = Widget();
+    if (!w || !w->isWindow())
+        return;  // a form inside another control has no window of its own
+    const TBorderStyle border = BorderStyle();
+    Qt::WindowFlags flags = Qt::Window;
+    if (border == bsToolWindow || border == bsSizeToolWin)
+        flags = Qt::Tool;
+    else if (border == bsDialog)
+        flags = Qt::Dialog;
+    if (border == bsNone) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (FBorderIcons.Contains(biSystemMenu)) {
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            // Only plain and sizeable frames have minimise and maximise boxes.
+            if (border == bsSingle || border == bsSizeable) {
+                if (FBorderIcons.Contains(biMinimize))
+                    flags |= Qt::WindowMinimizeButtonHint;
+                if (FBorderIcons.Contains(biMaximize))
+                    flags |= Qt::WindowMaximizeButtonHint;
+            }
+            if (border == bsDialog && FBorderIcons.Contains(biHelp))
+                flags |= Qt::WindowContextHelpButtonHint;
+        }
+    }
+    if (FFormStyle == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    if (flags == w->windowFlags())
+        return;
+    // New flags hide a window: one that was shown comes back where it was,
+    // without taking the activation from the window that has it.
+    const bool shown = w->isVisible();
+    const bool quiet = w->testAttribute(Qt::WA_ShowWithoutActivating);
+    w->setWindowFlags(flags);
+    if (shown) {
+        w->setAttribute(Qt::WA_ShowWithoutActivating, true);
+        w->show();
+        w->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    }
+}
+
+namespace {
+
+bool Sizeable(TBorderStyle Border)
+{
+    return Border == bsSizeable || Border == bsSizeToolWin;
+}
+
+TMinMaxInfo AskMinMaxInfo(TForm& Form)
+{
+    TMinMaxInfo info{};
+    info.ptMaxTrackSize = TPoint{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    Form.Perform(WM_GETMINMAXINFO, 0, qintptr(&info));
+    info.ptMinTrackSize.X = std::clamp(info.ptMinTrackSize.X, 0, QWIDGETSIZE_MAX);
+    info.ptMinTrackSize.Y = std::clamp(info.ptMinTrackSize.Y, 0, QWIDGETSIZE_MAX);
+    info.ptMaxTrackSize.X = std::clamp(info.ptMaxTrackSize.X, info.ptMinTrackSize.X, QWIDGETSIZE_MAX);
+    info.ptMaxTrackSize.Y = std::clamp(info.ptMaxTrackSize.Y, info.ptMinTrackSize.Y, QWIDGETSIZE_MAX);
+    return info;
+}
+
+} // namespace
+
+void TForm::ApplySizeLimits()
+{
+    QWidget* w = Widget();
+    if (!w || !w->isWindow() || FApplyingLimits)
+        return;
+    FApplyingLimits = true;
+    const auto done = qScopeGuard([this] { FApplyingLimits = false; });
+    if (!Sizeable(BorderStyle())) {
+        w->setFixedSize(Width(), Height());
+        return;
+    }
+    const TMinMaxInfo info = AskMinMaxInfo(*this);
+    w->setMinimumSize(info.ptMinTrackSize.X, info.ptMinTrackSize.Y);
+    w->setMaximumSize(info.ptMaxTrackSize.X, info.ptMaxTrackSize.Y);
+}
+
+void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    QWidget* w = Widget();
+    if (w && w->isWindow() && !FApplyingLimits) {
+        if (Sizeable(BorderStyle())) {
+            const TMinMaxInfo info = AskMinMaxInfo(*this);
+            AWidth = std::clamp(AWidth, info.ptMinTrackSize.X, info.ptMaxTrackSize.X);
+            AHeight = std::clamp(AHeight, info.ptMinTrackSize.Y, info.ptMaxTrackSize.Y);
+        }
+        // Free first, or the old limits would hold the window back.
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    {
+        FSettingBounds = true;
+        const auto done = qScopeGuard([this] { FSettingBounds = false; });
+        TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    }
+    ApplySizeLimits();
+    if (!WindowRect(FSettledRect))
+        FSettledRect = BoundsRect();
+}
+
+void TForm::Resize()
+{
+    // The user's sizing is looked at once Qt has told the widget of both
+    // the move and the resize, which come in either order.
+    if (!FSettingBounds && !FSizingPosted && Widget() && Widget()->isWindow()) {
+        FSizingPosted = true;
+        QTimer::singleShot(0, Widget(), [this] {
+            FSizingPosted = false;
+            CallGuarded(this, [this] { TrackUserSizing(); });
+        });
+    }
+    TWinControl::Resize();
+    ApplySizeLimits();
+}
+
+void TForm::Moved()
+{
+    TWinControl::Moved();
+    // A move that keeps the size is no drag of an edge.
+    TRect now;
+    if (WindowRect(now) && now.Width() == FSettledRect.Width() && now.Height() == FSettledRect.Height())
+        FSettledRect = now;
+}
+
+bool TForm::WindowRect(TRect& R) const
+{
+    const QWidget* w = Widget();
+    if (!w || !w->isWindow())
+        return false;
+    const QRect g = w->geometry();
+    R = Bounds(g.x(), g.y(), g.width(), g.height());
+    return true;
+}
+
+void TForm::TrackUserSizing()
+{
+    TRect now;
+    if (!WindowRect(now))
+        return;
+    if (now.Width() == FSettledRect.Width() && now.Height() == FSettledRect.Height()) {
+        FSettledRect = now;
+        return;
+    }
+    // The edge dragged: the one that moved while the opposite one stayed.
+    const TRect& was = FSettledRect;
+    unsigned horz = 0, vert = 0;
+    if (now.Width() != was.Width())
+        horz = now.Left != was.Left && now.Right == was.Right ? WMSZ_LEFT : WMSZ_RIGHT;
+    if (now.Height() != was.Height())
+        vert = now.Top != was.Top && now.Bottom == was.Bottom ? WMSZ_TOP : WMSZ_BOTTOM;
+    // The corners are the sums: WMSZ_TOPLEFT = WMSZ_TOP + WMSZ_LEFT, ...
+    TRect wanted = now;
+    Perform(WM_SIZING, vert + horz, qintptr(&wanted));
+    FSettledRect = wanted;
+    // Moved by the difference: how a window's position maps to its frame
+    // is the window system's affair.
+    QWidget* w = Widget();
+    if (wanted.Left != now.Left || wanted.Top != now.Top)
+        w->move(w->pos() + QPoint(wanted.Left - now.Left, wanted.Top - now.Top));
+    if (wanted.Width() != now.Width() || wanted.Height() != now.Height())
+        w->resize(std::max(wanted.Width(), 0), std::max(wanted.Height(), 0));
 }
 
 void TForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent*)

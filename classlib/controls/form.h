@@ -10,9 +10,14 @@
 #include "classlib/controls/control.h"
 #include "classlib/controls/controlscrollbar.h"
 #include "classlib/controls/designer.h"
+#include "classlib/controls/modalresponder.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <memory>
+
+class QEventLoop;
 
 namespace classlib {
 
@@ -22,6 +27,20 @@ QX_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
 QX_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter)
 QX_ENUM(TPrintScale, poNone, poProportional, poPrintToFit)
 QX_ENUM(TWindowState, wsNormal, wsMinimized, wsMaximized)
+QX_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
+
+using TCloseEvent = TEvent<TObject* /*Sender*/, TCloseAction& /*Action*/>;
+using TCloseQueryEvent = TEvent<TObject* /*Sender*/, bool& /*CanClose*/>;
+
+// The limits of a window's size that WM_GETMINMAXINFO asks for, in pixels
+// of the form's Width and Height. The form starts with no limit.
+struct TMinMaxInfo {
+    TPoint ptReserved;
+    TPoint ptMaxSize;
+    TPoint ptMaxPosition;
+    TPoint ptMinTrackSize;
+    TPoint ptMaxTrackSize;
+};
 
 class TForm : public TWinControl {
     QX_CLASS(TForm, TWinControl)
@@ -34,7 +53,34 @@ public:
 
     // Shows the form as a window at (Left, Top).
     void Show();
+    // What the window's close box does too: asks CloseQuery, then OnClose
+    // with caHide; the action then hides the window (caHide), frees the form
+    // once the event loop is back (caFree), minimises it or does nothing.
+    // A modal form ends with mrCancel instead.
     void Close();
+    // OnCloseQuery's answer; true without one.
+    virtual bool CloseQuery();
+    // Frees the form once the event loop is back (from its own handlers).
+    void Release();
+
+    // Shows the form modally through the modal responder and hides it
+    // afterwards; its ModalResult (mrCancel when none was set). A form that
+    // is shown modally already raises EInvalidOperation.
+    TModalResult ShowModal();
+    // Setting a non-zero result on a modal form ends it, once CloseQuery
+    // and OnClose agree; else the result goes back to mrNone.
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult Value);
+    // The event loop of a modal form: what the program's own responder runs.
+    TModalResult RunModalLoop();
+
+    // The control that has, or gets when the form is activated, the keys.
+    // Set while the form is shown, it takes the focus at once; a freed
+    // control leaves nil.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* Value);
+    // Told by a control of the form that took the focus.
+    void SetFocusedControl(TWinControl* Control);
 
     // The owned components that are not controls (menu items inside their menu).
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
@@ -54,11 +100,21 @@ public:
     bool AutoScroll() const { return FAutoScroll; }
     void SetAutoScroll(bool Value) { FAutoScroll = Value; }
 
-    // Stored with the form and kept for it; the window does not follow them.
+    // The window follows the border style (bsToolWindow and bsSizeToolWin
+    // make a tool window; only bsSizeable and bsSizeToolWin can be sized by
+    // the user), the icons of its title bar and the style: fsStayOnTop
+    // keeps it above the other windows. A shown window that changes is
+    // shown again without being activated. Setting fsStayOnTop again
+    // raises the window above the others that stay on top.
     TBorderIcons BorderIcons() const { return FBorderIcons; }
-    void SetBorderIcons(TBorderIcons Value) { FBorderIcons = Value; }
+    void SetBorderIcons(TBorderIcons Value);
     TFormStyle FormStyle() const { return FFormStyle; }
-    void SetFormStyle(TFormStyle Value) { FFormStyle = Value; }
+    void SetFormStyle(TFormStyle Value);
+    // The window's state: the user's minimising shows here, and setting it
+    // minimises, maximises or restores the window.
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState Value);
+    // Stored with the form and kept for it; the window does not follow them.
     const QString& HelpFile() const { return FHelpFile; }
     void SetHelpFile(const QString& Value) { FHelpFile = Value; }
     TControlScrollBar* HorzScrollBar() const { return FHorzScrollBar; }
@@ -73,17 +129,22 @@ public:
     void SetPrintScale(TPrintScale Value) { FPrintScale = Value; }
     bool Scaled() const { return FScaled; }
     void SetScaled(bool Value) { FScaled = Value; }
-    TWindowState WindowState() const { return FWindowState; }
-    void SetWindowState(TWindowState Value) { FWindowState = Value; }
 
+    // The size limits of WM_GETMINMAXINFO apply to SetBounds too.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Dispatch(TMessage& Message) override;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
+    // The window became, or stopped being, the active one.
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseQueryEvent OnCloseQuery;
+    TCloseEvent OnClose;
 
 protected:
-    // The form's window became the active one.
+    // The form's window became the active one (OnActivate follows).
     virtual void Activate() {}
     // Called at the end of the most derived constructor: reads the stream
     // registered for this form's class, then fires OnCreate. A stream that
@@ -97,9 +158,35 @@ protected:
     void Paint() override;
     // The window's frame is the window system's: no border inside it.
     int BorderWidth() const override { return 0; }
+    void BorderChanged() override;
+    void Resize() override;
+    void Moved() override;
 
 private:
+    // Closing as the close box and Close do: true when the window went.
+    bool CloseWindow();
+    // CloseQuery and OnClose of a modal form: false when either refuses.
+    bool CloseModal();
+    void ApplyWindowFlags();
+    void ApplySizeLimits();
+    // The window's client rectangle on the screen; false without a window.
+    bool WindowRect(TRect& R) const;
+    // After the user sized the window: WM_SIZING, and the window takes the
+    // handler's rectangle.
+    void TrackUserSizing();
+
     QString FCaption;
+    TModalResult FModalResult = mrNone;
+    bool FModal = false;
+    QEventLoop* FModalLoop = nullptr;
+    // False once the form is freed: what a modal run checks when it is back.
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+    TWinControl* FActiveControl = nullptr;
+    bool FApplyingLimits = false;
+    bool FSettingBounds = false;
+    bool FSizingPosted = false;
+    // The window's rectangle when no drag was under way.
+    TRect FSettledRect;
     bool FDestroyed = false;
     TDesigner* FDesigner = nullptr;
     bool FKeyPreview = false;
@@ -113,7 +200,6 @@ private:
     TPosition FPosition = poDesigned;
     TPrintScale FPrintScale = poProportional;
     bool FScaled = true;
-    TWindowState FWindowState = wsNormal;
 };
 
 // The stored stream of the forms of class ClassName; a later call replaces it.

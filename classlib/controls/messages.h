@@ -11,14 +11,22 @@ namespace classlib {
 
 class TControl;
 
-// WParam: WA_ACTIVE when a top-level window becomes the active one.
+// WParam: WA_ACTIVE when a top-level window becomes the active one,
+// WA_INACTIVE when it stops being it.
 constexpr unsigned WM_ACTIVATE = 0x0006;
+constexpr unsigned WA_INACTIVE = 0;
 constexpr unsigned WA_ACTIVE = 1;
 constexpr unsigned WM_SETFOCUS = 0x0007;
 constexpr unsigned WM_KILLFOCUS = 0x0008;
 // WParam: the QPaintDevice* to paint on while the widget paints.
 constexpr unsigned WM_PAINT = 0x000F;
+// The window's close box (or a form's Close). Result non-zero keeps the
+// window: the control hid, minimised or refused it itself.
+constexpr unsigned WM_CLOSE = 0x0010;
 constexpr unsigned WM_CANCELMODE = 0x001F;
+// LParam: the TMinMaxInfo (form.h) to fill; asked of a form whenever the
+// limits of its size may have changed.
+constexpr unsigned WM_GETMINMAXINFO = 0x0024;
 
 // WParam: the virtual-key code (a character code for WM_CHAR).
 constexpr unsigned WM_KEYDOWN = 0x0100;
@@ -44,6 +52,20 @@ constexpr unsigned WM_MBUTTONUP = 0x0208;
 constexpr unsigned WM_MBUTTONDBLCLK = 0x0209;
 // WParam: MK_ flags low, the signed wheel delta high; LParam: the screen point.
 constexpr unsigned WM_MOUSEWHEEL = 0x020A;
+
+// The user dragged an edge of a window (WParam: the WMSZ_ edge; LParam: the
+// TRect* of the window's client area in screen pixels as the drag left it).
+// Sent once the window system has sized the window (its resize is heard
+// first); a handler may change the rectangle, and the window then takes it.
+constexpr unsigned WM_SIZING = 0x0214;
+constexpr unsigned WMSZ_LEFT = 1;
+constexpr unsigned WMSZ_RIGHT = 2;
+constexpr unsigned WMSZ_TOP = 3;
+constexpr unsigned WMSZ_TOPLEFT = 4;
+constexpr unsigned WMSZ_TOPRIGHT = 5;
+constexpr unsigned WMSZ_BOTTOM = 6;
+constexpr unsigned WMSZ_BOTTOMLEFT = 7;
+constexpr unsigned WMSZ_BOTTOMRIGHT = 8;
 
 constexpr unsigned WM_USER = 0x0400;
 

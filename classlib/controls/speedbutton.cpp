@@ -34,8 +34,6 @@ void TSpeedButton::Click()
     if (!Enabled())
         return;
     TCustomControl::Click();
-    if (OnClick)
-        OnClick(this);
 }
 
 void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

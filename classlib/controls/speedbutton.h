@@ -6,8 +6,6 @@
 #include "classlib/controls/control.h"
 #include "classlib/graphics/bitmap.h"
 
-#include <functional>
-
 namespace classlib {
 
 class TSpeedButton : public TCustomControl {
@@ -19,9 +17,6 @@ public:
     TBitmap* Glyph() const { return FGlyph; }
     void SetGlyph(const TBitmap* Value);
     bool Down() const { return FDown; }
-
-    // Internal wiring of the button (not a published event).
-    std::function<void(TObject* Sender)> OnClick;
 
     // What a click does: runs OnClick when enabled.
     void Click() override;

@@ -71,13 +71,21 @@ TEST(QXPreviewProperties, InheritedOnesFollowItsOwnInTheirOrder)
         "PreviewStyle", "OnGetScrollHint",
         "Align", "BorderStyle", "DragCursor", "DragMode", "Enabled", "Color", "Ctl3D",
         "ParentColor", "ParentCtl3D", "ParentShowHint", "PopupMenu", "ShowHint", "Visible",
+        "OnPageChanged"};
+    // The mouse, drag and resize events are every control's: they keep the
+    // place of the control's published events, after its bounds.
+    const QStringList controlEvents = {
         "OnClick", "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown",
-        "OnMouseMove", "OnMouseUp", "OnResize", "OnPageChanged"};
+        "OnMouseMove", "OnMouseUp", "OnResize"};
     QStringList names;
     for (const TPropInfo* p : TQXPreview::StaticClass().Props()) names << p->Name;
     const qsizetype own = names.indexOf(QStringLiteral("Report"));
     ASSERT_GE(own, 0);
     EXPECT_EQ(names.mid(own), expected);
+    QStringList before = names.mid(0, own);
+    before.removeIf([&](const QString& n) { return !controlEvents.contains(n); });
+    EXPECT_EQ(before, controlEvents);
+    EXPECT_LT(names.indexOf(QStringLiteral("Height")), names.indexOf(QStringLiteral("OnClick")));
 }
 
 QByteArray Write(TComponent* Root)

@@ -2,6 +2,7 @@
 #include "classlib/controls/panel.h"
 #include "classlib/controls/speedbutton.h"
 #include "classlib/controls/statictext.h"
+#include "classlib/core/classbuilder.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -151,23 +152,30 @@ TBitmap* Glyph()
     return &bmp;
 }
 
+// Holds the published handler a button's OnClick is bound to, as a form would.
+class TClickSink : public TComponent {
+    QX_CLASS(TClickSink, TComponent)
+public:
+    using TComponent::TComponent;
+    void ButtonClick(TObject* Sender) { Senders.append(Sender); }
+    TNotifyEvent Handler() { return TMethod{StaticClass().FindMethod(u"ButtonClick"), this}; }
+    QList<TObject*> Senders;
+};
+
 TEST(SpeedButton, ClicksOnlyWhileEnabled)
 {
     TSpeedButton button(nullptr);
     button.SetBounds(0, 0, 16, 16);
-    int clicks = 0;
-    button.OnClick = [&](TObject* Sender) {
-        EXPECT_EQ(Sender, &button);
-        ++clicks;
-    };
+    TClickSink sink(nullptr);
+    button.OnClick = sink.Handler();
     SendClick(button.Widget(), 5, 5);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(sink.Senders, QList<TObject*>{&button});
     SendClick(button.Widget(), 50, 50);  // released outside
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(sink.Senders.size(), 1);
     button.SetEnabled(false);
     SendClick(button.Widget(), 5, 5);
     button.Click();
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(sink.Senders.size(), 1);
 }
 
 TEST(SpeedButton, GlyphKeepsItsBackgroundTransparentAndGreysWhenDisabled)
@@ -201,4 +209,12 @@ TEST(StaticText, AutoSizeFollowsTheCaption)
 }
 
 } // namespace
+
+const TClassInfo& TClickSink::StaticClass()
+{
+    static const TClassInfo& info =
+        TClassBuilder<TClickSink>("TClickSink").Method("ButtonClick", &TClickSink::ButtonClick).Build();
+    return info;
+}
+
 } // namespace classlib

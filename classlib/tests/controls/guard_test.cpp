@@ -4,6 +4,7 @@
 #include "classlib/controls/application.h"
 #include "classlib/controls/control.h"
 #include "classlib/controls/speedbutton.h"
+#include "classlib/core/classbuilder.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -108,12 +109,20 @@ TEST(ExceptionGuard, GuardedCallSendsErrorsToTheHookWithTheSender)
     EXPECT_EQ(spy.Senders.value(0), &sender);
 }
 
+class TFailingSink : public TComponent {
+    QX_CLASS(TFailingSink, TComponent)
+public:
+    using TComponent::TComponent;
+    void ButtonClick(TObject*) { throw EInvalidOperation(QStringLiteral("no page")); }
+};
+
 TEST(ExceptionGuard, MouseHandlersAreGuardedToo)
 {
     TDisplaySpy spy;
     TSpeedButton button(nullptr);
     button.SetBounds(0, 0, 16, 16);
-    button.OnClick = [](TObject*) { throw EInvalidOperation(QStringLiteral("no page")); };
+    TFailingSink sink(nullptr);
+    button.OnClick = TMethod{TFailingSink::StaticClass().FindMethod(u"ButtonClick"), &sink};
     const QPointF p(5, 5);
     QMouseEvent press(QEvent::MouseButtonPress, p, p, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, p, p, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
@@ -147,4 +156,12 @@ TEST(PostedMessages, ArriveLaterGuardedAndAreDroppedWithTheControl)
 }
 
 } // namespace
+
+const TClassInfo& TFailingSink::StaticClass()
+{
+    static const TClassInfo& info =
+        TClassBuilder<TFailingSink>("TFailingSink").Method("ButtonClick", &TFailingSink::ButtonClick).Build();
+    return info;
+}
+
 } // namespace classlib

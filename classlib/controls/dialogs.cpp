@@ -1,0 +1,75 @@
+#include "classlib/controls/dialogs.h"
+
+#include "classlib/core/classbuilder.h"
+#include "classlib/graphics/font.h"
+
+#include <QGuiApplication>
+
+namespace classlib {
+
+TModalResult MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons)
+{
+    static const char* const captions[] = {"Warning", "Error", "Information", "Confirm"};
+    TModalRequest request;
+    request.Kind = TModalKind::Message;
+    request.Caption = DlgType < mtCustom ? QString::fromLatin1(captions[DlgType]) : QGuiApplication::applicationDisplayName();
+    request.Text = Msg;
+    request.DlgType = DlgType;
+    request.Buttons = Buttons;
+    return RunModal(request);
+}
+
+const TClassInfo& TColorDialog::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TColorDialog>("TColorDialog")
+        .Prop("Color", &TColorDialog::Color, &TColorDialog::SetColor).Default(clBlack)
+        .Build();
+    return info;
+}
+
+bool TColorDialog::Execute()
+{
+    TModalRequest request;
+    request.Kind = TModalKind::Color;
+    request.Color = FColor;
+    if (RunModal(request) != mrOk)
+        return false;
+    FColor = request.Color;
+    return true;
+}
+
+const TClassInfo& TFontDialog::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TFontDialog>("TFontDialog")
+        .Prop("Font", &TFontDialog::FFont, &TFontDialog::SetFont)
+        .Build();
+    return info;
+}
+
+TFontDialog::TFontDialog(TComponent* AOwner) : TComponent(AOwner), FFont(new TFont) {}
+
+TFontDialog::~TFontDialog()
+{
+    delete FFont;
+}
+
+void TFontDialog::SetFont(const TFont* Value)
+{
+    FFont->Assign(Value);
+}
+
+bool TFontDialog::Execute()
+{
+    // The dialog edits a copy, so a cancel leaves the font untouched.
+    TFont edited;
+    edited.Assign(FFont);
+    TModalRequest request;
+    request.Kind = TModalKind::Font;
+    request.Font = &edited;
+    if (RunModal(request) != mrOk)
+        return false;
+    FFont->Assign(&edited);
+    return true;
+}
+
+} // namespace classlib

@@ -1,0 +1,240 @@
+#include "classlib/controls/modalresponder.h"
+
+#include "classlib/controls/form.h"
+#include "classlib/graphics/font.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdio>
+#include <memory>
+
+namespace classlib {
+
+namespace {
+
+TModalResponder& Installed()
+{
+    static TModalResponder responder;
+    return responder;
+}
+
+// The answer nobody gave: the most cautious button there is.
+TModalResult CautiousAnswer(const TModalRequest& Request)
+{
+    if (Request.Kind != TModalKind::Message)
+        return mrCancel;
+    for (TMsgDlgBtn b : {mbCancel, mbNo, mbAbort, mbIgnore, mbOK, mbYes, mbRetry})
+        if (Request.Buttons.Contains(b))
+            return ModalResultOfButton(b);
+    return mrCancel;
+}
+
+TModalResult ShowMessageBox(const TModalRequest& Request)
+{
+    QMessageBox box;
+    box.setWindowTitle(Request.Caption.isEmpty() ? QApplication::applicationDisplayName() : Request.Caption);
+    box.setText(Request.Text);
+    switch (Request.DlgType) {
+    case mtWarning: box.setIcon(QMessageBox::Warning); break;
+    case mtError: box.setIcon(QMessageBox::Critical); break;
+    case mtInformation: box.setIcon(QMessageBox::Information); break;
+    case mtConfirmation: box.setIcon(QMessageBox::Question); break;
+    case mtCustom: break;
+    }
+    static constexpr struct {
+        TMsgDlgBtn Button;
+        QMessageBox::StandardButton Qt;
+    } standard[] = {
+        {mbYes, QMessageBox::Yes},       {mbNo, QMessageBox::No},          {mbOK, QMessageBox::Ok},
+        {mbCancel, QMessageBox::Cancel}, {mbAbort, QMessageBox::Abort},    {mbRetry, QMessageBox::Retry},
+        {mbIgnore, QMessageBox::Ignore}, {mbNoToAll, QMessageBox::NoToAll}, {mbYesToAll, QMessageBox::YesToAll},
+        {mbHelp, QMessageBox::Help},
+    };
+    std::vector<std::pair<QAbstractButton*, TMsgDlgBtn>> shown;
+    for (const auto& b : standard)
+        if (Request.Buttons.Contains(b.Button))
+            shown.emplace_back(box.addButton(b.Qt), b.Button);
+    // Qt has no stock button for "all".
+    if (Request.Buttons.Contains(mbAll))
+        shown.emplace_back(box.addButton(QStringLiteral("&All"), QMessageBox::AcceptRole), mbAll);
+    if (shown.empty())
+        shown.emplace_back(box.addButton(QMessageBox::Ok), mbOK);
+    box.exec();
+    for (const auto& [button, btn] : shown)
+        if (box.clickedButton() == button)
+            return ModalResultOfButton(btn);
+    return CautiousAnswer(Request);
+}
+
+TModalResult ShowColorDialog(TModalRequest& Request)
+{
+    const TColorRef rgb = ColorToRGB(Request.Color);
+    const QColor chosen = QColorDialog::getColor(QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)),
+                                                 nullptr, Request.Caption);
+    if (!chosen.isValid())
+        return mrCancel;
+    Request.Color = MakeColor(RGB(chosen.red(), chosen.green(), chosen.blue()));
+    return mrOk;
+}
+
+TModalResult ShowFontDialog(TModalRequest& Request)
+{
+    TFont& font = *Request.Font;
+    QFont start(font.Name());
+    start.setPointSize(qMax(1, font.Size()));
+    start.setBold(font.Style().Contains(fsBold));
+    start.setItalic(font.Style().Contains(fsItalic));
+    start.setUnderline(font.Style().Contains(fsUnderline));
+    start.setStrikeOut(font.Style().Contains(fsStrikeOut));
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, start, nullptr, Request.Caption);
+    if (!ok)
+        return mrCancel;
+    TFontStyles style;
+    if (chosen.bold()) style += fsBold;
+    if (chosen.italic()) style += fsItalic;
+    if (chosen.underline()) style += fsUnderline;
+    if (chosen.strikeOut()) style += fsStrikeOut;
+    font.SetName(chosen.family());
+    if (chosen.pointSize() > 0)
+        font.SetSize(chosen.pointSize());
+    font.SetStyle(style);
+    return mrOk;
+}
+
+// The program's own responder.
+TModalResult ShowRealDialog(TModalRequest& Request)
+{
+    if (!InteractiveSession()) {
+        const QString line = Request.Kind == TModalKind::Message
+                                 ? Request.Text
+                                 : QStringLiteral("%1: no one to answer").arg(Request.Caption);
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        return CautiousAnswer(Request);
+    }
+    switch (Request.Kind) {
+    case TModalKind::Message: return ShowMessageBox(Request);
+    case TModalKind::Color: return ShowColorDialog(Request);
+    case TModalKind::Font: return Request.Font ? ShowFontDialog(Request) : mrCancel;
+    case TModalKind::Form: return Request.Form ? Request.Form->RunModalLoop() : mrCancel;
+    }
+    return mrCancel;
+}
+
+} // namespace
+
+TModalResult ModalResultOfButton(TMsgDlgBtn Button)
+{
+    switch (Button) {
+    case mbYes: return mrYes;
+    case mbNo: return mrNo;
+    case mbOK: return mrOk;
+    case mbCancel: return mrCancel;
+    case mbAbort: return mrAbort;
+    case mbRetry: return mrRetry;
+    case mbIgnore: return mrIgnore;
+    case mbAll: return mrAll;
+    case mbNoToAll: return mrNoToAll;
+    case mbYesToAll: return mrYesToAll;
+    case mbHelp: return mrNone;
+    }
+    return mrNone;
+}
+
+TModalResult RunModal(TModalRequest& Request)
+{
+    // A copy: the responder may install another while it runs.
+    const TModalResponder responder = Installed();
+    return responder ? responder(Request) : ShowRealDialog(Request);
+}
+
+TModalResponder SetModalResponder(TModalResponder Responder)
+{
+    TModalResponder previous = std::move(Installed());
+    Installed() = std::move(Responder);
+    return previous;
+}
+
+bool ModalResponderInstalled()
+{
+    return bool(Installed());
+}
+
+bool InteractiveSession()
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return false;
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+// ---------------------------------------------------------------------------
+// TModalScript
+
+TModalScript::TModalScript()
+{
+    FPrevious = SetModalResponder([this](TModalRequest& Request) { return Respond(Request); });
+}
+
+TModalScript::~TModalScript()
+{
+    SetModalResponder(std::move(FPrevious));
+}
+
+TModalScript& TModalScript::Answer(TModalResult Result)
+{
+    FQueue.push_back([Result](TModalRequest&) { return Result; });
+    return *this;
+}
+
+TModalScript& TModalScript::ChooseColor(TColor Value)
+{
+    FQueue.push_back([this, Value](TModalRequest& Request) {
+        if (Request.Kind != TModalKind::Color) {
+            ++FUnexpected;
+            return mrCancel;
+        }
+        Request.Color = Value;
+        return mrOk;
+    });
+    return *this;
+}
+
+TModalScript& TModalScript::ChooseFont(const TFont& Value)
+{
+    auto font = std::make_shared<TFont>();
+    font->Assign(&Value);
+    FQueue.push_back([this, font](TModalRequest& Request) {
+        if (Request.Kind != TModalKind::Font || !Request.Font) {
+            ++FUnexpected;
+            return mrCancel;
+        }
+        Request.Font->Assign(font.get());
+        return mrOk;
+    });
+    return *this;
+}
+
+TModalScript& TModalScript::Then(TModalResponder Proc)
+{
+    FQueue.push_back(std::move(Proc));
+    return *this;
+}
+
+TModalResult TModalScript::Respond(TModalRequest& Request)
+{
+    FRequests.push_back(Request);
+    if (FQueue.empty()) {
+        ++FUnexpected;
+        return mrCancel;
+    }
+    const TModalResponder next = std::move(FQueue.front());
+    FQueue.pop_front();
+    return next(Request);
+}
+
+} // namespace classlib
