@@ -34,6 +34,7 @@ const TClassInfo& TSurfaceTestWindow::StaticClass()
     static const TClassInfo& info = TClassBuilder<W>("TSurfaceTestWindow")
         .Method("SurfaceMouseDown", &W::SurfaceMouseDown)
         .Method("EditPopup", &W::EditPopup)
+        .Method("PaletteClick", &W::PaletteClick)
         .Method("CutClick", &W::CutClick)
         .Method("CopyClick", &W::CopyClick)
         .Method("PasteClick", &W::PasteClick)
@@ -107,9 +108,16 @@ void TSurfaceTestWindow::CreatePalette()
         if (LoadBitmapResource(glyph, cls ? cls->Name : QString::fromLatin1(ArrowGlyphName))) button->SetGlyph(&glyph);
         button->SetHint(cls ? cls->Name : QStringLiteral("Select"));
         button->SetShowHint(true);
-        button->OnClick = [this, cls](TObject*) { FChosen = cls; };
+        button->OnClick = Handler("PaletteClick");
         FPalette.append(button);
+        FPaletteClasses.append(cls);
     }
+}
+
+void TSurfaceTestWindow::PaletteClick(TObject* Sender)
+{
+    const qsizetype i = FPalette.indexOf(static_cast<TSpeedButton*>(Sender));
+    if (i >= 0) FChosen = FPaletteClasses.at(i);
 }
 
 TMenuItem* TSurfaceTestWindow::AddMenuItem(const QString& Caption, const char* HandlerName)

@@ -48,6 +48,7 @@ public:
     void SurfaceMouseDown(classlib::TObject* Sender, classlib::TMouseButton Button, classlib::TShiftState Shift,
                           int X, int Y);
     void EditPopup(classlib::TObject* Sender);
+    void PaletteClick(classlib::TObject* Sender);
     void CutClick(classlib::TObject* Sender);
     void CopyClick(classlib::TObject* Sender);
     void PasteClick(classlib::TObject* Sender);
@@ -69,6 +70,7 @@ private:
     QList<classlib::TMenuItem*> FSelectionItems;  // need a selection
     classlib::TMenuItem* FPasteItem = nullptr;
     QList<classlib::TSpeedButton*> FPalette;
+    QList<const classlib::TClassInfo*> FPaletteClasses;
     const classlib::TClassInfo* FChosen = nullptr;
 };
 
