@@ -435,10 +435,15 @@ void TControl::PlaceWidget()
         return;
     const TWinControl* p = WidgetParent();
     const int b = p ? p->BorderWidth() : 0;
+    // Qt keeps a rectangle's far edge in an int: bounds from a stream may
+    // be anything, the widget gets what Qt can hold.
+    const auto coordinate = [](qint64 V) { return int(std::clamp<qint64>(V, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); };
+    const int width = std::min(FWidth, QWIDGETSIZE_MAX);
+    const int height = std::min(FHeight, QWIDGETSIZE_MAX);
     if (p || FWidget->parentWidget())
-        FWidget->setGeometry(FLeft + b, FTop + b, FWidth, FHeight);
+        FWidget->setGeometry(coordinate(qint64(FLeft) + b), coordinate(qint64(FTop) + b), width, height);
     else
-        FWidget->resize(FWidth, FHeight);
+        FWidget->resize(width, height);
 }
 
 TRect TControl::ClientRect() const
