@@ -6,6 +6,7 @@
 
 #include "designer-framework/designerstream.h"
 
+#include "classlib/core/classbuilder.h"
 #include "classlib/core/classregistry.h"
 #include "classlib/core/streams.h"
 #include "classlib/core/sysutils.h"
@@ -27,6 +28,27 @@ QByteArray TextOf(TStream& Binary)
     Binary.SetPosition(0);
     while (Binary.Position() < Binary.Size()) ObjectBinaryToText(Binary, text);
     return text.Bytes().replace("\r\n", "\n");
+}
+
+// Places itself where it pleases: a control that ignores a move, or one
+// that sends a far move back to the top-left corner.
+class TWilfulShape : public TControl {
+    QX_CLASS(TWilfulShape, TControl)
+public:
+    using TControl::TControl;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override
+    {
+        if (Stuck && Left() + Top() != 0) return;
+        if (ALeft > 8) ALeft = ATop = 0;
+        TControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    }
+    static inline bool Stuck = false;
+};
+
+const TClassInfo& TWilfulShape::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TWilfulShape>("TWilfulShape").Build();
+    return info;
 }
 
 // Objects of a text form as a paste reads them: each behind its signature,
@@ -206,6 +228,34 @@ TEST_F(DesignerStreamTest, PastedControlsMoveOffTakenCorners)
         EXPECT_EQ(pasted->Left(), c.WantLeft);
         EXPECT_EQ(pasted->Top(), c.WantTop);
     }
+}
+
+TEST_F(DesignerStreamTest, PlacementEndsForControlsThatGoTheirOwnWay)
+{
+    RegisterClass(TWilfulShape::StaticClass());
+    const struct {
+        const char* Name;
+        bool Stuck;
+        int WantLeft;
+    } cases[] = {
+        {"a control that will not move stays", true, 4},
+        {"a control that comes back ends after one step a corner", false, 8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Surface = std::make_unique<TFakeSurface>(Log);
+        TWilfulShape::Stuck = c.Stuck;
+        Add<TClipShape>("A", Surface.get(), 0, 0);
+        Add<TClipShape>("B", Surface.get(), 8, 8);
+        Add<TClipShape>("C", Surface.get(), 4, 4);
+        Paste(c.Stuck ? "object New: TWilfulShape\n  Left = 4\n  Top = 4\nend\n"
+                      : "object New: TWilfulShape\n  Left = 0\n  Top = 0\nend\n");
+        auto* pasted = As<TControl>(Surface->FindComponent("New"));
+        ASSERT_NE(pasted, nullptr);
+        EXPECT_EQ(pasted->Left(), c.WantLeft);
+    }
+    TWilfulShape::Stuck = false;
+    UnregisterClass(TWilfulShape::StaticClass());
 }
 
 TEST_F(DesignerStreamTest, OnlyTopLevelControlsMoveAndOnlyAmongTheirSiblings)
