@@ -6,9 +6,6 @@
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/bitmapresource.h"
 
-#include <QPointer>
-#include <QTimer>
-
 #include <algorithm>
 
 namespace designer_framework {
@@ -36,14 +33,6 @@ TCapsule::TCapsule(TComponent* AComponent, TControlDesigner* Surface)
     if (LoadBitmapResource(glyph, AComponent->ClassName())) SetGlyph(&glyph);
     SetParent(Surface);
     AComponent->FreeNotification(this);
-    // An owner hears of a component from the component's base constructor,
-    // before a control is a control: a capsule made then for what turns out
-    // a control goes as soon as the event loop runs.
-    QPointer<QWidget> alive = Widget();
-    if (QWidget* host = Surface->Widget())
-        QTimer::singleShot(0, host, [this, alive] {
-            if (alive && As<TControl>(FComponent)) delete this;
-        });
 }
 
 void TCapsule::SetBounds(int ALeft, int ATop, int, int)

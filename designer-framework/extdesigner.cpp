@@ -8,6 +8,10 @@
 #include "classlib/core/componentlist.h"
 #include "classlib/core/sysutils.h"
 
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
 namespace designer_framework {
 
 using namespace classlib;
@@ -114,8 +118,17 @@ void TExtDesigner::Notification(TComponent* AComponent, TOperation Operation)
     if (!owned || As<TControl>(AComponent) || surface->IsDestroying()) return;
     if (Operation == opInsert) {
         // A surface being loaded makes up for the capsules afterwards.
-        if (!surface->IsLoading() && AcceptsComponent(AComponent) && !surface->ControlOfComponent(AComponent))
-            new TCapsule(AComponent, surface);
+        if (surface->IsLoading()) return;
+        // A component still being made may yet turn out a control: its
+        // capsule waits until it is whole.
+        if (AComponent->IsConstructing()) {
+            QPointer<QWidget> host = surface->Widget();
+            QTimer::singleShot(0, host, [surface, host] {
+                if (host && !surface->IsLoading()) surface->CreateCapsules();
+            });
+            return;
+        }
+        if (AcceptsComponent(AComponent) && !surface->ControlOfComponent(AComponent)) new TCapsule(AComponent, surface);
     } else {
         // A component that leaves the surface takes its capsule along.
         delete As<TCapsule>(surface->ControlOfComponent(AComponent));

@@ -113,11 +113,8 @@ void TControlDesigner::PlacePasted(TComponent* AComponent)
         const TControl* other = parent->Controls(i);
         // By identity: the pasted control need not be the last child.
         if (other == control) continue;
-        // Only what is designed takes a corner: not the grab handles, nor
-        // the capsule that a control gets while it is being made, which
-        // goes as soon as the event loop runs.
-        const TComponent* shown = ComponentOfControl(const_cast<TControl*>(other));
-        if (shown->Owner() != this || (shown != other && As<TControl>(shown))) continue;
+        // Only what is designed takes a corner, not the grab handles.
+        if (ComponentOfControl(const_cast<TControl*>(other))->Owner() != this) continue;
         taken.insert({other->Left(), other->Top()});
     }
     // Each step leaves one taken corner behind, so there are at most as

@@ -611,9 +611,12 @@ TComponent* TControlDesigner::CreateComponent(const TClassInfo& ComponentClass, 
         const TPoint at = parent == this ? At : parent->ScreenToClient(ClientToScreen(At));
         control->SetBounds(at.X, at.Y, control->Width(), control->Height());
         control->SetParent(parent);
-    } else if (TControl* capsule = ControlOfComponent(component)) {
-        capsule->SetBounds(At.X, At.Y, capsule->Width(), capsule->Height());
+    } else if (!ControlOfComponent(component)) {
+        // The insertion notice came while the component was being made.
+        CreateCapsules();
     }
+    if (TCapsule* capsule = As<TCapsule>(ControlOfComponent(component)))
+        capsule->SetBounds(At.X, At.Y, capsule->Width(), capsule->Height());
     SelectOnly(component);
     CapsulesToFront();
     return component;

@@ -435,15 +435,14 @@ void TControl::PlaceWidget()
         return;
     const TWinControl* p = WidgetParent();
     const int b = p ? p->BorderWidth() : 0;
-    // Qt keeps a rectangle's far edge in an int: bounds from a stream may
-    // be anything, the widget gets what Qt can hold.
-    const auto coordinate = [](qint64 V) { return int(std::clamp<qint64>(V, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)); };
-    const int width = std::min(FWidth, QWIDGETSIZE_MAX);
-    const int height = std::min(FHeight, QWIDGETSIZE_MAX);
+    // The control keeps its bounds; its widget stays within what Qt sums.
+    const auto clampPos = [](int V) { return std::clamp(V, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); };
+    const int w = std::min(FWidth, QWIDGETSIZE_MAX);
+    const int h = std::min(FHeight, QWIDGETSIZE_MAX);
     if (p || FWidget->parentWidget())
-        FWidget->setGeometry(coordinate(qint64(FLeft) + b), coordinate(qint64(FTop) + b), width, height);
+        FWidget->setGeometry(clampPos(SatAdd(FLeft, b)), clampPos(SatAdd(FTop, b)), w, h);
     else
-        FWidget->resize(width, height);
+        FWidget->resize(w, h);
 }
 
 TRect TControl::ClientRect() const

@@ -36,7 +36,15 @@ TComponent::TComponent(TComponent* AOwner) : TComponent(AOwner, true) {}
 
 TComponent::TComponent(TComponent* AOwner, bool HearsOwner) : FHearsOwner(HearsOwner)
 {
-    if (AOwner) AOwner->InsertComponent(this);
+    if (!AOwner) return;
+    FConstructing = true;
+    try {
+        AOwner->InsertComponent(this);
+    } catch (...) {
+        FConstructing = false;
+        throw;
+    }
+    FConstructing = false;
 }
 
 TComponent::~TComponent()

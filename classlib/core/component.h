@@ -64,6 +64,10 @@ public:
     bool IsDesigning() const { return FComponentState.Contains(csDesigning); }
     bool IsLoading() const { return FComponentState.Contains(csLoading); }
     bool IsDestroying() const { return FComponentState.Contains(csDestroying); }
+    // True while the owner hears of the component from its constructor:
+    // the component is not yet what its class makes it (C++ builds the
+    // derived parts afterwards), so only its identity may be used.
+    bool IsConstructing() const { return FConstructing; }
     void SetDesigning(bool Value, bool SetChildren = true);
 
     // The owned component of that name, compared without regard to case.
@@ -122,6 +126,7 @@ private:
     QString FName;
     int FTag = 0;
     qint32 FDesignInfo = 0;
+    bool FConstructing = false;
     TComponentState FComponentState;
     QList<TComponent*> FComponents;
     // Owned components by upper-cased name: readers add thousands of named

@@ -74,6 +74,8 @@ protected:
     {
         auto* c = new TClipThing(Surface.get());
         c->SetName(Name);
+        // Its capsule comes once the component is whole, with the event loop.
+        QCoreApplication::processEvents();
         return c;
     }
 
