@@ -80,49 +80,33 @@ void TControlDesigner::AlignSize(int Code)
     if (FSelection.isEmpty()) return;
     // The surface itself never moves or changes size.
     const QList<TControl*> controls = EditableControls();
-    const TWinControl* parent = controls.isEmpty() ? nullptr : controls.first()->Parent();
-    if (!controls.isEmpty()) {
-        switch (Code) {
-        case 0: PlaceOthers(controls, Horizontal, [](qint64 p, qint64, qint64) { return SatInt(p); }); break;
+    if (controls.isEmpty()) {
+        if (Code == 3 || Code == 8) return;
+    } else if (Code >= 0 && Code < 10) {
+        // Codes 0..4 line up across, 5..9 the same down.
+        const TAxis& axis = Code < 5 ? Horizontal : Vertical;
+        const TWinControl* parent = controls.first()->Parent();
+        switch (Code % 5) {
+        case 0: PlaceOthers(controls, axis, [](qint64 p, qint64, qint64) { return SatInt(p); }); break;
         case 1:
-            PlaceOthers(controls, Horizontal, [](qint64 p, qint64 s0, qint64 s) { return SatInt(p - (s - s0) / 2); });
+            PlaceOthers(controls, axis, [](qint64 p, qint64 s0, qint64 s) { return SatInt(p - (s - s0) / 2); });
             break;
         case 2:
-            if (parent) CentreInParent(controls, Horizontal, parent->ClientWidth());
+            if (parent) CentreInParent(controls, axis, Code < 5 ? parent->ClientWidth() : parent->ClientHeight());
             break;
         case 3:
-            if (!SpaceEqually(controls, Horizontal)) return;
+            if (!SpaceEqually(controls, axis)) return;
             break;
-        case 4:
-            PlaceOthers(controls, Horizontal, [](qint64 p, qint64 s0, qint64 s) { return SatInt(p + s0 - s); });
-            break;
-        case 5: PlaceOthers(controls, Vertical, [](qint64 p, qint64, qint64) { return SatInt(p); }); break;
-        case 6:
-            PlaceOthers(controls, Vertical, [](qint64 p, qint64 s0, qint64 s) { return SatInt(p - (s - s0) / 2); });
-            break;
-        case 7:
-            if (parent) CentreInParent(controls, Vertical, parent->ClientHeight());
-            break;
-        case 8:
-            if (!SpaceEqually(controls, Vertical)) return;
-            break;
-        case 9:
-            PlaceOthers(controls, Vertical, [](qint64 p, qint64 s0, qint64 s) { return SatInt(p + s0 - s); });
-            break;
-        case 10: SizeToExtreme(controls, Horizontal, false); break;
-        case 11: SizeToExtreme(controls, Horizontal, true); break;
-        case 12: {
-            const TControl* reference = controls.first();
-            for (qsizetype i = 1; i < controls.size(); ++i)
-                controls[i]->SetBounds(controls[i]->Left(), controls[i]->Top(), reference->Width(), reference->Height());
+        default:
+            PlaceOthers(controls, axis, [](qint64 p, qint64 s0, qint64 s) { return SatInt(p + s0 - s); });
             break;
         }
-        case 13: SizeToExtreme(controls, Vertical, false); break;
-        case 14: SizeToExtreme(controls, Vertical, true); break;
-        default: break;
-        }
-    } else if (Code == 3 || Code == 8) {
-        return;
+    } else if (Code == 12) {
+        const TControl* reference = controls.first();
+        for (qsizetype i = 1; i < controls.size(); ++i)
+            controls[i]->SetBounds(controls[i]->Left(), controls[i]->Top(), reference->Width(), reference->Height());
+    } else if (Code >= 10 && Code <= 14) {
+        SizeToExtreme(controls, Code < 12 ? Horizontal : Vertical, Code == 11 || Code == 14);
     }
     if (FInspector) FInspector->Modified();
 }

@@ -31,11 +31,11 @@ class TQXContainer;
 class TQXReport;
 
 // Every event gets the running report as Sender.
-using TQXBeforePrint = classlib::TEvent<TObject* /*Sender*/, bool& /*NeedPrint*/>;
-using TQXAfterPrint = classlib::TEvent<TObject* /*Sender*/>;
-using TQXAskData = classlib::TEvent<TObject* /*Sender*/, bool& /*NeedData*/>;
-using TQXGetText = classlib::TEvent<TObject* /*Sender*/, QString& /*Text*/>;
-using TQXOwnerDraw = classlib::TEvent<TObject* /*Sender*/, TCanvas* /*Canvas*/, const TRect& /*Rect*/>;
+QX_EVENT(TQXBeforePrint, TObject* /*Sender*/, bool& /*NeedPrint*/)
+QX_EVENT(TQXAfterPrint, TObject* /*Sender*/)
+QX_EVENT(TQXAskData, TObject* /*Sender*/, bool& /*NeedData*/)
+QX_EVENT(TQXGetText, TObject* /*Sender*/, QString& /*Text*/)
+QX_EVENT(TQXOwnerDraw, TObject* /*Sender*/, TCanvas* /*Canvas*/, const TRect& /*Rect*/)
 
 class TQXControl : public classlib::TComponent {
     QX_CLASS(TQXControl, classlib::TComponent)

@@ -29,8 +29,8 @@ using classlib::TRect;
 
 class TCustomPreview;
 
-using TGetScrollHintEvent = classlib::TEvent<TObject* /*Sender*/, int /*FromPage*/, int /*ToPage*/,
-                                             QString& /*Text*/>;
+QX_EVENT(TGetScrollHintEvent, TObject* /*Sender*/, int /*FromPage*/, int /*ToPage*/,
+         QString& /*Text*/)
 using TDrawPageEvent = std::function<void(TObject* Sender, TCanvas* Canvas, int PageNumber,
                                           const TRect& Rect)>;
 

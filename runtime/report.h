@@ -42,14 +42,14 @@ public:
 QX_ENUM(TQXReportStateItem, rsLoaded, rsRunning, rsPrepared)
 using TQXReportState = classlib::TSet<TQXReportStateItem>;
 
-using TQXBeforeReport = classlib::TEvent<classlib::TObject* /*Sender*/>;
-using TQXAfterReport = classlib::TEvent<classlib::TObject* /*Sender*/>;
-using TQXBeforePage = classlib::TEvent<classlib::TObject* /*Sender*/, const QString& /*PageName*/,
-                                       bool& /*Proceed*/>;
-using TQXAfterPage = classlib::TEvent<classlib::TObject* /*Sender*/, const QString& /*PageName*/>;
-using TQXBeforeGroup = classlib::TEvent<classlib::TObject* /*Sender*/, const QString& /*GroupName*/,
-                                        bool& /*Proceed*/>;
-using TQXAfterGroup = classlib::TEvent<classlib::TObject* /*Sender*/, const QString& /*GroupName*/>;
+QX_EVENT(TQXBeforeReport, classlib::TObject* /*Sender*/)
+QX_EVENT(TQXAfterReport, classlib::TObject* /*Sender*/)
+QX_EVENT(TQXBeforePage, classlib::TObject* /*Sender*/, const QString& /*PageName*/,
+         bool& /*Proceed*/)
+QX_EVENT(TQXAfterPage, classlib::TObject* /*Sender*/, const QString& /*PageName*/)
+QX_EVENT(TQXBeforeGroup, classlib::TObject* /*Sender*/, const QString& /*GroupName*/,
+         bool& /*Proceed*/)
+QX_EVENT(TQXAfterGroup, classlib::TObject* /*Sender*/, const QString& /*GroupName*/)
 
 class TQXReport : public classlib::TComponent {
     QX_CLASS(TQXReport, classlib::TComponent)

@@ -19,7 +19,7 @@ constexpr int GlyphSpacing = 4;
 const TClassInfo& TBitBtn::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TBitBtn>("TBitBtn")
-        .Prop("Caption", &TBitBtn::FCaption, &TBitBtn::SetCaption)
+        .Prop("Caption", &TBitBtn::FCaption, &TBitBtn::SetCaption).Type(TypeInfo<TCaption>())
         .Build();
     return info;
 }

@@ -41,6 +41,11 @@ constexpr TCursor crDrag = TCursor(-12);
 constexpr TCursor crNoDrop = TCursor(-13);
 constexpr TCursor crHandPoint = TCursor(-21);
 
+// Types of their own, so that property editors can be registered for them:
+// a caption is edited as it is typed, a tab order never for several controls.
+QX_STRING_TYPE(TCaption, tkLString, std::numeric_limits<int>::max())
+QX_INTEGER_RANGE(TTabOrder, qint16, -1, 32767)
+
 QX_ENUM(TControlStyleItem, csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents,
         csFramed, csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight,
         csNoDesignVisible, csReplicatable, csNoStdEvents, csDisplayDragImage, csReflector,
@@ -66,15 +71,15 @@ using TBorderStyle = TFormBorderStyle;
 QX_ENUM(TDragMode, dmManual, dmAutomatic)
 QX_ENUM(TDragState, dsDragEnter, dsDragLeave, dsDragMove)
 
-using TMouseEvent = TEvent<TObject* /*Sender*/, TMouseButton /*Button*/, TShiftState /*Shift*/,
-                           int /*X*/, int /*Y*/>;
-using TMouseMoveEvent = TEvent<TObject* /*Sender*/, TShiftState /*Shift*/, int /*X*/, int /*Y*/>;
-using TKeyEvent = TEvent<TObject* /*Sender*/, unsigned& /*Key*/, TShiftState /*Shift*/>;
-using TKeyPressEvent = TEvent<TObject* /*Sender*/, QChar& /*Key*/>;
-using TDragDropEvent = TEvent<TObject* /*Sender*/, TObject* /*Source*/, int /*X*/, int /*Y*/>;
-using TDragOverEvent = TEvent<TObject* /*Sender*/, TObject* /*Source*/, int /*X*/, int /*Y*/,
-                              TDragState /*State*/, bool& /*Accept*/>;
-using TEndDragEvent = TEvent<TObject* /*Sender*/, TObject* /*Target*/, int /*X*/, int /*Y*/>;
+QX_EVENT(TMouseEvent, TObject* /*Sender*/, TMouseButton /*Button*/, TShiftState /*Shift*/,
+         int /*X*/, int /*Y*/)
+QX_EVENT(TMouseMoveEvent, TObject* /*Sender*/, TShiftState /*Shift*/, int /*X*/, int /*Y*/)
+QX_EVENT(TKeyEvent, TObject* /*Sender*/, unsigned& /*Key*/, TShiftState /*Shift*/)
+QX_EVENT(TKeyPressEvent, TObject* /*Sender*/, QChar& /*Key*/)
+QX_EVENT(TDragDropEvent, TObject* /*Sender*/, TObject* /*Source*/, int /*X*/, int /*Y*/)
+QX_EVENT(TDragOverEvent, TObject* /*Sender*/, TObject* /*Source*/, int /*X*/, int /*Y*/,
+         TDragState /*State*/, bool& /*Accept*/)
+QX_EVENT(TEndDragEvent, TObject* /*Sender*/, TObject* /*Target*/, int /*X*/, int /*Y*/)
 
 // System metrics the layout of controls asks for.
 constexpr int SM_CXVSCROLL = 2;

@@ -32,7 +32,7 @@ QByteArray FormResource(const QString& ClassName)
 const TClassInfo& TForm::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TForm>("TForm")
-        .Prop("Caption", &TForm::FCaption, &TForm::SetCaption)
+        .Prop("Caption", &TForm::FCaption, &TForm::SetCaption).Type(TypeInfo<TCaption>())
         .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
             .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize}.Mask())
         .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable)

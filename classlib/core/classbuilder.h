@@ -31,10 +31,9 @@ struct IsSet : std::false_type {};
 template <class E>
 struct IsSet<TSet<E>> : std::true_type {};
 
+// TEvent<...> itself or a named event type (QX_EVENT).
 template <class T>
-struct IsEvent : std::false_type {};
-template <class... A>
-struct IsEvent<TEvent<A...>> : std::true_type {};
+struct IsEvent : std::is_base_of<TMethod, T> {};
 
 template <class T>
 constexpr bool IsOrdinal = std::is_integral_v<T> || std::is_enum_v<T> || IsSet<T>::value;
@@ -44,6 +43,8 @@ qint64 ToOrd(const T& v)
 {
     if constexpr (IsSet<T>::value)
         return qint64(v.Mask());
+    else if constexpr (std::is_same_v<T, char>)
+        return qint64(static_cast<unsigned char>(v));  // Char is 0..255
     else
         return qint64(v);
 }
@@ -236,10 +237,11 @@ private:
             p.GetFloat = [get](const TObject& o) { return (long double)get(static_cast<const C&>(o)); };
             if (set)
                 p.SetFloat = [set](TObject& o, long double v) { set(static_cast<C&>(o), M(v)); };
-        } else if constexpr (std::is_same_v<M, QString>) {
-            p.GetStr = [get](const TObject& o) { return get(static_cast<const C&>(o)); };
+        } else if constexpr (std::is_base_of_v<QString, M>) {
+            // QString or a named string type (QX_STRING_TYPE)
+            p.GetStr = [get](const TObject& o) -> QString { return get(static_cast<const C&>(o)); };
             if (set)
-                p.SetStr = [set](TObject& o, const QString& v) { set(static_cast<C&>(o), v); };
+                p.SetStr = [set](TObject& o, const QString& v) { set(static_cast<C&>(o), M(v)); };
         } else if constexpr (std::is_pointer_v<M>) {
             using T = std::remove_pointer_t<M>;
             static_assert(std::is_base_of_v<TObject, T>);

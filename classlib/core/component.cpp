@@ -26,7 +26,7 @@ size_t qHash(const TNameKey& Key, size_t Seed) noexcept
 const TClassInfo& TComponent::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TComponent>("TComponent")
-        .Prop("Name", &TComponent::FName, &TComponent::SetName).Type(ShortStringType()).Stored(false)
+        .Prop("Name", &TComponent::FName, &TComponent::SetName).Type(TypeInfo<TComponentName>()).Stored(false)
         .Prop("Tag", &TComponent::FTag, &TComponent::SetTag).Default(0)
         .Build();
     return info;

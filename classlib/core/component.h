@@ -20,6 +20,10 @@ struct TNameKey {
 };
 size_t qHash(const TNameKey& Key, size_t Seed = 0) noexcept;
 
+// The type of the Name property: a short string of its own identity, so
+// that the name's property editor serves names only.
+QX_STRING_TYPE(TComponentName, tkString, 255)
+
 QX_ENUM(TComponentStateItem, csLoading, csReading, csWriting, csDestroying, csDesigning,
         csAncestor, csUpdating, csFixups, csFreeNotification, csInline)
 using TComponentState = TSet<TComponentStateItem>;

@@ -232,9 +232,9 @@ const TTypeInfo* MakeClassType(const TClassInfo& (*ClassFn)())
     return t;
 }
 
-const TTypeInfo* MakeMethodType(const void* Signature)
+const TTypeInfo* MakeMethodType(const void* Signature, const char* Name)
 {
-    TTypeInfo* t = NewType(TTypeKind::tkMethod, QStringLiteral("TMethod"));
+    TTypeInfo* t = NewType(TTypeKind::tkMethod, QString::fromLatin1(Name));
     t->Signature = Signature;
     return t;
 }
@@ -245,6 +245,13 @@ const TTypeInfo* MakeIntegerType(const char* Name, TOrdType OrdType, qint64 Min,
     t->OrdType = OrdType;
     t->MinValue = Min;
     t->MaxValue = Max;
+    return t;
+}
+
+const TTypeInfo* MakeStringType(const char* Name, TTypeKind Kind, int MaxLength)
+{
+    TTypeInfo* t = NewType(Kind, QString::fromLatin1(Name));
+    t->MaxLength = MaxLength;
     return t;
 }
 

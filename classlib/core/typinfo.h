@@ -176,7 +176,28 @@ public:
     }
 };
 
-using TNotifyEvent = TEvent<TObject* /*Sender*/>;
+// A named event type: the parameter list of TEvent<Args...> under a type
+// identity of its own, so that property editors registered for one event
+// type never capture another's properties. Handlers bind by parameter list,
+// as before:
+//   QX_EVENT(TQXAfterPrint, TObject* /*Sender*/)
+#define QX_EVENT(Type, ...)                                                    \
+    class Type : public ::classlib::TEvent<__VA_ARGS__> {                      \
+    public:                                                                    \
+        using ::classlib::TEvent<__VA_ARGS__>::TEvent;                         \
+    };                                                                         \
+    inline const ::classlib::TTypeInfo* TypeInfoOf(Type*)                      \
+    {                                                                          \
+        static const ::classlib::TTypeInfo* t =                                \
+            ::classlib::detail::MakeMethodType(Type::Signature(), #Type);      \
+        return t;                                                              \
+    }
+
+namespace detail {
+const TTypeInfo* MakeMethodType(const void* Signature, const char* Name = "TMethod");
+}
+
+QX_EVENT(TNotifyEvent, TObject* /*Sender*/)
 
 // ---------------------------------------------------------------------------
 // Published properties.
@@ -293,9 +314,26 @@ namespace detail {
 const TTypeInfo* MakeEnumType(const char* Name, const char* CommaNames);
 const TTypeInfo* MakeSetType(const TTypeInfo* CompType);
 const TTypeInfo* MakeClassType(const TClassInfo& (*ClassFn)());
-const TTypeInfo* MakeMethodType(const void* Signature);
 const TTypeInfo* MakeIntegerType(const char* Name, TOrdType OrdType, qint64 Min, qint64 Max);
+const TTypeInfo* MakeStringType(const char* Name, TTypeKind Kind, int MaxLength);
+
+template <class Rep>
+constexpr TOrdType OrdTypeOf()
+{
+    if constexpr (sizeof(Rep) == 1)
+        return std::is_signed_v<Rep> ? TOrdType::otSByte : TOrdType::otUByte;
+    else if constexpr (sizeof(Rep) == 2)
+        return std::is_signed_v<Rep> ? TOrdType::otSWord : TOrdType::otUWord;
+    else
+        return std::is_signed_v<Rep> ? TOrdType::otSLong : TOrdType::otULong;
 }
+}
+
+// The kinds a property enumeration takes: TTypeKinds{tkInteger, tkFloat}.
+using TTypeKinds = TSet<TTypeKind>;
+// Every kind, and every kind but methods (the properties proper).
+inline constexpr TTypeKinds tkAny = TTypeKinds::FromMask((1u << (unsigned(TTypeKind::tkInt64) + 1)) - 1);
+inline constexpr TTypeKinds tkProperties = tkAny - TTypeKinds{TTypeKind::tkUnknown, TTypeKind::tkMethod};
 
 template <class T>
 const TTypeInfo* TypeInfo();
@@ -342,16 +380,32 @@ const TTypeInfo* TypeInfo()
 // Declares a distinct integer type identity (TColor is not Integer):
 //   QX_INTEGER_TYPE(TColor, qint32)
 #define QX_INTEGER_TYPE(Type, Rep)                                             \
+    QX_INTEGER_RANGE(Type, Rep, std::numeric_limits<Rep>::min(), std::numeric_limits<Rep>::max())
+
+// A distinct integer type limited to Min..Max, which the reader and the
+// property editors enforce: QX_INTEGER_RANGE(TTabOrder, qint16, -1, 32767)
+#define QX_INTEGER_RANGE(Type, Rep, Min, Max)                                  \
     enum Type : Rep {};                                                        \
     inline const ::classlib::TTypeInfo* TypeInfoOf(Type*)                      \
     {                                                                          \
+        static const ::classlib::TTypeInfo* t = ::classlib::detail::MakeIntegerType( \
+            #Type, ::classlib::detail::OrdTypeOf<Rep>(), (Min), (Max));        \
+        return t;                                                              \
+    }
+
+// A distinct string type identity with the value semantics of QString
+// (TCaption is not string): QX_STRING_TYPE(TCaption, tkLString, 0x7FFFFFFF)
+#define QX_STRING_TYPE(Type, Kind, MaxLength)                                  \
+    class Type : public QString {                                              \
+    public:                                                                    \
+        using QString::QString;                                                \
+        Type() = default;                                                      \
+        Type(const QString& S) : QString(S) {}                                 \
+    };                                                                         \
+    inline const ::classlib::TTypeInfo* TypeInfoOf(Type*)                      \
+    {                                                                          \
         static const ::classlib::TTypeInfo* t =                                \
-            ::classlib::detail::MakeIntegerType(                               \
-                #Type,                                                         \
-                sizeof(Rep) == 1   ? (std::is_signed_v<Rep> ? ::classlib::TOrdType::otSByte : ::classlib::TOrdType::otUByte) \
-                : sizeof(Rep) == 2 ? (std::is_signed_v<Rep> ? ::classlib::TOrdType::otSWord : ::classlib::TOrdType::otUWord) \
-                : (std::is_signed_v<Rep> ? ::classlib::TOrdType::otSLong : ::classlib::TOrdType::otULong), \
-                std::numeric_limits<Rep>::min(), std::numeric_limits<Rep>::max()); \
+            ::classlib::detail::MakeStringType(#Type, ::classlib::TTypeKind::Kind, (MaxLength)); \
         return t;                                                              \
     }
 

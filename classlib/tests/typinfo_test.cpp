@@ -135,7 +135,7 @@ TEST(TypInfo, TypeIdentitiesAreDistinct)
         {"Ratio", TTypeKind::tkFloat, "Double"},
         {"Big", TTypeKind::tkFloat, "Extended"},
         {"Caption", TTypeKind::tkLString, "string"},
-        {"Name", TTypeKind::tkString, "ShortString"},
+        {"Name", TTypeKind::tkString, "TComponentName"},
         {"OnCount", TTypeKind::tkMethod, "TMethod"},
     };
     for (const Row& r : rows) {

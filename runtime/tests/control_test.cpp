@@ -192,6 +192,28 @@ TEST_F(ControlEvents, FreedElementIsNotLeftAsCurrent)
     EXPECT_EQ(paper->ControlCount(), 0);
 }
 
+// Each event is a type of its own, so that an editor registered for one
+// never edits another's properties; handlers still bind by parameter list.
+TEST(ControlEventTypes, AreDistinctFromEventsOfTheSameParameters)
+{
+    const struct {
+        const char* Case;
+        const TTypeInfo* Type;
+        const TTypeInfo* Twin;
+    } cases[] = {
+        {"after print and notify", TypeInfo<TQXAfterPrint>(), TypeInfo<TNotifyEvent>()},
+        {"before print and ask data", TypeInfo<TQXBeforePrint>(), TypeInfo<TQXAskData>()},
+        {"before and after report", TypeInfo<TQXBeforeReport>(), TypeInfo<TQXAfterReport>()},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NE(c.Type, c.Twin) << c.Case;
+        EXPECT_NE(c.Type->Name, c.Twin->Name) << c.Case;
+        EXPECT_EQ(c.Type->Signature, c.Twin->Signature) << c.Case;
+    }
+    EXPECT_EQ(TQXControl::StaticClass().FindProp(u"AfterPrint")->PropType, TypeInfo<TQXAfterPrint>());
+    EXPECT_EQ(TQXControl::StaticClass().FindProp(u"AskData")->PropType->Name, "TQXAskData");
+}
+
 TEST(ControlReport, OnlyAPaperOwnerAndAReportCount)
 {
     TQXReport report(nullptr);

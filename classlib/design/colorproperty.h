@@ -1,0 +1,29 @@
+#pragma once
+
+// The editor of colours: the colour names as a value list, any other colour
+// as a number, and the colour dialog behind the "..." button.
+
+#include "classlib/design/ordinalproperties.h"
+#include "classlib/graphics/color.h"
+
+#include <functional>
+
+namespace classlib {
+
+// Shows the colour dialog on Color; true when the user took the dialog's
+// colour, which is then in Color. Empty while no dialog is available: Edit
+// then changes nothing.
+extern std::function<bool(TColor& Color)> ColorDialogHook;
+
+class TColorProperty : public TIntegerProperty {
+public:
+    using TIntegerProperty::TIntegerProperty;
+    void Edit() override;
+    TPropertyAttributes GetAttributes() override;
+    QString GetValue() override;
+    void GetValues(const TGetStrProc& Proc) override;
+    // A colour name (in any case) or a number of the colour's range.
+    void SetValue(const QString& Value) override;
+};
+
+} // namespace classlib

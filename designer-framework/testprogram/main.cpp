@@ -1,0 +1,14 @@
+// Tries the design surface by hand: two surfaces, a palette and an Edit
+// popup menu. Not installed.
+
+#include "designer-framework/testprogram/surfacetestwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    designer_framework::testprogram::TSurfaceTestWindow window(nullptr);
+    window.Show();
+    return app.exec();
+}

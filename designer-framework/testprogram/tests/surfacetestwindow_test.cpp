@@ -1,0 +1,411 @@
+// The test program driven as a person would: palette buttons, clicks and
+// drags on the surfaces, keys, and the Edit popup menu.
+
+#include "designer-framework/testprogram/selectioninspector.h"
+#include "designer-framework/testprogram/shape.h"
+#include "designer-framework/testprogram/surfacetestwindow.h"
+#include "designer-framework/testprogram/timer.h"
+
+#include "designer-framework/borderpoint.h"
+#include "designer-framework/capsule.h"
+#include "designer-framework/controldesigner.h"
+
+#include "classlib/controls/menus.h"
+#include "classlib/controls/mouse.h"
+#include "classlib/controls/panel.h"
+#include "classlib/controls/speedbutton.h"
+#include "classlib/controls/xoroverlay.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace designer_framework::testprogram {
+namespace {
+
+using namespace classlib;
+
+QPoint At(const TPoint& P)
+{
+    return QPoint(P.X, P.Y);
+}
+
+// A left drag on a control's widget, in its client coordinates, moving in
+// a few steps as a hand does.
+void Drag(TControl* C, const TPoint& From, const TPoint& To, Qt::KeyboardModifiers Keys = Qt::NoModifier)
+{
+    QWidget* w = C->Widget();
+    QTest::mousePress(w, Qt::LeftButton, Keys, At(From));
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(w, QPoint(From.X + (To.X - From.X) * step / 4, From.Y + (To.Y - From.Y) * step / 4));
+    QTest::mouseRelease(w, Qt::LeftButton, Keys, At(To));
+}
+
+void Click(TControl* C, const TPoint& P, Qt::MouseButton Button = Qt::LeftButton,
+           Qt::KeyboardModifiers Keys = Qt::NoModifier)
+{
+    QTest::mouseClick(C->Widget(), Button, Keys, At(P));
+}
+
+QAction* MenuAction(TPopupMenu* Menu, const QString& Text)
+{
+    if (!Menu->Menu()) return nullptr;
+    for (QAction* action : Menu->Menu()->actions())
+        if (action->text() == Text) return action;
+    return nullptr;
+}
+
+QRgb PixelOf(TControl* C, int X, int Y)
+{
+    return C->Widget()->grab().toImage().pixel(X, Y) & 0xFFFFFF;
+}
+
+class TestProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Window = std::make_unique<TSurfaceTestWindow>(nullptr);
+        Window->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window->Widget()));
+    }
+    void TearDown() override
+    {
+        if (QMenu* menu = Window->EditMenu()->Menu()) menu->close();
+        Window.reset();
+        // Whatever a test left captured or clipped goes with it.
+        SetCaptureControl(nullptr);
+        ClipCursor(nullptr);
+    }
+
+    TControlDesigner* Surface(int Index = 0) const { return Window->Surface(Index); }
+
+    // Palette button of the class, then a click on the surface (or on a
+    // control of it, at a point of the control).
+    template <class T>
+    T* Insert(TControlDesigner* S, const TPoint& P, TControl* On = nullptr)
+    {
+        for (int i = 0; i < Window->PaletteButtonCount(); ++i)
+            if (Window->PaletteButton(i)->Hint() == T::StaticClass().Name) Click(Window->PaletteButton(i), Point(5, 5));
+        EXPECT_EQ(Window->ChosenClass(), &T::StaticClass());
+        const int before = S->ComponentCount();
+        Click(On ? On : S, P);
+        EXPECT_EQ(S->ComponentCount(), before + 1);
+        return As<T>(S->Components(S->ComponentCount() - 1));
+    }
+
+    // Where the handles stand, in the surface's client coordinates, when
+    // all eight are showing and 5 x 5; empty otherwise.
+    QList<QRect> HandleRects(TControlDesigner* S) const
+    {
+        QList<QRect> rects;
+        for (int i = 0; i < 8; ++i) {
+            QWidget* w = S->Handles(i)->Widget();
+            if (!w->isVisible() || w->size() != QSize(5, 5)) return {};
+            rects << QRect(w->mapTo(S->Widget(), QPoint(0, 0)), w->size());
+        }
+        return rects;
+    }
+
+    std::unique_ptr<TSurfaceTestWindow> Window;
+};
+
+// The handles by the table: clockwise from the top-left, overlapping the
+// control's edge by one pixel.
+QList<QRect> ExpectedHandles(int L, int T, int W, int H)
+{
+    const int left = L - 4, centreX = L + (W - 5) / 2, right = L + W - 1;
+    const int top = T - 4, centreY = T + (H - 5) / 2, bottom = T + H - 1;
+    const QPoint corners[] = {{left, top},     {centreX, top},    {right, top},  {right, centreY},
+                              {right, bottom}, {centreX, bottom}, {left, bottom}, {left, centreY}};
+    QList<QRect> rects;
+    for (const QPoint& p : corners) rects << QRect(p, QSize(5, 5));
+    return rects;
+}
+
+TEST_F(TestProgram, APaletteClassIsInsertedWhereTheSurfaceIsClickedAndSelected)
+{
+    TControlDesigner* s = Surface();
+    auto* shape = Insert<TShape>(s, Point(40, 48));
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->Name(), QStringLiteral("TShape1"));
+    EXPECT_EQ(shape->Parent(), s);
+    EXPECT_EQ(shape->BoundsRect(), Bounds(40, 48, 65, 65));
+    ASSERT_EQ(s->SelectionCount(), 1);
+    EXPECT_EQ(s->GetSelectedComponent(0), shape);
+    EXPECT_EQ(HandleRects(s), ExpectedHandles(40, 48, 65, 65));
+    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("TShape1: TShape at 40, 48, 65 x 65"));
+    // One click, one component: the palette is back at the pointer.
+    EXPECT_EQ(Window->ChosenClass(), nullptr);
+    Click(s, Point(200, 200));
+    EXPECT_EQ(s->ComponentCount(), 1);
+    EXPECT_EQ(s->SelectionCount(), 0);
+
+    // Clicked on a panel, a new control goes into it.
+    auto* panel = Insert<TPanel>(s, Point(16, 160));
+    ASSERT_NE(panel, nullptr);
+    auto* inner = Insert<TShape>(s, Point(24, 10), panel);
+    ASSERT_NE(inner, nullptr);
+    EXPECT_EQ(inner->Name(), QStringLiteral("TShape2"));
+    EXPECT_EQ(inner->Parent(), panel);
+    EXPECT_EQ(inner->BoundsRect(), Bounds(24, 10, 65, 65));
+    EXPECT_EQ(HandleRects(s), ExpectedHandles(40, 170, 65, 65));
+
+    // A non-visual component stands as a capsule showing its class's glyph.
+    auto* timer = Insert<TTimer>(s, Point(240, 16));
+    ASSERT_NE(timer, nullptr);
+    auto* capsule = As<TCapsule>(s->ControlOfComponent(timer));
+    ASSERT_NE(capsule, nullptr);
+    EXPECT_EQ(capsule->BoundsRect(), Bounds(240, 16, 28, 28));
+    EXPECT_FALSE(capsule->Glyph()->Empty());
+    EXPECT_EQ(s->GetSelectedComponent(0), timer);
+    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("TTimer1: TTimer"));
+}
+
+TEST_F(TestProgram, ClickingAShapeShowsEightHandlesAroundIt)
+{
+    TControlDesigner* s = Surface();
+    auto* first = Insert<TShape>(s, Point(10, 20));
+    Insert<TShape>(s, Point(150, 100));
+    Click(s, Point(250, 250));
+    EXPECT_TRUE(HandleRects(s).isEmpty());
+    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("Surface1: TControlDesigner"));
+
+    Click(first, Point(30, 30));
+    ASSERT_EQ(s->SelectionCount(), 1);
+    EXPECT_EQ(s->GetSelectedComponent(0), first);
+    EXPECT_EQ(HandleRects(s), ExpectedHandles(10, 20, 65, 65));
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(s->Handles(i)->Color(), s->HandleColor()) << "handle " << i;
+    // The handle above the shape shows on top of it.
+    EXPECT_EQ(PixelOf(s, 10 + 30 + 2, 20 - 2), PixelOf(s->Handles(1), 2, 2));
+}
+
+TEST_F(TestProgram, DraggingAndKeysMoveTheShapeByGridSteps)
+{
+    TControlDesigner* s = Surface();
+    auto* shape = Insert<TShape>(s, Point(40, 48));
+    QWidget* w = shape->Widget();
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseMove(w, QPoint(20, 15));
+    QTest::mouseMove(w, QPoint(30, 23));
+    // While it moves: red handles and an outline, the shape still in place.
+    EXPECT_EQ(s->State(), dsMoving);
+    EXPECT_EQ(s->Handles(0)->Color(), s->DragColor());
+    EXPECT_TRUE(s->OutlineShown());
+    EXPECT_EQ(s->OutlineRect(), Bounds(56, 56, 65, 65));
+    EXPECT_GT(TXorOverlay::Of(s)->ShapeCount(), 0);
+    EXPECT_EQ(shape->Left(), 40);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(30, 23));
+
+    EXPECT_EQ(s->State(), dsIdle);
+    EXPECT_EQ(shape->BoundsRect(), Bounds(56, 56, 65, 65));
+    EXPECT_EQ(TXorOverlay::Of(s)->ShapeCount(), 0);
+    EXPECT_EQ(s->Handles(0)->Color(), s->HandleColor());
+    EXPECT_EQ(HandleRects(s), ExpectedHandles(56, 56, 65, 65));
+    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("TShape1: TShape at 56, 56, 65 x 65"));
+
+    struct {
+        const char* Name;
+        Qt::Key Key;
+        Qt::KeyboardModifiers Keys;
+        TRect Bounds;
+    } keys[] = {
+        {"Shift+Ctrl+Right moves a grid step", Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier,
+         Bounds(64, 56, 65, 65)},
+        {"Ctrl+Up moves a pixel", Qt::Key_Up, Qt::ControlModifier, Bounds(64, 55, 65, 65)},
+        {"Shift+Left narrows", Qt::Key_Left, Qt::ShiftModifier, Bounds(64, 55, 64, 65)},
+    };
+    for (const auto& k : keys) {
+        QTest::keyClick(s->Widget(), k.Key, k.Keys);
+        EXPECT_EQ(shape->BoundsRect(), k.Bounds) << k.Name;
+        EXPECT_EQ(HandleRects(s), ExpectedHandles(k.Bounds.Left, k.Bounds.Top, k.Bounds.Width(), k.Bounds.Height()))
+            << k.Name;
+    }
+
+    // A key during a move cancels it.
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseMove(w, QPoint(40, 40));
+    QTest::keyClick(s->Widget(), Qt::Key_Escape);
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(40, 40));
+    EXPECT_EQ(shape->BoundsRect(), Bounds(64, 55, 64, 65));
+}
+
+TEST_F(TestProgram, ARubberBandSelectsTheShapesItTouches)
+{
+    TControlDesigner* s = Surface();
+    auto* a = Insert<TShape>(s, Point(16, 16));
+    auto* b = Insert<TShape>(s, Point(120, 16));
+    auto* c = Insert<TShape>(s, Point(16, 200));
+    QWidget* w = s->Widget();
+    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+    QTest::mouseMove(w, QPoint(12, 12));
+    QTest::mouseMove(w, QPoint(100, 40));
+    QTest::mouseMove(w, QPoint(150, 60));
+    EXPECT_EQ(s->State(), dsRubberBand);
+    EXPECT_EQ(TXorOverlay::Of(s)->ShapeCount(), 1);  // the old band was taken away
+    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(150, 60));
+
+    EXPECT_EQ(s->State(), dsIdle);
+    EXPECT_EQ(TXorOverlay::Of(s)->ShapeCount(), 0);
+    ASSERT_EQ(s->SelectionCount(), 2);
+    EXPECT_EQ(s->GetSelectedComponent(0), a);
+    EXPECT_EQ(s->GetSelectedComponent(1), b);
+    EXPECT_TRUE(HandleRects(s).isEmpty());
+    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("TShape1, TShape2"));
+    // Grey corner marks on the selected shapes only.
+    const QRgb grey = 0x808080;
+    EXPECT_EQ(PixelOf(a, 2, 2), grey);
+    EXPECT_EQ(PixelOf(b, 62, 62), grey);
+    EXPECT_EQ(PixelOf(a, 32, 32), 0xFFFFFFu);
+    EXPECT_NE(PixelOf(c, 2, 2), grey);
+
+    // Shift-click takes one out again; the other gets its handles.
+    Click(b, Point(30, 30), Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(s->SelectionCount(), 1);
+    EXPECT_EQ(HandleRects(s), ExpectedHandles(16, 16, 65, 65));
+}
+
+TEST_F(TestProgram, TheEditMenuOrdersTheControlsOfTheSurfaceItWasOpenedOn)
+{
+    TControlDesigner* s = Surface(1);
+    auto* a = Insert<TShape>(s, Point(16, 16));
+    auto* b = Insert<TShape>(s, Point(40, 40));
+    auto order = [s, a, b] {
+        int ia = -1, ib = -1;
+        for (int i = 0; i < s->ControlCount(); ++i) {
+            if (s->Controls(i) == a) ia = i;
+            if (s->Controls(i) == b) ib = i;
+        }
+        return ia < ib ? QStringLiteral("a below b") : QStringLiteral("b below a");
+    };
+    EXPECT_EQ(order(), QStringLiteral("a below b"));
+
+    Click(a, Point(5, 5), Qt::RightButton);
+    TPopupMenu* menu = Window->EditMenu();
+    ASSERT_NE(menu->Menu(), nullptr);
+    EXPECT_TRUE(menu->Menu()->isVisible());
+    EXPECT_EQ(menu->PopupComponent(), a);
+    EXPECT_EQ(Window->Inspector()->ActiveSurface(), s);
+    ASSERT_NE(MenuAction(menu, QStringLiteral("&Bring to Front")), nullptr);
+    EXPECT_TRUE(MenuAction(menu, QStringLiteral("&Bring to Front"))->isEnabled());
+    MenuAction(menu, QStringLiteral("&Bring to Front"))->trigger();
+    EXPECT_EQ(order(), QStringLiteral("b below a"));
+    EXPECT_EQ(HandleRects(s), ExpectedHandles(16, 16, 65, 65));
+    menu->Menu()->close();
+
+    Click(a, Point(5, 5), Qt::RightButton);
+    MenuAction(menu, QStringLiteral("&Send to Back"))->trigger();
+    EXPECT_EQ(order(), QStringLiteral("a below b"));
+    menu->Menu()->close();
+
+    // On the empty surface nothing is selected: only Paste may be offered.
+    Click(s, Point(250, 250), Qt::RightButton);
+    EXPECT_EQ(menu->PopupComponent(), s);
+    for (const char* text : {"Cu&t", "&Copy", "&Delete", "&Bring to Front", "&Send to Back"}) {
+        QAction* action = MenuAction(menu, QString::fromLatin1(text));
+        ASSERT_NE(action, nullptr) << text;
+        EXPECT_FALSE(action->isEnabled()) << text;
+    }
+    MenuAction(menu, QStringLiteral("&Bring to Front"))->trigger();  // disabled: nothing happens
+    EXPECT_EQ(order(), QStringLiteral("a below b"));
+}
+
+// Whether the surface can delete yet: the clipboard commands are built on
+// their own.
+bool SurfaceDeletes()
+{
+    TControlDesigner probe(nullptr);
+    auto* shape = new TShape(&probe);
+    shape->SetParent(&probe);
+    probe.SelectOnly(shape);
+    probe.DeleteSelection();
+    return probe.ComponentCount() == 0;
+}
+
+TEST_F(TestProgram, DeleteFromTheMenuFreesTheSelection)
+{
+    if (!SurfaceDeletes()) GTEST_SKIP() << "the surface does not delete yet";
+    TControlDesigner* s = Surface();
+    auto* panel = Insert<TPanel>(s, Point(16, 16));
+    Insert<TShape>(s, Point(14, 4), panel);
+    auto* kept = Insert<TShape>(s, Point(200, 200));
+    Click(panel, Point(2, 2), Qt::RightButton);
+    ASSERT_NE(MenuAction(Window->EditMenu(), QStringLiteral("&Delete")), nullptr);
+    MenuAction(Window->EditMenu(), QStringLiteral("&Delete"))->trigger();
+    ASSERT_EQ(s->ComponentCount(), 1);
+    EXPECT_EQ(s->Components(0), kept);
+    EXPECT_EQ(s->SelectionCount(), 0);
+    EXPECT_TRUE(HandleRects(s).isEmpty());
+}
+
+TEST_F(TestProgram, ActivatingOneSurfaceGreysTheHandlesOfTheOther)
+{
+    TControlDesigner* one = Surface(0);
+    TControlDesigner* two = Surface(1);
+    auto* a = Insert<TShape>(one, Point(16, 16));
+    auto* b = Insert<TShape>(two, Point(100, 100));
+    Click(a, Point(5, 5));
+    EXPECT_EQ(Window->Inspector()->ActiveSurface(), one);
+
+    struct {
+        const char* Name;
+        TControl* Clicked;
+        TControlDesigner* Active;
+        TControlDesigner* Inactive;
+        QString Text;
+    } steps[] = {
+        {"the second surface", b, two, one, QStringLiteral("TShape1: TShape at 100, 100, 65 x 65")},
+        {"back to the first", a, one, two, QStringLiteral("TShape1: TShape at 16, 16, 65 x 65")},
+    };
+    for (const auto& step : steps) {
+        Click(step.Clicked, Point(5, 5));
+        EXPECT_EQ(Window->Inspector()->ActiveSurface(), step.Active) << step.Name;
+        EXPECT_EQ(Window->Inspector()->SelectionText(), step.Text) << step.Name;
+        EXPECT_EQ(HandleRects(step.Inactive).size(), 8) << step.Name;  // still shown, dimmed
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(step.Inactive->Handles(i)->Color(), step.Inactive->InactiveColor()) << step.Name << i;
+            EXPECT_EQ(step.Active->Handles(i)->Color(), step.Active->HandleColor()) << step.Name << i;
+        }
+        EXPECT_EQ(PixelOf(step.Inactive->Handles(0), 2, 2), 0x808080u) << step.Name;
+    }
+}
+
+TEST_F(TestProgram, FreeingASurfaceLeavesNothingDangling)
+{
+    TControlDesigner* one = Surface(0);
+    TControlDesigner* two = Surface(1);
+    Insert<TTimer>(two, Point(200, 200));
+    auto* shape = Insert<TShape>(two, Point(16, 16));
+    Click(shape, Point(5, 5), Qt::RightButton);
+    ASSERT_EQ(Window->EditMenu()->PopupComponent(), shape);
+    Window->EditMenu()->Menu()->close();
+    // A rubber band under way holds the mouse when its surface goes.
+    QTest::mousePress(two->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
+    QTest::mouseMove(two->Widget(), QPoint(170, 130));
+    ASSERT_EQ(two->State(), dsRubberBand);
+
+    delete two;
+    EXPECT_EQ(Window->Surface(1), nullptr);
+    EXPECT_EQ(Window->EditMenu()->PopupComponent(), nullptr);
+    EXPECT_EQ(Window->Inspector()->ActiveSurface(), nullptr);
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    QCoreApplication::processEvents();
+    // The menu's commands find no surface and do nothing.
+    for (QAction* action : Window->EditMenu()->Menu()->actions()) action->trigger();
+
+    // The other surface carries on.
+    auto* other = Insert<TShape>(one, Point(40, 40));
+    Drag(other, Point(5, 5), Point(21, 5));
+    EXPECT_EQ(other->BoundsRect(), Bounds(56, 40, 65, 65));
+    EXPECT_EQ(Window->Inspector()->ActiveSurface(), one);
+    EXPECT_EQ(HandleRects(one), ExpectedHandles(56, 40, 65, 65));
+    Window->Widget()->grab();
+}
+
+} // namespace
+} // namespace designer_framework::testprogram
