@@ -157,6 +157,7 @@ protected:
 
 private:
     friend class TBorderPoint;
+    friend class TDesignerStream;
     friend class TPublishedFormProps;
 
     // The reference control (entry 0's) and its top-left in surface coordinates.
@@ -181,6 +182,7 @@ private:
     classlib::TPoint SurfaceToParent(const classlib::TControl* AControl, const classlib::TPoint& P) const;
     classlib::TPoint ToSurface(const classlib::TControl* AControl, const classlib::TPoint& P) const;
     void SendMiddleRelease(classlib::TControl* Target);
+    // Moves a pasted top-level control off the corners its siblings take.
     void PlacePasted(classlib::TComponent* AComponent);
 
     TExtDesigner* FInspector = nullptr;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace classlib {
 namespace {
 
@@ -146,6 +148,48 @@ TEST(Placement, AnUnhandledWheelGoesOnToTheWidgetsBelow)
         EXPECT_EQ(c.Last.WParam & 0xFFFF, MK_CONTROL);
         EXPECT_EQ(c.Last.LParam, MakeLParam(103, 204));
     }
+}
+
+} // namespace
+} // namespace classlib
+
+namespace classlib {
+namespace {
+
+TEST(Placement, BoundsBeyondWhatAWidgetHoldsAreClampedWithoutOverflow)
+{
+    TPlacedForm f;
+    const int max = std::numeric_limits<int>::max();
+    const int min = std::numeric_limits<int>::min();
+    const int far = QWIDGETSIZE_MAX;
+    // Inside a panel with a 2-pixel border, on a shown form: the widget
+    // takes what Qt holds and the control follows its widget.
+    const struct {
+        const char* Name;
+        int Left, Top, Width, Height;
+        int WantLeft, WantTop, WantWidth, WantHeight;
+    } cases[] = {
+        {"far corner", max, max, 20, 10, far - 2, far - 2, 20, 10},
+        {"far size", max - 1, 0, max, max, far - 2, 0, far, far},
+        {"near corner", min, min, 5, 5, -far - 2, -far - 2, 5, 5},
+        {"ordinary", 7, 8, 9, 10, 7, 8, 9, 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        f.Inner->SetBounds(c.Left, c.Top, c.Width, c.Height);
+        EXPECT_EQ(f.Inner->Left(), c.WantLeft);
+        EXPECT_EQ(f.Inner->Top(), c.WantTop);
+        EXPECT_EQ(f.Inner->Width(), c.WantWidth);
+        EXPECT_EQ(f.Inner->Height(), c.WantHeight);
+    }
+    // A control whose widget is not shown keeps its own bounds.
+    TCustomControl hidden(nullptr);
+    hidden.SetParent(f.Box);
+    hidden.Hide();
+    hidden.SetBounds(max, min, max, 3);
+    EXPECT_EQ(hidden.Left(), max);
+    EXPECT_EQ(hidden.Top(), min);
+    EXPECT_EQ(hidden.Width(), max);
 }
 
 } // namespace

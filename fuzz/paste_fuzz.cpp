@@ -1,0 +1,124 @@
+// Arbitrary text on the clipboard, pasted onto a design surface that holds
+// a few components, with one of them (or none, or the surface) selected:
+// the first byte picks which, the rest is the clipboard's text. A paste
+// that raises must leave the surface as it was; what pasted is copied and
+// pasted again under the same rule, then deleted. Class-library exceptions
+// are the expected outcome of bad text; anything else escaping, a hang, a
+// crash or a sanitizer report is a finding.
+
+#include "pasteclasses.h"
+
+#include "designer-framework/extdesigner.h"
+
+#include "classlib/core/sysutils.h"
+#include "classlib/system/clipboard.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QSet>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+using namespace classlib;
+using namespace designer_framework;
+
+// Everything a paste may touch: the owned components with their classes,
+// names and places, and the surface's children.
+QStringList Describe(const TControlDesigner& Surface)
+{
+    QStringList lines;
+    for (int i = 0; i < Surface.ComponentCount(); ++i) {
+        const TComponent* c = Surface.Components(i);
+        QString line = c->ClassName() + QLatin1Char(' ') + c->Name();
+        if (const auto* control = As<TControl>(c))
+            line += QString(" in %1 at %2,%3 %4x%5")
+                        .arg(control->Parent() ? control->Parent()->Name() : QString("<none>"))
+                        .arg(control->Left())
+                        .arg(control->Top())
+                        .arg(control->Width())
+                        .arg(control->Height());
+        lines << line;
+    }
+    lines << QString("children %1").arg(Surface.ControlCount());
+    return lines;
+}
+
+void CheckUnchanged(const QStringList& Before, const TControlDesigner& Surface, const char* What)
+{
+    const QStringList after = Describe(Surface);
+    if (after == Before) return;
+    std::fprintf(stderr, "a failed %s changed the surface:\n%s\n---\n%s\n", What,
+                 qPrintable(Before.join('\n')), qPrintable(after.join('\n')));
+    std::abort();
+}
+
+// Pastes the clipboard; a paste that raises takes back all it did.
+bool Paste(TControlDesigner& Surface)
+{
+    const QStringList before = Describe(Surface);
+    try {
+        Surface.PasteFromClipboard();
+        return true;
+    } catch (const Exception&) {
+        CheckUnchanged(before, Surface, "paste");
+        return false;
+    }
+}
+
+void Run(int Selector, const QByteArray& Text)
+{
+    TControlDesigner surface(nullptr);
+    surface.SetInspector(new TExtDesigner(nullptr));
+    fuzz::FillSurface(surface);
+    QSet<TComponent*> original;
+    for (int i = 0; i < surface.ComponentCount(); ++i) original.insert(surface.Components(i));
+    fuzz::SelectForPaste(surface, Selector);
+
+    Clipboard().SetAsText(Text);
+    if (!Paste(surface)) return;
+    // The capsules that pasted controls got while they were made go now.
+    QCoreApplication::processEvents();
+
+    // Whatever pasted copies and pastes again, beside itself.
+    TComponent* pasted = nullptr;
+    for (int i = surface.ComponentCount() - 1; i >= 0 && !pasted; --i)
+        if (!original.contains(surface.Components(i))) pasted = surface.Components(i);
+    if (!pasted) return;
+    surface.SelectOnly(pasted);
+    try {
+        surface.CopySelection();
+    } catch (const Exception&) {
+        return;
+    }
+    surface.UnselectAll();
+    Paste(surface);
+    surface.SelectOnly(pasted);
+    surface.CutSelection();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_paste";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        fuzz::RegisterPasteClasses();
+        return new QApplication(argc, argv);
+    }();
+    (void)app;
+    if (Size == 0) return 0;
+    try {
+        Run(Data[0], QByteArray(reinterpret_cast<const char*>(Data) + 1, qsizetype(Size - 1)));
+    } catch (const Exception&) {
+    }
+    return 0;
+}
