@@ -19,11 +19,17 @@
 
 namespace designer_framework::test {
 
+QX_ENUM(TShapeKind, skRectangle, skCircle, skSquare)
+QX_ENUM(TShapeSide, sdLeft, sdTop, sdRight, sdBottom)
+using TShapeSides = TSet<TShapeSide>;
+
 // A control of a fixed default size, as a palette class brings it.
 class TShape : public TCustomControl {
     QX_CLASS(TShape, TCustomControl)
 public:
     explicit TShape(TComponent* AOwner);
+    TShapeKind Kind = skRectangle;
+    TShapeSides Sides{sdLeft, sdTop, sdRight, sdBottom};
 };
 
 // A panel that holds other controls.

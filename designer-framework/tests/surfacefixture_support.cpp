@@ -9,7 +9,10 @@ namespace designer_framework::test {
 
 const TClassInfo& TShape::StaticClass()
 {
-    static const TClassInfo& info = TClassBuilder<TShape>("TShape").Build();
+    static const TClassInfo& info = TClassBuilder<TShape>("TShape")
+        .Prop("Kind", &TShape::Kind).Default(skRectangle)
+        .Prop("Sides", &TShape::Sides)
+        .Build();
     return info;
 }
 
