@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QToolTip>
 
 namespace designer_framework::test {
 namespace {
@@ -225,6 +226,18 @@ TEST_F(AlignPaletteTest, BarsHoldTheirButtonsInOrderWithHintsAndCodes)
         EXPECT_EQ(Palette->ButtonCode(c), 255);
 }
 
+TEST_F(AlignPaletteTest, HintsShowWhileAnotherWindowIsActive)
+{
+    Surface->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Surface->Widget()));
+    QWidget* w = Palette->ToolButton15->Widget();
+    QTest::mouseMove(w, QPoint(10, 10));
+    QTest::mouseMove(w, QPoint(12, 12));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Grow to largest, vertically"));
+    QToolTip::hideText();
+}
+
 TEST_F(AlignPaletteTest, TheWindowIsASmallToolWindowOnTop)
 {
     EXPECT_EQ(Palette->Name(), QStringLiteral("frmAlign"));
@@ -267,7 +280,7 @@ TEST_F(AlignPaletteTest, StayOnTopTogglesAndLeavesTheInspectorAbove)
     EXPECT_TRUE(Palette->GetStayOnTop());
 }
 
-TEST_F(AlignPaletteTest, HideAndTheCloseBoxHideWithoutAsking)
+TEST_F(AlignPaletteTest, HideAsksNothingAndTheCloseBoxHidesToo)
 {
     TRefuser refuser(nullptr);
     Palette->OnCloseQuery = refuser.Handler();
