@@ -132,6 +132,15 @@ void TForm::Dispatch(TMessage& Message)
     case WM_CLOSE:
         Message.Result = CloseWindow() ? 0 : 1;
         return;
+    case WM_MOUSEACTIVATE:
+        // A child window is never the window system's active window: a press
+        // is what makes it the active one of its kind.
+        if (Widget() && !Widget()->isWindow()) {
+            Activate();
+            OnActivate(this);
+        }
+        Message.Result = MA_ACTIVATE;
+        return;
     default:
         break;
     }
@@ -154,9 +163,12 @@ void TForm::Paint()
 
 void TForm::SetCaption(const QString& Value)
 {
+    if (Value == FCaption)
+        return;
     FCaption = Value;
     if (Widget())
         Widget()->setWindowTitle(Value);
+    TextChanged();
 }
 
 void TForm::InitForm()
