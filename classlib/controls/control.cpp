@@ -498,6 +498,15 @@ void TControl::SetAlign(TAlign Value)
         FParent->Realign();
 }
 
+TWinControl* TControl::WidgetParent() const
+{
+    if (FWidgetHost)
+        return FWidgetHost;
+    if (FParent || !FWidget || FWidget->isWindow())
+        return FParent;
+    return dynamic_cast<TWinControl*>(detail::ControlOfWidget(FWidget->parentWidget()));
+}
+
 void TControl::PlaceWidget()
 {
     if (!FWidget)

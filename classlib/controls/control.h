@@ -313,8 +313,9 @@ private:
     void MouseMessage(TMessage& Message);
     void SendCancelMode();
     void KeyMessage(TMessage& Message);
-    // The parent whose widget holds this control's widget.
-    TWinControl* WidgetParent() const { return FWidgetHost ? FWidgetHost : FParent; }
+    // The windowed control whose widget holds this control's widget: the
+    // host, the parent, or the one whose widget it was placed in.
+    TWinControl* WidgetParent() const;
 
     QPointer<QWidget> FWidget;
     TWinControl* FParent = nullptr;

@@ -194,7 +194,9 @@ void TForm::Show()
     SetVisible(true);
     if (!Widget())
         return;
-    Widget()->move(Left(), Top());
+    // A child window is in place already, inside its parent's border.
+    if (Widget()->isWindow())
+        Widget()->move(Left(), Top());
     ApplySizeLimits();
     Widget()->show();
 }
@@ -458,10 +460,18 @@ TMinMaxInfo AskMinMaxInfo(TForm& Form)
 void TForm::ApplySizeLimits()
 {
     QWidget* w = Widget();
-    if (!w || !w->isWindow() || FApplyingLimits)
+    if (!w || FApplyingLimits)
         return;
     FApplyingLimits = true;
     const auto done = qScopeGuard([this] { FApplyingLimits = false; });
+    if (!w->isWindow()) {
+        // Limits are the window's: a child window takes its bounds as set.
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (w->size() != QSize(Width(), Height()))
+            w->resize(Width(), Height());
+        return;
+    }
     if (!Sizeable(BorderStyle())) {
         w->setFixedSize(Width(), Height());
         return;
@@ -474,8 +484,8 @@ void TForm::ApplySizeLimits()
 void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     QWidget* w = Widget();
-    if (w && w->isWindow() && !FApplyingLimits) {
-        if (Sizeable(BorderStyle())) {
+    if (w && !FApplyingLimits) {
+        if (w->isWindow() && Sizeable(BorderStyle())) {
             const TMinMaxInfo info = AskMinMaxInfo(*this);
             AWidth = std::clamp(AWidth, info.ptMinTrackSize.X, info.ptMaxTrackSize.X);
             AHeight = std::clamp(AHeight, info.ptMinTrackSize.Y, info.ptMaxTrackSize.Y);

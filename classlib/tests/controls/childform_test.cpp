@@ -51,11 +51,12 @@ protected:
         Box->SetAlign(alClient);
         Paper = new TSurfaceForm(nullptr, QStringLiteral("paper"));
         Page = new TSurfaceForm(nullptr, QStringLiteral("page"));
+        // Placed before and after showing.
+        Paper->SetBounds(10, 10, 300, 300);
         for (TSurfaceForm* f : {Paper, Page}) {
             f->SetParentWidget(Box->Widget());
             f->Show();
         }
-        Paper->SetBounds(10, 10, 300, 300);
         Page->SetBounds(40, 40, 200, 200);
         Main->Show();
     }
@@ -76,6 +77,15 @@ TEST_F(ChildFormTest, PressActivatesTheFormUnderTheMouse)
 {
     EXPECT_FALSE(Page->Widget()->isWindow());
     EXPECT_TRUE(Page->Showing());
+    // A borderless form keeps no fixed window size once it is a child, and
+    // lies in the box's client area, inside its 2-pixel border.
+    EXPECT_EQ(Page->Widget()->geometry(), QRect(42, 42, 200, 200));
+    EXPECT_EQ(Paper->Widget()->geometry(), QRect(12, 12, 300, 300));
+    EXPECT_EQ(Page->Width(), 200);
+    EXPECT_EQ(Paper->Left(), 10);
+    Page->SetBounds(40, 40, 250, 220);
+    EXPECT_EQ(Page->Widget()->size(), QSize(250, 220));
+    Page->SetBounds(40, 40, 200, 200);
     const struct {
         const char* name;
         QWidget* target;
