@@ -19,7 +19,7 @@ constexpr int GlyphSpacing = 4;
 const TClassInfo& TBitBtn::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TBitBtn>("TBitBtn")
-        .Prop("Caption", &TBitBtn::FCaption, &TBitBtn::SetCaption).Type(TypeInfo<TCaption>())
+        .Prop("Caption", &TBitBtn::Caption, &TBitBtn::SetCaption).Type(TypeInfo<TCaption>())
         .Build();
     return info;
 }
@@ -34,14 +34,6 @@ TBitBtn::TBitBtn(TComponent* AOwner) : TCustomControl(AOwner), FGlyph(new TBitma
 TBitBtn::~TBitBtn()
 {
     delete FGlyph;
-}
-
-void TBitBtn::SetCaption(const QString& Value)
-{
-    if (Value == FCaption)
-        return;
-    FCaption = Value;
-    Invalidate();
 }
 
 void TBitBtn::SetGlyph(const TBitmap* Value)
@@ -85,7 +77,7 @@ void TBitBtn::Paint()
     c.Font()->Assign(Font());
     // "&x" underlines x, as the caption of any button does.
     TRect measured{0, 0, 0, 0};
-    if (!FCaption.isEmpty()) DrawText(c, FCaption, measured, DT_CALCRECT | DT_SINGLELINE);
+    if (!Caption().isEmpty()) DrawText(c, Caption(), measured, DT_CALCRECT | DT_SINGLELINE);
     const TSize text{measured.Width(), measured.Height()};
     const int gap = glyph && text.cx > 0 ? GlyphSpacing : 0;
     const int shift = FDown ? 1 : 0;
@@ -99,7 +91,7 @@ void TBitBtn::Paint()
         c.Font()->SetColor(Enabled() ? clBtnText : clGrayText);
         const int y = r.Top + (r.Height() - text.cy) / 2 + shift;
         TRect at{x, y, x + text.cx, y + text.cy};
-        DrawText(c, FCaption, at, DT_SINGLELINE);
+        DrawText(c, Caption(), at, DT_SINGLELINE);
     }
 }
 

@@ -14,8 +14,6 @@ public:
     explicit TBitBtn(TComponent* AOwner);
     ~TBitBtn() override;
 
-    const QString& Caption() const { return FCaption; }
-    void SetCaption(const QString& Value);
     // An empty glyph shows the caption alone.
     TBitmap* Glyph() const { return FGlyph; }
     void SetGlyph(const TBitmap* Value);
@@ -28,7 +26,6 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-    QString FCaption;
     TBitmap* FGlyph;
     bool FDown = false;
 };

@@ -6,6 +6,7 @@
 #include "classlib/controls/mouse.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/reader.h"
+#include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/painterdc.h"
 
 #include <QApplication>
@@ -344,21 +345,27 @@ TControl::TControl(TComponent* AOwner, QWidget* AWidget)
     FWidget->setAutoFillBackground(false);
     FWidget->setProperty(ControlProperty, QVariant::fromValue(static_cast<void*>(this)));
     FWidget->hide();
+    FFont->OnChange = [this](TObject*) { FontObjectChanged(); };
 }
 
 TControl::~TControl()
 {
     ForgetInDrag(this);
     detail::ForgetCapture(this);
-    // Widgets of other controls hosted here go back to their parents, so
-    // that Qt does not free them with this one.
+    // Widgets of other controls hosted here go back to their parents, and
+    // those of parentless controls shown here (a form as a child window)
+    // go hidden, so that Qt does not free them with this one.
     if (FWidget) {
         const QObjectList children = FWidget->children();  // handing back changes the list
         for (QObject* o : children)
             if (auto* w = qobject_cast<QWidget*>(o)) {
                 TControl* c = detail::ControlOfWidget(w);
-                if (c && c->FWidgetHost == this)
+                if (c && c->FWidgetHost == this) {
                     c->SetWidgetHost(nullptr);
+                } else if (c && !c->FParent && !c->FWidgetHost) {
+                    w->hide();
+                    w->setParent(nullptr);
+                }
             }
     }
     if (FPopupMenu)
@@ -372,6 +379,7 @@ TControl::~TControl()
         w->Detach();
     delete FWidget.data();
     delete FCanvas;
+    delete FMeasureBitmap;
     delete FFont;
 }
 
@@ -401,6 +409,7 @@ void TControl::SetParent(TWinControl* AParent)
 void TControl::ParentChanged()
 {
     ParentColorChanged();
+    ParentFontChanged();
     ParentShowHintChanged();
 }
 
@@ -487,6 +496,15 @@ void TControl::SetAlign(TAlign Value)
     FAlign = Value;
     if (FParent && (old != alNone || Value != alNone))
         FParent->Realign();
+}
+
+TWinControl* TControl::WidgetParent() const
+{
+    if (FWidgetHost)
+        return FWidgetHost;
+    if (FParent || !FWidget || FWidget->isWindow())
+        return FParent;
+    return dynamic_cast<TWinControl*>(detail::ControlOfWidget(FWidget->parentWidget()));
 }
 
 void TControl::PlaceWidget()
@@ -587,6 +605,56 @@ void TControl::ParentColorChanged()
 void TControl::ColorChanged()
 {
     Invalidate();
+}
+
+void TControl::SetParentFont(bool Value)
+{
+    FParentFont = Value;
+    if (Value)
+        ParentFontChanged();
+}
+
+void TControl::ParentFontChanged()
+{
+    if (!FParentFont || !FParent)
+        return;
+    struct TFollow {
+        bool& Flag;
+        TFollow(bool& F) : Flag(F) { Flag = true; }
+        ~TFollow() { Flag = false; }
+    } follow{FFollowingParentFont};
+    FFont->Assign(FParent->Font());
+}
+
+void TControl::FontObjectChanged()
+{
+    if (!FFollowingParentFont)
+        FParentFont = false;
+    FontChanged();
+    if (auto* w = dynamic_cast<TWinControl*>(this))
+        for (TControl* c : w->FControls)
+            c->ParentFontChanged();
+}
+
+void TControl::FontChanged()
+{
+    Invalidate();
+}
+
+void TControl::TextChanged()
+{
+    Invalidate();
+}
+
+TCanvas& TControl::MeasureCanvas()
+{
+    if (!FMeasureBitmap) {
+        FMeasureBitmap = new TBitmap;
+        FMeasureBitmap->SetSize(1, 1);
+    }
+    TCanvas& c = FMeasureBitmap->Canvas();
+    c.SetFont(FFont);
+    return c;
 }
 
 void TControl::SetHint(const QString& Value)
@@ -1376,5 +1444,13 @@ const TClassInfo& TCustomControl::StaticClass()
 }
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
+
+void TCustomControl::SetCaption(const QString& Value)
+{
+    if (Value == FCaption)
+        return;
+    FCaption = Value;
+    TextChanged();
+}
 
 } // namespace classlib

@@ -24,6 +24,7 @@ namespace classlib {
 
 class TWinControl;
 class TPopupMenu;
+class TBitmap;
 
 // Cursor identities: 0 and the negative stock cursors.
 QX_INTEGER_TYPE(TCursor, qint16)
@@ -144,7 +145,15 @@ public:
     bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool Value);
 
+    // Any change of the font (also through Font()) clears ParentFont; the
+    // font follows the parent's while ParentFont is true.
     TFont* Font() const { return FFont; }
+    void SetFont(const TFont* Value) { FFont->Assign(Value); }
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool Value);
+    // Stored: what does not follow the parent.
+    bool IsFontStored() const { return !FParentFont; }
+
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
 
@@ -197,6 +206,10 @@ public:
 
     // The canvas draws only while the control paints (inside Paint).
     TCanvas* Canvas() const { return FCanvas; }
+    // Measures text in the control's font at any time (auto-sizing outside
+    // Paint): its font is the control's whenever it is asked for, and what
+    // is drawn on it is never shown.
+    TCanvas& MeasureCanvas();
 
     void Invalidate();
     void Repaint();
@@ -266,6 +279,11 @@ protected:
     // Draws the border around the client area (the canvas is in widget pixels).
     virtual void PaintBorder() {}
     virtual void ColorChanged();
+    // After the font changed, also by following the parent's; repaints.
+    virtual void FontChanged();
+    // Called by the setters of a control's caption or text once it changed;
+    // repaints.
+    virtual void TextChanged();
     virtual void EnabledChanged();
     // The control was given another parent: take what follows the parent.
     virtual void ParentChanged();
@@ -285,6 +303,8 @@ private:
     void WidgetMoved(int AX, int AY);
     void WidgetResized(int AWidth, int AHeight);
     void ParentColorChanged();
+    void FontObjectChanged();
+    void ParentFontChanged();
     void ParentShowHintChanged();
     void ApplyHint();
     void SizeChanged();
@@ -293,8 +313,9 @@ private:
     void MouseMessage(TMessage& Message);
     void SendCancelMode();
     void KeyMessage(TMessage& Message);
-    // The parent whose widget holds this control's widget.
-    TWinControl* WidgetParent() const { return FWidgetHost ? FWidgetHost : FParent; }
+    // The windowed control whose widget holds this control's widget: the
+    // host, the parent, or the one whose widget it was placed in.
+    TWinControl* WidgetParent() const;
 
     QPointer<QWidget> FWidget;
     TWinControl* FParent = nullptr;
@@ -309,7 +330,10 @@ private:
     TCursor FCursor = crDefault;
     TControlStyle FControlStyle;
     TFont* FFont;
+    bool FParentFont = false;
+    bool FFollowingParentFont = false;
     TCanvas* FCanvas;
+    TBitmap* FMeasureBitmap = nullptr;
     bool FPressed = false;  // a left press inside, waiting for its release
     TAlign FAlign = alNone;
     QString FHint;
@@ -396,6 +420,14 @@ class TCustomControl : public TWinControl {
     QX_CLASS(TCustomControl, TWinControl)
 public:
     explicit TCustomControl(TComponent* AOwner);
+
+    // The text the control shows, drawn by its own Paint; a change calls
+    // TextChanged.
+    const QString& Caption() const { return FCaption; }
+    void SetCaption(const QString& Value);
+
+private:
+    QString FCaption;
 };
 
 } // namespace classlib

@@ -1,5 +1,6 @@
 #include "classlib/controls/controlscrollbar.h"
 
+#include "classlib/controls/scrollbox.h"
 #include "classlib/core/classbuilder.h"
 
 namespace classlib {
@@ -22,13 +23,52 @@ void TControlScrollBar::Assign(const TPersistent* Source)
     if (auto* s = dynamic_cast<const TControlScrollBar*>(Source)) {
         FIncrement = s->FIncrement;
         FMargin = s->FMargin;
-        FPosition = s->FPosition;
         FRange = s->FRange;
         FTracking = s->FTracking;
         FVisible = s->FVisible;
+        Changed();
+        SetPosition(s->FPosition);
         return;
     }
     TPersistent::Assign(Source);
+}
+
+void TControlScrollBar::SetIncrement(int Value)
+{
+    FIncrement = Value;
+    Changed();
+}
+
+void TControlScrollBar::SetMargin(int Value)
+{
+    FMargin = Value;
+    Changed();
+}
+
+void TControlScrollBar::SetPosition(int Value)
+{
+    if (FBox)
+        FBox->ScrollTo(this, Value);
+    else
+        FPosition = Value;
+}
+
+void TControlScrollBar::SetRange(int Value)
+{
+    FRange = Value;
+    Changed();
+}
+
+void TControlScrollBar::SetVisible(bool Value)
+{
+    FVisible = Value;
+    Changed();
+}
+
+void TControlScrollBar::Changed()
+{
+    if (FBox)
+        FBox->UpdateScrollBars();
 }
 
 } // namespace classlib

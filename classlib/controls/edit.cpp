@@ -86,7 +86,6 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner, new TEditWidg
             FModified = true;
         CallGuarded(this, [this] { Change(); });
     });
-    Font()->OnChange = [this](TObject*) { ApplyLook(); };
     ApplyLook();
     SetBounds(0, 0, 121, 21);
 }

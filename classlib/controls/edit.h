@@ -49,6 +49,7 @@ public:
     TNotifyEvent OnExit;
 
 protected:
+    void FontChanged() override { ApplyLook(); }
     // After every change of the text, by the user or by code.
     virtual void Change();
     void Dispatch(TMessage& Message) override;

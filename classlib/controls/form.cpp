@@ -132,6 +132,15 @@ void TForm::Dispatch(TMessage& Message)
     case WM_CLOSE:
         Message.Result = CloseWindow() ? 0 : 1;
         return;
+    case WM_MOUSEACTIVATE:
+        // A child window is never the window system's active window: a press
+        // is what makes it the active one of its kind.
+        if (Widget() && !Widget()->isWindow()) {
+            Activate();
+            OnActivate(this);
+        }
+        Message.Result = MA_ACTIVATE;
+        return;
     default:
         break;
     }
@@ -154,9 +163,12 @@ void TForm::Paint()
 
 void TForm::SetCaption(const QString& Value)
 {
+    if (Value == FCaption)
+        return;
     FCaption = Value;
     if (Widget())
         Widget()->setWindowTitle(Value);
+    TextChanged();
 }
 
 void TForm::InitForm()
@@ -182,7 +194,9 @@ void TForm::Show()
     SetVisible(true);
     if (!Widget())
         return;
-    Widget()->move(Left(), Top());
+    // A child window is in place already, inside its parent's border.
+    if (Widget()->isWindow())
+        Widget()->move(Left(), Top());
     ApplySizeLimits();
     Widget()->show();
 }
@@ -448,10 +462,18 @@ TMinMaxInfo AskMinMaxInfo(TForm& Form)
 void TForm::ApplySizeLimits()
 {
     QWidget* w = Widget();
-    if (!w || !w->isWindow() || FApplyingLimits)
+    if (!w || FApplyingLimits)
         return;
     FApplyingLimits = true;
     const auto done = qScopeGuard([this] { FApplyingLimits = false; });
+    if (!w->isWindow()) {
+        // Limits are the window's: a child window takes its bounds as set.
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (w->size() != QSize(Width(), Height()))
+            w->resize(Width(), Height());
+        return;
+    }
     if (!Sizeable(BorderStyle())) {
         w->setFixedSize(Width(), Height());
         return;
@@ -464,8 +486,8 @@ void TForm::ApplySizeLimits()
 void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     QWidget* w = Widget();
-    if (w && w->isWindow() && !FApplyingLimits) {
-        if (Sizeable(BorderStyle())) {
+    if (w && !FApplyingLimits) {
+        if (w->isWindow() && Sizeable(BorderStyle())) {
             const TMinMaxInfo info = AskMinMaxInfo(*this);
             AWidth = std::clamp(AWidth, info.ptMinTrackSize.X, info.ptMaxTrackSize.X);
             AHeight = std::clamp(AHeight, info.ptMinTrackSize.Y, info.ptMaxTrackSize.Y);

@@ -144,7 +144,8 @@ public:
     TCloseEvent OnClose;
 
 protected:
-    // The form's window became the active one (OnActivate follows).
+    // The form's window became the active one (OnActivate follows); for a
+    // form shown as a child window, a press inside it (WM_MOUSEACTIVATE).
     virtual void Activate() {}
     // Called at the end of the most derived constructor: reads the stream
     // registered for this form's class, then fires OnCreate. A stream that

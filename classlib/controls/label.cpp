@@ -1,7 +1,6 @@
 #include "classlib/controls/label.h"
 
 #include "classlib/core/classbuilder.h"
-#include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/drawtext.h"
 #include "classlib/graphics/gdiconsts.h"
 
@@ -31,10 +30,6 @@ TCustomLabel::TCustomLabel(TComponent* AOwner) : TControl(AOwner)
     SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csOpaque, csReplicatable, csDoubleClicks});
     SetParentColor(true);
     SetBounds(0, 0, 65, 17);
-    Font()->OnChange = [this](TObject*) {
-        AdjustBounds();
-        Invalidate();
-    };
 }
 
 void TCustomLabel::SetCaption(const QString& Value)
@@ -43,7 +38,13 @@ void TCustomLabel::SetCaption(const QString& Value)
         return;
     FCaption = Value;
     AdjustBounds();
-    Invalidate();
+    TextChanged();
+}
+
+void TCustomLabel::FontChanged()
+{
+    AdjustBounds();
+    TControl::FontChanged();
 }
 
 void TCustomLabel::SetAutoSize(bool Value)
@@ -109,11 +110,7 @@ void TCustomLabel::AdjustBounds()
 {
     if (!FAutoSize || IsLoading())
         return;
-    // Measured on a scratch bitmap: the control's own canvas draws only in Paint.
-    TBitmap scratch;
-    scratch.SetSize(1, 1);
-    TCanvas& c = scratch.Canvas();
-    c.SetFont(Font());
+    TCanvas& c = MeasureCanvas();
     // An empty caption (or a lone "&") still takes a line's height.
     QString text = FCaption;
     if (text.isEmpty() || (FShowAccelChar && text == QStringLiteral("&")))

@@ -32,6 +32,7 @@ public:
 
 protected:
     void Paint() override;
+    void FontChanged() override;
 
 private:
     unsigned TextFlags() const;

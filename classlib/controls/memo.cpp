@@ -76,7 +76,6 @@ TCustomMemo::TCustomMemo(TComponent* AOwner) : TWinControl(AOwner, new TMemoWidg
         });
     });
     SetScrollBars(ssNone);
-    Font()->OnChange = [this](TObject*) { ApplyLook(); };
     ApplyLook();
     SetBounds(0, 0, 185, 89);
 }

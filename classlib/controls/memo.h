@@ -33,6 +33,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    void FontChanged() override { ApplyLook(); }
     virtual void Change();
     void Resize() override;
     void ColorChanged() override;

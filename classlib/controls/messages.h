@@ -27,6 +27,11 @@ constexpr unsigned WM_CANCELMODE = 0x001F;
 // LParam: the TMinMaxInfo (form.h) to fill; asked of a form whenever the
 // limits of its size may have changed.
 constexpr unsigned WM_GETMINMAXINFO = 0x0024;
+// Sent to a form shown as a child window before a mouse button press inside
+// it (on the form or any of its controls) reaches its control. The form
+// activates; Result MA_ACTIVATE.
+constexpr unsigned WM_MOUSEACTIVATE = 0x0021;
+constexpr unsigned MA_ACTIVATE = 1;
 
 // WParam: the virtual-key code (a character code for WM_CHAR).
 constexpr unsigned WM_KEYDOWN = 0x0100;

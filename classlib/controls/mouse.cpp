@@ -2,10 +2,12 @@
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/control.h"
+#include "classlib/controls/form.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
@@ -107,6 +109,29 @@ public:
 protected:
     using QObject::QObject;
 
+    // A press inside a form shown as a child window activates that form
+    // first. A press that a widget passes on to its parent is the same
+    // event object: it activates once.
+    void MouseActivate(QWidget* W, const QMouseEvent* M)
+    {
+        if (M == FLastPress && M->timestamp() == FLastPressTime)
+            return;
+        FLastPress = M;
+        FLastPressTime = M->timestamp();
+        TControl* c = nullptr;
+        for (QWidget* p = W; p && !c; p = p->parentWidget())
+            c = ControlOfWidget(p);
+        for (; c; c = c->Parent())
+            if (auto* form = dynamic_cast<TForm*>(c)) {
+                if (form->Widget() && !form->Widget()->isWindow())
+                    CallGuarded(form, [form] { form->Perform(WM_MOUSEACTIVATE); });
+                return;
+            }
+    }
+
+    const QMouseEvent* FLastPress = nullptr;
+    quint64 FLastPressTime = 0;
+
     bool eventFilter(QObject* Watched, QEvent* E) override
     {
         switch (E->type()) {
@@ -121,6 +146,12 @@ protected:
         if (!Watched->isWidgetType())
             return false;
         const auto* m = static_cast<QMouseEvent*>(E);
+        if (E->type() != QEvent::MouseButtonRelease && E->type() != QEvent::MouseMove) {
+            QPointer<QObject> alive(Watched);
+            MouseActivate(static_cast<QWidget*>(Watched), m);
+            if (!alive)
+                return true;
+        }
         CursorPos = Clipped(Global(m));
         CursorKnown = true;
         if (TControl* c = CaptureControl; c && c->Widget()) {

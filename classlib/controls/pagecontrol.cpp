@@ -117,12 +117,14 @@ TPageControl::TPageControl(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle({csDoubleClicks, csOpaque});
     SetBounds(0, 0, 289, 193);
-    Font()->OnChange = [this](TObject*) {
-        FTabHeight = -1;
-        LayoutPages();
-        Invalidate();
-    };
     detail::InstallWindowKeys();
+}
+
+void TPageControl::FontChanged()
+{
+    FTabHeight = -1;
+    LayoutPages();
+    TCustomControl::FontChanged();
 }
 
 TPageControl::~TPageControl()

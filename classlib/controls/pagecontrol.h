@@ -90,6 +90,7 @@ protected:
     virtual void Change();
     void Paint() override;
     void Resize() override;
+    void FontChanged() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void Dispatch(TMessage& Message) override;
 

@@ -1,7 +1,6 @@
 #include "classlib/controls/statictext.h"
 
 #include "classlib/core/classbuilder.h"
-#include "classlib/graphics/bitmap.h"
 
 namespace classlib {
 
@@ -16,10 +15,6 @@ TStaticText::TStaticText(TComponent* AOwner) : TWinControl(AOwner)
     SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csOpaque, csReplicatable,
                      csDoubleClicks});
     SetBounds(0, 0, 65, 17);
-    Font()->OnChange = [this](TObject*) {
-        AdjustSize();
-        Invalidate();
-    };
 }
 
 void TStaticText::SetCaption(const QString& Value)
@@ -28,7 +23,13 @@ void TStaticText::SetCaption(const QString& Value)
         return;
     FCaption = Value;
     AdjustSize();
-    Invalidate();
+    TextChanged();
+}
+
+void TStaticText::FontChanged()
+{
+    AdjustSize();
+    TWinControl::FontChanged();
 }
 
 void TStaticText::SetAutoSize(bool Value)
@@ -50,11 +51,7 @@ void TStaticText::AdjustSize()
 {
     if (!FAutoSize)
         return;
-    // Measured on a scratch bitmap: the control's own canvas draws only in Paint.
-    TBitmap scratch;
-    scratch.SetSize(1, 1);
-    TCanvas& c = scratch.Canvas();
-    c.SetFont(Font());
+    TCanvas& c = MeasureCanvas();
     const TSize ext = c.TextExtent(FCaption.isEmpty() ? QStringLiteral(" ") : FCaption);
     const int b = BorderWidth();
     SetBounds(Left(), Top(), ext.cx + 2 * b + 2, ext.cy + 2 * b);

@@ -23,6 +23,7 @@ public:
 
 protected:
     void Paint() override;
+    void FontChanged() override;
     int BorderWidth() const override { return FBorder == sbsNone ? 0 : 1; }
     void PaintBorder() override;
 

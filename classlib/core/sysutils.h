@@ -54,6 +54,10 @@ class EComponentError : public Exception { public: using Exception::Exception; }
 class EInvalidOperation : public Exception { public: using Exception::Exception; };
 class EOutOfMemory : public Exception { public: using Exception::Exception; };
 class EParserError : public Exception { public: using Exception::Exception; };
+// Errors of floating-point arithmetic; EInvalidOp is the invalid operation
+// (and what a refused floating-point value raises).
+class EMathError : public Exception { public: using Exception::Exception; };
+class EInvalidOp : public EMathError { public: using EMathError::EMathError; };
 
 // Raises EAbort "Operation aborted".
 [[noreturn]] void Abort();

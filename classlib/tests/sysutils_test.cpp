@@ -182,3 +182,14 @@ TEST(SysUtils, Exceptions)
     }
     EXPECT_EQ(ErrorOf<EComponentError>([&] { std::rethrow_exception(p); }), "kept");
 }
+
+TEST(SysUtils, InvalidOpIsAMathErrorWithItsMessage)
+{
+    try {
+        throw EInvalidOp(Format(QStringLiteral("%f is not a valid positive value"), {-1.5}));
+    } catch (const EMathError& e) {
+        EXPECT_EQ(e.Message, QStringLiteral("-1.50 is not a valid positive value"));
+        EXPECT_NE(dynamic_cast<const EInvalidOp*>(&e), nullptr);
+        EXPECT_NE(dynamic_cast<const Exception*>(&e), nullptr);
+    }
+}
