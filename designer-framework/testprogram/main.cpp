@@ -1,5 +1,5 @@
-// Tries the design surface by hand: two surfaces, a palette and an Edit
-// popup menu. Not installed.
+// Tries the design surface by hand: two surfaces, a palette, an Edit popup
+// menu and the object inspector. Not installed.
 
 #include "designer-framework/testprogram/surfacetestwindow.h"
 
@@ -9,6 +9,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     designer_framework::testprogram::TSurfaceTestWindow window(nullptr);
-    window.Show();
+    window.ShowWindows();
     return app.exec();
 }

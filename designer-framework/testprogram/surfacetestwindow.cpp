@@ -1,10 +1,10 @@
 #include "designer-framework/testprogram/surfacetestwindow.h"
 
-#include "designer-framework/testprogram/selectioninspector.h"
 #include "designer-framework/testprogram/testclasses.h"
-#include "designer-framework/testprogram/testdesigner.h"
 
 #include "designer-framework/controldesigner.h"
+#include "designer-framework/inspectordesigner.h"
+#include "designer-framework/inspectorwindow.h"
 
 #include "classlib/controls/menus.h"
 #include "classlib/controls/speedbutton.h"
@@ -24,7 +24,7 @@ constexpr int ButtonSize = 28;
 constexpr int PaletteHeight = ButtonSize + Margin;
 constexpr int SurfaceWidth = 300;
 constexpr int SurfaceHeight = 300;
-constexpr int LineHeight = 26;
+constexpr int InspectorWidth = 301;
 
 } // namespace
 
@@ -53,17 +53,18 @@ TSurfaceTestWindow::TSurfaceTestWindow(TComponent* AOwner) : TForm(AOwner)
     SetColor(clAppWorkSpace);
     const int width = Margin + SurfaceCount * (SurfaceWidth + Margin);
     const int surfacesTop = Margin + PaletteHeight;
-    SetBounds(40, 40, width, surfacesTop + SurfaceHeight + Margin + LineHeight + Margin);
+    SetBounds(40, 40, width, surfacesTop + SurfaceHeight + Margin);
     CreatePalette();
     CreateEditMenu();
 
-    // Surfaces and the selection line sit in the window's widget without
-    // being its controls: a control's messages go to the designer of the
-    // form at the top of its parents, which must be its surface.
-    FInspector = new TSelectionInspector(nullptr);
-    FInspector->SetParentWidget(Widget());
-    FInspector->SetBounds(Margin, surfacesTop + SurfaceHeight + Margin, width - 2 * Margin, LineHeight);
-    FInspector->SetVisible(true);
+    // A tool window of its own, to the right of this one.
+    FInspector = new TfrmInspector(nullptr);
+    FInspector->SetBounds(Left() + Width() + 2 * Margin, Top(), InspectorWidth, FInspector->Height());
+    FInspector->FreeNotification(this);
+
+    // Surfaces sit in the window's widget without being its controls: a
+    // control's messages go to the designer of the form at the top of its
+    // parents, which must be its surface.
     for (int i = 0; i < SurfaceCount; ++i) {
         auto* surface = new TControlDesigner(nullptr);
         surface->SetName(QStringLiteral("Surface%1").arg(i + 1));
@@ -73,7 +74,7 @@ TSurfaceTestWindow::TSurfaceTestWindow(TComponent* AOwner) : TForm(AOwner)
         surface->OnMouseDown = Handler("SurfaceMouseDown");
         surface->SetPopupMenu(FEditMenu);
         surface->FreeNotification(this);
-        surface->SetInspector(new TTestDesigner(FInspector));
+        surface->SetInspector(new TInspectorDesigner(FInspector));
         FSurfaces[i] = surface;
     }
     FSurfaces[0]->Activate();
@@ -89,6 +90,12 @@ TSurfaceTestWindow::~TSurfaceTestWindow()
     }
     delete FInspector;
     FInspector = nullptr;
+}
+
+void TSurfaceTestWindow::ShowWindows()
+{
+    Show();
+    if (FInspector) FInspector->Show();
 }
 
 TMethod TSurfaceTestWindow::Handler(const char* Name)

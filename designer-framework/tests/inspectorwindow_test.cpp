@@ -215,6 +215,23 @@ TEST_F(InspectorWindowTest, MovingOnTheSurfaceShowsInTheInspector)
     EXPECT_EQ(Cell("Name"), "Surface");
 }
 
+TEST_F(InspectorWindowTest, AFreedSurfaceLeavesTheWindowNoRowsToReach)
+{
+    Surface->SelectOnly(A);
+    GoTo("Width");
+    Type("77");
+    Surface.reset();
+    // What the window does next must not reach rows that went with the surface.
+    bool close = true;
+    Window->FormCloseQuery(Window.get(), close);
+    EXPECT_TRUE(close);
+    Window->FormDeactivate(Window.get());
+    Window->DesignModified();
+    EXPECT_EQ(Window->ActiveRows(), nullptr);
+    EXPECT_FALSE(Window->edtValue->Visible());
+    Window->Widget()->grab();
+}
+
 TEST_F(InspectorWindowTest, StayOnTopAndHide)
 {
     EXPECT_TRUE(Window->GetStayOnTop());
