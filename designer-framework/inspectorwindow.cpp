@@ -159,23 +159,19 @@ TInspectorGrid* TfrmInspector::CreateGrid(TTabSheet* Page, const QString& Name, 
 
 void TfrmInspector::CreateControls()
 {
-    btnList = new TExtButton(this);
-    btnList->SetName("btnList");
-    btnList->SetBounds(0, 0, 19, 18);
-    btnList->SetCursor(crHandPoint);
-    btnList->SetGlyph(InspectorGlyph(TInspectorGlyph::Arrow).get());
-    btnList->SetVisible(false);
-    btnList->SetParent(this);
-    btnList->OnClick = Handler("btnListClick");
-
-    btnDlg = new TExtButton(this);
-    btnDlg->SetName("btnDlg");
-    btnDlg->SetBounds(0, 0, 15, 18);
-    btnDlg->SetCursor(crHandPoint);
-    btnDlg->SetGlyph(InspectorGlyph(TInspectorGlyph::Ellipsis).get());
-    btnDlg->SetVisible(false);
-    btnDlg->SetParent(this);
-    btnDlg->OnClick = Handler("btnDlgClick");
+    auto button = [this](const QString& Name, int Width, TInspectorGlyph Glyph, const char* OnClick) {
+        auto* b = new TExtButton(this);
+        b->SetName(Name);
+        b->SetBounds(0, 0, Width, 18);
+        b->SetCursor(crHandPoint);
+        b->SetGlyph(InspectorGlyph(Glyph).get());
+        b->SetVisible(false);
+        b->SetParent(this);
+        b->OnClick = Handler(OnClick);
+        return b;
+    };
+    btnList = button("btnList", 19, TInspectorGlyph::Arrow, "btnListClick");
+    btnDlg = button("btnDlg", 15, TInspectorGlyph::Ellipsis, "btnDlgClick");
 
     pgcInspector = new TPageControl(this);
     pgcInspector->SetName("pgcInspector");

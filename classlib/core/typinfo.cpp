@@ -109,9 +109,15 @@ bool TPropInfo::Writable() const
 
 bool TClassInfo::InheritsFrom(const TClassInfo* Class) const
 {
-    for (const TClassInfo* c = this; c; c = c->Parent)
-        if (c == Class) return true;
-    return false;
+    return InheritanceDistance(Class) >= 0;
+}
+
+int TClassInfo::InheritanceDistance(const TClassInfo* Ancestor) const
+{
+    int steps = 0;
+    for (const TClassInfo* c = this; c; c = c->Parent, ++steps)
+        if (c == Ancestor) return steps;
+    return -1;
 }
 
 bool TClassInfo::IsComponent() const

@@ -262,6 +262,8 @@ public:
     std::vector<TFieldInfo> Fields;
 
     bool InheritsFrom(const TClassInfo* Class) const;
+    // Steps up to Ancestor (0 for this class), or -1 when it is no ancestor.
+    int InheritanceDistance(const TClassInfo* Ancestor) const;
     bool IsComponent() const;
 
     // Ancestors' properties first, then this class's, in declaration order.

@@ -20,15 +20,6 @@ std::vector<TEditorRegistration>& Registrations()
     return registrations;
 }
 
-// Steps from Class up to Ancestor, or -1 when Class does not descend from it.
-int Distance(const TClassInfo* Class, const TClassInfo* Ancestor)
-{
-    int steps = 0;
-    for (const TClassInfo* c = Class; c; c = c->Parent, ++steps)
-        if (c == Ancestor)
-            return steps;
-    return -1;
-}
 
 } // namespace
 
@@ -81,7 +72,7 @@ std::unique_ptr<TComponentEditor> GetComponentEditor(TComponent* Component, TFor
         // Latest first, so that a later registration of the same class wins
         // the tie.
         for (auto it = list.rbegin(); it != list.rend(); ++it) {
-            const int d = Distance(cls, it->ComponentClass);
+            const int d = cls->InheritanceDistance(it->ComponentClass);
             if (d >= 0 && (bestDistance < 0 || d < bestDistance)) {
                 best = it->EditorClass;
                 bestDistance = d;

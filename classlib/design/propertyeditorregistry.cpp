@@ -30,15 +30,6 @@ std::vector<TEditorRegistration>& Registrations()
     return registrations;
 }
 
-// Steps from Class up to Ancestor, or -1 when Class does not descend from it.
-int Distance(const TClassInfo* Class, const TClassInfo* Ancestor)
-{
-    int steps = 0;
-    for (const TClassInfo* c = Class; c; c = c->Parent, ++steps)
-        if (c == Ancestor) return steps;
-    return -1;
-}
-
 // How closely a registration fits; -1 when it does not apply. Lower is
 // closer.
 int TypeScore(const TTypeInfo* Registered, const TTypeInfo* PropType)
@@ -46,14 +37,15 @@ int TypeScore(const TTypeInfo* Registered, const TTypeInfo* PropType)
     if (Registered == PropType) return 0;
     if (Registered->Kind != TTypeKind::tkClass || PropType->Kind != TTypeKind::tkClass) return -1;
     const TClassInfo* reg = Registered->ClassType();
-    const int d = reg ? Distance(PropType->ClassType(), reg) : -1;
+    const TClassInfo* cls = PropType->ClassType();
+    const int d = reg && cls ? cls->InheritanceDistance(reg) : -1;
     return d < 0 ? -1 : 1 + d;
 }
 
 int ClassScore(const TClassInfo* Registered, const TObject* Instance)
 {
     if (!Registered) return INT_MAX;
-    return Distance(Instance->ClassType(), Registered);
+    return Instance->ClassType()->InheritanceDistance(Registered);
 }
 
 int NameScore(const QString& Registered, const QString& PropName)
