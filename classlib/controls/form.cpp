@@ -408,6 +408,8 @@ void TForm::ApplyWindowFlags()
     }
     if (FFormStyle == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
+    // A tool window serves the active window: its hints show meanwhile.
+    w->setAttribute(Qt::WA_AlwaysShowToolTips, (flags & Qt::WindowType_Mask) == Qt::Tool);
     if (flags == w->windowFlags())
         return;
     // New flags hide a window: one that was shown comes back where it was,

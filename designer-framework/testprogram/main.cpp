@@ -1,5 +1,5 @@
 // Tries the design surface by hand: two surfaces, a palette, an Edit popup
-// menu and the object inspector. Not installed.
+// menu, the object inspector and the align/size palette. Not installed.
 
 #include "designer-framework/testprogram/surfacetestwindow.h"
 

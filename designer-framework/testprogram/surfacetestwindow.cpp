@@ -2,6 +2,7 @@
 
 #include "designer-framework/testprogram/testclasses.h"
 
+#include "designer-framework/alignpalette.h"
 #include "designer-framework/controldesigner.h"
 #include "designer-framework/inspectordesigner.h"
 #include "designer-framework/inspectorwindow.h"
@@ -57,7 +58,11 @@ TSurfaceTestWindow::TSurfaceTestWindow(TComponent* AOwner) : TForm(AOwner)
     CreatePalette();
     CreateEditMenu();
 
-    // A tool window of its own, to the right of this one.
+    // Tool windows of their own: the palette below this one, made first so
+    // that it is there when the surfaces bind it; the inspector to the right.
+    FAlign = new TfrmAlign(nullptr);
+    FAlign->SetBounds(Left(), Top() + Height() + 2 * Margin, FAlign->Width(), FAlign->Height());
+    FAlign->FreeNotification(this);
     FInspector = new TfrmInspector(nullptr);
     FInspector->SetBounds(Left() + Width() + 2 * Margin, Top(), InspectorWidth, FInspector->Height());
     FInspector->FreeNotification(this);
@@ -74,7 +79,9 @@ TSurfaceTestWindow::TSurfaceTestWindow(TComponent* AOwner) : TForm(AOwner)
         surface->OnMouseDown = Handler("SurfaceMouseDown");
         surface->SetPopupMenu(FEditMenu);
         surface->FreeNotification(this);
-        surface->SetInspector(new TInspectorDesigner(FInspector));
+        auto* designer = new TInspectorDesigner(FInspector);
+        surface->SetInspector(designer);
+        designer->SetAlignForm(FAlign);
         FSurfaces[i] = surface;
     }
     FSurfaces[0]->Activate();
@@ -90,12 +97,15 @@ TSurfaceTestWindow::~TSurfaceTestWindow()
     }
     delete FInspector;
     FInspector = nullptr;
+    delete FAlign;
+    FAlign = nullptr;
 }
 
 void TSurfaceTestWindow::ShowWindows()
 {
     Show();
     if (FInspector) FInspector->Show();
+    if (FAlign) FAlign->Show();
 }
 
 TMethod TSurfaceTestWindow::Handler(const char* Name)
@@ -156,6 +166,7 @@ void TSurfaceTestWindow::Notification(TComponent* AComponent, TOperation Operati
     for (TControlDesigner*& surface : FSurfaces)
         if (surface == AComponent) surface = nullptr;
     if (AComponent == FInspector) FInspector = nullptr;
+    if (AComponent == FAlign) FAlign = nullptr;
 }
 
 TControlDesigner* TSurfaceTestWindow::PopupSurface() const

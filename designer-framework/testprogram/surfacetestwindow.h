@@ -2,7 +2,8 @@
 
 // The window of the design-surface test program: a palette of insertion
 // buttons above two design surfaces that share one object inspector (a tool
-// window beside this one) and one Edit popup menu. Choosing a palette class
+// window beside this one), one align/size palette (below) and one Edit popup
+// menu. Choosing a palette class
 // and then clicking a surface inserts a component there.
 
 #include "classlib/controls/form.h"
@@ -17,6 +18,7 @@ class TSpeedButton;
 
 namespace designer_framework {
 class TControlDesigner;
+class TfrmAlign;
 class TfrmInspector;
 }
 
@@ -38,6 +40,7 @@ public:
     TControlDesigner* Surface(int Index) const { return FSurfaces[Index]; }
     // Nil once it has been freed.
     TfrmInspector* Inspector() const { return FInspector; }
+    TfrmAlign* AlignPalette() const { return FAlign; }
     classlib::TPopupMenu* EditMenu() const { return FEditMenu; }
     // Button 0 is the pointer; then one per palette class.
     int PaletteButtonCount() const { return int(FPalette.size()); }
@@ -69,6 +72,7 @@ private:
 
     TControlDesigner* FSurfaces[SurfaceCount] = {};
     TfrmInspector* FInspector = nullptr;
+    TfrmAlign* FAlign = nullptr;
     classlib::TPopupMenu* FEditMenu = nullptr;
     QList<classlib::TMenuItem*> FSelectionItems;  // need a selection
     classlib::TMenuItem* FPasteItem = nullptr;

@@ -5,6 +5,7 @@
 #include "designer-framework/testprogram/surfacetestwindow.h"
 #include "designer-framework/testprogram/timer.h"
 
+#include "designer-framework/alignpalette.h"
 #include "designer-framework/borderpoint.h"
 #include "designer-framework/capsule.h"
 #include "designer-framework/controldesigner.h"
@@ -17,6 +18,7 @@
 #include "classlib/controls/mouse.h"
 #include "classlib/controls/panel.h"
 #include "classlib/controls/speedbutton.h"
+#include "classlib/controls/toolbar.h"
 #include "classlib/controls/xoroverlay.h"
 
 #include <QAction>
@@ -554,6 +556,26 @@ TEST_F(TestProgram, FreeingTheSelectedControlEmptiesTheInspector)
     EXPECT_FALSE(Inspector()->dwgControlGeneral->Visible());
     EXPECT_FALSE(Inspector()->edtValue->Visible());
     Inspector()->Widget()->grab();
+}
+
+TEST_F(TestProgram, APaletteButtonAlignsTheSelectionOfTheActiveSurface)
+{
+    TfrmAlign* palette = Window->AlignPalette();
+    ASSERT_NE(palette, nullptr);
+    auto* idle = Insert<TShape>(Surface(0), Point(100, 40));
+    auto* a = Insert<TShape>(Surface(1), Point(16, 16));
+    auto* b = Insert<TShape>(Surface(1), Point(120, 100));
+    Click(a, Point(5, 5));
+    Click(b, Point(5, 5), Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(Surface(1)->SelectionCount(), 2);
+
+    // "Align left edges": the others take the first selected one's left.
+    QTest::mouseClick(palette->ToolButton1->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+    EXPECT_EQ(a->BoundsRect(), Bounds(16, 16, 65, 65));
+    EXPECT_EQ(b->BoundsRect(), Bounds(16, 100, 65, 65));
+    EXPECT_EQ(idle->BoundsRect(), Bounds(100, 40, 65, 65));
+    // The inspector shows the left they now share.
+    EXPECT_EQ(Value(QStringLiteral("Left")), QStringLiteral("16"));
 }
 
 } // namespace
