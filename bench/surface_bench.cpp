@@ -1,14 +1,15 @@
 // A design surface holding N controls: one rubber band selects them all and
 // Shift+Ctrl+arrow moves them one grid step, as a person does. The move of
 // 1,000 selected controls should take no more than a frame (16 ms); the
-// counters give each phase on its own, the repaint that follows included.
+// counters give each phase on its own, the repaint that follows included,
+// and the object inspector showing the selection as it would in use.
 
-#include "designer-framework/testprogram/selectioninspector.h"
 #include "designer-framework/testprogram/shape.h"
 #include "designer-framework/testprogram/testclasses.h"
-#include "designer-framework/testprogram/testdesigner.h"
 
 #include "designer-framework/controldesigner.h"
+#include "designer-framework/inspectordesigner.h"
+#include "designer-framework/inspectorwindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,7 +38,7 @@ void BM_SurfaceRubberBand(benchmark::State& State)
     RegisterTestClasses();
     const int n = int(State.range(0));
     const int rows = (n + PerRow - 1) / PerRow;
-    auto inspector = std::make_unique<TSelectionInspector>(nullptr);
+    auto inspector = std::make_unique<TfrmInspector>(nullptr);
     auto surface = std::make_unique<TControlDesigner>(nullptr);
     surface->SetName(QStringLiteral("Surface"));
     surface->SetBounds(0, 0, 8 + PerRow * Pitch + 16, 8 + rows * Pitch + 16);
@@ -47,7 +48,7 @@ void BM_SurfaceRubberBand(benchmark::State& State)
         shape->SetBounds(8 + i % PerRow * Pitch, 8 + i / PerRow * Pitch, Side, Side);
         shape->SetParent(surface.get());
     }
-    surface->SetInspector(new TTestDesigner(inspector.get()));
+    surface->SetInspector(new TInspectorDesigner(inspector.get()));
     surface->Show();
     QCoreApplication::processEvents();
 

@@ -98,12 +98,11 @@ TInspectorDesigner::TInspectorDesigner(TInspectorForm* AInspectorForm) : TExtDes
 TInspectorDesigner::~TInspectorDesigner()
 {
     // The window lets go of the rows before they go, unless it shows
-    // another surface's.
+    // another surface's. It is handed none at all: a list of this frame
+    // would be left dangling in it.
     TInspectorForm* form = InspectorForm();
-    if (form && FAllRows && (!form->ActiveSurface() || form->ActiveSurface() == Surface())) {
-        TStringList none;
-        form->SetPropertyRows(&none, &none, &none);
-    }
+    if (form && FAllRows && (!form->ActiveSurface() || form->ActiveSurface() == Surface()))
+        form->SetPropertyRows(nullptr, nullptr, nullptr);
 }
 
 void TInspectorDesigner::SelectionChanged(TComponentList* List)

@@ -42,7 +42,7 @@ public:
 class QX_DESIGNFW_EXPORT TInspectorDesigner : public TExtDesigner {
 public:
     explicit TInspectorDesigner(TInspectorForm* AInspectorForm);
-    // The window is handed empty lists before the rows go.
+    // The window is handed no rows (nil lists) before the rows go.
     ~TInspectorDesigner() override;
 
     void SelectionChanged(classlib::TComponentList* List) override;

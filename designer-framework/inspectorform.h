@@ -38,6 +38,7 @@ public:
     // Another surface is served, or the surface is emptied or goes.
     virtual void ClearComponents() = 0;
     virtual void ShowSelection(classlib::TComponentList* List) = 0;
+    // Nil lists: no rows.
     virtual void SetPropertyRows(classlib::TStringList* All, classlib::TStringList* General,
                                  classlib::TStringList* Event) = 0;
 

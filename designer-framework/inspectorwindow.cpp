@@ -16,7 +16,9 @@
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/edges.h"
 
+#include <QPalette>
 #include <QPointer>
+#include <QWidget>
 
 #include <cmath>
 
@@ -36,6 +38,17 @@ TSize MeasureText(const TFont* Font, const QString& Text)
     scratch.SetSize(1, 1);
     scratch.Canvas().SetFont(Font);
     return {scratch.Canvas().TextWidth(Text), scratch.Canvas().TextHeight(Text)};
+}
+
+// The status panel is disabled only to keep the mouse and keys off it: its
+// text keeps its own colours (an error stays red) instead of going grey.
+void KeepColoursWhileDisabled(TControl* Control)
+{
+    QWidget* w = Control->Widget();
+    QPalette pal = w->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::Base, QPalette::Window})
+        pal.setColor(QPalette::Disabled, role, pal.color(QPalette::Active, role));
+    w->setPalette(pal);
 }
 
 bool NoModifier(TShiftState Shift)
@@ -231,6 +244,7 @@ void TfrmInspector::CreateControls()
     memStatus->SetColor(clBtnFace);
     memStatus->SetReadOnly(true);
     memStatus->SetParent(pnlStatus);
+    KeepColoursWhileDisabled(memStatus);
 
     edtValue = new TExtEdit(this);
     edtValue->SetName("edtValue");
@@ -248,6 +262,8 @@ void TfrmInspector::CreateControls()
     lbxValue->SetName("lbxValue");
     lbxValue->SetBounds(190, 140, 91, 97);
     lbxValue->SetItemHeight(13);
+    // Flat: a one-pixel frame, which the list's height allows for.
+    lbxValue->SetCtl3D(false);
     lbxValue->SetVisible(false);
     lbxValue->SetParent(this);
     lbxValue->OnClick = Handler("lbxValueClick");
@@ -433,6 +449,7 @@ void TfrmInspector::ShowRowInfo(int ARow, const QString* Error)
         return;
     }
     memStatus->Font()->SetColor(Error ? ErrorColor : clWindowText);
+    KeepColoursWhileDisabled(memStatus);
     memStatus->Lines()->SetText(Error ? *Error : row->GetHint());
     imgGeneral->SetVisible(row->OnGeneralPage);
     lblPropName->SetLeft(imgGeneral->Visible() ? imgGeneral->Width() + 4 : 4);

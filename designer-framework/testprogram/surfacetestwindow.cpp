@@ -1,10 +1,11 @@
 #include "designer-framework/testprogram/surfacetestwindow.h"
 
-#include "designer-framework/testprogram/selectioninspector.h"
 #include "designer-framework/testprogram/testclasses.h"
-#include "designer-framework/testprogram/testdesigner.h"
 
+#include "designer-framework/alignpalette.h"
 #include "designer-framework/controldesigner.h"
+#include "designer-framework/inspectordesigner.h"
+#include "designer-framework/inspectorwindow.h"
 
 #include "classlib/controls/menus.h"
 #include "classlib/controls/speedbutton.h"
@@ -24,7 +25,7 @@ constexpr int ButtonSize = 28;
 constexpr int PaletteHeight = ButtonSize + Margin;
 constexpr int SurfaceWidth = 300;
 constexpr int SurfaceHeight = 300;
-constexpr int LineHeight = 26;
+constexpr int InspectorWidth = 301;
 
 } // namespace
 
@@ -53,17 +54,22 @@ TSurfaceTestWindow::TSurfaceTestWindow(TComponent* AOwner) : TForm(AOwner)
     SetColor(clAppWorkSpace);
     const int width = Margin + SurfaceCount * (SurfaceWidth + Margin);
     const int surfacesTop = Margin + PaletteHeight;
-    SetBounds(40, 40, width, surfacesTop + SurfaceHeight + Margin + LineHeight + Margin);
+    SetBounds(40, 40, width, surfacesTop + SurfaceHeight + Margin);
     CreatePalette();
     CreateEditMenu();
 
-    // Surfaces and the selection line sit in the window's widget without
-    // being its controls: a control's messages go to the designer of the
-    // form at the top of its parents, which must be its surface.
-    FInspector = new TSelectionInspector(nullptr);
-    FInspector->SetParentWidget(Widget());
-    FInspector->SetBounds(Margin, surfacesTop + SurfaceHeight + Margin, width - 2 * Margin, LineHeight);
-    FInspector->SetVisible(true);
+    // Tool windows of their own: the palette below this one, made first so
+    // that it is there when the surfaces bind it; the inspector to the right.
+    FAlign = new TfrmAlign(nullptr);
+    FAlign->SetBounds(Left(), Top() + Height() + 2 * Margin, FAlign->Width(), FAlign->Height());
+    FAlign->FreeNotification(this);
+    FInspector = new TfrmInspector(nullptr);
+    FInspector->SetBounds(Left() + Width() + 2 * Margin, Top(), InspectorWidth, FInspector->Height());
+    FInspector->FreeNotification(this);
+
+    // Surfaces sit in the window's widget without being its controls: a
+    // control's messages go to the designer of the form at the top of its
+    // parents, which must be its surface.
     for (int i = 0; i < SurfaceCount; ++i) {
         auto* surface = new TControlDesigner(nullptr);
         surface->SetName(QStringLiteral("Surface%1").arg(i + 1));
@@ -73,7 +79,9 @@ TSurfaceTestWindow::TSurfaceTestWindow(TComponent* AOwner) : TForm(AOwner)
         surface->OnMouseDown = Handler("SurfaceMouseDown");
         surface->SetPopupMenu(FEditMenu);
         surface->FreeNotification(this);
-        surface->SetInspector(new TTestDesigner(FInspector));
+        auto* designer = new TInspectorDesigner(FInspector);
+        surface->SetInspector(designer);
+        designer->SetAlignForm(FAlign);
         FSurfaces[i] = surface;
     }
     FSurfaces[0]->Activate();
@@ -89,6 +97,15 @@ TSurfaceTestWindow::~TSurfaceTestWindow()
     }
     delete FInspector;
     FInspector = nullptr;
+    delete FAlign;
+    FAlign = nullptr;
+}
+
+void TSurfaceTestWindow::ShowWindows()
+{
+    Show();
+    if (FInspector) FInspector->Show();
+    if (FAlign) FAlign->Show();
 }
 
 TMethod TSurfaceTestWindow::Handler(const char* Name)
@@ -149,6 +166,7 @@ void TSurfaceTestWindow::Notification(TComponent* AComponent, TOperation Operati
     for (TControlDesigner*& surface : FSurfaces)
         if (surface == AComponent) surface = nullptr;
     if (AComponent == FInspector) FInspector = nullptr;
+    if (AComponent == FAlign) FAlign = nullptr;
 }
 
 TControlDesigner* TSurfaceTestWindow::PopupSurface() const

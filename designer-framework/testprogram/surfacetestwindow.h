@@ -1,8 +1,9 @@
 #pragma once
 
 // The window of the design-surface test program: a palette of insertion
-// buttons above two design surfaces that share one selection line (the
-// inspector's stand-in) and one Edit popup menu. Choosing a palette class
+// buttons above two design surfaces that share one object inspector (a tool
+// window beside this one), one align/size palette (below) and one Edit popup
+// menu. Choosing a palette class
 // and then clicking a surface inserts a component there.
 
 #include "classlib/controls/form.h"
@@ -17,11 +18,11 @@ class TSpeedButton;
 
 namespace designer_framework {
 class TControlDesigner;
+class TfrmAlign;
+class TfrmInspector;
 }
 
 namespace designer_framework::testprogram {
-
-class TSelectionInspector;
 
 class TSurfaceTestWindow : public classlib::TForm {
     QX_CLASS(TSurfaceTestWindow, classlib::TForm)
@@ -32,9 +33,14 @@ public:
     explicit TSurfaceTestWindow(classlib::TComponent* AOwner);
     ~TSurfaceTestWindow() override;
 
+    // Shows this window and the tool windows beside it.
+    void ShowWindows();
+
     // Nil once that surface has been freed.
     TControlDesigner* Surface(int Index) const { return FSurfaces[Index]; }
-    TSelectionInspector* Inspector() const { return FInspector; }
+    // Nil once it has been freed.
+    TfrmInspector* Inspector() const { return FInspector; }
+    TfrmAlign* AlignPalette() const { return FAlign; }
     classlib::TPopupMenu* EditMenu() const { return FEditMenu; }
     // Button 0 is the pointer; then one per palette class.
     int PaletteButtonCount() const { return int(FPalette.size()); }
@@ -65,7 +71,8 @@ private:
     TControlDesigner* PopupSurface() const;
 
     TControlDesigner* FSurfaces[SurfaceCount] = {};
-    TSelectionInspector* FInspector = nullptr;
+    TfrmInspector* FInspector = nullptr;
+    TfrmAlign* FAlign = nullptr;
     classlib::TPopupMenu* FEditMenu = nullptr;
     QList<classlib::TMenuItem*> FSelectionItems;  // need a selection
     classlib::TMenuItem* FPasteItem = nullptr;

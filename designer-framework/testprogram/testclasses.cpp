@@ -3,6 +3,9 @@
 #include "designer-framework/testprogram/shape.h"
 #include "designer-framework/testprogram/timer.h"
 
+#include "designer-framework/controldesigner.h"
+#include "designer-framework/designregistry.h"
+
 #include "classlib/controls/panel.h"
 #include "classlib/core/classregistry.h"
 #include "classlib/graphics/bitmapresource.h"
@@ -75,11 +78,46 @@ QImage TimerGlyph()
     return image;
 }
 
+// What the inspector shows of each class, and the hints of its rows.
+void RegisterDesignClasses()
+{
+    const QString page = QStringLiteral("Standard");
+    RegisterPropertyHint(QStringLiteral("Name"), nullptr, QStringLiteral("The name the component is known by"));
+    RegisterPropertyHint(QStringLiteral("Left"), nullptr, QStringLiteral("Distance from the parent's left edge"));
+    RegisterPropertyHint(QStringLiteral("Top"), nullptr, QStringLiteral("Distance from the parent's top edge"));
+    RegisterPropertyHint(QStringLiteral("Width"), nullptr, QStringLiteral("Width in pixels"));
+    RegisterPropertyHint(QStringLiteral("Height"), nullptr, QStringLiteral("Height in pixels"));
+    RegisterPropertyHint(QStringLiteral("Tag"), nullptr, QStringLiteral("A number kept for the program's own use"));
+    RegisterPropertyHint(QStringLiteral("BevelOuter"), &TPanel::StaticClass(),
+                         QStringLiteral("The bevel round the panel's edge"));
+    RegisterPropertyHint(QStringLiteral("BevelInner"), &TPanel::StaticClass(),
+                         QStringLiteral("The bevel inside the outer one"));
+    RegisterPropertyHint(QStringLiteral("BevelWidth"), &TPanel::StaticClass(),
+                         QStringLiteral("Width of each bevel in pixels"));
+    RegisterPropertyHint(QStringLiteral("Interval"), &TTimer::StaticClass(),
+                         QStringLiteral("Milliseconds between two ticks"));
+    const QStringList place{QStringLiteral("Name"), QStringLiteral("Left"), QStringLiteral("Top"),
+                            QStringLiteral("Width"), QStringLiteral("Height")};
+    RegisterDesignClass(page, QStringLiteral("TShape"), TShape::StaticClass(), place + QStringList{"Tag"}, place,
+                        {QVariant()}, true);
+    RegisterDesignClass(page, QStringLiteral("TPanel"), TPanel::StaticClass(),
+                        place + QStringList{"BevelInner", "BevelOuter", "BevelWidth", "Tag"},
+                        {"Name", "BevelOuter", "Width", "Height"}, {QVariant()}, true);
+    RegisterDesignClass(page, QStringLiteral("TTimer"), TTimer::StaticClass(), {"Name", "Interval", "Tag"},
+                        {"Name", "Interval"}, {QVariant()}, true);
+    // The surface itself, shown when nothing on it is selected.
+    RegisterDesignClass(page, QStringLiteral("TControlDesigner"), TControlDesigner::StaticClass(),
+                        {"Name", "Width", "Height"}, {"Name"}, {QVariant()}, false);
+}
+
 } // namespace
 
 void RegisterTestClasses()
 {
     RegisterClasses({&TShape::StaticClass(), &TPanel::StaticClass(), &TTimer::StaticClass()});
+    // Registered once: an inspector showing rows keeps the entries it found.
+    static const bool registered = (RegisterDesignClasses(), true);
+    (void)registered;
     RegisterBitmapResource(QString::fromLatin1(ArrowGlyphName), ArrowGlyph());
     RegisterBitmapResource(TShape::StaticClass().Name, ShapeGlyph());
     RegisterBitmapResource(TPanel::StaticClass().Name, PanelGlyph());

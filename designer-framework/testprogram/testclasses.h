@@ -2,7 +2,8 @@
 
 // The classes the test program designs: a shape, a panel that holds
 // controls and a non-visual timer, registered for streams, each with the
-// glyph its palette button (and the timer's capsule) shows.
+// glyph its palette button (and the timer's capsule) shows, and what the
+// object inspector shows of each.
 
 #include <QList>
 

@@ -13,6 +13,7 @@
 #include "classlib/controls/pagecontrol.h"
 
 #include <QApplication>
+#include <QImage>
 
 namespace designer_framework::test {
 namespace {
@@ -126,6 +127,15 @@ TEST_F(InspectorWindowTest, TypedValuesAreCommittedAndRefusedOnesStay)
     EXPECT_TRUE(Window->edtValue->Modified());
     EXPECT_EQ(Window->memStatus->Font()->Color(), TColor(255));
     EXPECT_FALSE(Window->memStatus->Lines()->Text().trimmed().isEmpty());
+    // Red on the screen too, though the status panel is disabled.
+    const QImage shown = Window->memStatus->Widget()->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            if (c.red() > 160 && c.green() < 96 && c.blue() < 96) ++red;
+        }
+    EXPECT_GT(red, 0);
     bool allow = true;
     Window->pgcInspectorChanging(Window.get(), allow);
     EXPECT_FALSE(allow);
@@ -167,6 +177,8 @@ TEST_F(InspectorWindowTest, DropDownRowsTakeOnlyWhatIsPicked)
     QTest::mouseClick(Window->btnList->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_TRUE(Window->lbxValue->Visible());
     EXPECT_EQ(Window->lbxValue->Items()->Count(), 3);
+    // A short list shows whole, with no scrolling.
+    EXPECT_GE(Window->lbxValue->ClientRect().Height(), 3 * Window->lbxValue->ItemHeight());
     // Arrow keys move the highlight; the property stays. The values are
     // sorted: skCircle, skRectangle, skSquare.
     QTest::keyClick(Window->lbxValue->Widget(), Qt::Key_Down);
@@ -213,6 +225,23 @@ TEST_F(InspectorWindowTest, MovingOnTheSurfaceShowsInTheInspector)
     delete A;
     EXPECT_EQ(Cell("Left"), "<none>");
     EXPECT_EQ(Cell("Name"), "Surface");
+}
+
+TEST_F(InspectorWindowTest, AFreedSurfaceLeavesTheWindowNoRowsToReach)
+{
+    Surface->SelectOnly(A);
+    GoTo("Width");
+    Type("77");
+    Surface.reset();
+    // What the window does next must not reach rows that went with the surface.
+    bool close = true;
+    Window->FormCloseQuery(Window.get(), close);
+    EXPECT_TRUE(close);
+    Window->FormDeactivate(Window.get());
+    Window->DesignModified();
+    EXPECT_EQ(Window->ActiveRows(), nullptr);
+    EXPECT_FALSE(Window->edtValue->Visible());
+    Window->Widget()->grab();
 }
 
 TEST_F(InspectorWindowTest, StayOnTopAndHide)

@@ -1,19 +1,24 @@
 // The test program driven as a person would: palette buttons, clicks and
-// drags on the surfaces, keys, and the Edit popup menu.
+// drags on the surfaces, keys, the Edit popup menu and the inspector.
 
-#include "designer-framework/testprogram/selectioninspector.h"
 #include "designer-framework/testprogram/shape.h"
 #include "designer-framework/testprogram/surfacetestwindow.h"
 #include "designer-framework/testprogram/timer.h"
 
+#include "designer-framework/alignpalette.h"
 #include "designer-framework/borderpoint.h"
 #include "designer-framework/capsule.h"
 #include "designer-framework/controldesigner.h"
+#include "designer-framework/inspectorgrid.h"
+#include "designer-framework/inspectorwindow.h"
 
+#include "classlib/controls/label.h"
+#include "classlib/controls/memo.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/mouse.h"
 #include "classlib/controls/panel.h"
 #include "classlib/controls/speedbutton.h"
+#include "classlib/controls/toolbar.h"
 #include "classlib/controls/xoroverlay.h"
 
 #include <QAction>
@@ -71,8 +76,9 @@ protected:
     void SetUp() override
     {
         Window = std::make_unique<TSurfaceTestWindow>(nullptr);
-        Window->Show();
+        Window->ShowWindows();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Window->Widget()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window->Inspector()->Widget()));
     }
     void TearDown() override
     {
@@ -84,6 +90,40 @@ protected:
     }
 
     TControlDesigner* Surface(int Index = 0) const { return Window->Surface(Index); }
+    TfrmInspector* Inspector() const { return Window->Inspector(); }
+
+    // The value the inspector's All page shows for a property; "<none>"
+    // when it has no such row.
+    QString Value(const QString& Name) const
+    {
+        TInspectorGrid* grid = Inspector()->dwgControlAll;
+        for (int i = 0; grid->Visible() && i < grid->RowCount(); ++i)
+            if (grid->Cells(0, i) == Name) return grid->Cells(1, i);
+        return QStringLiteral("<none>");
+    }
+    // What the inspector shows: the chosen component (empty for several),
+    // and where the selection stands when that is a property of it.
+    QString Shown() const
+    {
+        QString text = Inspector()->cmbControl->ItemIndex() >= 0 ? Inspector()->cmbControl->Text() : QString();
+        if (Value(QStringLiteral("Left")) != QStringLiteral("<none>"))
+            text += QStringLiteral(" at %1, %2, %3 x %4")
+                        .arg(Value(QStringLiteral("Left")), Value(QStringLiteral("Top")),
+                             Value(QStringLiteral("Width")), Value(QStringLiteral("Height")));
+        return text;
+    }
+    // A click on a row's name on the active page, as a person picks a row.
+    void ClickRow(const QString& Name)
+    {
+        TInspectorGrid* grid = Inspector()->ActiveGrid();
+        const int row = Inspector()->ActiveRows()->IndexOf(Name);
+        ASSERT_GE(row, 0) << Name.toStdString();
+        const TRect r = grid->CellRect(0, row);
+        ASSERT_GT(r.Width(), 0) << Name.toStdString();
+        QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+        ASSERT_EQ(grid->Row(), row) << Name.toStdString();
+    }
 
     // Palette button of the class, then a click on the surface (or on a
     // control of it, at a point of the control).
@@ -139,7 +179,7 @@ TEST_F(TestProgram, APaletteClassIsInsertedWhereTheSurfaceIsClickedAndSelected)
     ASSERT_EQ(s->SelectionCount(), 1);
     EXPECT_EQ(s->GetSelectedComponent(0), shape);
     EXPECT_EQ(HandleRects(s), ExpectedHandles(40, 48, 65, 65));
-    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("TShape1: TShape at 40, 48, 65 x 65"));
+    EXPECT_EQ(Shown(), QStringLiteral("TShape1 at 40, 48, 65 x 65"));
     // One click, one component: the palette is back at the pointer.
     EXPECT_EQ(Window->ChosenClass(), nullptr);
     Click(s, Point(200, 200));
@@ -164,7 +204,8 @@ TEST_F(TestProgram, APaletteClassIsInsertedWhereTheSurfaceIsClickedAndSelected)
     EXPECT_EQ(capsule->BoundsRect(), Bounds(240, 16, 28, 28));
     EXPECT_FALSE(capsule->Glyph()->Empty());
     EXPECT_EQ(s->GetSelectedComponent(0), timer);
-    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("TTimer1: TTimer"));
+    EXPECT_EQ(Shown(), QStringLiteral("TTimer1"));
+    EXPECT_EQ(Value(QStringLiteral("Interval")), QStringLiteral("1000"));
 }
 
 TEST_F(TestProgram, ClickingAShapeShowsEightHandlesAroundIt)
@@ -174,7 +215,8 @@ TEST_F(TestProgram, ClickingAShapeShowsEightHandlesAroundIt)
     Insert<TShape>(s, Point(150, 100));
     Click(s, Point(250, 250));
     EXPECT_TRUE(HandleRects(s).isEmpty());
-    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("Surface1: TControlDesigner"));
+    EXPECT_EQ(Shown(), QStringLiteral("Surface1"));
+    EXPECT_EQ(Value(QStringLiteral("Width")), QStringLiteral("300"));
 
     Click(first, Point(30, 30));
     ASSERT_EQ(s->SelectionCount(), 1);
@@ -207,7 +249,7 @@ TEST_F(TestProgram, DraggingAndKeysMoveTheShapeByGridSteps)
     EXPECT_EQ(TXorOverlay::Of(s)->ShapeCount(), 0);
     EXPECT_EQ(s->Handles(0)->Color(), s->HandleColor());
     EXPECT_EQ(HandleRects(s), ExpectedHandles(56, 56, 65, 65));
-    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("TShape1: TShape at 56, 56, 65 x 65"));
+    EXPECT_EQ(Shown(), QStringLiteral("TShape1 at 56, 56, 65 x 65"));
 
     struct {
         const char* Name;
@@ -256,7 +298,8 @@ TEST_F(TestProgram, ARubberBandSelectsTheShapesItTouches)
     EXPECT_EQ(s->GetSelectedComponent(0), a);
     EXPECT_EQ(s->GetSelectedComponent(1), b);
     EXPECT_TRUE(HandleRects(s).isEmpty());
-    EXPECT_EQ(Window->Inspector()->SelectionText(), QStringLiteral("TShape1, TShape2"));
+    // Several: no one name, and only the values they share.
+    EXPECT_EQ(Shown(), QStringLiteral(" at , 16, 65 x 65"));
     // Grey corner marks on the selected shapes only.
     const QRgb grey = 0x808080;
     EXPECT_EQ(PixelOf(a, 2, 2), grey);
@@ -359,13 +402,13 @@ TEST_F(TestProgram, ActivatingOneSurfaceGreysTheHandlesOfTheOther)
         TControlDesigner* Inactive;
         QString Text;
     } steps[] = {
-        {"the second surface", b, two, one, QStringLiteral("TShape1: TShape at 100, 100, 65 x 65")},
-        {"back to the first", a, one, two, QStringLiteral("TShape1: TShape at 16, 16, 65 x 65")},
+        {"the second surface", b, two, one, QStringLiteral("TShape1 at 100, 100, 65 x 65")},
+        {"back to the first", a, one, two, QStringLiteral("TShape1 at 16, 16, 65 x 65")},
     };
     for (const auto& step : steps) {
         Click(step.Clicked, Point(5, 5));
         EXPECT_EQ(Window->Inspector()->ActiveSurface(), step.Active) << step.Name;
-        EXPECT_EQ(Window->Inspector()->SelectionText(), step.Text) << step.Name;
+        EXPECT_EQ(Shown(), step.Text) << step.Name;
         EXPECT_EQ(HandleRects(step.Inactive).size(), 8) << step.Name;  // still shown, dimmed
         for (int i = 0; i < 8; ++i) {
             EXPECT_EQ(step.Inactive->Handles(i)->Color(), step.Inactive->InactiveColor()) << step.Name << i;
@@ -405,6 +448,134 @@ TEST_F(TestProgram, FreeingASurfaceLeavesNothingDangling)
     EXPECT_EQ(Window->Inspector()->ActiveSurface(), one);
     EXPECT_EQ(HandleRects(one), ExpectedHandles(56, 40, 65, 65));
     Window->Widget()->grab();
+}
+
+TEST_F(TestProgram, SelectingAShapeWithTheMouseFillsTheInspector)
+{
+    TControlDesigner* s = Surface();
+    auto* first = Insert<TShape>(s, Point(10, 20));
+    Insert<TShape>(s, Point(150, 100));
+    Click(s, Point(250, 250));
+    EXPECT_EQ(Inspector()->ActiveRows()->Count(), 1);  // the surface's Name
+
+    Click(first, Point(30, 30));
+    EXPECT_EQ(Inspector()->cmbControl->Text(), QStringLiteral("TShape1"));
+    EXPECT_TRUE(Inspector()->dwgControlGeneral->Visible());
+    // The General page in the registration's order, with the values.
+    struct {
+        const char* Name;
+        const char* Value;
+    } rows[] = {{"Name", "TShape1"}, {"Left", "10"}, {"Top", "20"}, {"Width", "65"}, {"Height", "65"}};
+    TInspectorGrid* general = Inspector()->dwgControlGeneral;
+    ASSERT_EQ(general->RowCount(), int(std::size(rows)));
+    for (int i = 0; i < int(std::size(rows)); ++i) {
+        EXPECT_EQ(general->Cells(0, i), QString::fromLatin1(rows[i].Name)) << i;
+        EXPECT_EQ(general->Cells(1, i), QString::fromLatin1(rows[i].Value)) << rows[i].Name;
+    }
+    // The All page has the rest, the hint comes with the row.
+    EXPECT_EQ(Value(QStringLiteral("Tag")), QStringLiteral("0"));
+    ClickRow(QStringLiteral("Top"));
+    EXPECT_EQ(Inspector()->lblPropName->Caption(), QStringLiteral("Top"));
+    EXPECT_EQ(Inspector()->memStatus->Lines()->Text().trimmed(), QStringLiteral("Distance from the parent's top edge"));
+    EXPECT_EQ(Inspector()->edtValue->Text(), QStringLiteral("20"));
+}
+
+TEST_F(TestProgram, AWidthTypedInTheInspectorMovesTheHandles)
+{
+    TControlDesigner* s = Surface();
+    auto* shape = Insert<TShape>(s, Point(40, 48));
+    struct {
+        const char* Row;
+        const char* Typed;
+        TRect Bounds;
+        bool Taken;
+    } steps[] = {
+        {"Width", "100", Bounds(40, 48, 100, 65), true},
+        {"Left", "12", Bounds(12, 48, 100, 65), true},
+        {"Height", "abc", Bounds(12, 48, 100, 65), false},
+    };
+    for (const auto& step : steps) {
+        ClickRow(QString::fromLatin1(step.Row));
+        QWidget* editor = Inspector()->edtValue->Widget();
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, QString::fromLatin1(step.Typed));
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_EQ(shape->BoundsRect(), step.Bounds) << step.Row;
+        EXPECT_EQ(HandleRects(s), ExpectedHandles(step.Bounds.Left, step.Bounds.Top, step.Bounds.Width(),
+                                                  step.Bounds.Height()))
+            << step.Row;
+        EXPECT_EQ(Inspector()->edtValue->Text(), QString::fromLatin1(step.Typed)) << step.Row;
+        // A refused value says so in red and stays until escaped.
+        EXPECT_EQ(Inspector()->memStatus->Font()->Color() == TColor(255), !step.Taken) << step.Row;
+    }
+    QTest::keyClick(Inspector()->edtValue->Widget(), Qt::Key_Escape);
+    EXPECT_EQ(Inspector()->edtValue->Text(), QStringLiteral("65"));
+}
+
+TEST_F(TestProgram, DraggingAShapeShowsItsNewPlaceInTheInspector)
+{
+    TControlDesigner* s = Surface();
+    auto* shape = Insert<TShape>(s, Point(40, 48));
+    ClickRow(QStringLiteral("Left"));
+    Drag(shape, Point(10, 10), Point(42, 26));
+    EXPECT_EQ(shape->BoundsRect(), Bounds(72, 64, 65, 65));
+    EXPECT_EQ(Shown(), QStringLiteral("TShape1 at 72, 64, 65 x 65"));
+    // The editor on the current row follows too.
+    EXPECT_EQ(Inspector()->edtValue->Text(), QStringLiteral("72"));
+    QTest::keyClick(s->Widget(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Value(QStringLiteral("Top")), QStringLiteral("65"));
+}
+
+TEST_F(TestProgram, FreeingTheSelectedControlEmptiesTheInspector)
+{
+    TControlDesigner* s = Surface();
+    auto* panel = Insert<TPanel>(s, Point(16, 16));
+    auto* inner = Insert<TShape>(s, Point(14, 4), panel);
+    ClickRow(QStringLiteral("Width"));
+    delete inner;
+    // Nothing selected: the inspector shows the surface, not the freed shape.
+    EXPECT_EQ(Shown(), QStringLiteral("Surface1"));
+    EXPECT_EQ(Inspector()->cmbControl->Items()->IndexOf(QStringLiteral("TShape1")), -1);
+    Inspector()->Widget()->grab();
+
+    // The Edit menu's Delete does the same; the panel's rows go with it.
+    Click(panel, Point(2, 2));
+    EXPECT_EQ(Value(QStringLiteral("BevelOuter")), QStringLiteral("bvRaised"));
+    Click(panel, Point(2, 2), Qt::RightButton);
+    ASSERT_NE(MenuAction(Window->EditMenu(), QStringLiteral("&Delete")), nullptr);
+    MenuAction(Window->EditMenu(), QStringLiteral("&Delete"))->trigger();
+    if (s->ComponentCount() == 0) {
+        EXPECT_EQ(Value(QStringLiteral("BevelOuter")), QStringLiteral("<none>"));
+        EXPECT_EQ(Shown(), QStringLiteral("Surface1"));
+    }
+    Inspector()->Widget()->grab();
+
+    // The surface itself goes: the inspector is left with nothing.
+    delete s;
+    EXPECT_EQ(Inspector()->cmbControl->Items()->Count(), 0);
+    EXPECT_FALSE(Inspector()->dwgControlGeneral->Visible());
+    EXPECT_FALSE(Inspector()->edtValue->Visible());
+    Inspector()->Widget()->grab();
+}
+
+TEST_F(TestProgram, APaletteButtonAlignsTheSelectionOfTheActiveSurface)
+{
+    TfrmAlign* palette = Window->AlignPalette();
+    ASSERT_NE(palette, nullptr);
+    auto* idle = Insert<TShape>(Surface(0), Point(100, 40));
+    auto* a = Insert<TShape>(Surface(1), Point(16, 16));
+    auto* b = Insert<TShape>(Surface(1), Point(120, 100));
+    Click(a, Point(5, 5));
+    Click(b, Point(5, 5), Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(Surface(1)->SelectionCount(), 2);
+
+    // "Align left edges": the others take the first selected one's left.
+    QTest::mouseClick(palette->ToolButton1->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+    EXPECT_EQ(a->BoundsRect(), Bounds(16, 16, 65, 65));
+    EXPECT_EQ(b->BoundsRect(), Bounds(16, 100, 65, 65));
+    EXPECT_EQ(idle->BoundsRect(), Bounds(100, 40, 65, 65));
+    // The inspector shows the left they now share.
+    EXPECT_EQ(Value(QStringLiteral("Left")), QStringLiteral("16"));
 }
 
 } // namespace
