@@ -4,12 +4,7 @@
 // counters give each phase on its own, the repaint that follows included,
 // and the object inspector showing the selection as it would in use.
 
-#include "designer-framework/testprogram/shape.h"
-#include "designer-framework/testprogram/testclasses.h"
-
-#include "designer-framework/controldesigner.h"
-#include "designer-framework/inspectordesigner.h"
-#include "designer-framework/inspectorwindow.h"
+#include "shapesurface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,12 +16,8 @@
 
 using namespace classlib;
 using namespace designer_framework;
-using namespace designer_framework::testprogram;
 
 namespace {
-
-// Controls of 16 x 16 on a 24-pixel pitch, 40 to a row, from (8, 8).
-constexpr int Pitch = 24, PerRow = 40, Side = 16;
 
 double MillisecondsSince(std::chrono::steady_clock::time_point Start)
 {
@@ -35,23 +26,9 @@ double MillisecondsSince(std::chrono::steady_clock::time_point Start)
 
 void BM_SurfaceRubberBand(benchmark::State& State)
 {
-    RegisterTestClasses();
     const int n = int(State.range(0));
-    const int rows = (n + PerRow - 1) / PerRow;
-    auto inspector = std::make_unique<TfrmInspector>(nullptr);
-    auto surface = std::make_unique<TControlDesigner>(nullptr);
-    surface->SetName(QStringLiteral("Surface"));
-    surface->SetBounds(0, 0, 8 + PerRow * Pitch + 16, 8 + rows * Pitch + 16);
-    for (int i = 0; i < n; ++i) {
-        auto* shape = new TShape(surface.get());
-        shape->SetName(QStringLiteral("Shape%1").arg(i + 1));
-        shape->SetBounds(8 + i % PerRow * Pitch, 8 + i / PerRow * Pitch, Side, Side);
-        shape->SetParent(surface.get());
-    }
-    surface->SetInspector(new TInspectorDesigner(inspector.get()));
-    surface->Show();
-    QCoreApplication::processEvents();
-
+    TShapeSurface shapes(n);
+    TControlDesigner* surface = shapes.Surface.get();
     QWidget* w = surface->Widget();
     const QPoint from(2, 2), to(surface->ClientWidth() - 2, surface->ClientHeight() - 2);
     double bandMs = 0, moveMs = 0, paintMs = 0;
@@ -79,8 +56,6 @@ void BM_SurfaceRubberBand(benchmark::State& State)
     State.counters["band_ms"] = bandMs / iterations;
     State.counters["move_ms"] = moveMs / iterations;
     State.counters["repaint_ms"] = paintMs / iterations;
-    surface.reset();
-    inspector.reset();
 }
 
 } // namespace

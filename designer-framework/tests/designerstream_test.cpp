@@ -11,6 +11,7 @@
 #include "classlib/core/streams.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/core/textform.h"
+#include "classlib/tests/errorof.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,8 @@
 
 namespace designer_framework::test {
 namespace {
+
+using classlib::test::ErrorOf;
 
 // The text of every object in a binary stream of signed records.
 QByteArray TextOf(TStream& Binary)
@@ -62,15 +65,6 @@ void Fill(TDesignerStream& Binary, const QByteArray& Text)
     Binary.SetPosition(0);
 }
 
-QString ErrorOf(const std::function<void()>& Body)
-{
-    try {
-        Body();
-    } catch (const Exception& E) {
-        return E.Message;
-    }
-    return "<no error>";
-}
 
 class DesignerStreamTest : public ::testing::Test {
 protected:

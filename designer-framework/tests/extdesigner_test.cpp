@@ -11,6 +11,7 @@
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/componentlist.h"
 #include "classlib/core/sysutils.h"
+#include "classlib/tests/errorof.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,8 @@
 
 namespace designer_framework::test {
 namespace {
+
+using classlib::test::ErrorOf;
 
 class TGnElement : public TComponent {
     QX_CLASS(TGnElement, TComponent)
@@ -56,23 +59,6 @@ const TClassInfo& TGnLabel::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TGnLabel>("TGnLabel").Build();
     return info;
-}
-
-// A hook that keeps capsules off the surface.
-class TRefusingDesigner : public TExtDesigner {
-public:
-    using TExtDesigner::TExtDesigner;
-    bool AcceptsComponent(TComponent*) override { return false; }
-};
-
-QString ErrorOf(const std::function<void()>& F)
-{
-    try {
-        F();
-    } catch (const Exception& E) {
-        return E.Message;
-    }
-    return "<no error>";
 }
 
 // A surface bound to a hook that knows an inspector window (or none).
@@ -249,7 +235,7 @@ TEST_F(ExtDesignerTest, ControlsAndRefusedComponentsGetNoCapsule)
     delete timer;
     EXPECT_EQ(Surface->CapsuleCount(), 0);
 
-    Bind(new TRefusingDesigner(Inspector.get()));
+    Bind(new TNoCapsuleDesigner(Inspector.get()));
     Add("Timer1");
     EXPECT_EQ(Surface->CapsuleCount(), 0);
 }
@@ -375,7 +361,7 @@ TEST_F(ExtDesignerTest, UniqueName)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         std::vector<std::unique_ptr<TComponent>> made;
-        Bind(new TRefusingDesigner(nullptr));
+        Bind(new TNoCapsuleDesigner(nullptr));
         for (const QString& n : c.Existing) made.emplace_back(Add(n));
         EXPECT_EQ(Designer->UniqueName(c.Base), c.Expected);
     }
@@ -383,7 +369,7 @@ TEST_F(ExtDesignerTest, UniqueName)
 
 TEST_F(ExtDesignerTest, ComponentNamesOfAClassAndItsDescendants)
 {
-    Bind(new TRefusingDesigner(nullptr));
+    Bind(new TNoCapsuleDesigner(nullptr));
     Add<TGnShape>("Shape1");
     Add<TGnLabel>("Label1");
     Add<TComponent>("Plain1");

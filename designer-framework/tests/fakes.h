@@ -4,6 +4,7 @@
 // control that claims clicks, all writing what reaches them into one log.
 
 #include "designer-framework/controldesigner.h"
+#include "designer-framework/extdesigner.h"
 #include "designer-framework/inspectorform.h"
 
 #include "classlib/controls/control.h"
@@ -42,6 +43,14 @@ public:
 
 private:
     QStringList& FLog;
+};
+
+// A hook that keeps capsules off the surface: its non-visual components
+// are shown by the surface itself.
+class TNoCapsuleDesigner : public TExtDesigner {
+public:
+    using TExtDesigner::TExtDesigner;
+    bool AcceptsComponent(TComponent*) override { return false; }
 };
 
 class TFakeInspector : public TInspectorForm {

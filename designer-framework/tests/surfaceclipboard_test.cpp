@@ -9,6 +9,7 @@
 #include "classlib/core/classregistry.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/system/clipboard.h"
+#include "classlib/tests/errorof.h"
 
 #include <gtest/gtest.h>
 
@@ -23,23 +24,7 @@
 namespace designer_framework::test {
 namespace {
 
-// Keeps capsules off the surface: its non-visual components are shown by
-// the surface itself.
-class TNoCapsuleDesigner : public TExtDesigner {
-public:
-    using TExtDesigner::TExtDesigner;
-    bool AcceptsComponent(TComponent*) override { return false; }
-};
-
-QString ErrorOf(const std::function<void()>& Body)
-{
-    try {
-        Body();
-    } catch (const Exception& E) {
-        return E.Message;
-    }
-    return "<no error>";
-}
+using classlib::test::ErrorOf;
 
 // Lines of the clipboard text that open an object, with their indent.
 QStringList ObjectLines()
