@@ -129,6 +129,17 @@ int TQXHost::AddPage(const QString& Name, TStream& Source)
     return index;
 }
 
+void TQXHost::RemovePage(int Index)
+{
+    // The list owns its streams: deleting the entry frees the page.
+    FPages.Delete(Index);
+}
+
+void TQXHost::SetPageName(int Index, const QString& Name)
+{
+    FPages.Put(Index, Name);
+}
+
 void TQXHost::DefineProperties(TFiler& Filer)
 {
     inherited::DefineProperties(Filer);

@@ -33,6 +33,11 @@ public:
     int IndexOfPage(const QString& Name) const;
     // Appends a page holding a copy of Source's bytes; returns its index.
     int AddPage(const QString& Name, classlib::TStream& Source);
+    // Frees page Index's stream and removes the page; PageOrder is the
+    // caller's. EStringListError for an index that is no page.
+    void RemovePage(int Index);
+    // Gives page Index another name; PageOrder is the caller's.
+    void SetPageName(int Index, const QString& Name);
 
     // Reads a body from a reader that stands at its first byte. On failure
     // the host is cleared and the failure passed on.

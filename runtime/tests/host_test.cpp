@@ -3,6 +3,7 @@
 #include "runtime/tests/testpaper.h"
 
 #include "classlib/core/streams.h"
+#include "classlib/core/sysutils.h"
 
 #include <QtEndian>
 
@@ -50,6 +51,28 @@ TEST_F(HostTest, IndexOfPageIgnoresCase)
     } cases[] = {{"Title", 0}, {"title", 0}, {"dEtAiL", 1}, {"DETAIL", 1}, {"Summary", -1}, {"", -1}};
     for (const auto& c : cases)
         EXPECT_EQ(host.IndexOfPage(QString::fromLatin1(c.Name)), c.Index) << c.Name;
+}
+
+TEST_F(HostTest, PagesAreRemovedAndRenamedWithTheirBytes)
+{
+    TQXHost host(nullptr);
+    for (const char* name : {"Title", "Detail", "Summary"}) {
+        TBytesStream bytes{QByteArray(name)};
+        host.AddPage(QString::fromLatin1(name), bytes);
+    }
+    host.SetPageOrder(QStringLiteral("p  -1Title"));
+    host.RemovePage(1);
+    ASSERT_EQ(host.GetPageCount(), 2);
+    EXPECT_EQ(host.GetPageName(1), "Summary");
+    EXPECT_EQ(host.GetPageStream(1)->Bytes(), QByteArray("Summary"));
+    host.SetPageName(0, QStringLiteral("Cover"));
+    EXPECT_EQ(host.IndexOfPage(QStringLiteral("cover")), 0);
+    EXPECT_EQ(host.GetPageStream(0)->Bytes(), QByteArray("Title"));
+    // The order is the caller's to keep.
+    EXPECT_EQ(host.PageOrder(), "p  -1Title");
+    EXPECT_THROW(host.RemovePage(2), EStringListError);
+    EXPECT_THROW(host.SetPageName(-1, QStringLiteral("X")), EStringListError);
+    EXPECT_EQ(host.GetPageCount(), 2);
 }
 
 TEST_F(HostTest, NoPagesStoreCountZeroAndEmptyBlock)
