@@ -11,22 +11,10 @@ const TClassInfo& TSpeedButton::StaticClass()
     return info;
 }
 
-TSpeedButton::TSpeedButton(TComponent* AOwner) : TCustomControl(AOwner), FGlyph(new TBitmap)
+TSpeedButton::TSpeedButton(TComponent* AOwner) : TGlyphButton(AOwner)
 {
     SetControlStyle({csCaptureMouse, csClickEvents, csOpaque, csDoubleClicks});
     SetBounds(0, 0, 23, 22);
-    FGlyph->OnChange = [this](TObject*) { Invalidate(); };
-}
-
-TSpeedButton::~TSpeedButton()
-{
-    delete FGlyph;
-}
-
-void TSpeedButton::SetGlyph(const TBitmap* Value)
-{
-    FGlyph->Assign(Value);
-    Invalidate();
 }
 
 void TSpeedButton::Click()
@@ -34,24 +22,6 @@ void TSpeedButton::Click()
     if (!Enabled())
         return;
     TCustomControl::Click();
-}
-
-void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    TCustomControl::MouseDown(Button, Shift, X, Y);
-    if (Button == mbLeft && Enabled()) {
-        FDown = true;
-        Repaint();
-    }
-}
-
-void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    TCustomControl::MouseUp(Button, Shift, X, Y);
-    if (Button == mbLeft && FDown) {
-        FDown = false;
-        Repaint();
-    }
 }
 
 void TSpeedButton::Paint()
@@ -62,19 +32,19 @@ void TSpeedButton::Paint()
     c.Brush()->SetColor(clBtnFace);
     c.FillRect(r);
     if (r.Width() >= 2 && r.Height() >= 2) {
-        c.Brush()->SetColor(FDown ? clBtnShadow : clBtnHighlight);
+        c.Brush()->SetColor(Down() ? clBtnShadow : clBtnHighlight);
         c.FillRect(Rect(r.Left, r.Top, r.Right, r.Top + 1));
         c.FillRect(Rect(r.Left, r.Top, r.Left + 1, r.Bottom));
-        c.Brush()->SetColor(FDown ? clBtnHighlight : clBtnShadow);
+        c.Brush()->SetColor(Down() ? clBtnHighlight : clBtnShadow);
         c.FillRect(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
         c.FillRect(Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
     }
-    if (FGlyph->Empty())
+    if (Glyph()->Empty())
         return;
-    const int shift = FDown ? 1 : 0;
-    const int x = (r.Width() - FGlyph->Width()) / 2 + shift;
-    const int y = (r.Height() - FGlyph->Height()) / 2 + shift;
-    DrawButtonGlyph(c, FGlyph->Image(), x, y, Enabled());
+    const int shift = Down() ? 1 : 0;
+    const int x = (r.Width() - Glyph()->Width()) / 2 + shift;
+    const int y = (r.Height() - Glyph()->Height()) / 2 + shift;
+    DrawButtonGlyph(c, Glyph()->Image(), x, y, Enabled());
 }
 
 } // namespace classlib
