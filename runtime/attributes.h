@@ -88,6 +88,10 @@ public:
     int Density = 1;
     int PicWidth = 0;
     int PicHeight = 0;
+    // The picture's size in pixels at the designer's current scale; not
+    // stored.
+    int PixWidth = 0;
+    int PixHeight = 0;
 
     classlib::TPicture* Picture() const { return &FPicture; }
     // Takes a copy of Value; a picture with a graphic first sets PicWidth
