@@ -1,4 +1,5 @@
 #include "runtime/host.h"
+#include "runtime/reportclasses.h"
 
 #include "runtime/documentheader.h"
 #include "runtime/reporterror.h"
@@ -239,6 +240,9 @@ void TQXHost::LoadPage(TComponent* Paper, int Index)
     page->SetPosition(0);
     TReader reader(*page, PageBufSize);
     InstallHandlers(reader);
+    // The runtime's classes whatever the registry holds: a designer in the
+    // same process has its own classes of these names registered.
+    reader.ClassResolver = ReportClass;
     reader.ReadRootComponent(Paper);
 }
 

@@ -42,7 +42,7 @@ public:
     // Reads a body from a reader that stands at its first byte. On failure
     // the host is cleared and the failure passed on.
     void LoadFromReader(classlib::TReader& Reader);
-    // Reads page Index into Paper; the caller registers the element classes.
+    // Reads page Index into Paper, creating the runtime's element classes.
     void LoadPage(classlib::TComponent* Paper, int Index);
 
     void DefineProperties(classlib::TFiler& Filer) override;

@@ -2,7 +2,6 @@
 
 #include "runtime/host.h"
 #include "runtime/paper.h"
-#include "runtime/reportclasses.h"
 #include "runtime/reporterror.h"
 
 #include "classlib/core/classbuilder.h"
@@ -23,16 +22,6 @@ using namespace classlib;
 namespace {
 
 constexpr int ReportBufSize = 8192;
-
-// The element classes are registered only around a read (the designer has
-// classes of the same names).
-class TReportClassesScope {
-public:
-    TReportClassesScope() { RegisterReportClasses(); }
-    ~TReportClassesScope() { UnregisterReportClasses(); }
-    TReportClassesScope(const TReportClassesScope&) = delete;
-    TReportClassesScope& operator=(const TReportClassesScope&) = delete;
-};
 
 // Runs Action with the class library's errors raised again as the report's
 // own; the silent abort passes through.
@@ -62,7 +51,6 @@ std::unique_ptr<TQXPaper> ReadPaper(const TQXHost& Host, int Index)
     paper->SetQXHeight(Host.QXHeight());
     // A page is read when it is used: its damage is the report's error.
     AsReportError([&] {
-        TReportClassesScope classes;
         const_cast<TQXHost&>(Host).LoadPage(paper.get(), Index);
     });
     return paper;
@@ -215,7 +203,6 @@ void TQXReport::LoadPages(TMemoryStream& Body, TQXHost& Host)
 {
     Body.SetPosition(0);
     Host.Clear();
-    TReportClassesScope classes;
     TReader reader(Body, ReportBufSize);
     Host.LoadFromReader(reader);
 }

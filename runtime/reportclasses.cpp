@@ -12,6 +12,15 @@ namespace runtime {
 
 using namespace classlib;
 
+const TClassInfo* ReportClass(const QString& Name)
+{
+    for (const TClassInfo* c : {&TQXPanel::StaticClass(), &TQXBand::StaticClass(), &TQXLabel::StaticClass(),
+                                &TQXShape::StaticClass(), &TQXPaintBox::StaticClass(),
+                                &TQXContainer::StaticClass(), &TQXControl::StaticClass()})
+        if (Name.compare(c->Name, Qt::CaseInsensitive) == 0) return c;
+    return GetClass(Name);
+}
+
 void RegisterReportClasses()
 {
     // Ancestors up to a registered one come along; the paper is always the

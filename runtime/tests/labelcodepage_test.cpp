@@ -69,14 +69,7 @@ std::unique_ptr<TStoredPaper> LoadPage(const QByteArray& Bytes)
     stream.SetPosition(0);
     host.AddPage(QStringLiteral("Page1"), stream);
     auto paper = std::make_unique<TStoredPaper>(QStringLiteral("Page"));
-    RegisterReportClasses();
-    try {
-        host.LoadPage(paper.get(), 0);
-    } catch (...) {
-        UnregisterReportClasses();
-        throw;
-    }
-    UnregisterReportClasses();
+    host.LoadPage(paper.get(), 0);
     return paper;
 }
 

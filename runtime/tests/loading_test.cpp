@@ -21,7 +21,7 @@ using namespace runtime::tests;
 
 namespace {
 
-// Reads a page as the report does: classes registered around the read.
+// Reads a page as the report does.
 std::unique_ptr<TQXPaper> LoadRuntimePage(const QByteArray& Bytes)
 {
     TQXHost host(nullptr);
@@ -30,14 +30,7 @@ std::unique_ptr<TQXPaper> LoadRuntimePage(const QByteArray& Bytes)
     stream.SetPosition(0);
     host.AddPage(QStringLiteral("Page1"), stream);
     auto paper = std::make_unique<TQXPaper>(nullptr);
-    RegisterReportClasses();
-    try {
-        host.LoadPage(paper.get(), 0);
-    } catch (...) {
-        UnregisterReportClasses();
-        throw;
-    }
-    UnregisterReportClasses();
+    host.LoadPage(paper.get(), 0);
     return paper;
 }
 
@@ -107,7 +100,7 @@ TEST(PageLoading, TreeFollowsQXParentInStreamOrder)
     }
 }
 
-TEST(PageLoading, ClassesAreRegisteredOnlyAroundTheRead)
+TEST(PageLoading, ReadsNeverTouchTheRegistry)
 {
     TDsgPaper design(nullptr);
     AddDsg<TDsgLabel>(design, QStringLiteral("L"), nullptr);
@@ -136,6 +129,26 @@ TEST(PageLoading, ClashWithAnotherClassOfTheSameNameLeavesNothingRegistered)
     EXPECT_EQ(GetClass(QStringLiteral("TQXPanel")), nullptr);
     EXPECT_EQ(GetClass(QStringLiteral("TQXLabel")), &TDsgLabel::StaticClass());
     UnregisterClass(TDsgLabel::StaticClass());
+}
+
+TEST(PageLoading, ReadsTheRuntimeClassesWhileTheDesignersAreRegistered)
+{
+    TDsgPaper design(nullptr);
+    AddDsg<TDsgLabel>(design, QStringLiteral("L"), nullptr);
+    const QByteArray bytes = WriteDesignerPage(design);
+    RegisterClass(TDsgLabel::StaticClass());
+    std::unique_ptr<TQXPaper> paper;
+    try {
+        paper = LoadRuntimePage(bytes);
+    } catch (const Exception& e) {
+        ADD_FAILURE() << qPrintable(e.Message);
+    }
+    UnregisterClass(TDsgLabel::StaticClass());
+    ASSERT_TRUE(paper);
+    ASSERT_EQ(paper->ControlCount(), 1);
+    EXPECT_NE(dynamic_cast<TQXLabel*>(paper->GetControl(0)), nullptr);
+    EXPECT_EQ(ReportClass(QStringLiteral("tqxlabel")), &TQXLabel::StaticClass());
+    EXPECT_EQ(ReportClass(QStringLiteral("TQXPaper")), nullptr);
 }
 
 } // namespace

@@ -91,14 +91,7 @@ std::unique_ptr<TQXPaper> LoadPaper(TQXHost& Host, int Index)
     paper->SetQXBottomMargin(Host.QXBottomMargin());
     paper->SetOrientation(Host.Orientation());
     paper->SetBounds(0, 0, Host.QXWidth(), Host.QXHeight());
-    RegisterReportClasses();
-    try {
-        Host.LoadPage(paper.get(), Index);
-    } catch (...) {
-        UnregisterReportClasses();
-        throw;
-    }
-    UnregisterReportClasses();
+    Host.LoadPage(paper.get(), Index);
     return paper;
 }
 
