@@ -45,6 +45,14 @@ public:
     // or height raises EInvalidOp "%f is not a valid positive value".
     double GetMM(int Index) const;
     void SetMM(int Index, double Value);
+    double MMLeft() const { return GetMM(1); }
+    double MMTop() const { return GetMM(2); }
+    double MMWidth() const { return GetMM(3); }
+    double MMHeight() const { return GetMM(4); }
+    void SetMMLeft(double Value) { SetMM(1, Value); }
+    void SetMMTop(double Value) { SetMM(2, Value); }
+    void SetMMWidth(double Value) { SetMM(3, Value); }
+    void SetMMHeight(double Value) { SetMM(4, Value); }
 
     // The parent window when it is a container; writing it does nothing,
     // the window parent being the containment.
@@ -75,8 +83,14 @@ public:
     // A blank name raises EComponentError "''%s'' is not a valid component name".
     void SetName(const QString& Value) override;
     void Loaded() override;
+    // Reading a font clears ParentFont; the stored value is put back after.
+    void ReadState(classlib::TReader& Reader) override;
 
 protected:
+    // The setter of the published ParentFont: remembers the stored value.
+    void SetStoredParentFont(bool Value);
+    // The picture's pixel rectangle inside the content rectangle C.
+    classlib::TRect PictureRect(const classlib::TRect& C) const;
     void Paint() override;
     // The name caption inside the content rectangle.
     virtual void PaintName();
@@ -94,6 +108,7 @@ private:
     int FPrintOrder = 0;
     runtime::TQXBackground* FBackground;
     bool FStatic = false;
+    bool FReadParentFont = false;
 };
 
 // Accepts child elements; its aligned children are placed in stored units.

@@ -1,0 +1,111 @@
+#include "designer/designpaint.h"
+
+#include "designer/designstate.h"
+
+#include "runtime/fills.h"
+
+#include "classlib/graphics/canvas.h"
+#include "classlib/graphics/font.h"
+#include "classlib/graphics/graphic.h"
+#include "classlib/graphics/picture.h"
+
+namespace designer {
+
+using namespace classlib;
+using namespace runtime;
+
+namespace {
+
+TRect SatRect(qint64 Left, qint64 Top, qint64 Right, qint64 Bottom)
+{
+    return TRect{SatInt(Left), SatInt(Top), SatInt(Right), SatInt(Bottom)};
+}
+
+void SolidBrush(TCanvas& Canvas, TColor Color)
+{
+    Canvas.Brush()->SetStyle(bsSolid);
+    Canvas.Brush()->SetColor(Color);
+}
+
+} // namespace
+
+void PaintShadowBars(TCanvas& Canvas, const TRect& R, const TQXShadow& Shadow)
+{
+    const qint64 w = ToPixels(Shadow.Width());
+    const qint64 right = R.Right, bottom = R.Bottom;
+    TRect first, second;
+    switch (Shadow.Shape()) {
+    case ssNone:
+        return;
+    case ssLeftTop:
+        first = SatRect(0, 0, right - w, w);
+        second = SatRect(0, w, w, bottom - w);
+        break;
+    case ssRightTop:
+        first = SatRect(w, 0, right, w);
+        second = SatRect(right - w, w, right, bottom - w);
+        break;
+    case ssLeftBottom:
+        first = SatRect(0, bottom - w, right - w, bottom);
+        second = SatRect(0, w, w, bottom - w);
+        break;
+    case ssRightBottom:
+        first = SatRect(w, bottom - w, right, bottom);
+        second = SatRect(right - w, w, right, bottom - w);
+        break;
+    }
+    SolidBrush(Canvas, Shadow.Color());
+    for (const TRect& bar : {first, second}) {
+        if (Shadow.SemiTrans())
+            FillSemiTransparent(Canvas, bar);
+        else
+            Canvas.FillRect(bar);
+    }
+}
+
+void PaintFrameBars(TCanvas& Canvas, const TRect& C, const TQXFrame& Frame)
+{
+    const TQXFrameSides sides = Frame.Shape();
+    if (sides.Empty()) return;
+    const qint64 f = ToPixels(Frame.Width());
+    const qint64 t = sides.Contains(fsTop) ? f : 0;
+    const qint64 b = sides.Contains(fsBottom) ? f : 0;
+    SolidBrush(Canvas, Frame.Color());
+    // The side bars cover the corners.
+    if (sides.Contains(fsLeft)) Canvas.FillRect(SatRect(C.Left - f, C.Top - t, C.Left, C.Bottom + b));
+    if (sides.Contains(fsRight)) Canvas.FillRect(SatRect(C.Right, C.Top - t, C.Right + f, C.Bottom + b));
+    if (sides.Contains(fsTop)) Canvas.FillRect(SatRect(C.Left, C.Top - f, C.Right, C.Top));
+    if (sides.Contains(fsBottom)) Canvas.FillRect(SatRect(C.Left, C.Bottom, C.Right, C.Bottom + f));
+}
+
+void PaintTexture(TCanvas& Canvas, const TRect& C, const TRect& Clip, const TQXBackground& Background)
+{
+    const TGraphic* picture = Background.Picture()->Graphic();
+    if (!picture || picture->Empty()) return;
+    const qint64 tw = Background.PixWidth;
+    const qint64 th = Background.PixHeight;
+    // A tile without extent would never move on.
+    if (tw <= 0 || th <= 0) return;
+    const qint64 x0 = tw * ((qint64(Clip.Left) - C.Left) / tw);
+    const qint64 y0 = th * ((qint64(Clip.Top) - C.Top) / th);
+    qint64 drawn = 0;
+    for (qint64 y = y0; y < Clip.Bottom; y += th) {
+        for (qint64 x = x0; x < Clip.Right; x += tw) {
+            if (++drawn > MaxTextureTiles) return;
+            Canvas.StretchDraw(SatRect(x, y, x + tw, y + th), picture);
+        }
+    }
+}
+
+void DrawNameCaption(TCanvas& Canvas, const TRect& R, const QString& Name)
+{
+    if (!NameFont) return;
+    Canvas.Brush()->SetStyle(bsClear);
+    Canvas.SetFont(NameFont);
+    const qint64 tw = Canvas.TextWidth(Name);
+    const qint64 th = Canvas.TextHeight(Name);
+    if (tw + 4 > qint64(R.Right) - R.Left || th + 4 > qint64(R.Bottom) - R.Top) return;
+    Canvas.TextOut(R.Left + 2, SatInt(R.Bottom - th - 1), Name);
+}
+
+} // namespace designer
