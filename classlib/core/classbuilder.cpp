@@ -21,6 +21,16 @@ TPropInfo& TClassBuilderBase::NewProp(const char* Name, const TTypeInfo* Type)
     return *FInfo->OwnProps.back();
 }
 
+TClassBuilderBase& TClassBuilderBase::Restate(const QString& Name)
+{
+    const TPropInfo* inherited = FInfo->Parent ? FInfo->Parent->FindProp(Name) : nullptr;
+    if (!inherited) qFatal("Restate: no inherited property %s", qPrintable(Name));
+    auto p = std::make_unique<TPropInfo>(*inherited);
+    p->Owner = FInfo;
+    FInfo->OwnProps.push_back(std::move(p));
+    return *this;
+}
+
 TPropInfo& TClassBuilderBase::Last()
 {
     Q_ASSERT(!FInfo->OwnProps.empty());

@@ -81,6 +81,11 @@ class TClassBuilderBase {
 public:
     explicit TClassBuilderBase(const char* Name, const TClassInfo* Parent, TClassInfo::TFactory Factory);
 
+    // An ancestor's property declared again as it stands, so that the
+    // modifiers can change it for this class (Restate("Left").Stored(false)).
+    // A name no ancestor publishes is a programming error: it aborts.
+    TClassBuilderBase& Restate(const QString& Name);
+
     // Modifiers of the property declared last.
     TClassBuilderBase& Default(qint64 Value);
     TClassBuilderBase& NoDefault();
@@ -134,6 +139,17 @@ public:
         return *this;
     }
 
+    // One of several properties that share accessors taking an index first
+    // (the millimetre sides of a box).
+    template <class M, class B>
+    Self& Prop(const char* Name, int Index, M (B::*Getter)(int) const, void (B::*Setter)(int, M))
+    {
+        TPropInfo& p = NewProp(Name, TypeInfo<M>());
+        Bind<M>(p, [Getter, Index](const C& o) -> M { return (o.*Getter)(Index); },
+                [Setter, Index](C& o, const M& v) { (o.*Setter)(Index, v); });
+        return *this;
+    }
+
     // A property read through a field and written through a setter.
     template <class M, class S>
         requires(!std::is_function_v<M> && std::is_member_function_pointer_v<S>)
@@ -165,6 +181,7 @@ public:
         return *this;
     }
 
+    Self& Restate(const QString& Name) { return static_cast<Self&>(TClassBuilderBase::Restate(Name)); }
     Self& Default(qint64 Value) { return static_cast<Self&>(TClassBuilderBase::Default(Value)); }
     Self& NoDefault() { return static_cast<Self&>(TClassBuilderBase::NoDefault()); }
     Self& Stored(bool Value) { return static_cast<Self&>(TClassBuilderBase::Stored(Value)); }

@@ -1,0 +1,289 @@
+#include "designer/page.h"
+
+#include "designer/designinstances.h"
+#include "designer/designstate.h"
+#include "designer/qxcontrol.h"
+
+#include "classlib/controls/dialogs.h"
+#include "classlib/core/classbuilder.h"
+#include "classlib/core/reader.h"
+#include "classlib/core/sysutils.h"
+#include "classlib/graphics/font.h"
+
+namespace designer {
+
+using namespace classlib;
+using runtime::TQXBackground;
+using runtime::TQXFrame;
+using runtime::TQXShadow;
+
+namespace {
+
+constexpr unsigned VK_DELETE_KEY = 46;
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// TQXPageBase
+
+const TClassInfo& TQXPageBase::StaticClass()
+{
+    static const TClassInfo& info = [] () -> const TClassInfo& {
+        // The surface's form properties are shown but never stored: a page
+        // stream carries the page, not its window.
+        TClassBuilder<TQXPageBase> b("TQXPageBase");
+        for (const TPropInfo* p : inherited::StaticClass().Props()) b.Restate(p->Name).Stored(false);
+        return b.Prop("Frame", &TQXPageBase::FFrame, &TQXPageBase::SetFrame)
+            .Prop("Shadow", &TQXPageBase::FShadow, &TQXPageBase::SetShadow)
+            .Prop("Font", &TControl::Font, &TControl::SetFont)
+            .Prop("Background", &TQXPageBase::FBackground, &TQXPageBase::SetBackground)
+            .Prop("Static", &TQXPageBase::FStatic)
+            .Build();
+    }();
+    return info;
+}
+
+TQXPageBase::TQXPageBase(TComponent* AOwner)
+    : TControlDesigner(AOwner), FFrame(new TQXFrame), FShadow(new TQXShadow),
+      FBackground(new TQXBackground)
+{
+    SetScaled(false);
+    SetBorderStyle(bsNone);
+    if (PaperHost) SetParentWidget(PaperHost->Widget());
+}
+
+TQXPageBase::~TQXPageBase()
+{
+    // The elements go while the page still has its attributes.
+    DoDestroy();
+    Destroying();
+    while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+    delete FBackground;
+    delete FShadow;
+    delete FFrame;
+    FBackground = nullptr;
+    FShadow = nullptr;
+    FFrame = nullptr;
+}
+
+void TQXPageBase::SetFrame(const TQXFrame* Value)
+{
+    FFrame->Assign(Value);
+    InvalidateAll(this);
+    Realign();
+}
+
+void TQXPageBase::SetShadow(const TQXShadow* Value)
+{
+    FShadow->Assign(Value);
+    InvalidateAll(this);
+    Realign();
+}
+
+void TQXPageBase::SetBackground(const TQXBackground* Value)
+{
+    FBackground->Assign(Value);
+    SetColor(FBackground->Color1);
+    UpdateSize();
+    InvalidateAll(this);
+}
+
+void TQXPageBase::SetPageSize(int Width, int Height)
+{
+    FPageWidth = Width;
+    FPageHeight = Height;
+}
+
+void TQXPageBase::UpdateSize()
+{
+    SetBounds(Left(), Top(), ToPixels(FPageWidth), ToPixels(FPageHeight));
+    FBackground->PixWidth = ToPixels(FBackground->PicWidth);
+    FBackground->PixHeight = ToPixels(FBackground->PicHeight);
+}
+
+void TQXPageBase::RescaleAll()
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* element = dynamic_cast<TQXControl*>(Components(i))) element->UpdateBounds();
+    UpdateSize();
+}
+
+TRect TQXPageBase::GetContentRectUnits() const
+{
+    qint64 left = 0, top = 0, right = FPageWidth, bottom = FPageHeight;
+    if (FShadow && FFrame) {
+        const qint64 w = FShadow->Width();
+        switch (FShadow->Shape()) {
+        case runtime::ssLeftTop: top += w; left += w; break;
+        case runtime::ssRightTop: top += w; right -= w; break;
+        case runtime::ssLeftBottom: bottom -= w; left += w; break;
+        case runtime::ssRightBottom: bottom -= w; right -= w; break;
+        case runtime::ssNone: break;
+        }
+        const qint64 f = FFrame->Width();
+        const runtime::TQXFrameSides sides = FFrame->Shape();
+        if (sides.Contains(runtime::fsLeft)) left += f;
+        if (sides.Contains(runtime::fsTop)) top += f;
+        if (sides.Contains(runtime::fsRight)) right -= f;
+        if (sides.Contains(runtime::fsBottom)) bottom -= f;
+    }
+    return TRect{SatInt(left), SatInt(top), SatInt(right), SatInt(bottom)};
+}
+
+TRect TQXPageBase::ClientRect() const
+{
+    const TRect u = GetContentRectUnits();
+    return TRect{ToPixels(u.Left), ToPixels(u.Top), ToPixels(u.Right), ToPixels(u.Bottom)};
+}
+
+TRect TQXPageBase::GetPictureRect() const
+{
+    const TRect c = ClientRect();
+    const int pw = FBackground->PixWidth, ph = FBackground->PixHeight;
+    if (FBackground->IsStretched()) return c;
+    if (FBackground->IsCentered()) {
+        if (FShadow->Shape() != runtime::ssNone) {
+            const int left = SatAdd(c.Left, int((qint64(c.Right) - c.Left - pw) / 2));
+            const int top = SatAdd(c.Top, int((qint64(c.Bottom) - c.Top - ph) / 2));
+            return Bounds(left, top, pw, ph);
+        }
+        return Bounds(int((qint64(Width()) - pw) / 2), int((qint64(Height()) - ph) / 2), pw, ph);
+    }
+    return Bounds(0, 0, pw, ph);
+}
+
+void TQXPageBase::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root)
+{
+    for (int i = 0; i < ControlCount(); ++i) {
+        auto* element = dynamic_cast<TQXControl*>(Controls(i));
+        if (element && element->Owner() == Root) Proc(element);
+    }
+}
+
+void TQXPageBase::Loaded()
+{
+    inherited::Loaded();
+    // The reader fills the background directly, without its setter.
+    SetColor(FBackground->Color1);
+    UpdateSize();
+}
+
+void TQXPageBase::AlignControls(TControl* AControl, TRect&)
+{
+    AlignChildrenUnits(this, GetContentRectUnits(), AControl);
+}
+
+void TQXPageBase::ColorChanged()
+{
+    inherited::ColorChanged();
+    InvalidateAll(this);
+}
+
+// ---------------------------------------------------------------------------
+// TQXPage
+
+const TClassInfo& TQXPage::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TQXPage>("TQXPage")
+        .Method("FormKeyDown", &TQXPage::FormKeyDown)
+        .Method("FormDblClick", &TQXPage::FormDblClick)
+        .Build();
+    return info;
+}
+
+TQXPage::TQXPage(TComponent* AOwner) : TQXPageBase(AOwner)
+{
+    // Elements are placed freely, and no dot grid is drawn.
+    SetGridX(1);
+    SetGridY(1);
+    SetColor(clWhite);
+    TFont* font = Font();
+    font->SetName(QStringLiteral("Arial"));
+    font->SetHeight(-11);
+    font->SetCharset(TFontCharset(204));
+    font->SetColor(clWindowText);
+    font->SetStyle({});
+    OnKeyDown = TKeyEvent{TMethod{StaticClass().FindMethod(QStringLiteral("FormKeyDown")), this}};
+    OnDblClick = TNotifyEvent{TMethod{StaticClass().FindMethod(QStringLiteral("FormDblClick")), this}};
+}
+
+void TQXPage::SetName(const QString& Value)
+{
+    const QString name = Value.trimmed();
+    if (name.isEmpty()) throw EComponentError(Format("'%s' is not a valid component name", {Value}));
+    // The class library's checks come first, so the document never carries
+    // a name that the window then refuses.
+    if (name != Name()) {
+        if (!IsValidIdent(name)) throw EComponentError(Format("'%s' is not a valid component name", {name}));
+        if (TComponent* other = Owner() ? Owner()->FindComponent(name) : nullptr; other && other != this)
+            throw EComponentError(Format("A component named %s already exists", {name}));
+    }
+    if (!IsLoading() && OnRename) OnRename(name);
+    inherited::SetName(name);
+}
+
+QString TQXPage::MakeUniqueName(const QString& WantedName, const QString& BaseName)
+{
+    QString name = WantedName;
+    for (qint64 n = 0; name.isEmpty() || FindComponent(name);) {
+        ++n;
+        name = (BaseName + QString::number(n)).mid(3);
+    }
+    return name;
+}
+
+void TQXPage::DeleteSelected()
+{
+    if (SelectionCount() == 0) return;
+    if (ConfirmDelete
+        && MessageDlg(QStringLiteral("Are you sure you want to delete selected item(s)?"), mtConfirmation,
+                      TMsgDlgButtons{mbYes, mbNo}) != mrYes)
+        Abort();
+    DeleteSelection();
+}
+
+void TQXPage::AlignSelectedToGrid()
+{
+    for (int i = 0; i < SelectionCount(); ++i)
+        if (auto* element = dynamic_cast<TQXControl*>(GetSelectedComponent(i))) AlignToGrid(element);
+}
+
+void TQXPage::ReadPage(TReader& Reader)
+{
+    ClearSelection();
+    // The inspector lets go of the old elements' rows before they go.
+    SelectionToInspector();
+    while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+    try {
+        Reader.ReadRootComponent(this);
+    } catch (...) {
+        CreateCapsules();
+        UpdateSelection();
+        throw;
+    }
+    CreateCapsules();
+    UpdateSelection();
+    SelectionToInspector();
+}
+
+void TQXPage::FormKeyDown(TObject*, unsigned& Key, TShiftState)
+{
+    if (Key == VK_DELETE_KEY) DeleteSelected();
+}
+
+void TQXPage::FormDblClick(TObject*)
+{
+    ShowInspector();
+}
+
+// ---------------------------------------------------------------------------
+
+void InvalidateAll(TWinControl* Surface)
+{
+    if (!Surface || !Surface->Widget()) return;
+    Surface->Invalidate();
+    for (int i = 0; i < Surface->ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(Surface->Controls(i))) InvalidateTree(child);
+}
+
+} // namespace designer

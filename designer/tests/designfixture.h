@@ -1,0 +1,55 @@
+#pragma once
+
+// A designer as the main window sets it up: a window with a scroll box
+// that holds the paper and page windows, an object inspector, the
+// designer-wide instances and a new document. The page lies on the paper
+// inside the margins, as the main window places it.
+
+#include "designer/designinstances.h"
+#include "designer/document.h"
+#include "designer/page.h"
+#include "designer/pagedesigner.h"
+#include "designer/paper.h"
+
+#include "classlib/controls/form.h"
+#include "classlib/controls/scrollbox.h"
+
+#include <QByteArray>
+
+#include <gtest/gtest.h>
+
+namespace designer_framework {
+class TfrmInspector;
+}
+
+namespace designer::tests {
+
+class DesignerTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The page window's element of that name, or nil.
+    template <class T = classlib::TComponent>
+    T* Element(const QString& Name) const
+    {
+        return dynamic_cast<T*>(PageWindow->FindComponent(Name));
+    }
+    // Inserts as the palette does: a component of that class at a page point.
+    template <class T>
+    T* Insert(int X, int Y)
+    {
+        return dynamic_cast<T*>(PageWindow->CreateComponent(T::StaticClass(), classlib::TPoint{X, Y}));
+    }
+
+    classlib::TForm* Main = nullptr;
+    classlib::TScrollBox* Box = nullptr;
+    designer_framework::TfrmInspector* InspectorWindow = nullptr;
+};
+
+// The bytes of the designer-wide document as a file holds them.
+QByteArray DocumentBytes();
+// A temporary folder's file of that name (the folder lives for the test).
+QString TempFile(const QString& Name);
+
+} // namespace designer::tests
