@@ -1,5 +1,9 @@
 #include "designer/tests/designfixture.h"
 
+#include "designer/band.h"
+#include "designer/label.h"
+
+#include "designer-framework/designregistry.h"
 #include "designer-framework/inspectorwindow.h"
 
 #include "classlib/core/streams.h"
@@ -19,6 +23,17 @@ std::unique_ptr<QTemporaryDir> Temp;
 
 void DesignerTest::SetUp()
 {
+    // What the inspector shows of the classes the tests edit.
+    static const bool registered = [] {
+        designer_framework::RegisterDesignClass(QStringLiteral("Report"), QStringLiteral("TQXBand"),
+                                                TQXBand::StaticClass(), {"Name", "MMHeight", "Align"}, {}, {},
+                                                true);
+        designer_framework::RegisterDesignClass(QStringLiteral("Report"), QStringLiteral("TQXLabel"),
+                                                TQXLabel::StaticClass(),
+                                                {"Name", "Caption", "AutoSize", "MMLeft", "MMTop"}, {}, {}, true);
+        return true;
+    }();
+    (void)registered;
     Main = new TForm(nullptr);
     Main->SetBounds(0, 0, 900, 700);
     Box = new TScrollBox(Main);
