@@ -1,0 +1,157 @@
+// What the designer writes, the runtime reads and runs: a designed label
+// comes out of the run at its designed place; the preview copy leaves the
+// designer's classes registered; documents written elsewhere keep their
+// pages byte for byte.
+
+#include "designer/band.h"
+#include "designer/elementclasses.h"
+#include "designer/label.h"
+#include "designer/previewreport.h"
+#include "designer/tests/designfixture.h"
+
+#include "runtime/label.h"
+#include "runtime/report.h"
+
+#include "classlib/core/classregistry.h"
+#include "classlib/core/streams.h"
+#include "classlib/core/sysutils.h"
+#include "classlib/graphics/devicecontext.h"
+#include "classlib/graphics/metafile.h"
+#include "classlib/graphics/metafileplayer.h"
+
+#include <QStringList>
+
+namespace designer::tests {
+namespace {
+
+using namespace classlib;
+
+// Records the texts a page draws and where, in device pixels of a device
+// with one pixel per 0.01 mm.
+class TTextLogDC : public TDeviceContext {
+public:
+    struct TText {
+        QString Text;
+        TPoint At;
+    };
+    std::vector<TText> Texts;
+
+    TDeviceCaps DeviceCaps() const override
+    {
+        TDeviceCaps caps;
+        caps.HorzSizeMM = 400;
+        caps.VertSizeMM = 400;
+        caps.HorzRes = 40000;
+        caps.VertRes = 40000;
+        caps.LogPixelsX = 2540;
+        caps.LogPixelsY = 2540;
+        return caps;
+    }
+    void LineTo(int, int) override {}
+    void Rectangle(const TRect&) override {}
+    void Ellipse(const TRect&) override {}
+    void Polygon(const std::vector<TPoint>&) override {}
+    void Polyline(const std::vector<TPoint>&) override {}
+    void FillRect(const TRect&, const TLogBrush&) override {}
+    TColorRef SetPixel(int, int, TColorRef Color) override { return Color; }
+    void ExtTextOut(int X, int Y, unsigned, const TRect*, const QString& Text, const std::vector<int>*) override
+    {
+        Texts.push_back({Text, TPoint{int(OutX(X)), int(OutY(Y))}});
+    }
+    void StretchDIBits(const TRect&, const TRect&, const QImage&, quint32) override {}
+};
+
+std::vector<TTextLogDC::TText> PageTexts(TMetafile& Page)
+{
+    TTextLogDC dc;
+    PlayEnhMetaFile(dc, Page, TRect{0, 0, 21000, 29700});
+    return dc.Texts;
+}
+
+// The designer as it runs: its element classes in the registry.
+class RoundTripTest : public DesignerTest {
+protected:
+    void SetUp() override
+    {
+        DesignerTest::SetUp();
+        for (const TClassInfo* c : DesignElementClasses()) RegisterClass(*c);
+    }
+    void TearDown() override
+    {
+        for (const TClassInfo* c : DesignElementClasses()) UnregisterClass(*c);
+        DesignerTest::TearDown();
+    }
+};
+
+TEST_F(RoundTripTest, TheRuntimeRunsWhatWasDesigned)
+{
+    auto* band = Insert<TQXBand>(10, 10);
+    band->SetMM(4, 30.0);
+    auto* label = Insert<TQXLabel>(10, 10);
+    label->SetCaption(QStringLiteral("Designed"));
+    label->SetMM(1, 40.0);
+    label->SetMM(2, 12.0);
+    const int left = label->QXLeft(), top = label->QXTop();
+
+    runtime::TQXReport report(nullptr);
+    BuildPreviewReport(report, true);
+    EXPECT_EQ(report.Title(), QStringLiteral("Tessary"));
+    ASSERT_EQ(report.PageCount(), 1);
+    const auto texts = PageTexts(*report.GetPage(0));
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].Text, QStringLiteral("Designed"));
+    // The paper's margins, then the label's place inside the band; the
+    // text starts at the label's top-left corner.
+    EXPECT_NEAR(texts[0].At.X, 1000 + left, 30);
+    EXPECT_NEAR(texts[0].At.Y, 1000 + band->QXTop() + top, 30);
+
+    // The designer's classes are back, and the designer goes on working.
+    EXPECT_EQ(GetClass(QStringLiteral("TQXLabel")), &TQXLabel::StaticClass());
+    EXPECT_EQ(GetClass(QStringLiteral("TQXControl")), &TQXControl::StaticClass());
+    PageWindow->CopySelection();
+    PageWindow->PasteFromClipboard();
+    EXPECT_NE(Element(QStringLiteral("Label2")), nullptr);
+}
+
+TEST_F(RoundTripTest, AFailedPreviewKeepsTheTitleAndTheClasses)
+{
+    Document->AddPage();
+    Document->SetCurrentPage(0);
+    Document->SetPageOrder(QStringLiteral("p  -1Page1\r\np  -1Page2\r\n"));
+    // Page2's stream is damaged: the run stops when it reads it.
+    TMemoryStream* damaged = Document->GetPageStream(1);
+    damaged->SetSize(0);
+    damaged->WriteBuffer("TPF0junk", 8);
+    runtime::TQXReport report(nullptr);
+    report.SetTitle(QStringLiteral("Before"));
+    EXPECT_THROW(BuildPreviewReport(report, true), Exception);
+    EXPECT_EQ(report.Title(), QStringLiteral("Before"));
+    EXPECT_EQ(GetClass(QStringLiteral("TQXPanel")), DesignElementClasses()[0]);
+    EXPECT_EQ(GetClass(QStringLiteral("TQXContainer")), DesignElementClasses()[6]);
+}
+
+TEST(ReregisterClasses, RegistersEveryClassThenRaisesTheFirstFailure)
+{
+    const auto& classes = DesignElementClasses();
+    for (const TClassInfo* c : classes) RegisterClass(*c);
+    const TClassList taken = UnregisterDesignClasses(
+        {QStringLiteral("TQXLabel"), QStringLiteral("TQXNothing"), QStringLiteral("TQXBand")});
+    ASSERT_EQ(taken.size(), 2u);
+    EXPECT_EQ(GetClass(QStringLiteral("TQXLabel")), nullptr);
+    // Ancestors stay.
+    EXPECT_EQ(GetClass(QStringLiteral("TQXContainer")), classes[6]);
+    // The runtime's label holds the name: the band comes back all the same.
+    RegisterClass(runtime::TQXLabel::StaticClass());
+    try {
+        ReregisterClasses(taken);
+        ADD_FAILURE() << "no clash";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message, QStringLiteral("A class named TQXLabel already exists"));
+    }
+    EXPECT_EQ(GetClass(QStringLiteral("TQXBand")), classes[1]);
+    UnregisterClass(runtime::TQXLabel::StaticClass());
+    for (const TClassInfo* c : classes) UnregisterClass(*c);
+}
+
+} // namespace
+} // namespace designer::tests
