@@ -10,15 +10,19 @@
 #include "designer/tests/designfixture.h"
 
 #include "runtime/label.h"
+#include "runtime/paper.h"
+#include "runtime/documentheader.h"
 #include "runtime/report.h"
 
 #include "classlib/core/classregistry.h"
 #include "classlib/core/streams.h"
 #include "classlib/core/sysutils.h"
+#include "classlib/core/writer.h"
 #include "classlib/graphics/devicecontext.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/metafileplayer.h"
 
+#include <QFile>
 #include <QStringList>
 
 namespace designer::tests {
@@ -128,6 +132,104 @@ TEST_F(RoundTripTest, AFailedPreviewKeepsTheTitleAndTheClasses)
     EXPECT_EQ(report.Title(), QStringLiteral("Before"));
     EXPECT_EQ(GetClass(QStringLiteral("TQXPanel")), DesignElementClasses()[0]);
     EXPECT_EQ(GetClass(QStringLiteral("TQXContainer")), DesignElementClasses()[6]);
+}
+
+// A runtime page that writes the elements it owns, as a program that
+// builds documents without the designer would.
+class TRuntimePage : public runtime::TQXPaper {
+public:
+    TRuntimePage() : runtime::TQXPaper(nullptr) {}
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent*) override
+    {
+        for (int i = 0; i < ComponentCount(); ++i) Proc(Components(i));
+    }
+};
+
+QByteArray Bytes(TMemoryStream& Stream)
+{
+    return QByteArray(static_cast<const char*>(Stream.Memory()), qsizetype(Stream.Size()));
+}
+
+TEST_F(RoundTripTest, ADocumentWrittenElsewhereKeepsItsPages)
+{
+    runtime::TQXHost host(nullptr);
+    host.SetName(QStringLiteral("Host"));
+    host.SetQXWidth(14800);
+    host.SetQXHeight(21000);
+    host.SetQXLeftMargin(1200);
+    host.SetQXTopMargin(1200);
+    host.SetQXRightMargin(1200);
+    host.SetQXBottomMargin(1200);
+    host.SetPaperSize(11);
+    for (const char* name : {"Cover", "Detail"}) {
+        TRuntimePage page;
+        page.SetName(QString::fromLatin1(name));
+        auto* label = new runtime::TQXLabel(&page);
+        label->SetName(QStringLiteral("Title"));
+        label->SetCaption(QString::fromLatin1(name) + QStringLiteral(" text"));
+        label->SetQXLeft(2500);
+        label->SetQXTop(700);
+        label->SetQXWidth(4000);
+        label->SetQXHeight(600);
+        TMemoryStream stream;
+        WriteComponentToStream(stream, &page);
+        stream.SetPosition(0);
+        host.AddPage(page.Name(), stream);
+    }
+    host.SetPageOrder(QStringLiteral("p  -1Cover\r\np  -1Detail\r\n"));
+    const QByteArray detailBytes = Bytes(*host.GetPageStream(1));
+    TMemoryStream file;
+    {
+        TMemoryStream body;
+        {
+            TWriter writer(body, 8192);
+            writer.WriteRootComponent(&host);
+        }
+        TWriter writer(file, 8192);
+        runtime::TQXReportHeader header;
+        runtime::InitReportHeader(header);
+        header.BodySize = qint32(body.Size());
+        runtime::WriteReportHeader(writer, header);
+        writer.Write(body.Memory(), body.Size());
+    }
+    const QString name = TempFile(QStringLiteral("elsewhere.qxf"));
+    {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(Bytes(file));
+    }
+    OpenReport(name);
+    ASSERT_EQ(Document->GetPageCount(), 2);
+    auto* title = Element<TQXLabel>(QStringLiteral("Title"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->Caption(), QStringLiteral("Cover text"));
+    EXPECT_EQ(title->QXLeft(), 2500);
+    EXPECT_EQ(title->QXWidth(), 4000);
+    EXPECT_EQ(PaperWindow->PaperSize(), TQXPaperSize::A5);
+    EXPECT_EQ(PaperWindow->LeftMargin(), 1200);
+
+    const QString again = TempFile(QStringLiteral("again.qxf"));
+    SaveReportToFile(again);
+    TReportDescriptor saved(nullptr);
+    {
+        QFile f(again);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        TBytesStream stream(f.readAll());
+        saved.LoadFromStream(stream);
+    }
+    // The page never opened is the same bytes; the paper and order as read.
+    EXPECT_EQ(Bytes(*saved.GetPageStream(1)), detailBytes);
+    EXPECT_EQ(saved.PageOrder(), host.PageOrder());
+    EXPECT_EQ(saved.QXWidth(), 14800);
+    EXPECT_EQ(saved.QXBottomMargin(), 1200);
+    EXPECT_EQ(saved.PaperSize(), 11);
+    // The opened page reads into the runtime with the values it had.
+    runtime::TQXReport report(nullptr);
+    BuildPreviewReport(report, true);
+    ASSERT_GE(report.PageCount(), 2);
+    const auto texts = PageTexts(*report.GetPage(0));
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].Text, QStringLiteral("Cover text"));
 }
 
 TEST(ReregisterClasses, RegistersEveryClassThenRaisesTheFirstFailure)
