@@ -49,8 +49,7 @@ TQXControl::TQXControl(TComponent* AOwner)
     : TCustomControl(AOwner), FFrame(new TQXFrame), FShadow(new TQXShadow),
       FBackground(new TQXBackground)
 {
-    SetColor(FBackground->Color1);
-    SetParentColor(false);
+    SetColor(FBackground->Color1);  // also stops following the parent's colour
     FQXWidth = 2000;
     FQXHeight = 2000;
     TScaleLock lock;

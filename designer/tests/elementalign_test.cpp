@@ -1,4 +1,6 @@
+#include "designer/label.h"
 #include "designer/paintbox.h"
+#include "designer/panel.h"
 #include "designer/qxcontrol.h"
 #include "designer/tests/elementtest.h"
 
@@ -167,7 +169,8 @@ TEST(Extremes, StoredValuesThroughBoundsAlignmentAndPainting)
         for (int v : values) {
             TTestPage page;
             page.Widget()->resize(200, 200);
-            auto* panel = page.Add<TQXContainer>(QStringLiteral("Panel1"));
+            auto* panel = page.Add<TQXPanel>(QStringLiteral("Panel1"));
+            panel->SetColumns(v > 0 ? v : 2);
             TQXFrame frame;
             frame.SetShape(TQXFrameSides{fsTop, fsLeft, fsBottom, fsRight});
             frame.SetWidth(v);
@@ -183,8 +186,15 @@ TEST(Extremes, StoredValuesThroughBoundsAlignmentAndPainting)
                 b->SetAlign(a);
                 boxes.push_back(b);
             }
+            auto* label = page.Add<TQXLabel>(QStringLiteral("Label1"), panel);
+            label->SetCaption(QStringLiteral("Text"));
+            label->SetAlignment(taRightJustify);
+            label->SetFrame(&frame);
+            label->SetShadow(&shadow);
             panel->SetUnits(v, v, v, v);
             panel->UpdateBounds();
+            label->SetQXLeft(v);
+            label->SetTextAngle(TQXTextAngle(v > 0 ? 45 : 0));
             AlignChildrenUnits(panel, panel->GetContentRectUnits(), boxes[0]);
             AlignToGrid(boxes[5]);
             for (TQXPaintBox* b : boxes) {

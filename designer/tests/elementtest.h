@@ -49,8 +49,13 @@ public:
     }
 
     QByteArray Write();
+    // The area its aligned elements share, in stored units.
+    classlib::TRect ContentUnits{0, 0, 20000, 30000};
     // Reads Bytes into this page with the designer's classes.
     void Read(const QByteArray& Bytes);
+
+protected:
+    void AlignControls(classlib::TControl* AControl, classlib::TRect& Rect) override;
 };
 
 // The element painted as it shows on the page.

@@ -46,6 +46,11 @@ void TTestPage::GetChildren(const std::function<void(TComponent*)>& Proc, TCompo
         if (auto* c = dynamic_cast<TQXControl*>(Controls(i)); c && c->Owner() == this) Proc(c);
 }
 
+void TTestPage::AlignControls(TControl* AControl, TRect&)
+{
+    AlignChildrenUnits(this, ContentUnits, AControl);
+}
+
 QByteArray TTestPage::Write()
 {
     TMemoryStream stream;

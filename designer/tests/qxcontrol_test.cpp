@@ -55,7 +55,7 @@ TEST(QXControl, StoredBoxMovesTheWindow)
 {
     TZoomGuard guard(2.0);
     TQXPaintBox box(nullptr);
-    box.SetQXLeft(1270);  // 10 pixels per mm... 96 at zoom 2 over 25.4 mm: 96 px
+    box.SetQXLeft(1270);  // half an inch at zoom 2: 96 pixels
     EXPECT_EQ(box.Left(), 96);
     EXPECT_EQ(box.QXLeft(), 1270);
     box.SetUnits(1, 2, 3, 4);
