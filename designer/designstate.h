@@ -45,6 +45,10 @@ void LockScale();
 void UnlockScale();
 bool ScaleUnlocked();
 
+// While above 0 the zoom is changing: elements take new pixels, and no
+// stored value changes, not even by alignment or auto size.
+extern int Rescaling;
+
 // Holds the scale lock for its lifetime.
 class TScaleLock {
 public:
@@ -52,6 +56,18 @@ public:
     ~TScaleLock() { UnlockScale(); }
     TScaleLock(const TScaleLock&) = delete;
     TScaleLock& operator=(const TScaleLock&) = delete;
+};
+
+// A zoom change: the scale lock and Rescaling for its lifetime.
+class TRescaleScope {
+public:
+    TRescaleScope() { ++Rescaling; }
+    ~TRescaleScope() { --Rescaling; }
+    TRescaleScope(const TRescaleScope&) = delete;
+    TRescaleScope& operator=(const TRescaleScope&) = delete;
+
+private:
+    TScaleLock FLock;
 };
 
 } // namespace designer

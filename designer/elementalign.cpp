@@ -59,6 +59,11 @@ qint64 DefaultIfNegative(qint64 A, qint64 B)
 
 void Place(TQXControl* Child, qint64 Left, qint64 Top, qint64 Width, qint64 Height)
 {
+    // A zoom places in pixels only: what was stored stays.
+    if (Rescaling > 0) {
+        Child->SetBounds(ToPixels(Left), ToPixels(Top), ToPixels(Width), ToPixels(Height));
+        return;
+    }
     Child->SetUnits(SatInt(Left), SatInt(Top), SatInt(Width), SatInt(Height));
     Child->UpdateBounds();
 }

@@ -20,7 +20,7 @@ const TClassInfo& TQXLabel::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TQXLabel>("TQXLabel")
         .Prop("ParentFont", &TControl::ParentFont, &TQXLabel::SetStoredParentFont).Default(true)
-        .Prop("Caption", &TCustomControl::Caption, &TCustomControl::SetCaption)
+        .Prop("Caption", &TCustomControl::Caption, &TCustomControl::SetCaption).Type(TypeInfo<TCaption>())
         .Encoded(&TQXLabel::StoredCaption, &TQXLabel::SetStoredCaption)
         .Prop("Font", &TControl::Font, &TControl::SetFont).Stored(false)
         .Prop("QXFont", &TControl::Font, &TControl::SetFont)

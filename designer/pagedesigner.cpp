@@ -60,7 +60,7 @@ void TQXDesigner::SetZoom(double Z)
     Zoom = Z;
     Scale = ScreenPixelsPerInch * Zoom / 2540;
     {
-        TScaleLock lock;
+        TRescaleScope rescale;
         RescaleAll();
     }
     if (Surface()) RefreshInspector();

@@ -189,7 +189,8 @@ void TQXControl::SetOuterBounds(int ALeft, int ATop, int AWidth, int AHeight)
     }
     const int w = std::max(SatInt(width), 0);
     const int h = std::max(SatInt(height), 0);
-    if (!IsLoading()) {
+    // A zoom measures text anew but never changes the document.
+    if (!IsLoading() && Rescaling == 0) {
         if (ALeft != Left()) FQXLeft = ToUnits(ALeft);
         if (ATop != Top()) FQXTop = ToUnits(ATop);
         if (w != Width()) FQXWidth = ToUnits(w);
