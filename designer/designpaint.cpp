@@ -108,4 +108,43 @@ void DrawNameCaption(TCanvas& Canvas, const TRect& R, const QString& Name)
     Canvas.TextOut(R.Left + 2, SatInt(R.Bottom - th - 1), Name);
 }
 
+TRect ContentRect(qint64 Width, qint64 Height, const runtime::TQXShadow& Shadow, const runtime::TQXFrame& Frame)
+{
+    qint64 left = 0, top = 0, right = Width, bottom = Height;
+    const qint64 w = Shadow.Width();
+    switch (Shadow.Shape()) {
+    case runtime::ssLeftTop: top += w; left += w; break;
+    case runtime::ssRightTop: top += w; right -= w; break;
+    case runtime::ssLeftBottom: bottom -= w; left += w; break;
+    case runtime::ssRightBottom: bottom -= w; right -= w; break;
+    case runtime::ssNone: break;
+    }
+    const qint64 f = Frame.Width();
+    const runtime::TQXFrameSides sides = Frame.Shape();
+    if (sides.Contains(runtime::fsLeft)) left += f;
+    if (sides.Contains(runtime::fsTop)) top += f;
+    if (sides.Contains(runtime::fsRight)) right -= f;
+    if (sides.Contains(runtime::fsBottom)) bottom -= f;
+    return TRect{SatInt(left), SatInt(top), SatInt(right), SatInt(bottom)};
+}
+
+TRect PictureRect(const TRect& C, int WindowWidth, int WindowHeight, const runtime::TQXBackground& Background,
+                  const runtime::TQXShadow& Shadow, const TPoint& PlainCorner)
+{
+    const qint64 pw = Background.PixWidth;
+    const qint64 ph = Background.PixHeight;
+    if (Background.IsStretched()) return C;
+    qint64 left = PlainCorner.X, top = PlainCorner.Y;
+    if (Background.IsCentered()) {
+        if (Shadow.Shape() != runtime::ssNone) {
+            left = C.Left + (qint64(C.Right) - C.Left - pw) / 2;
+            top = C.Top + (qint64(C.Bottom) - C.Top - ph) / 2;
+        } else {
+            left = (WindowWidth - pw) / 2;
+            top = (WindowHeight - ph) / 2;
+        }
+    }
+    return TRect{SatInt(left), SatInt(top), SatInt(left + pw), SatInt(top + ph)};
+}
+
 } // namespace designer

@@ -15,6 +15,16 @@ class TCanvas;
 
 namespace designer {
 
+// The box (0, 0, Width, Height) less shadow and frame, in the box's units.
+classlib::TRect ContentRect(qint64 Width, qint64 Height, const runtime::TQXShadow& Shadow,
+                            const runtime::TQXFrame& Frame);
+// Where the background's picture goes (pixels): stretched over the content
+// C; centred in C when there is a shadow, else in the whole window of
+// WindowWidth x WindowHeight; otherwise at PlainCorner in its own size.
+classlib::TRect PictureRect(const classlib::TRect& C, int WindowWidth, int WindowHeight,
+                            const runtime::TQXBackground& Background, const runtime::TQXShadow& Shadow,
+                            const classlib::TPoint& PlainCorner);
+
 // Two bars along the shadowed sides of R.
 void PaintShadowBars(classlib::TCanvas& Canvas, const classlib::TRect& R, const runtime::TQXShadow& Shadow);
 // Bars outside the content rectangle C on the frame's sides.

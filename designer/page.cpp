@@ -1,6 +1,7 @@
 #include "designer/page.h"
 
 #include "designer/designinstances.h"
+#include "designer/designpaint.h"
 #include "designer/designstate.h"
 #include "designer/qxcontrol.h"
 
@@ -110,24 +111,9 @@ void TQXPageBase::RescaleAll()
 
 TRect TQXPageBase::GetContentRectUnits() const
 {
-    qint64 left = 0, top = 0, right = FPageWidth, bottom = FPageHeight;
-    if (FShadow && FFrame) {
-        const qint64 w = FShadow->Width();
-        switch (FShadow->Shape()) {
-        case runtime::ssLeftTop: top += w; left += w; break;
-        case runtime::ssRightTop: top += w; right -= w; break;
-        case runtime::ssLeftBottom: bottom -= w; left += w; break;
-        case runtime::ssRightBottom: bottom -= w; right -= w; break;
-        case runtime::ssNone: break;
-        }
-        const qint64 f = FFrame->Width();
-        const runtime::TQXFrameSides sides = FFrame->Shape();
-        if (sides.Contains(runtime::fsLeft)) left += f;
-        if (sides.Contains(runtime::fsTop)) top += f;
-        if (sides.Contains(runtime::fsRight)) right -= f;
-        if (sides.Contains(runtime::fsBottom)) bottom -= f;
-    }
-    return TRect{SatInt(left), SatInt(top), SatInt(right), SatInt(bottom)};
+    // The attributes do not exist yet while the surface is being made.
+    if (!FShadow || !FFrame) return TRect{0, 0, FPageWidth, FPageHeight};
+    return ContentRect(FPageWidth, FPageHeight, *FShadow, *FFrame);
 }
 
 TRect TQXPageBase::ClientRect() const
@@ -138,18 +124,7 @@ TRect TQXPageBase::ClientRect() const
 
 TRect TQXPageBase::GetPictureRect() const
 {
-    const TRect c = ClientRect();
-    const int pw = FBackground->PixWidth, ph = FBackground->PixHeight;
-    if (FBackground->IsStretched()) return c;
-    if (FBackground->IsCentered()) {
-        if (FShadow->Shape() != runtime::ssNone) {
-            const int left = SatAdd(c.Left, int((qint64(c.Right) - c.Left - pw) / 2));
-            const int top = SatAdd(c.Top, int((qint64(c.Bottom) - c.Top - ph) / 2));
-            return Bounds(left, top, pw, ph);
-        }
-        return Bounds(int((qint64(Width()) - pw) / 2), int((qint64(Height()) - ph) / 2), pw, ph);
-    }
-    return Bounds(0, 0, pw, ph);
+    return PictureRect(ClientRect(), Width(), Height(), *FBackground, *FShadow, TPoint{0, 0});
 }
 
 void TQXPageBase::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root)

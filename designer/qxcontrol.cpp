@@ -201,22 +201,7 @@ void TQXControl::SetOuterBounds(int ALeft, int ATop, int AWidth, int AHeight)
 
 TRect TQXControl::GetContentRectUnits() const
 {
-    qint64 left = 0, top = 0, right = FQXWidth, bottom = FQXHeight;
-    const qint64 w = FShadow->Width();
-    switch (FShadow->Shape()) {
-    case runtime::ssLeftTop: top += w; left += w; break;
-    case runtime::ssRightTop: top += w; right -= w; break;
-    case runtime::ssLeftBottom: bottom -= w; left += w; break;
-    case runtime::ssRightBottom: bottom -= w; right -= w; break;
-    case runtime::ssNone: break;
-    }
-    const qint64 f = FFrame->Width();
-    const runtime::TQXFrameSides sides = FFrame->Shape();
-    if (sides.Contains(runtime::fsLeft)) left += f;
-    if (sides.Contains(runtime::fsTop)) top += f;
-    if (sides.Contains(runtime::fsRight)) right -= f;
-    if (sides.Contains(runtime::fsBottom)) bottom -= f;
-    return TRect{SatInt(left), SatInt(top), SatInt(right), SatInt(bottom)};
+    return ContentRect(FQXWidth, FQXHeight, *FShadow, *FFrame);
 }
 
 TRect TQXControl::ClientRect() const
@@ -228,7 +213,7 @@ TRect TQXControl::ClientRect() const
 void TQXControl::SetName(const QString& Value)
 {
     if (Value.trimmed().isEmpty())
-        throw EComponentError(Format("''%s'' is not a valid component name", {Value}));
+        throw EComponentError(Format("'%s' is not a valid component name", {Value}));
     if (ShowCaptions) Invalidate();
     TCustomControl::SetName(Value);
 }
@@ -255,20 +240,7 @@ void TQXControl::SetStoredParentFont(bool Value)
 
 TRect TQXControl::PictureRect(const TRect& C) const
 {
-    const qint64 pw = FBackground->PixWidth;
-    const qint64 ph = FBackground->PixHeight;
-    if (FBackground->IsStretched()) return C;
-    qint64 left = C.Left, top = C.Top;
-    if (FBackground->IsCentered()) {
-        if (FShadow->Shape() != runtime::ssNone) {
-            left = C.Left + (qint64(C.Right) - C.Left - pw) / 2;
-            top = C.Top + (qint64(C.Bottom) - C.Top - ph) / 2;
-        } else {
-            left = (Width() - pw) / 2;
-            top = (Height() - ph) / 2;
-        }
-    }
-    return TRect{SatInt(left), SatInt(top), SatInt(left + pw), SatInt(top + ph)};
+    return designer::PictureRect(C, Width(), Height(), *FBackground, *FShadow, TPoint{C.Left, C.Top});
 }
 
 void TQXControl::Paint()

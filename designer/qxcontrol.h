@@ -80,7 +80,7 @@ public:
     // The content rectangle in pixels.
     classlib::TRect ClientRect() const override;
 
-    // A blank name raises EComponentError "''%s'' is not a valid component name".
+    // A blank name raises EComponentError "'%s' is not a valid component name".
     void SetName(const QString& Value) override;
     void Loaded() override;
     // Reading a font clears ParentFont; the stored value is put back after.

@@ -100,9 +100,9 @@ TEST(QXControl, BlankNamesAreRefused)
     TQXPaintBox box(nullptr);
     box.SetName(QStringLiteral("Box1"));
     EXPECT_EQ(ErrorOf<EComponentError>([&] { box.SetName(QString()); }),
-              "'''' is not a valid component name");
+              "'' is not a valid component name");
     EXPECT_EQ(ErrorOf<EComponentError>([&] { box.SetName(QStringLiteral("  ")); }),
-              "''  '' is not a valid component name");
+              "'  ' is not a valid component name");
     EXPECT_EQ(box.Name(), "Box1");
     box.SetName(QStringLiteral("Box2"));
     EXPECT_EQ(box.Name(), "Box2");
