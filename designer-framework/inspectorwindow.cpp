@@ -512,21 +512,21 @@ void TfrmInspector::DesignModified()
 void TfrmInspector::ComponentInserted(TComponent* AComponent)
 {
     FChooserList.AddObject(AComponent->Name(), AComponent);
-    RefreshChooser();
+    ChooserChange(nullptr, AComponent, AComponent->Name());
 }
 
 void TfrmInspector::ComponentRemoved(TComponent* AComponent)
 {
     const int i = FChooserList.IndexOfObject(AComponent);
     if (i >= 0) FChooserList.Delete(i);
-    RefreshChooser();
+    ChooserChange(AComponent, nullptr, QString());
 }
 
 void TfrmInspector::ComponentNameChanged(TComponent* AComponent, const QString& NewName)
 {
     const int i = FChooserList.IndexOfObject(AComponent);
     if (i >= 0) FChooserList.Put(i, NewName);
-    RefreshChooser();
+    ChooserChange(AComponent, AComponent, NewName);
 }
 
 void TfrmInspector::ClearComponents()
@@ -545,21 +545,16 @@ void TfrmInspector::ShowSelection(TComponentList* List)
     cmbControl->SetItemIndex(only ? cmbControl->Items()->IndexOfObject(only) : -1);
 }
 
-void TfrmInspector::SortChooserList()
+void TfrmInspector::ChooserChange(TComponent* Removed, TComponent* Added, const QString& Name)
 {
-    FChooserList.Sort();
-}
-
-void TfrmInspector::RefreshChooser()
-{
-    if (ActiveSurface()) SortChooserList();
+    // One entry at a time: a page of a thousand elements is read one
+    // insertion and one naming after another. The sorted box places it.
     TStrings* items = cmbControl->Items();
     const int chosenIndex = cmbControl->ItemIndex();
     const TObject* chosen = chosenIndex >= 0 ? items->Objects(chosenIndex) : nullptr;
-    items->BeginUpdate();
-    items->Clear();
-    for (int i = 0; i < FChooserList.Count(); ++i) items->AddObject(FChooserList.Get(i), FChooserList.Objects(i));
-    items->EndUpdate();
+    if (Removed)
+        if (const int i = items->IndexOfObject(Removed); i >= 0) items->Delete(i);
+    if (Added) items->AddObject(Name, Added);
     const int again = chosen ? items->IndexOfObject(chosen) : -1;
     cmbControl->SetItemIndex(again >= 0 ? again : (items->Count() > 0 ? 0 : -1));
 }

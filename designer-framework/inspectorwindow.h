@@ -131,8 +131,8 @@ private:
     void SelectRow(int ARow);
     void CycleValue();
     void FillValueList(TPropItem* Row);
-    void RefreshChooser();
-    void SortChooserList();
+    // Takes Removed out of the chooser and puts Added in under Name.
+    void ChooserChange(classlib::TComponent* Removed, classlib::TComponent* Added, const QString& Name);
     void ComputeFrameRemainder();
     classlib::TStringList* RowsOf(const TInspectorGrid* Grid) const;
     void SetEditorText(const QString& Text);

@@ -149,12 +149,14 @@ void TCustomComboBox::SetSorted(bool Value)
 void TCustomComboBox::ItemsChanged()
 {
     if (FItemIndex >= 0) {
-        const bool same = FItemIndex < FItems->Count() && FItems->Get(FItemIndex) == FSelText &&
-                          FItems->Objects(FItemIndex) == FSelObject;
+        // Objects first: comparing them is cheap, and a long list changes
+        // one entry at a time.
+        const bool same = FItemIndex < FItems->Count() && FItems->Objects(FItemIndex) == FSelObject &&
+                          FItems->Get(FItemIndex) == FSelText;
         if (!same) {
             int found = -1;
             for (int i = 0; i < FItems->Count() && found < 0; ++i)
-                if (FItems->Get(i) == FSelText && FItems->Objects(i) == FSelObject)
+                if (FItems->Objects(i) == FSelObject && FItems->Get(i) == FSelText)
                     found = i;
             FItemIndex = found;
         }
