@@ -39,6 +39,7 @@ void CreateDesignInstances(classlib::TComponent* AOwner, classlib::TWinControl* 
     PageDesigner = new TQXDesigner(InspectorForm);
     PaperDesigner = new TPaperDesigner(InspectorForm);
     PaperWindow = new TQXPaper(AOwner);
+    if (Host) PaperWindow->SetParentWidget(Host->Widget());
     PaperWindow->SetInspector(PaperDesigner);
     PaperWindow->Show();
 }

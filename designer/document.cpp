@@ -7,6 +7,7 @@
 #include "designer/paper.h"
 
 #include "runtime/documentheader.h"
+#include "runtime/pageorder.h"
 #include "runtime/reporterror.h"
 
 #include "classlib/core/classbuilder.h"
@@ -17,7 +18,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 
@@ -31,16 +31,6 @@ namespace {
 
 constexpr int BufSize = 8192;
 
-// Lines as a string list splits them: a final line break ends the last
-// line and starts none.
-QStringList SplitLines(const QString& Text)
-{
-    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = Text.split(breaks);
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    return lines;
-}
-
 QString JoinLines(const QStringList& Lines)
 {
     QString text;
@@ -48,12 +38,33 @@ QString JoinLines(const QStringList& Lines)
     return text;
 }
 
-// The line index a line's reference names, or -1 when it names none.
+// The line index a line's reference names, or -1 when it names none; the
+// column is read as the run reads it.
 int ReferenceOf(const QString& Line)
 {
     bool ok = false;
-    const int ref = Line.mid(1, 4).trimmed().toInt(&ok);
-    return ok ? ref : -1;
+    const int ref = runtime::ParseOrderLine(Line).Reference.toInt(&ok);
+    return ok && ref >= 0 ? ref : -1;
+}
+
+// What a page read needs: unknown properties and handler names are
+// skipped, and the designer's element classes are created.
+void ReadPageInto(runtime::TQXHost& Host, TMemoryStream& Stream, TQXPage& Page)
+{
+    Stream.SetPosition(0);
+    TReader reader(Stream, BufSize);
+    reader.OnError = [&Host](TReader& R, const QString& Message, bool& Handled) {
+        Host.ReaderError(R, Message, Handled);
+    };
+    reader.OnFindMethod = [&Host](TReader& R, const QString& Name, const TMethodInfo*& Address, bool& Error) {
+        Host.ReaderFindMethod(R, Name, Address, Error);
+    };
+    reader.OnAncestorNotFound = [&Host](TReader& R, const QString& Name, const TClassInfo* Class,
+                                        TComponent*& Component) {
+        Host.ReaderAncestorNotFound(R, Name, Class, Component);
+    };
+    reader.ClassResolver = DesignClass;
+    Page.ReadPage(reader);
 }
 
 [[noreturn]] void ListIndexError(int Index)
@@ -70,7 +81,7 @@ bool IsPageLineOf(const QString& Line, const QString& Page)
 
 QString RemovePageLines(const QString& Order, const QString& Page)
 {
-    const QStringList lines = SplitLines(Order);
+    const QStringList lines = runtime::SplitOrderLines(Order);
     const int n = int(lines.size());
     std::vector<int> newIndex(size_t(n), -1);
     QStringList kept;
@@ -94,7 +105,7 @@ QString RemovePageLines(const QString& Order, const QString& Page)
 
 QString RenamePageLines(const QString& Order, const QString& OldName, const QString& NewName)
 {
-    QStringList lines = SplitLines(Order);
+    QStringList lines = runtime::SplitOrderLines(Order);
     for (QString& line : lines)
         if (IsPageLineOf(line, OldName)) line = line.left(5) + NewName;
     return JoinLines(lines);
@@ -172,18 +183,19 @@ void TReportDescriptor::LoadCurrentPage()
     if (this != Document || FCurrentPage < 0 || !PageWindow) return;
     TMemoryStream* stream = GetPageStream(FCurrentPage);
     if (stream->Size() <= 0) return;
-    stream->SetPosition(0);
-    TReader reader(*stream, BufSize);
-    reader.OnError = [this](TReader& R, const QString& Message, bool& Handled) { ReaderError(R, Message, Handled); };
-    reader.OnFindMethod = [this](TReader& R, const QString& Name, const TMethodInfo*& Address, bool& Error) {
-        ReaderFindMethod(R, Name, Address, Error);
-    };
-    reader.OnAncestorNotFound = [this](TReader& R, const QString& Name, const TClassInfo* Class,
-                                       TComponent*& Component) {
-        ReaderAncestorNotFound(R, Name, Class, Component);
-    };
-    reader.ClassResolver = DesignClass;
-    PageWindow->ReadPage(reader);
+    ReadPageInto(*this, *stream, *PageWindow);
+}
+
+void ProbePage(runtime::TQXHost& Source, int Index)
+{
+    const QString name = Source.GetPageName(Index);
+    if (TComponent* owner = InstanceOwner())
+        if (TComponent* other = owner->FindComponent(name); other && other != PageWindow)
+            throw EComponentError(Format("A component named %s already exists", {name}));
+    TMemoryStream* stream = Source.GetPageStream(Index);
+    if (stream->Size() <= 0) return;
+    TQXPage probe(nullptr);
+    ReadPageInto(Source, *stream, probe);
 }
 
 void TReportDescriptor::ShowCurrentPage()
@@ -197,6 +209,7 @@ void TReportDescriptor::ShowCurrentPage()
     }
     auto* page = new TQXPage(InstanceOwner());
     PageWindow = page;
+    if (PaperHost) page->SetParentWidget(PaperHost->Widget());
     if (OnPageCreate) OnPageCreate(page);
     page->SetName(GetPageName(FCurrentPage));
     if (PageDesigner) page->SetInspector(PageDesigner);
@@ -209,8 +222,9 @@ void TReportDescriptor::SetCurrentPage(int Index)
 {
     if (Index < 0 || Index >= GetPageCount()) ListIndexError(Index);
     if (Index == FCurrentPage) return;
+    // A page that does not read is refused before anything changes.
+    if (this == Document) ProbePage(*this, Index);
     SaveCurrentPage();
-    const int previous = FCurrentPage;
     FCurrentPage = Index;
     Ready = false;
     try {
@@ -220,18 +234,7 @@ void TReportDescriptor::SetCurrentPage(int Index)
         throw;
     }
     Ready = true;
-    try {
-        LoadCurrentPage();
-    } catch (...) {
-        // A page that does not read is left as it is stored; the previous
-        // page, saved above, opens again.
-        if (previous >= 0) {
-            FCurrentPage = previous;
-            ShowCurrentPage();
-            LoadCurrentPage();
-        }
-        throw;
-    }
+    LoadCurrentPage();
     Changed();
 }
 
@@ -376,48 +379,24 @@ QByteArray ReadFileBytes(const QString& FileName)
 void OpenReport(const QString& FileName)
 {
     TReportDescriptor& doc = *Document;
-    // The file is read and checked aside; only a whole, valid document
-    // replaces the open one.
+    // The file is read and checked aside, its first page too; only a
+    // whole, valid document replaces the open one.
     TBytesStream file(ReadFileBytes(FileName));
     {
         TReportDescriptor scratch(nullptr);
         scratch.LoadFromStream(file);
         CheckDocument(scratch);
+        ProbePage(scratch, 0);
     }
-    // What to go back to when the first page does not read.
-    TMemoryStream previous;
-    bool restorable = doc.CurrentPage() >= 0;
-    try {
-        if (restorable) doc.SaveToStream(previous);
-    } catch (const Exception&) {
-        restorable = false;
-    }
-    const QString previousName = doc.FileName;
-    const bool previousNew = doc.IsNew, previousModified = doc.GetModified();
-    const int previousPage = doc.CurrentPage();
-    const double previousZoom = PageDesigner ? PageDesigner->GetZoom() : 1.0;
-
-    auto open = [&](TStream& Source, double Zoom, int PageIndex) {
+    {
         TNotReady notReady(doc);
-        Source.SetPosition(0);
-        doc.LoadFromStream(Source);
-        if (PageDesigner) PageDesigner->SetZoom(Zoom);
-        doc.FCurrentPage = PageIndex;
+        file.SetPosition(0);
+        doc.LoadFromStream(file);
+        if (PageDesigner) PageDesigner->SetZoom(1.0);
+        doc.FCurrentPage = 0;
         if (PaperWindow) PaperWindow->LoadFromDocument(doc);
         doc.ShowCurrentPage();
         doc.LoadCurrentPage();
-    };
-    try {
-        open(file, 1.0, 0);
-    } catch (...) {
-        if (restorable)
-            open(previous, previousZoom, previousPage);
-        else
-            doc.Clear();
-        doc.FileName = previousName;
-        doc.IsNew = previousNew;
-        doc.SetModified(previousModified);
-        throw;
     }
     doc.FileName = FileName;
     doc.IsNew = false;

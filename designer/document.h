@@ -39,8 +39,8 @@ public:
     void SaveCurrentPage();
     void LoadCurrentPage();
     void ShowCurrentPage();
-    // EListError for an index that is no page; nothing changes then. A page
-    // that does not read leaves the previous page open and raises.
+    // EListError for an index that is no page, and the reader's error for
+    // a page that does not read; nothing changes then.
     void SetCurrentPage(int Index);
     // A new empty page, opened; its index. No order line is added.
     int AddPage();
@@ -80,6 +80,10 @@ bool IsPageLineOf(const QString& Line, const QString& Page);
 QString RemovePageLines(const QString& Order, const QString& Page);
 // The order text with the page lines of OldName naming NewName.
 QString RenamePageLines(const QString& Order, const QString& OldName, const QString& NewName);
+
+// Reads page Index of Source into a page window of its own, which then
+// goes: raises what opening that page would raise, and changes nothing.
+void ProbePage(runtime::TQXHost& Source, int Index);
 
 // Refuses what the designer cannot edit: no pages, duplicate or invalid
 // page names, paper settings without a printable area.

@@ -50,7 +50,6 @@ TQXPageBase::TQXPageBase(TComponent* AOwner)
 {
     SetScaled(false);
     SetBorderStyle(bsNone);
-    if (PaperHost) SetParentWidget(PaperHost->Widget());
 }
 
 TQXPageBase::~TQXPageBase()

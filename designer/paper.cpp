@@ -57,7 +57,6 @@ TQXPaperBase::TQXPaperBase(TComponent* AOwner) : TControlDesigner(AOwner)
     SetScaled(false);
     SetBorderStyle(bsNone);
     SetColor(clWhite);
-    if (PaperHost) SetParentWidget(PaperHost->Widget());
 }
 
 TQXPaperBase::~TQXPaperBase() = default;

@@ -123,6 +123,24 @@ TEST_F(DocumentTest, SetCurrentPageChecksTheIndexFirst)
     EXPECT_NE(Element(QStringLiteral("Band1")), nullptr);
 }
 
+TEST_F(DocumentTest, APageThatDoesNotReadIsNeverOpened)
+{
+    PageDesigner->SetZoom(2.0);
+    Insert<TQXBand>(10, 10)->SetMM(4, 12.34);
+    Document->AddPage();
+    Document->SetCurrentPage(0);
+    TMemoryStream* damaged = Document->GetPageStream(1);
+    damaged->SetSize(0);
+    damaged->WriteBuffer("TPF0\x05TQXPa", 10);
+    const QByteArray before = DocumentBytes();
+    TQXPage* window = PageWindow;
+    ExpectError<EReadError>([] { Document->SetCurrentPage(1); }, QStringLiteral("Stream read error"));
+    EXPECT_EQ(PageWindow, window);
+    EXPECT_EQ(Document->CurrentPage(), 0);
+    EXPECT_EQ(PageDesigner->GetZoom(), 2.0);
+    EXPECT_EQ(DocumentBytes(), before);
+}
+
 TEST_F(DocumentTest, TheLastPageCannotBeDeleted)
 {
     ExpectError<runtime::EQXError>([] { Document->DeletePage(0); },
@@ -216,7 +234,8 @@ TEST_F(DocumentTest, SavingTwiceGivesTheSameBytesAndOpeningGivesThemBack)
 
 TEST_F(DocumentTest, FailedOpensLeaveTheOpenDocumentAsItWas)
 {
-    Insert<TQXBand>(10, 10);
+    PageDesigner->SetZoom(2.0);
+    Insert<TQXBand>(10, 10)->SetMM(4, 12.34);
     Document->FileName = QStringLiteral("Mine.qxf");
     const QByteArray before = DocumentBytes();
 
@@ -250,6 +269,10 @@ TEST_F(DocumentTest, FailedOpensLeaveTheOpenDocumentAsItWas)
          QStringLiteral("Invalid page layout")},
         {"junk.qxf", QByteArray("not a report at all"), QStringLiteral("Invalid stream format")},
         {"short.qxf", makeDocument([](runtime::TQXHost&) {}).left(60), QStringLiteral("Stream read error")},
+        {"page.qxf", makeDocument([](runtime::TQXHost& H) {
+             H.GetPageStream(0)->WriteBuffer("TPF0\x05TQXPa", 10);
+         }),
+         QStringLiteral("Stream read error")},
     };
     for (const TCase& c : cases) {
         const QString file = TempFile(QString::fromLatin1(c.File));
@@ -262,6 +285,7 @@ TEST_F(DocumentTest, FailedOpensLeaveTheOpenDocumentAsItWas)
         }
         EXPECT_EQ(Document->FileName, QStringLiteral("Mine.qxf")) << c.File;
         EXPECT_TRUE(Document->Ready);
+        EXPECT_EQ(PageDesigner->GetZoom(), 2.0) << c.File;
         ASSERT_NE(Element(QStringLiteral("Band1")), nullptr) << c.File;
         EXPECT_EQ(DocumentBytes(), before) << c.File;
     }

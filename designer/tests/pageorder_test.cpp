@@ -48,6 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                    Lines({"p  -1D"})},
         TOrderCase{"ReferencesThatAreNoLinesStayAsWritten", Lines({"p  -1A", "p  99B", "p   xC"}), "A",
                    Lines({"p  99B", "p   xC"})},
+        TOrderCase{"ReferencesAreTrimmedAsTheRunTrimsThem",
+                   QStringLiteral("p  -1A\r\ng  -1G\r\np \x01 1B\r\n"), "A", Lines({"g  -1G", "p   0B"})},
         TOrderCase{"NoLineBreakAtTheEnd", QStringLiteral("p  -1Page1"), "Page2", Lines({"p  -1Page1"})},
         TOrderCase{"EmptyOrder", QString(), "Page1", QString()}),
     [](const auto& Info) { return std::string(Info.param.Name); });
