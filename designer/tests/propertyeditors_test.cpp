@@ -8,11 +8,19 @@
 #include "designer/papersizeproperty.h"
 #include "designer/tests/designfixture.h"
 
+#include "designer-framework/inspectorgrid.h"
+#include "designer-framework/inspectorwindow.h"
+
+#include "classlib/controls/edit.h"
+#include "classlib/controls/memo.h"
+#include "classlib/controls/pagecontrol.h"
 #include "classlib/core/componentlist.h"
+#include "classlib/core/stringlist.h"
 #include "classlib/design/propertyeditorregistry.h"
 #include "classlib/tests/errorof.h"
 
 #include <QStringList>
+#include <QTest>
 
 #include <initializer_list>
 #include <memory>
@@ -38,6 +46,22 @@ protected:
             if (E->GetName() == Name) found = std::move(E);
         });
         return found;
+    }
+    // The inspector's row of that name on the "All properties" page, and
+    // text typed into its value field the way a person types it.
+    void GoTo(const QString& Name)
+    {
+        InspectorWindow->pgcInspector->SetActivePage(InspectorWindow->tabAll);
+        InspectorWindow->pgcInspectorChange(InspectorWindow);
+        const int row = InspectorWindow->ActiveRows() ? InspectorWindow->ActiveRows()->IndexOf(Name) : -1;
+        ASSERT_GE(row, 0) << qPrintable(Name);
+        InspectorWindow->ActiveGrid()->SetRow(row);
+    }
+    void Type(const QString& Text)
+    {
+        InspectorWindow->edtValue->SelectAll();
+        QTest::keyClicks(InspectorWindow->edtValue->Widget(), Text);
+        QTest::keyClick(InspectorWindow->edtValue->Widget(), Qt::Key_Return);
     }
 };
 
@@ -158,6 +182,21 @@ TEST_F(PropertyEditorsTest, TheSettersRefusalsPassThrough)
     width->SetValue(QStringLiteral("30"));
     EXPECT_EQ(width->GetValue(), Format("%.2f", {label->QXWidth() / 100.0}));
     EXPECT_NEAR(label->QXWidth(), 3000, 27);
+}
+
+TEST_F(PropertyEditorsTest, AHeightTypedInTheInspectorIsTakenAndBadTextIsShownAndRefused)
+{
+    auto* band = Insert<TQXBand>(40, 40);
+    GoTo(QStringLiteral("MMHeight"));
+    EXPECT_EQ(InspectorWindow->edtValue->Text(), QStringLiteral("10.05"));
+    Type(QStringLiteral("25"));
+    const int height = band->QXHeight();
+    EXPECT_NEAR(height, 2500, 27);  // on the nearest whole pixel
+    EXPECT_EQ(InspectorWindow->edtValue->Text(), Format("%.2f", {height / 100.0}));
+    Type(QStringLiteral("inf"));
+    EXPECT_EQ(band->QXHeight(), height);
+    EXPECT_EQ(InspectorWindow->memStatus->Lines()->Text().trimmed(),
+              QStringLiteral("'inf' is not a valid floating point value"));
 }
 
 TEST_F(PropertyEditorsTest, TwoSelectedElementsShowNoMillimetreRows)
