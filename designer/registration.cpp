@@ -126,14 +126,16 @@ void RegisterDesignerComponents()
 {
     static bool done = false;
     if (done) return;
-    done = true;
     // Hints first: a class takes its properties' hints when it is registered.
     for (const THint& h : Hints())
         RegisterPropertyHint(QString::fromLatin1(h.Property), h.Class, QString::fromLatin1(h.Text));
-    // One null hint: every shown property takes the registered one.
+    // One null hint: every shown property takes the registered one. A class
+    // whose name another holds in the registry (an application's own
+    // runtime classes) raises; a later call tries again from the start.
     const QVariantList byName{QVariant()};
     for (const TDesignClass& c : DesignClasses())
         RegisterDesignClass(QString(), c.Class->Name, *c.Class, c.Shown, c.General, byName, c.Palette);
+    done = true;
 }
 
 void RegisterStandardEditors()
