@@ -165,6 +165,9 @@ void RegisterDesignClass(const QString& PageName, const QString& ClassKey, const
                          const QStringList& Properties, const QStringList& GeneralProperties,
                          const QVariantList& Hints, bool ShowOnPalette)
 {
+    // A clash with another class of that name raises before any page
+    // holds the new entry.
+    RegisterClass(ComponentClass);
     auto item = std::make_unique<TRegControlItem>(ClassKey, &ComponentClass, Properties, GeneralProperties, Hints,
                                                   ShowOnPalette);
     TRegControlItem* old = FindRegControlItem(ClassKey);
@@ -177,7 +180,6 @@ void RegisterDesignClass(const QString& PageName, const QString& ClassKey, const
         if (!placed) pages.RemoveItem(old);
     }
     if (ShowOnPalette && !placed) pages.FindOrAddPage(PageName)->Add(item.get());
-    RegisterClass(ComponentClass);
     PutObject(RegisteredClasses(), ClassKey, item.release());
 }
 

@@ -179,6 +179,14 @@ void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
+void TToolButton::SetDown(bool Value)
+{
+    if (Value == FDown)
+        return;
+    FDown = Value;
+    Invalidate();
+}
+
 void TToolButton::Paint()
 {
     TCanvas& c = *Canvas();
@@ -187,7 +195,7 @@ void TToolButton::Paint()
     c.Brush()->SetColor(FToolBar ? FToolBar->Color() : Color());
     c.FillRect(r);
     const bool flat = FToolBar && FToolBar->Flat();
-    const bool down = Pressed();
+    const bool down = Pressed() || FDown;
     if (down)
         DrawEdge(c.DC(), r, flat ? BDR_SUNKENOUTER : EDGE_SUNKEN, BF_RECT);
     else if (!flat)

@@ -46,6 +46,9 @@ public:
     // Pressed with the left button and the mouse still on it: drawn sunken.
     // (Down is left for the state of a check button.)
     bool Pressed() const { return FPressed && FInside; }
+    // Held down (a check button's state): drawn sunken.
+    bool Down() const { return FDown; }
+    void SetDown(bool Value);
 
     // Runs OnClick when enabled.
     void Click() override;
@@ -69,6 +72,7 @@ private:
     bool FHot = false;
     bool FPressed = false;
     bool FInside = false;
+    bool FDown = false;
 };
 
 class TToolBar : public TCustomControl {

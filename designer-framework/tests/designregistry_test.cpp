@@ -5,7 +5,28 @@
 
 #include "designer-framework/designregistry.h"
 
+#include "classlib/core/classbuilder.h"
+#include "classlib/core/classregistry.h"
+#include "classlib/tests/errorof.h"
+
 namespace designer_framework::test {
+namespace {
+
+// Another class under the stored name of TShape.
+class TShapeTwin : public TCustomControl {
+    QX_CLASS(TShapeTwin, TCustomControl)
+public:
+    using TCustomControl::TCustomControl;
+};
+
+} // namespace
+
+const TClassInfo& TShapeTwin::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TShapeTwin>("TShape").Build();
+    return info;
+}
+
 namespace {
 
 QStringList ListOf(const TStringList& L)
@@ -82,6 +103,27 @@ TEST(DesignRegistry, LookUpByTheComponentsOwnClass)
     EXPECT_EQ(FindRegControlItem(&ticker), FindRegControlItem("TTicker"));
     EXPECT_EQ(FindRegControlItem(static_cast<const TComponent*>(nullptr)), nullptr);
     EXPECT_EQ(FindRegControlItem("TUnknownClass"), nullptr);
+}
+
+TEST(DesignRegistry, AClassWhoseNameIsTakenLeavesThePagesAsTheyWere)
+{
+    RegisterClass(TShape::StaticClass());
+    EXPECT_EQ(classlib::test::ErrorOf<EFilerError>([] {
+                  RegisterDesignClass("TwinPage", "TShapeTwin", TShapeTwin::StaticClass(), {"Name"}, {}, {}, true);
+              }),
+              QStringLiteral("A class named TShape already exists"));
+    EXPECT_EQ(DesignerPages().FindPage("TwinPage"), nullptr);
+    EXPECT_EQ(FindRegControlItem("TShapeTwin"), nullptr);
+
+    // Registered again under a key it holds: the old entry stays in place.
+    RegisterDesignClass("TwinPage2", "KeyTwin", TBox::StaticClass(), {"Name"}, {}, {}, true);
+    EXPECT_THROW(RegisterDesignClass("TwinPage2", "KeyTwin", TShapeTwin::StaticClass(), {"Name"}, {}, {}, true),
+                 EFilerError);
+    const TDesignerPage* page = DesignerPages().FindPage("TwinPage2");
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->Count(), 1);
+    EXPECT_EQ(page->GetItem(0), FindRegControlItem("KeyTwin"));
+    EXPECT_EQ(page->GetItem(0)->ComponentClass(), &TBox::StaticClass());
 }
 
 } // namespace

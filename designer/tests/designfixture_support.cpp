@@ -1,9 +1,7 @@
 #include "designer/tests/designfixture.h"
 
-#include "designer/band.h"
-#include "designer/label.h"
+#include "designer/registration.h"
 
-#include "designer-framework/designregistry.h"
 #include "designer-framework/inspectorwindow.h"
 
 #include "classlib/core/streams.h"
@@ -23,17 +21,8 @@ std::unique_ptr<QTemporaryDir> Temp;
 
 void DesignerTest::SetUp()
 {
-    // What the inspector shows of the classes the tests edit.
-    static const bool registered = [] {
-        designer_framework::RegisterDesignClass(QStringLiteral("Report"), QStringLiteral("TQXBand"),
-                                                TQXBand::StaticClass(), {"Name", "MMHeight", "Align"}, {}, {},
-                                                true);
-        designer_framework::RegisterDesignClass(QStringLiteral("Report"), QStringLiteral("TQXLabel"),
-                                                TQXLabel::StaticClass(),
-                                                {"Name", "Caption", "AutoSize", "MMLeft", "MMTop"}, {}, {}, true);
-        return true;
-    }();
-    (void)registered;
+    // What the inspector shows, as the main window registers it.
+    RegisterDesignerComponents();
     Main = new TForm(nullptr);
     Main->SetBounds(0, 0, 900, 700);
     Box = new TScrollBox(Main);
