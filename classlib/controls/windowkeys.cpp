@@ -1,6 +1,7 @@
 #include "classlib/controls/windowkeys.h"
 
 #include "classlib/controls/application.h"
+#include "classlib/controls/form.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/mouse.h"
 
@@ -83,6 +84,20 @@ bool DoWindowKey(TControl* Focus, unsigned Key, TShiftState Shift)
     for (TControl* c = Focus; c; c = c->Parent())
         if (TPopupMenu* menu = c->PopupMenu(); menu && menu->IsShortCut(Key, Shift))
             return true;
+    // The main menus of the forms that hold the focus, nearest first; a form
+    // shown inside another's widget is held by the control that holds that.
+    for (TControl* c = Focus; c;) {
+        if (auto* form = dynamic_cast<TForm*>(c); form && form->Menu() && form->Menu()->IsShortCut(Key, Shift))
+            return true;
+        if (c->Parent()) {
+            c = c->Parent();
+            continue;
+        }
+        TControl* holder = nullptr;
+        for (QWidget* w = c->Widget() ? c->Widget()->parentWidget() : nullptr; w && !holder; w = w->parentWidget())
+            holder = detail::ControlOfWidget(w);
+        c = holder;
+    }
     if (Key == VK_TAB && Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt)) {
         for (TControl* c = Focus; c; c = c->Parent())
             if (c->Perform(CM_DIALOGKEY, Key, Shift.Mask()))
