@@ -90,6 +90,23 @@ TEST(CoolBar, BandsStandInRowsAndTheBarSizesItself)
     }
 }
 
+TEST(CoolBar, AHiddenBandComesBackAtItsWidth)
+{
+    TBands b;
+    b.First->SetVisible(false);
+    EXPECT_EQ(b.Second->BandRect(), Rect(0, 0, 500, 34));
+    b.Second->SetVisible(false);
+    EXPECT_EQ(b.Bar->RowCount(), 0);
+    EXPECT_EQ(b.Bar->Height(), 0);
+    b.First->SetVisible(true);
+    EXPECT_EQ(b.Bar->Height(), 26);
+    EXPECT_TRUE(b.Standard->Visible());
+    EXPECT_FALSE(b.Components->Visible());
+    b.Second->SetVisible(true);
+    EXPECT_EQ(b.First->BandRect(), Rect(0, 0, 200, 34));
+    EXPECT_EQ(b.Second->BandRect(), Rect(200, 0, 500, 34));
+}
+
 TEST(CoolBar, BandsKeepTheirSizesWithinBounds)
 {
     TBands b;
