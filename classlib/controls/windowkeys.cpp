@@ -5,8 +5,10 @@
 #include "classlib/controls/menus.h"
 #include "classlib/controls/mouse.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QWidget>
 
 namespace classlib {
@@ -57,7 +59,10 @@ public:
 protected:
     bool eventFilter(QObject* Watched, QEvent* E) override
     {
-        if (E->type() != QEvent::KeyPress || !Watched->isWidgetType())
+        // An open menu takes its own keys; those it passes on to its bar and
+        // window are not the window's.
+        if (E->type() != QEvent::KeyPress || !Watched->isWidgetType() ||
+            qobject_cast<QMenu*>(QApplication::activePopupWidget()))
             return false;
         const auto* k = static_cast<QKeyEvent*>(E);
         const unsigned key = VirtualKeyOfQtKey(k->key());

@@ -269,6 +269,19 @@ TEST(MainMenu, ShortCutsOfHiddenItemsWorkAndOfDisabledOnesNever)
     }
 }
 
+TEST(MainMenu, AnOpenMenuTakesItsOwnKeys)
+{
+    TMenuWindow w;
+    QMenu* file = w.Open(QStringLiteral("&File"));
+    ASSERT_NE(file, nullptr);
+    QTest::keyClick(file, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(w.Save->Clicks, 0);
+    file->close();
+    w.Client->SetFocus();
+    QTest::keyClick(w.Client->Widget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(w.Save->Clicks, 1);
+}
+
 TEST(MainMenu, ShortCutsReachTheWindowFromAFormShownInsideIt)
 {
     TMenuWindow w;
