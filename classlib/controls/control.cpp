@@ -691,7 +691,8 @@ void TControl::ParentShowHintChanged()
 void TControl::ApplyHint()
 {
     if (FWidget)
-        FWidget->setToolTip(FShowHint ? FHint : QString());
+        // The short part: a hint's long part, after "|", is the status line's.
+        FWidget->setToolTip(FShowHint ? FHint.section(QLatin1Char('|'), 0, 0) : QString());
     if (auto* w = dynamic_cast<TWinControl*>(this))
         for (TControl* c : w->FControls)
             c->ParentShowHintChanged();

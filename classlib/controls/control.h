@@ -162,7 +162,8 @@ public:
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign Value);
 
-    // The tooltip: Hint, shown while the effective ShowHint is true.
+    // The tooltip: Hint (its part before "|"), shown while the effective
+    // ShowHint is true.
     // ShowHint follows the parent's while ParentShowHint is true; setting it
     // clears ParentShowHint.
     const QString& Hint() const { return FHint; }

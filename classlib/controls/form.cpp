@@ -55,6 +55,7 @@ const TClassInfo& TForm::StaticClass()
         .Prop("Scaled", &TForm::Scaled, &TForm::SetScaled).Default(true)
         .Prop("VertScrollBar", &TForm::FVertScrollBar)
         .Prop("WindowState", &TForm::WindowState, &TForm::SetWindowState).Default(wsNormal)
+        .Prop("Menu", &TForm::Menu, &TForm::SetMenu)
         .Prop("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
         .Prop("OnActivate", &TForm::OnActivate)
         .Prop("OnClose", &TForm::OnClose)
@@ -82,6 +83,11 @@ TForm::TForm(TComponent* AOwner)
 TForm::~TForm()
 {
     *FAlive = false;
+    if (FMenu) {
+        FMenu->SetWindow(nullptr);
+        FMenu->RemoveFreeNotification(this);
+        FMenu = nullptr;
+    }
     Screen()->RemoveForm(this);
     if (FModalLoop)
         FModalLoop->quit();
@@ -110,6 +116,10 @@ void TForm::Notification(TComponent* AComponent, TOperation Operation)
     TWinControl::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FActiveControl)
         FActiveControl = nullptr;
+    if (Operation == opRemove && AComponent == FMenu) {
+        FMenu = nullptr;
+        Realign();
+    }
     if (FDesigner)
         FDesigner->Notification(AComponent, Operation);
 }
@@ -576,10 +586,33 @@ void TForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent
         TComponent* c = Components(i);
         if (dynamic_cast<TControl*>(c))
             continue;
-        if (auto* item = dynamic_cast<TMenuItem*>(c); item && item->Menu())
+        if (auto* item = dynamic_cast<TMenuItem*>(c); item && (item->Menu() || item->Parent()))
             continue;
         Proc(c);
     }
+}
+
+void TForm::SetMenu(TMainMenu* Value)
+{
+    if (Value == FMenu)
+        return;
+    if (FMenu) {
+        FMenu->SetWindow(nullptr);
+        FMenu->RemoveFreeNotification(this);
+    }
+    FMenu = Value;
+    if (FMenu) {
+        FMenu->FreeNotification(this);
+        FMenu->SetWindow(this);
+    }
+    Realign();
+}
+
+void TForm::AlignControls(TControl* AControl, TRect& Rect)
+{
+    if (FMenu)
+        Rect.Top = std::min(Rect.Top + FMenu->BarHeight(), Rect.Bottom);
+    TWinControl::AlignControls(AControl, Rect);
 }
 
 } // namespace classlib

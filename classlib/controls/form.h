@@ -21,6 +21,8 @@ class QEventLoop;
 
 namespace classlib {
 
+class TMainMenu;
+
 QX_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
 using TBorderIcons = TSet<TBorderIcon>;
 QX_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop)
@@ -81,6 +83,11 @@ public:
     void SetActiveControl(TWinControl* Value);
     // Told by a control of the form that took the focus.
     void SetFocusedControl(TWinControl* Control);
+
+    // The menu bar at the top of the window; aligned controls go below it.
+    // Not owned; a freed menu leaves nil.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* Value);
 
     // The owned components that are not controls (menu items inside their menu).
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
@@ -162,6 +169,7 @@ protected:
     void BorderChanged() override;
     void Resize() override;
     void Moved() override;
+    void AlignControls(TControl* AControl, TRect& Rect) override;
 
 private:
     // Closing as the close box and Close do: true when the window went.
@@ -190,6 +198,7 @@ private:
     TRect FSettledRect;
     bool FDestroyed = false;
     TDesigner* FDesigner = nullptr;
+    TMainMenu* FMenu = nullptr;
     bool FKeyPreview = false;
     bool FAutoScroll = true;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};

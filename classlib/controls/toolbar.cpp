@@ -1,6 +1,7 @@
 #include "classlib/controls/toolbar.h"
 
 #include "classlib/controls/application.h"
+#include "classlib/controls/menus.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/graphics/edges.h"
 
@@ -31,7 +32,7 @@ protected:
     {
         switch (E->type()) {
         case QEvent::Enter:
-            CallGuarded(FButton, [this] { FButton->SetHot(FButton->Enabled()); });
+            CallGuarded(FButton, [this] { FButton->SetHot(FButton->Enabled() && !FButton->IsGap()); });
             break;
         case QEvent::Leave:
             CallGuarded(FButton, [this] { FButton->SetHot(false); });
@@ -57,7 +58,12 @@ private:
 const TClassInfo& TToolButton::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TToolButton>("TToolButton")
+        .Prop("AllowAllUp", &TToolButton::AllowAllUp, &TToolButton::SetAllowAllUp).Default(false)
+        .Prop("Down", &TToolButton::Down, &TToolButton::SetDown).Default(false)
+        .Prop("DropdownMenu", &TToolButton::DropdownMenu, &TToolButton::SetDropdownMenu)
+        .Prop("Grouped", &TToolButton::Grouped, &TToolButton::SetGrouped).Default(false)
         .Prop("ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex).Default(-1)
+        .Prop("Style", &TToolButton::Style, &TToolButton::SetStyle).Default(tbsButton)
         .Prop("Wrap", &TToolButton::Wrap, &TToolButton::SetWrap).Default(false)
         .Prop<TNotifyEvent>("OnClick", &TToolButton::OnClick)
         .Prop<TMouseEvent>("OnMouseDown", &TToolButton::OnMouseDown)
@@ -81,6 +87,74 @@ TToolButton::~TToolButton()
     delete FTracker.data();
     if (FToolBar)
         FToolBar->RemoveButton(this);
+    SetDropdownMenu(nullptr);
+}
+
+void TToolButton::SetStyle(TToolButtonStyle Value)
+{
+    if (Value == FStyle)
+        return;
+    FStyle = Value;
+    if (IsGap())
+        SetHot(false);
+    if (FToolBar)
+        FToolBar->ArrangeButtons();
+    Invalidate();
+}
+
+void TToolButton::SetDown(bool Value)
+{
+    if (Value == FDown)
+        return;
+    FDown = Value;
+    if (FDown && FGrouped && FStyle == tbsCheck && FToolBar) {
+        const QList<TToolButton*>& all = FToolBar->FButtons;
+        const qsizetype at = all.indexOf(this);
+        const auto inGroup = [](const TToolButton* B) { return B->FGrouped && B->FStyle == tbsCheck; };
+        for (qsizetype i = at - 1; i >= 0 && inGroup(all[i]); --i)
+            all[i]->SetDown(false);
+        for (qsizetype i = at + 1; i < all.size() && inGroup(all[i]); ++i)
+            all[i]->SetDown(false);
+    }
+    Invalidate();
+}
+
+void TToolButton::SetGrouped(bool Value)
+{
+    FGrouped = Value;
+}
+
+void TToolButton::SetDropdownMenu(TPopupMenu* Value)
+{
+    if (Value == FDropdownMenu)
+        return;
+    if (FDropdownMenu)
+        FDropdownMenu->RemoveFreeNotification(this);
+    FDropdownMenu = Value;
+    if (FDropdownMenu)
+        FDropdownMenu->FreeNotification(this);
+}
+
+void TToolButton::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FDropdownMenu)
+        FDropdownMenu = nullptr;
+}
+
+bool TToolButton::CheckMenuDropdown()
+{
+    if (!FDropdownMenu || !Widget())
+        return false;
+    const TPoint at = ClientToScreen(TPoint{0, Height()});
+    FDropdownMenu->SetPopupComponent(this);
+    FDropdownMenu->Popup(at.X, at.Y);
+    return true;
+}
+
+bool TToolButton::OnArrow(int X) const
+{
+    return FStyle == tbsDropDown && X >= Width() - ToolDropDownWidth;
 }
 
 void TToolButton::SetToolBar(TToolBar* Value)
@@ -143,13 +217,27 @@ void TToolButton::EnabledChanged()
 
 void TToolButton::Click()
 {
-    if (Enabled())
-        TCustomControl::Click();
+    if (FSwallowClick) {
+        FSwallowClick = false;
+        return;
+    }
+    if (!Enabled() || IsGap())
+        return;
+    if (FStyle == tbsCheck && !(FDown && FGrouped && !FAllowAllUp))
+        SetDown(!FDown);
+    TCustomControl::Click();
 }
 
 void TToolButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    if (Button == mbLeft && Enabled()) {
+    if (Button == mbLeft && Enabled() && OnArrow(X)) {
+        // The arrow shows the menu; the button itself is not pressed.
+        FArrowPress = true;
+        TCustomControl::MouseDown(Button, Shift, X, Y);
+        CheckMenuDropdown();
+        return;
+    }
+    if (Button == mbLeft && Enabled() && !IsGap()) {
         FPressed = true;
         FInside = true;
         Repaint();
@@ -172,6 +260,11 @@ void TToolButton::MouseMove(TShiftState Shift, int X, int Y)
 
 void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    if (Button == mbLeft) {
+        const TRect r = ClientRect();
+        FSwallowClick = FArrowPress && X >= r.Left && X < r.Right && Y >= r.Top && Y < r.Bottom;
+        FArrowPress = false;
+    }
     if (Button == mbLeft && FPressed) {
         FPressed = false;
         Repaint();
@@ -179,29 +272,45 @@ void TToolButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
-void TToolButton::SetDown(bool Value)
-{
-    if (Value == FDown)
-        return;
-    FDown = Value;
-    Invalidate();
-}
-
 void TToolButton::Paint()
 {
     TCanvas& c = *Canvas();
-    TRect r = ClientRect();
+    const TRect client = ClientRect();
     c.Brush()->SetStyle(bsSolid);
     c.Brush()->SetColor(FToolBar ? FToolBar->Color() : Color());
-    c.FillRect(r);
+    c.FillRect(client);
+    if (FStyle == tbsSeparator)
+        return;
+    if (FStyle == tbsDivider) {
+        const int x = client.Width() / 2 - 1;
+        TRect line = Rect(x, client.Top + 2, x + 2, client.Bottom - 2);
+        DrawEdge(c.DC(), line, EDGE_ETCHED, BF_LEFT);
+        return;
+    }
     const bool flat = FToolBar && FToolBar->Flat();
-    const bool down = Pressed() || FDown;
+    const bool pressed = Pressed();
+    const bool down = pressed || FDown;
+    // The face: the whole button, less the arrow of a drop-down one.
+    TRect face = client;
+    if (FStyle == tbsDropDown)
+        face.Right = std::max(face.Left, face.Right - ToolDropDownWidth);
+    if (FDown && !pressed) {
+        // A checked face is lighter than the bar.
+        c.Brush()->SetColor(FHot ? clBtnFace : clBtnHighlight);
+        c.FillRect(Rect(face.Left + 1, face.Top + 1, face.Right - 1, face.Bottom - 1));
+    }
     if (down)
-        DrawEdge(c.DC(), r, flat ? BDR_SUNKENOUTER : EDGE_SUNKEN, BF_RECT);
+        DrawEdge(c.DC(), face, flat ? BDR_SUNKENOUTER : EDGE_SUNKEN, BF_RECT);
     else if (!flat)
-        DrawEdge(c.DC(), r, EDGE_RAISED, BF_RECT);
+        DrawEdge(c.DC(), face, EDGE_RAISED, BF_RECT);
     else if (FHot)
-        DrawEdge(c.DC(), r, BDR_RAISEDINNER, BF_RECT);
+        DrawEdge(c.DC(), face, BDR_RAISEDINNER, BF_RECT);
+    if (FStyle == tbsDropDown) {
+        TRect arrow = Rect(face.Right, client.Top, client.Right, client.Bottom);
+        if (!flat || FHot)
+            DrawEdge(c.DC(), arrow, flat ? BDR_RAISEDINNER : EDGE_RAISED, BF_RECT);
+        PaintArrow(c, arrow);
+    }
     if (!FToolBar)
         return;
     TCustomImageList* images = FToolBar->Images();
@@ -209,11 +318,23 @@ void TToolButton::Paint()
         images = FToolBar->HotImages();
     if (!images || FImageIndex < 0 || FImageIndex >= images->Count())
         return;
-    const TRect client = ClientRect();
     const int shift = down ? 1 : 0;
-    const int x = (client.Width() - images->Width()) / 2 + shift;
-    const int y = (client.Height() - images->Height()) / 2 + shift;
+    const int x = face.Left + (face.Width() - images->Width()) / 2 + shift;
+    const int y = face.Top + (face.Height() - images->Height()) / 2 + shift;
     images->Draw(c, x, y, FImageIndex, Enabled());
+}
+
+void TToolButton::PaintArrow(TCanvas& C, const TRect& R)
+{
+    // A small triangle pointing down, centred.
+    const int cx = (R.Left + R.Right) / 2;
+    const int cy = (R.Top + R.Bottom) / 2 - 1;
+    const TColor colour = Enabled() ? clBtnText : clGrayText;
+    C.Pen()->SetColor(colour);
+    for (int i = 0; i < 3; ++i) {
+        C.MoveTo(cx - 2 + i, cy + i);
+        C.LineTo(cx + 3 - i, cy + i);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -424,13 +545,14 @@ void TToolBar::PlaceButtons()
             continue;
         if (rows == 0) {
             rows = 1;
-        } else if (breakBefore || (FWrapable && x > rowStart && x + FButtonWidth > right)) {
+        } else if (breakBefore || (FWrapable && x > rowStart && x + ButtonExtent(b) > right)) {
             x = rowStart;
             y += FButtonHeight;
             ++rows;
         }
-        b->SetBounds(x, y, FButtonWidth, FButtonHeight);
-        x += FButtonWidth;
+        const int width = ButtonExtent(b);
+        b->SetBounds(x, y, width, FButtonHeight);
+        x += width;
         breakBefore = b->Wrap();
     }
     FRowCount = rows;
@@ -438,6 +560,19 @@ void TToolBar::PlaceButtons()
         const int height = top + std::max(rows, 1) * FButtonHeight + bottom;
         if (height != Height())
             SetBounds(Left(), Top(), Width(), height);
+    }
+}
+
+int TToolBar::ButtonExtent(const TToolButton* Button) const
+{
+    switch (Button->Style()) {
+    case tbsSeparator:
+    case tbsDivider:
+        return ToolSeparatorWidth;
+    case tbsDropDown:
+        return FButtonWidth + ToolDropDownWidth;
+    default:
+        return FButtonWidth;
     }
 }
 

@@ -7,6 +7,13 @@
 // it clicks it. Buttons take their places in the order they joined the
 // bar: left to right, a new row after a button marked Wrap and, on a
 // wrapable bar, before a button that would cross the right edge.
+//
+// A button's Style makes it a push button, a check button (a click
+// toggles Down; grouped neighbours let one be down at a time), a button
+// with a drop-down arrow at its right end (a press on the arrow shows its
+// DropdownMenu below it), or a gap between buttons (a divider draws a
+// line in it). Descendants may draw more over the button by overriding
+// Paint after calling this class's.
 
 #include "classlib/controls/control.h"
 #include "classlib/controls/imagelist.h"
@@ -18,8 +25,14 @@ namespace classlib {
 
 QX_ENUM(TEdgeBorder, ebLeft, ebTop, ebRight, ebBottom)
 using TEdgeBorders = TSet<TEdgeBorder>;
+QX_ENUM(TToolButtonStyle, tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider)
 
 class TToolBar;
+class TPopupMenu;
+
+// Pixels of a separator or divider, and of the arrow of a drop-down button.
+constexpr int ToolSeparatorWidth = 8;
+constexpr int ToolDropDownWidth = 14;
 
 class TToolButton : public TCustomControl {
     QX_CLASS(TToolButton, TCustomControl)
@@ -41,17 +54,32 @@ public:
     bool Wrap() const { return FWrap; }
     void SetWrap(bool Value);
 
+    TToolButtonStyle Style() const { return FStyle; }
+    void SetStyle(TToolButtonStyle Value);
+    // Drawn pressed; a click of a check button toggles it.
+    bool Down() const { return FDown; }
+    // Setting a grouped check button down lets its group's others up.
+    void SetDown(bool Value);
+    // The neighbouring grouped check buttons form a group.
+    bool Grouped() const { return FGrouped; }
+    void SetGrouped(bool Value);
+    // A click may let the down button of a group up.
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool Value) { FAllowAllUp = Value; }
+    // Shown by the arrow of a drop-down button; not owned, a freed menu leaves nil.
+    TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
+    void SetDropdownMenu(TPopupMenu* Value);
+    // Shows the drop-down menu below the button; false without one.
+    bool CheckMenuDropdown();
+
     // Under the mouse (and enabled); one button of a bar at a time.
     bool Hot() const { return FHot; }
     // Pressed with the left button and the mouse still on it: drawn sunken.
     // (Down is left for the state of a check button.)
     bool Pressed() const { return FPressed && FInside; }
-    // Held down (a check button's state): drawn sunken.
-    bool Down() const { return FDown; }
-    void SetDown(bool Value);
-
-    // Runs OnClick when enabled.
+    // Runs OnClick when enabled, after a check button toggled Down.
     void Click() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 protected:
     void Paint() override;
@@ -64,15 +92,26 @@ private:
     friend class TToolBar;
     class TTracker;
     void SetHot(bool Value);
+    bool IsGap() const { return FStyle == tbsSeparator || FStyle == tbsDivider; }
+    // Whether client point X is on the arrow of a drop-down button.
+    bool OnArrow(int X) const;
+    void PaintArrow(TCanvas& C, const TRect& R);
 
     TToolBar* FToolBar = nullptr;
     QPointer<QObject> FTracker;
     int FImageIndex = -1;
+    TToolButtonStyle FStyle = tbsButton;
+    bool FDown = false;
+    bool FGrouped = false;
+    bool FAllowAllUp = false;
+    TPopupMenu* FDropdownMenu = nullptr;
     bool FWrap = false;
+    // A press on the arrow, and the click its release makes, which is not the button's.
+    bool FArrowPress = false;
+    bool FSwallowClick = false;
     bool FHot = false;
     bool FPressed = false;
     bool FInside = false;
-    bool FDown = false;
 };
 
 class TToolBar : public TCustomControl {
@@ -131,6 +170,8 @@ private:
     // the sizing (through the parent's aligning) changed the bar's width.
     void ArrangeButtons();
     void PlaceButtons();
+    // The width the button takes in its row.
+    int ButtonExtent(const TToolButton* Button) const;
 
     QList<TToolButton*> FButtons;
     TToolButton* FHotButton = nullptr;

@@ -1,11 +1,14 @@
 #include "classlib/controls/windowkeys.h"
 
 #include "classlib/controls/application.h"
+#include "classlib/controls/form.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/mouse.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QWidget>
 
 namespace classlib {
@@ -56,7 +59,10 @@ public:
 protected:
     bool eventFilter(QObject* Watched, QEvent* E) override
     {
-        if (E->type() != QEvent::KeyPress || !Watched->isWidgetType())
+        // An open menu takes its own keys; those it passes on to its bar and
+        // window are not the window's.
+        if (E->type() != QEvent::KeyPress || !Watched->isWidgetType() ||
+            qobject_cast<QMenu*>(QApplication::activePopupWidget()))
             return false;
         const auto* k = static_cast<QKeyEvent*>(E);
         const unsigned key = VirtualKeyOfQtKey(k->key());
@@ -83,6 +89,20 @@ bool DoWindowKey(TControl* Focus, unsigned Key, TShiftState Shift)
     for (TControl* c = Focus; c; c = c->Parent())
         if (TPopupMenu* menu = c->PopupMenu(); menu && menu->IsShortCut(Key, Shift))
             return true;
+    // The main menus of the forms that hold the focus, nearest first; a form
+    // shown inside another's widget is held by the control that holds that.
+    for (TControl* c = Focus; c;) {
+        if (auto* form = dynamic_cast<TForm*>(c); form && form->Menu() && form->Menu()->IsShortCut(Key, Shift))
+            return true;
+        if (c->Parent()) {
+            c = c->Parent();
+            continue;
+        }
+        TControl* holder = nullptr;
+        for (QWidget* w = c->Widget() ? c->Widget()->parentWidget() : nullptr; w && !holder; w = w->parentWidget())
+            holder = detail::ControlOfWidget(w);
+        c = holder;
+    }
     if (Key == VK_TAB && Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt)) {
         for (TControl* c = Focus; c; c = c->Parent())
             if (c->Perform(CM_DIALOGKEY, Key, Shift.Mask()))

@@ -2,7 +2,8 @@
 
 // Keys that a window takes before its focused control, as dialogs do:
 //   1. the shortcut of an item of the pop-up menu of the focused control or
-//      of one of its parents (nearest first);
+//      of one of its parents (nearest first), then of the main menus of the
+//      forms that hold it (also one shown inside another form's widget);
 //   2. a dialog key (Ctrl+Tab, Ctrl+Shift+Tab), sent as CM_DIALOGKEY to the
 //      focused control and then to each parent;
 //   3. an accelerator (Alt with a letter or digit), sent as CM_DIALOGCHAR
