@@ -264,10 +264,15 @@ void TForm::SetModalResult(TModalResult Value)
     FModalResult = Value;
     if (!FModal || Value == mrNone)
         return;
-    if (!CloseModal()) {
-        FModalResult = mrNone;
+    // A handler that refuses, or fails, keeps the form open.
+    bool closes = false;
+    const auto refused = qScopeGuard([&] {
+        if (!closes)
+            FModalResult = mrNone;
+    });
+    closes = CloseModal();
+    if (!closes)
         return;
-    }
     if (FModalLoop)
         FModalLoop->quit();
 }
