@@ -2,6 +2,9 @@
 // texturegen.cpp) and the entry every library of the designer binds with.
 
 #include "classlib/system/libraryentry.h"
+#include "designer/qxlibentries.h"
+
+#include <type_traits>
 
 extern "C" {
 
@@ -12,3 +15,5 @@ int InitQXLibrary(void* /*Application*/, void* /*Screen*/, TQXEntryStatus* Statu
     return classlib::GuardEntry(Status, [] {});
 }
 }
+
+static_assert(std::is_same_v<decltype(&InitQXLibrary), designer::TInitQXLibraryProc>);
