@@ -10,7 +10,7 @@
 #include "classlib/system/libraryentry.h"
 #include "designer/qxlibentries.h"
 
-#include <memory>
+#include <utility>
 #include <type_traits>
 
 using namespace classlib;
@@ -18,8 +18,14 @@ using namespace classlib;
 namespace {
 
 // Shown from ShowSplashForm to HideSplashForm; the library stays loaded
-// that long.
-std::unique_ptr<qxui::TfrmSplash> Splash;
+// that long. A plain pointer: a splash form nobody hid must not be freed
+// by the exit handlers, after the application's windows are gone.
+qxui::TfrmSplash* Splash = nullptr;
+
+void FreeSplash()
+{
+    delete std::exchange(Splash, nullptr);
+}
 
 } // namespace
 
@@ -40,7 +46,7 @@ int InitQXLibrary(void* Application, void* Screen, TQXEntryStatus* Status)
 // The library's finalisation: a splash form still up goes with it.
 int QXLibraryDetach(TQXEntryStatus* Status)
 {
-    return GuardEntry(Status, [] { Splash.reset(); });
+    return GuardEntry(Status, [] { FreeSplash(); });
 }
 
 int ShowAbout(TQXEntryStatus* Status)
@@ -54,7 +60,8 @@ int ShowAbout(TQXEntryStatus* Status)
 int ShowSplashForm(TQXEntryStatus* Status)
 {
     return GuardEntry(Status, [] {
-        Splash = std::make_unique<qxui::TfrmSplash>(nullptr);
+        FreeSplash();
+        Splash = new qxui::TfrmSplash(nullptr);
         Splash->Show();
         Splash->Update();
     });
@@ -62,7 +69,7 @@ int ShowSplashForm(TQXEntryStatus* Status)
 
 int HideSplashForm(TQXEntryStatus* Status)
 {
-    return GuardEntry(Status, [] { Splash.reset(); });
+    return GuardEntry(Status, [] { FreeSplash(); });
 }
 
 int EditOptions(bool* ShowGrid, bool* ShowCaptions, bool* ConfirmDelete, bool* AutoPreview, bool* Accepted,

@@ -1,0 +1,48 @@
+#include "designer/dllbind.h"
+
+#include "classlib/controls/application.h"
+#include "classlib/controls/screen.h"
+#include "classlib/system/registry.h"
+#include "designer/qxlibentries.h"
+
+#include <QDir>
+
+#include <memory>
+
+using namespace classlib;
+
+namespace designer {
+
+QString InstallationFolder()
+{
+    TRegistry reg;
+    if (!reg.OpenKeyReadOnly(QString::fromLatin1(InstallationKey)))
+        return {};
+    QString path;
+    try {
+        path = reg.ReadString(QString::fromLatin1(BinaryPathValue));
+    } catch (const ERegistryException&) {
+        // A value of the wrong kind names no folder either.
+    }
+    return QDir::isAbsolutePath(path) ? path : QString();
+}
+
+TDLLHandle LoadQXLibrary(const QString& Name)
+{
+    QString folder = InstallationFolder();
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    TDLLHandle handle = LoadDLL(folder + Name);
+    try {
+        auto init = GetDLLProc<TInitQXLibraryProc>(handle, QString::fromLatin1(InitQXLibraryEntry));
+        TQXEntryStatus status;
+        init(Application(), Screen(), &status);
+        RaiseEntryStatus(status);
+    } catch (...) {
+        UnloadDLL(handle);
+        throw;
+    }
+    return handle;
+}
+
+} // namespace designer
