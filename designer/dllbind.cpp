@@ -7,8 +7,6 @@
 
 #include <QDir>
 
-#include <memory>
-
 using namespace classlib;
 
 namespace designer {
@@ -32,17 +30,10 @@ TDLLHandle LoadQXLibrary(const QString& Name)
     QString folder = InstallationFolder();
     if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    TDLLHandle handle = LoadDLL(folder + Name);
-    try {
-        auto init = GetDLLProc<TInitQXLibraryProc>(handle, QString::fromLatin1(InitQXLibraryEntry));
-        TQXEntryStatus status;
-        init(Application(), Screen(), &status);
-        RaiseEntryStatus(status);
-    } catch (...) {
-        UnloadDLL(handle);
-        throw;
-    }
-    return handle;
+    TDLLLoad lib(LoadDLL(folder + Name));
+    CallEntry<TInitQXLibraryProc>(lib.Handle(), QString::fromLatin1(InitQXLibraryEntry),
+                                  static_cast<void*>(Application()), static_cast<void*>(Screen()));
+    return lib.Release();
 }
 
 } // namespace designer

@@ -5,7 +5,6 @@
 #include "designer/dllbind.h"
 #include "designer/resourceids.h"
 
-#include <functional>
 #include <limits>
 
 using namespace classlib;
@@ -16,50 +15,39 @@ namespace {
 
 constexpr int StringBufferSize = 4096;
 
-// Runs Proc with qxres bound, unloading it afterwards whatever happens.
-void WithQXRes(const std::function<void(TDLLHandle)>& Proc)
+QString QXRes()
 {
-    TDLLHandle handle = LoadQXLibrary(QString::fromLatin1(QXResLibraryName));
-    try {
-        Proc(handle);
-    } catch (...) {
-        UnloadDLL(handle);
-        throw;
-    }
-    UnloadDLL(handle);
+    return QString::fromLatin1(QXResLibraryName);
 }
 
 } // namespace
 
 std::unique_ptr<TBitmap> LoadQXBitmap()
 {
+    TDLLLoad qxres(LoadQXLibrary(QXRes()));
     auto bitmap = std::make_unique<TBitmap>();
-    WithQXRes([&](TDLLHandle h) { LoadModuleBitmap(*bitmap, h, QXTextureBitmapId); });
+    LoadModuleBitmap(*bitmap, qxres.Handle(), QXTextureBitmapId);
     return bitmap;
 }
 
 QString LoadQXString()
 {
-    QString text;
-    WithQXRes([&](TDLLHandle h) {
-        char16_t buffer[StringBufferSize];
-        const int count = LoadModuleString(h, QXTextureNamesId, buffer, StringBufferSize);
-        if (count == 0)
-            throw EDLLException(QStringLiteral("Resource Access Failed"));
-        text = QString::fromUtf16(buffer, count);
-    });
-    return text;
+    TDLLLoad qxres(LoadQXLibrary(QXRes()));
+    char16_t buffer[StringBufferSize];
+    const int count = LoadModuleString(qxres.Handle(), QXTextureNamesId, buffer, StringBufferSize);
+    if (count == 0)
+        throw EDLLException(QStringLiteral("Resource Access Failed"));
+    return QString::fromUtf16(buffer, count);
 }
 
 std::unique_ptr<TJPEGImage> LoadQXJPEG(int Index)
 {
     if (Index > std::numeric_limits<int>::max() - QXTextureJPEGBase)
         throw EResNotFound(QStringLiteral("Resource %1 not found").arg(qint64(QXTextureJPEGBase) + Index));
+    TDLLLoad qxres(LoadQXLibrary(QXRes()));
     auto image = std::make_unique<TJPEGImage>();
-    WithQXRes([&](TDLLHandle h) {
-        TResourceStream stream(h, QXTextureJPEGBase + Index);
-        image->LoadFromStream(stream);
-    });
+    TResourceStream stream(qxres.Handle(), QXTextureJPEGBase + Index);
+    image->LoadFromStream(stream);
     return image;
 }
 

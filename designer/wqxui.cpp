@@ -13,44 +13,26 @@ namespace {
 // The library that shows the splash form; nullptr when none is shown.
 TDLLHandle SplashHandle = nullptr;
 
-// Calls Entry of a freshly bound qxui with Args, unloading it afterwards
-// whatever happens.
-template <class Proc, class... Args>
-void CallQXUI(const char* Entry, Args... A)
+QString QXUI()
 {
-    TDLLHandle handle = LoadQXLibrary(QString::fromLatin1(QXUILibraryName));
-    try {
-        TQXEntryStatus status;
-        GetDLLProc<Proc>(handle, QString::fromLatin1(Entry))(A..., &status);
-        RaiseEntryStatus(status);
-    } catch (...) {
-        UnloadDLL(handle);
-        throw;
-    }
-    UnloadDLL(handle);
+    return QString::fromLatin1(QXUILibraryName);
 }
 
 } // namespace
 
 void ShowAboutBox()
 {
-    CallQXUI<TShowAboutProc>(ShowAboutEntry);
+    TDLLLoad qxui(LoadQXLibrary(QXUI()));
+    CallEntry<TShowAboutProc>(qxui.Handle(), QString::fromLatin1(ShowAboutEntry));
 }
 
 void ShowSplash()
 {
-    // A splash form already up keeps its library; the new one replaces it.
+    // A splash form already up is replaced, its load released.
     HideSplash();
-    TDLLHandle handle = LoadDLL(QString::fromLatin1(QXUILibraryName));
-    try {
-        TQXEntryStatus status;
-        GetDLLProc<TShowSplashFormProc>(handle, QString::fromLatin1(ShowSplashFormEntry))(&status);
-        RaiseEntryStatus(status);
-    } catch (...) {
-        UnloadDLL(handle);
-        throw;
-    }
-    SplashHandle = handle;
+    TDLLLoad qxui(LoadDLL(QXUI()));
+    CallEntry<TShowSplashFormProc>(qxui.Handle(), QString::fromLatin1(ShowSplashFormEntry));
+    SplashHandle = qxui.Release();
 }
 
 void HideSplash()
@@ -58,17 +40,9 @@ void HideSplash()
     if (!SplashHandle)
         return;
     // Forgotten first: whatever the library reports, it is released once.
-    TDLLHandle handle = SplashHandle;
+    TDLLLoad qxui(SplashHandle);
     SplashHandle = nullptr;
-    try {
-        TQXEntryStatus status;
-        GetDLLProc<THideSplashFormProc>(handle, QString::fromLatin1(HideSplashFormEntry))(&status);
-        RaiseEntryStatus(status);
-    } catch (...) {
-        UnloadDLL(handle);
-        throw;
-    }
-    UnloadDLL(handle);
+    CallEntry<THideSplashFormProc>(qxui.Handle(), QString::fromLatin1(HideSplashFormEntry));
 }
 
 bool SplashShown()
@@ -78,9 +52,10 @@ bool SplashShown()
 
 bool EditDesignerOptions(bool& ShowGrid, bool& ShowCaptions, bool& ConfirmDelete, bool& AutoPreview)
 {
+    TDLLLoad qxui(LoadQXLibrary(QXUI()));
     bool accepted = false;
-    CallQXUI<TEditOptionsProc>(EditOptionsEntry, &ShowGrid, &ShowCaptions, &ConfirmDelete, &AutoPreview,
-                               &accepted);
+    CallEntry<TEditOptionsProc>(qxui.Handle(), QString::fromLatin1(EditOptionsEntry), &ShowGrid, &ShowCaptions,
+                                &ConfirmDelete, &AutoPreview, &accepted);
     return accepted;
 }
 

@@ -50,4 +50,25 @@ Proc GetDLLProc(TDLLHandle Handle, const QString& ProcName)
     return reinterpret_cast<Proc>(GetDLLProc(Handle, ProcName));
 }
 
+// One load of a library, unloaded when the object goes (also while an
+// exception passes); Release hands the load over to the caller.
+class TDLLLoad {
+public:
+    explicit TDLLLoad(TDLLHandle Handle) : FHandle(Handle) {}
+    ~TDLLLoad() { UnloadDLL(FHandle); }
+    TDLLLoad(const TDLLLoad&) = delete;
+    TDLLLoad& operator=(const TDLLLoad&) = delete;
+
+    TDLLHandle Handle() const { return FHandle; }
+    TDLLHandle Release()
+    {
+        TDLLHandle h = FHandle;
+        FHandle = nullptr;
+        return h;
+    }
+
+private:
+    TDLLHandle FHandle;
+};
+
 } // namespace classlib

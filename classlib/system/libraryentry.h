@@ -6,6 +6,8 @@
 // GuardEntry, and the caller turns it back into the exception with
 // RaiseEntryStatus.
 
+#include "classlib/system/dll.h"
+
 #include <cstddef>
 
 extern "C" {
@@ -22,7 +24,6 @@ struct TQXEntryStatus {
 
 namespace classlib {
 
-class Exception;
 
 // Sets Status to success.
 void ClearEntryStatus(TQXEntryStatus& Status);
@@ -51,5 +52,16 @@ int GuardEntry(TQXEntryStatus* Status, F&& Proc) noexcept
 // EResNotFound, EAbort), else Exception, with the library's message.
 // Nothing for qxOk.
 void RaiseEntryStatus(const TQXEntryStatus& Status);
+
+// Calls the entry ProcName of Handle, of type Proc (a function pointer
+// whose last argument is the status), with Args, and raises what it
+// reports; GetDLLProc's error when there is no such entry.
+template <class Proc, class... Args>
+void CallEntry(TDLLHandle Handle, const QString& ProcName, Args... A)
+{
+    TQXEntryStatus status;
+    GetDLLProc<Proc>(Handle, ProcName)(A..., &status);
+    RaiseEntryStatus(status);
+}
 
 } // namespace classlib

@@ -44,19 +44,15 @@ bool ParseLaunchArgs(const QStringList& Args, TLaunchArgs& Result, QString& Erro
 
 int Launch(const TLaunchArgs& Args, const QString& Library)
 {
-    TDLLHandle handle = nullptr;
     try {
-        handle = LoadDLL(Library);
-        auto activate = GetDLLProc<TQXActivateProc>(handle, QString::fromLatin1(ActivateEntry));
+        TDLLLoad core(LoadDLL(Library));
+        auto activate = GetDLLProc<TQXActivateProc>(core.Handle(), QString::fromLatin1(ActivateEntry));
         const QByteArray name = QFile::encodeName(Args.FileName);
-        activate(Args.HasFileName ? name.constData() : nullptr, Args.Embedded ? 1 : 0,
-                 Args.WithSplash ? 1 : 0);
+        activate(Args.HasFileName ? name.constData() : nullptr, Args.Embedded ? 1 : 0, Args.WithSplash ? 1 : 0);
     } catch (const Exception& e) {
         std::fprintf(stderr, "qxdesigner: %s\n", e.what());
-        UnloadDLL(handle);
         return 1;
     }
-    UnloadDLL(handle);
     return 0;
 }
 

@@ -127,6 +127,25 @@ TEST(LoadDLL, AFailingAttachUnloadsAndRaisesWhatItReported)
     UnloadDLL(again);
 }
 
+TEST(DLLLoad, UnloadsWhenItGoesUnlessReleased)
+{
+    TDLLHandle probe = LoadDLL(TestLib);
+    const TCounts start = CountsOf(probe);
+    TDLLHandle kept = nullptr;
+    try {
+        TDLLLoad load(LoadDLL(TestLib));
+        kept = TDLLLoad(LoadDLL(TestLib)).Release();
+        throw Exception(QStringLiteral("unwinding"));
+    } catch (const Exception&) {
+    }
+    EXPECT_EQ(kept, probe);
+    UnloadDLL(kept);
+    // Three loads, three unloads: only the probe's last one detaches.
+    EXPECT_EQ(CountsOf(probe).Detach, start.Detach);
+    UnloadDLL(probe);
+    EXPECT_EQ(CountsOf(probe).Detach, start.Detach + 1);
+}
+
 TEST(UnloadDLL, NothingHappensForNoHandle)
 {
     EXPECT_NO_THROW(UnloadDLL(nullptr));

@@ -2,6 +2,8 @@
 
 #include "classlib/system/dll.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -94,6 +96,15 @@ TEST(Launcher, RefusesABadCommandLineWithUsage)
     const QString err = QString::fromLocal8Bit(p.readAllStandardError());
     EXPECT_TRUE(err.contains(QStringLiteral("qxdesigner: Unknown option --bogus"))) << err.toStdString();
     EXPECT_TRUE(err.contains(QStringLiteral("usage: qxdesigner"))) << err.toStdString();
+}
+
+TEST(Launcher, SitsBesideTheLibrariesItLoads)
+{
+    const QDir folder = QFileInfo(QStringLiteral(QX_DESIGNER_EXE)).dir();
+    for (const char* name : {"qxcore.dll", "qxui.dll", "qxres.dll"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(folder.exists(LibraryFileName(QString::fromLatin1(name))));
+    }
 }
 
 } // namespace launch_test
