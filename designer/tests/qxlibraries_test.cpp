@@ -303,6 +303,15 @@ TEST_F(QXLibraries, TheOptionsDialogEditsTheFourOptionsInPlace)
     }
 }
 
+TEST_F(QXLibraries, ARefusedDialogLeavesTheOptionsAsTheLibraryLeftThem)
+{
+    // The stand-in turns ShowGrid and AutoPreview over and answers false.
+    SetBinaryPath(FolderWith(QStringLiteral("qxuistub"), QStringLiteral("libqxui.so")));
+    bool grid = true, captions = true, confirm = true, preview = false;
+    EXPECT_FALSE(EditDesignerOptions(grid, captions, confirm, preview));
+    EXPECT_EQ((std::array{grid, captions, confirm, preview}), (std::array{false, true, true, true}));
+}
+
 TEST_F(QXLibraries, TheDialogShowsTheOptionsItIsGiven)
 {
     bool grid = false, captions = true, confirm = false, preview = true;
