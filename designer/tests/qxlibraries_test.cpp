@@ -4,6 +4,7 @@
 #include "designer/wqxres.h"
 #include "designer/wqxui.h"
 
+#include "classlib/controls/application.h"
 #include "classlib/controls/button.h"
 #include "classlib/controls/checkbox.h"
 #include "classlib/controls/form.h"
@@ -385,6 +386,34 @@ TEST_F(QXLibraries, ResourcesOfALibraryWithoutThemRaise)
     EXPECT_EQ(ErrorOf<EDLLException>([] { LoadQXString(); }), QStringLiteral("Resource Access Failed"));
     EXPECT_EQ(ErrorOf<EResNotFound>([] { LoadQXBitmap(); }), QStringLiteral("Resource 7000 not found"));
     EXPECT_EQ(ErrorOf<EResNotFound>([] { LoadQXJPEG(2); }), QStringLiteral("Resource 8002 not found"));
+}
+
+TEST_F(QXLibraries, TheUserInterfaceEntriesRefuseWhatTheyCannotUse)
+{
+    TDLLLoad qxui(LoadDLL(QStringLiteral("qxui.dll")));
+    bool b = false;
+    const struct {
+        const char* Case;
+        std::function<void()> Call;
+        QString Message;
+    } rows[] = {
+        {"no application",
+         [&] { CallEntry<TInitQXLibraryProc>(qxui.Handle(), QString::fromLatin1(InitQXLibraryEntry), nullptr,
+                                             static_cast<void*>(Screen())); },
+         QStringLiteral("The user-interface library needs the program's application and screen")},
+        {"an option missing",
+         [&] { CallEntry<TEditOptionsProc>(qxui.Handle(), QString::fromLatin1(EditOptionsEntry), &b, &b,
+                                           static_cast<bool*>(nullptr), &b, &b); },
+         QStringLiteral("EditOptions needs all five of its arguments")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Case);
+        EXPECT_EQ(ErrorOf(row.Call), row.Message);
+    }
+    TQXEntryStatus status;
+    EXPECT_EQ(GetDLLProc<TInitQXLibraryProc>(qxui.Handle(), QString::fromLatin1(InitQXLibraryEntry))(
+                  static_cast<void*>(Application()), static_cast<void*>(Screen()), &status),
+              qxOk);
 }
 
 } // namespace qxlibraries_test
