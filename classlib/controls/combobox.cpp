@@ -2,6 +2,7 @@
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/listbox.h"
+#include "classlib/controls/windowkeys.h"
 #include "classlib/core/classbuilder.h"
 
 #include <QEvent>
@@ -260,6 +261,12 @@ void TCustomComboBox::UserSelect(int Index)
 
 void TCustomComboBox::Dispatch(TMessage& Message)
 {
+    // A list that is down closes on Enter or Escape: the window's buttons
+    // never see them.
+    if (Message.Msg == CM_WANTSPECIALKEY) {
+        Message.Result = DroppedDown() ? 1 : 0;
+        return;
+    }
     if (Message.Msg == CN_COMMAND) {
         if (NotifyCode(Message.WParam) == CBN_SELCHANGE)
             Click();

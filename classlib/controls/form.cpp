@@ -274,10 +274,15 @@ void TForm::SetModalResult(TModalResult Value)
     FModalResult = Value;
     if (!FModal || Value == mrNone)
         return;
-    if (!CloseModal()) {
-        FModalResult = mrNone;
+    // A handler that refuses, or fails, keeps the form open.
+    bool closes = false;
+    const auto refused = qScopeGuard([&] {
+        if (!closes)
+            FModalResult = mrNone;
+    });
+    closes = CloseModal();
+    if (!closes)
         return;
-    }
     if (FModalLoop)
         FModalLoop->quit();
 }
@@ -395,6 +400,21 @@ void TForm::SetWindowState(TWindowState Value)
     w->setWindowState(state);
 }
 
+bool TForm::GetNormalBounds(TRect& R) const
+{
+    const QWidget* w = Widget();
+    if (!w || !w->isWindow())
+        return false;
+    const QRect g = w->normalGeometry();
+    if (!g.isValid())
+        return false;
+    // Left and Top place the frame, as Show does; the frame's thickness is
+    // the same in every state.
+    const QPoint frame = w->geometry().topLeft() - w->pos();
+    R = Bounds(g.x() - frame.x(), g.y() - frame.y(), g.width(), g.height());
+    return true;
+}
+
 void TForm::BorderChanged()
 {
     TWinControl::BorderChanged();
@@ -509,7 +529,11 @@ void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     {
         FSettingBounds = true;
         const auto done = qScopeGuard([this] { FSettingBounds = false; });
+        const bool moved = ALeft != Left() || ATop != Top();
         TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+        // A shown window goes where new bounds say, as Show puts it.
+        if (moved && w && w->isWindow() && w->isVisible())
+            w->move(Left(), Top());
     }
     ApplySizeLimits();
     if (!WindowRect(FSettledRect))

@@ -121,6 +121,9 @@ public:
     // minimises, maximises or restores the window.
     TWindowState WindowState() const;
     void SetWindowState(TWindowState Value);
+    // The window's normal (restored) bounds, kept while it is maximised or
+    // minimised; false for a form without a window of its own.
+    bool GetNormalBounds(TRect& R) const;
     // Stored with the form and kept for it; the window does not follow them.
     const QString& HelpFile() const { return FHelpFile; }
     void SetHelpFile(const QString& Value) { FHelpFile = Value; }

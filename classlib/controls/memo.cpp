@@ -2,6 +2,7 @@
 
 #include "classlib/controls/editinput.h"
 #include "classlib/controls/widgetlook.h"
+#include "classlib/controls/windowkeys.h"
 #include "classlib/core/classbuilder.h"
 
 #include <QPlainTextEdit>
@@ -174,6 +175,16 @@ void TCustomMemo::Change()
 {
     if (OnChange)
         OnChange(this);
+}
+
+void TCustomMemo::Dispatch(TMessage& Message)
+{
+    // Enter starts a new line here, never the window's default button.
+    if (Message.Msg == CM_WANTSPECIALKEY && Message.WParam == VK_RETURN) {
+        Message.Result = 1;
+        return;
+    }
+    TWinControl::Dispatch(Message);
 }
 
 } // namespace classlib

@@ -32,6 +32,8 @@ public:
 
     TNotifyEvent OnChange;
 
+    void Dispatch(TMessage& Message) override;
+
 protected:
     void FontChanged() override { ApplyLook(); }
     virtual void Change();

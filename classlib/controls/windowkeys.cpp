@@ -109,6 +109,15 @@ bool DoWindowKey(TControl* Focus, unsigned Key, TShiftState Shift)
                 return true;
         return false;
     }
+    if ((Key == VK_RETURN || Key == VK_ESCAPE) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt)) {
+        if (Focus->Perform(CM_WANTSPECIALKEY, Key))
+            return false;
+        TControl* root = Focus;
+        while (root->Parent())
+            root = root->Parent();
+        TMessage m{CM_DIALOGKEY, qintptr(Key), qintptr(Shift.Mask()), 0};
+        return Broadcast(root, m);
+    }
     const bool character = (Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9');
     if (character && Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl)) {
         TControl* root = Focus;

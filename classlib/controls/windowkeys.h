@@ -5,7 +5,10 @@
 //      of one of its parents (nearest first), then of the main menus of the
 //      forms that hold it (also one shown inside another form's widget);
 //   2. a dialog key (Ctrl+Tab, Ctrl+Shift+Tab), sent as CM_DIALOGKEY to the
-//      focused control and then to each parent;
+//      focused control and then to each parent; Enter and Escape, unless the
+//      focused control wants them (CM_WANTSPECIALKEY), sent as CM_DIALOGKEY
+//      to every control of the window in turn (the default and cancel
+//      buttons answer);
 //   3. an accelerator (Alt with a letter or digit), sent as CM_DIALOGCHAR
 //      to every control of the window in turn.
 // The first that answers takes the key; the focused control never sees it.
@@ -23,6 +26,9 @@ constexpr unsigned CM_DIALOGKEY = 0xB005;
 // WParam: the accelerator's character (an upper-case letter or a digit).
 // A non-zero Result takes the key.
 constexpr unsigned CM_DIALOGCHAR = 0xB006;
+// WParam: the virtual-key code of Enter or Escape. A non-zero Result keeps
+// the key for the focused control (a memo's new line, a list that is down).
+constexpr unsigned CM_WANTSPECIALKEY = 0xB007;
 
 // Whether Caption marks Key as its accelerator: the character after a
 // single '&' ("&&" is an ampersand), compared without regard to case.

@@ -2,6 +2,9 @@
 
 #include "classlib/core/ansi.h"
 
+#include <QList>
+#include <QLocale>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -97,6 +100,18 @@ TVarRec::TVarRec(char Value) : VType(vtChar), VChar(FromAnsi(&Value, 1).at(0)) {
 
 namespace {
 
+QChar SystemDecimalSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 ? point.at(0) : QChar(u'.');
+}
+
+} // namespace
+
+QChar DecimalSeparator = SystemDecimalSeparator();
+
+namespace {
+
 // Widths and precisions above this are taken for a broken format rather
 // than allocated.
 constexpr int MaxFormatNumber = 9999;
@@ -168,7 +183,7 @@ char DigitAt(const TDecimal& d, qint64 i)
 }
 
 // Digits without the sign; rounded zero has no sign.
-QString FixedDigits(TDecimal d, int Decimals, bool Thousands)
+QString FixedDigits(TDecimal d, int Decimals, bool Thousands, QChar Point = u'.')
 {
     RoundDigits(d, d.Exponent + Decimals);
     std::string s;
@@ -186,7 +201,10 @@ QString FixedDigits(TDecimal d, int Decimals, bool Thousands)
         for (int k = 0; k < Decimals; ++k)
             s += d.Digits.empty() ? '0' : DigitAt(d, qint64(d.Exponent) + k);
     }
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+    QString r = QString::fromLatin1(s.data(), qsizetype(s.size()));
+    if (Decimals > 0)
+        r[r.size() - Decimals - 1] = Point;
+    return r;
 }
 
 bool IsZero(TDecimal d, int Decimals)
@@ -248,7 +266,7 @@ QString FloatText(double Value, char16_t Type, int Prec)
     }
     default: {  // F, N
         const int decimals = Prec < 0 ? 2 : std::min(Prec, MaxFloatDigits);
-        const QString s = FixedDigits(d, decimals, Type == u'N');
+        const QString s = FixedDigits(d, decimals, Type == u'N', Type == u'F' ? DecimalSeparator : QChar(u'.'));
         return d.Negative && !IsZero(d, decimals) ? u'-' + s : s;
     }
     }
@@ -431,6 +449,183 @@ QString Format(const QString& Fmt, std::initializer_list<TVarRec> Args)
 }
 
 // ---------------------------------------------------------------------------
+// FormatFloat
+
+namespace {
+
+// One section of a FormatFloat picture.
+struct TPicture {
+    QString Prefix;
+    QString Suffix;
+    bool HasDigits = false;
+    int IntZeros = 0;   // '0' before the point: integer digits always shown
+    int IntDigits = 0;  // '0' and '#' before the point
+    int FracZeros = 0;  // decimals always shown: up to the last '0'
+    int FracDigits = 0; // decimals at most
+    bool Thousands = false;
+    bool Scientific = false;
+    QChar ExpChar;
+    bool ExpPlus = false;
+    int ExpDigits = 0;
+};
+
+// Splits at ';' outside quotes; at most three sections.
+QList<QString> PictureSections(const QString& Picture)
+{
+    QList<QString> sections{QString()};
+    QChar quote;
+    for (const QChar c : Picture) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u';') {
+            if (sections.size() == 3)
+                break;
+            sections.append(QString());
+            continue;
+        }
+        sections.last() += c;
+    }
+    return sections;
+}
+
+TPicture ParsePicture(const QString& Section)
+{
+    TPicture p;
+    enum { Before, Digits, After } where = Before;
+    bool fraction = false;
+    auto literal = [&](QChar c) {
+        if (where == Digits)
+            where = After;
+        (where == Before ? p.Prefix : p.Suffix) += c;
+    };
+    const qsizetype n = Section.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = Section[i];
+        if (c == u'"' || c == u'\'') {
+            qsizetype j = i + 1;
+            while (j < n && Section[j] != c)
+                literal(Section[j++]);
+            i = j;
+            continue;
+        }
+        const bool placeholder = c == u'0' || c == u'#' || c == u'.' || c == u',';
+        if (placeholder && where != After) {
+            where = Digits;
+            p.HasDigits = true;
+            if (c == u'.') {
+                fraction = true;
+            } else if (c == u',') {
+                p.Thousands = !fraction;
+            } else if (fraction) {
+                ++p.FracDigits;
+                if (c == u'0')
+                    p.FracZeros = p.FracDigits;
+            } else {
+                ++p.IntDigits;
+                if (c == u'0')
+                    ++p.IntZeros;
+            }
+            continue;
+        }
+        if ((c == u'E' || c == u'e') && where == Digits && !p.Scientific && i + 1 < n &&
+            (Section[i + 1] == u'+' || Section[i + 1] == u'-')) {
+            p.Scientific = true;
+            p.ExpChar = c;
+            p.ExpPlus = Section[++i] == u'+';
+            while (i + 1 < n && Section[i + 1] == u'0' && p.ExpDigits < 4) {
+                ++p.ExpDigits;
+                ++i;
+            }
+            where = After;
+            continue;
+        }
+        literal(c);
+    }
+    return p;
+}
+
+// The digits of Value (its sign left to the caller) after one picture.
+QString PictureDigits(const TPicture& p, double Value)
+{
+    TDecimal d = ToDecimal(Value);
+    int exponent = 0;
+    if (p.Scientific) {
+        const int intDigits = std::max(p.IntDigits, 1);
+        RoundDigits(d, std::min(intDigits + p.FracDigits, MaxFloatDigits));
+        if (!d.Digits.empty()) {
+            exponent = d.Exponent - intDigits;
+            d.Exponent = intDigits;
+        }
+    } else {
+        RoundDigits(d, d.Exponent + std::min(p.FracDigits, MaxFloatDigits));
+    }
+    QString s;
+    const int intCount = d.Digits.empty() ? 0 : std::max(d.Exponent, 0);
+    const int shown = std::max(intCount, p.IntZeros);
+    for (int i = 0; i < shown; ++i) {
+        if (p.Thousands && i > 0 && (shown - i) % 3 == 0)
+            s += u',';
+        s += QChar::fromLatin1(DigitAt(d, qint64(i) - (shown - intCount)));
+    }
+    QString decimals;
+    for (int k = 0; k < p.FracDigits; ++k)
+        decimals += QChar::fromLatin1(d.Digits.empty() ? '0' : DigitAt(d, qint64(d.Exponent) + k));
+    while (decimals.size() > p.FracZeros && decimals.endsWith(u'0'))
+        decimals.chop(1);
+    if (!decimals.isEmpty())
+        s += DecimalSeparator + decimals;
+    if (p.Scientific) {
+        s += p.ExpChar;
+        if (exponent < 0)
+            s += u'-';
+        else if (p.ExpPlus)
+            s += u'+';
+        s += QString::number(std::abs(exponent)).rightJustified(p.ExpDigits, u'0');
+    }
+    return s;
+}
+
+bool PictureIsZero(const TPicture& p, double Value)
+{
+    if (Value == 0)
+        return true;
+    if (p.Scientific)
+        return false;
+    TDecimal d = ToDecimal(Value);
+    RoundDigits(d, d.Exponent + std::min(p.FracDigits, MaxFloatDigits));
+    return d.Digits.empty();
+}
+
+} // namespace
+
+QString FormatFloat(const QString& Picture, double Value)
+{
+    if (!std::isfinite(Value))
+        return FloatText(Value, u'G', -1);
+    const QList<QString> sections = PictureSections(Picture);
+    if (sections[0].isEmpty())
+        return FloatText(Value, u'G', 15).replace(u'.', DecimalSeparator);
+
+    const TPicture first = ParsePicture(sections[0]);
+    const bool zero = PictureIsZero(first, Value);
+    if (zero && sections.size() == 3 && !sections[2].isEmpty()) {
+        const TPicture p = ParsePicture(sections[2]);
+        return p.Prefix + (p.HasDigits ? PictureDigits(p, 0) : QString()) + p.Suffix;
+    }
+    if (Value < 0 && sections.size() >= 2 && !sections[1].isEmpty()) {
+        const TPicture p = ParsePicture(sections[1]);
+        return p.Prefix + (p.HasDigits ? PictureDigits(p, -Value) : QString()) + p.Suffix;
+    }
+    if (!first.HasDigits)
+        return first.Prefix + first.Suffix;
+    const QString sign = Value < 0 && !zero ? QStringLiteral("-") : QString();
+    return sign + first.Prefix + PictureDigits(first, std::fabs(Value)) + first.Suffix;
+}
+
+// ---------------------------------------------------------------------------
 // Strings
 
 QString IntToStr(qint64 Value)
@@ -485,6 +680,71 @@ int StrToInt(const QString& S)
     if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
         return fail();
     return int(v);
+}
+
+double StrToFloat(const QString& S)
+{
+    auto fail = [&S]() -> double {
+        throw EConvertError(Format("'%s' is not a valid floating point value", {S}));
+    };
+    // Spaces around, a sign, digits with at most one separator, an exponent.
+    qsizetype i = 0, n = S.size();
+    while (i < n && S[i] == u' ')
+        ++i;
+    while (n > i && S[n - 1] == u' ')
+        --n;
+    auto isDigit = [&S](qsizetype k) { return S[k].unicode() >= u'0' && S[k].unicode() <= u'9'; };
+    std::string text;
+    if (i < n && (S[i] == u'+' || S[i] == u'-'))
+        text += S[i++] == u'-' ? "-" : "";
+    // Where the first significant digit lies against the point, to tell an
+    // overflow from an underflow.
+    int digits = 0;
+    qint64 magnitude = 0;
+    bool significant = false;
+    for (; i < n && isDigit(i); ++i, ++digits) {
+        text += char(S[i].unicode());
+        significant = significant || S[i] != u'0';
+        magnitude += significant ? 1 : 0;
+    }
+    if (i < n && S[i] == DecimalSeparator) {
+        text += '.';
+        for (++i; i < n && isDigit(i); ++i, ++digits) {
+            text += char(S[i].unicode());
+            if (!significant && S[i] == u'0')
+                --magnitude;
+            significant = significant || S[i] != u'0';
+        }
+    }
+    if (digits == 0)
+        return fail();
+    if (i < n && (S[i] == u'e' || S[i] == u'E')) {
+        text += 'e';
+        ++i;
+        bool negative = false;
+        if (i < n && (S[i] == u'+' || S[i] == u'-')) {
+            negative = S[i] == u'-';
+            text += char(S[i++].unicode());
+        }
+        if (i == n || !isDigit(i))
+            return fail();
+        qint64 exponent = 0;
+        for (; i < n && isDigit(i); ++i) {
+            text += char(S[i].unicode());
+            exponent = std::min<qint64>(exponent * 10 + (S[i].unicode() - u'0'), 1000000);
+        }
+        magnitude += negative ? -exponent : exponent;
+    }
+    if (i != n)
+        return fail();
+    double v = 0;
+    // from_chars keeps to the C locale.
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec == std::errc::result_out_of_range && magnitude <= 0)
+        return text[0] == '-' ? -0.0 : 0.0;  // too small: zero
+    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v))
+        return fail();
+    return v;
 }
 
 namespace {

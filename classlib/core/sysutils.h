@@ -111,12 +111,27 @@ public:
     const void* VPointer = nullptr;
 };
 
+// The user's decimal separator: the system locale's at start, and what
+// "%f", FormatFloat and StrToFloat use. The other floating-point types of
+// Format keep the point, since texts the program reads back use them.
+extern QChar DecimalSeparator;
+
 // The class library's format: %[index:][-][width][.precision]type with the
 // types d u x e f g n m s p (upper or lower case) and %%; index, width and
 // precision may be * (taken from the next argument). EConvertError
 // "Format '%s' invalid or incompatible with argument" for a bad format or
 // an argument of the wrong kind.
 QString Format(const QString& Fmt, std::initializer_list<TVarRec> Args);
+
+// Value after a picture of up to three sections separated by ';' (positive,
+// negative, zero): '0' a digit that is always shown, '#' one shown only when
+// significant, '.' the decimal separator, ',' among the integer digits
+// groups thousands with commas, "E+0"/"E-0" (or 'e') scientific notation
+// with at least as many exponent digits as zeros; text in quotes and other
+// characters before or after the digits stay as they are. An empty picture
+// gives the general format of 15 significant digits. NaN and infinities
+// give "NAN", "INF" and "-INF".
+QString FormatFloat(const QString& Picture, double Value);
 
 // ---------------------------------------------------------------------------
 // Strings
@@ -125,6 +140,12 @@ QString IntToStr(qint64 Value);
 // Decimal, or hexadecimal after $ or 0x (a 32-bit pattern); leading spaces
 // and a sign are allowed. EConvertError "'%s' is not a valid integer value".
 int StrToInt(const QString& S);
+
+// Decimal with DecimalSeparator and an optional exponent; leading and
+// trailing spaces are allowed. EConvertError "'%s' is not a valid floating
+// point value" for anything else, including NaN, infinities and values
+// beyond the range of a double.
+double StrToFloat(const QString& S);
 
 // A letter or underscore, then letters, digits and underscores (ASCII).
 bool IsValidIdent(const QString& Ident);

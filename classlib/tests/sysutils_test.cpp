@@ -14,6 +14,16 @@ namespace {
 
 using classlib::test::ErrorOf;
 
+// The separator is process-wide: each test sets its own and puts it back.
+class TSeparatorScope {
+public:
+    explicit TSeparatorScope(QChar Separator) : FSaved(DecimalSeparator) { DecimalSeparator = Separator; }
+    ~TSeparatorScope() { DecimalSeparator = FSaved; }
+
+private:
+    QChar FSaved;
+};
+
 } // namespace
 
 TEST(SysUtils, RoundHalvesToEven)
@@ -57,6 +67,7 @@ TEST(SysUtils, MulDivRoundsHalvesAwayFromZero)
 
 TEST(SysUtils, Format)
 {
+    const TSeparatorScope scope(u'.');
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const struct { const char* name; QString got; const char* want; } cases[] = {
@@ -185,6 +196,7 @@ TEST(SysUtils, Exceptions)
 
 TEST(SysUtils, InvalidOpIsAMathErrorWithItsMessage)
 {
+    const TSeparatorScope scope(u'.');
     try {
         throw EInvalidOp(Format(QStringLiteral("%f is not a valid positive value"), {-1.5}));
     } catch (const EMathError& e) {
@@ -192,4 +204,95 @@ TEST(SysUtils, InvalidOpIsAMathErrorWithItsMessage)
         EXPECT_NE(dynamic_cast<const EInvalidOp*>(&e), nullptr);
         EXPECT_NE(dynamic_cast<const Exception*>(&e), nullptr);
     }
+}
+
+TEST(SysUtils, DecimalSeparatorInFixedFormatOnly)
+{
+    for (const QChar sep : {QChar(u'.'), QChar(u','), QChar(0x066B)}) {
+        const TSeparatorScope scope(sep);
+        const QString s(sep);
+        EXPECT_EQ(Format("%.2f|%f|%.0f", {1.25, -2.5, 3.0}), "1" + s + "25|-2" + s + "50|3");
+        // Texts read back with a point keep it.
+        EXPECT_EQ(Format("%g|%e|%n", {1.5, 1.5, 1234.5}), "1.5|1.50000000000000E+000|1,234.50");
+        EXPECT_EQ(FormatFloat("0.00", 0.8), "0" + s + "80");
+    }
+}
+
+TEST(SysUtils, StrToFloat)
+{
+    const struct { QChar sep; const char* in; double want; } good[] = {
+        {u'.', "1.25", 1.25}, {u'.', " -2.5 ", -2.5}, {u'.', "+7", 7}, {u'.', ".5", 0.5},
+        {u'.', "5.", 5}, {u'.', "1e3", 1000}, {u'.', "1.5E-2", 0.015}, {u'.', "0", 0},
+        {u',', "1,25", 1.25}, {u',', "-0,8", -0.8},
+        {u'.', "1e-400", 0}, {u'.', "0.0000001e-330", 0},
+        {u'.', "1.7976931348623157e308", 1.7976931348623157e308},
+    };
+    for (const auto& c : good) {
+        const TSeparatorScope scope(c.sep);
+        EXPECT_EQ(StrToFloat(QString::fromLatin1(c.in)), c.want) << c.in;
+    }
+    const struct { QChar sep; const char* in; } bad[] = {
+        {u'.', ""}, {u'.', " "}, {u'.', "nan"}, {u'.', "NAN"}, {u'.', "inf"}, {u'.', "-Infinity"},
+        {u'.', "1e400"}, {u'.', "-1e309"}, {u'.', "1.8e308"}, {u'.', "0x10"}, {u'.', "1,5"},
+        {u',', "1.5"}, {u'.', "1.2.3"}, {u'.', "1e"}, {u'.', "e5"}, {u'.', "."}, {u'.', "- 1"},
+        {u'.', "1 000"}, {u'.', "1e+"}, {u'.', "１"},
+    };
+    for (const auto& c : bad) {
+        const TSeparatorScope scope(c.sep);
+        const QString s = QString::fromUtf8(c.in);
+        EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToFloat(s); }),
+                  QStringLiteral("'%1' is not a valid floating point value").arg(s))
+            << c.in;
+    }
+    // A mantissa too long for any double is still beyond the range.
+    const QString huge = QString(400, u'9');
+    EXPECT_THROW(StrToFloat(huge), EConvertError);
+    EXPECT_EQ(StrToFloat("0." + QString(400, u'0') + "1"), 0);
+}
+
+TEST(SysUtils, FormatAndReadBackKeepTheValue)
+{
+    for (const QChar sep : {QChar(u'.'), QChar(u',')}) {
+        const TSeparatorScope scope(sep);
+        for (double v : {0.0, 0.8, -12.34, 210.0, 1e6 + 0.25})
+            EXPECT_EQ(StrToFloat(Format("%.2f", {v})), v) << v;
+    }
+}
+
+TEST(SysUtils, FormatFloat)
+{
+    const TSeparatorScope scope(u'.');
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct { const char* name; const char* picture; double value; const char* want; } cases[] = {
+        {"zeros", "0.00", 1.5, "1.50"},
+        {"rounds half away", "0.00", 2.675, "2.67"},  // the double lies below the half
+        {"rounds up", "0.0", 0.25, "0.3"},
+        {"optional decimals", "0.##", 1.5, "1.5"},
+        {"optional all gone", "0.##", 2.0, "2"},
+        {"no integer zero", "#.##", 0.5, ".5"},
+        {"leading zeros", "000", 7, "007"},
+        {"wider than picture", "0", 12345.6, "12346"},
+        {"thousands", "#,##0.00", 1234567.891, "1,234,567.89"},
+        {"thousands small", "#,##0", 999, "999"},
+        {"negative", "0.0", -1.25, "-1.3"},
+        {"negative rounds to zero", "0.0", -0.01, "0.0"},
+        {"literals", "\"Total: \"0.00' mm'", 3, "Total: 3.00 mm"},
+        {"prefix and suffix", "[0]", 4, "[4]"},
+        {"sections negative", "0.0;(0.0)", -2.5, "(2.5)"},
+        {"sections positive", "0.0;(0.0)", 2.5, "2.5"},
+        {"sections zero", "0.0;(0.0);nil", 0.01, "nil"},
+        {"empty negative section", "0.0;;zero", -1.5, "-1.5"},
+        {"quoted semicolon", "0';'0", 5, "5;0"},
+        {"scientific", "0.00E+00", 1234.5, "1.23E+03"},
+        {"scientific small", "0.0e-0", 0.00012, "1.2e-4"},
+        {"scientific plus omitted", "0.0E-00", 12, "1.2E01"},
+        {"scientific zero", "0.00E+00", 0, "0.00E+00"},
+        {"general", "", 0.1 + 0.2, "0.3"},
+        {"general big", "", 1e15, "1E15"},
+        {"not a number", "0.00", nan, "NAN"},
+        {"infinity", "0.00", -inf, "-INF"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatFloat(QString::fromUtf8(c.picture), c.value), QString::fromUtf8(c.want)) << c.name;
 }

@@ -1,0 +1,131 @@
+#include "classlib/controls/checkbox.h"
+
+#include "classlib/controls/windowkeys.h"
+#include "classlib/core/classbuilder.h"
+#include "classlib/graphics/drawtext.h"
+#include "classlib/graphics/edges.h"
+#include "classlib/graphics/gdiconsts.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace classlib {
+
+namespace {
+
+constexpr int BoxSize = 13;
+constexpr int TextGap = 4;
+
+} // namespace
+
+const TClassInfo& TCheckBox::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TCheckBox>("TCheckBox")
+        .Prop("Caption", &TCheckBox::Caption, &TCheckBox::SetCaption).Type(TypeInfo<TCaption>())
+        .Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Default(false)
+        .Build();
+    return info;
+}
+
+TCheckBox::TCheckBox(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
+    SetBounds(0, 0, 97, 17);
+    Widget()->setFocusPolicy(Qt::StrongFocus);
+    detail::InstallWindowKeys();
+}
+
+void TCheckBox::SetChecked(bool Value)
+{
+    if (Value == FChecked)
+        return;
+    FChecked = Value;
+    Invalidate();
+    FChanging = true;
+    struct TReset {
+        bool& Flag;
+        ~TReset() { Flag = false; }
+    } reset{FChanging};
+    if (!ComponentState().Contains(csLoading))
+        Click();
+}
+
+void TCheckBox::Click()
+{
+    if (!FChanging) {
+        // SetChecked fires the click itself.
+        SetChecked(!FChecked);
+        return;
+    }
+    TCustomControl::Click();
+}
+
+void TCheckBox::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == CM_DIALOGCHAR && Showing() && Enabled() && IsAccel(unsigned(Message.WParam), Caption())) {
+        if (CanFocus())
+            SetFocus();
+        Click();
+        Message.Result = 1;
+        return;
+    }
+    TCustomControl::Dispatch(Message);
+}
+
+void TCheckBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (Button == mbLeft && CanFocus() && !Focused() && !IsDesigning())
+        SetFocus();
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TCheckBox::KeyUp(unsigned& Key, TShiftState Shift)
+{
+    TCustomControl::KeyUp(Key, Shift);
+    if (Key == VK_SPACE && Shift.Mask() == 0)
+        Click();
+}
+
+void TCheckBox::Paint()
+{
+    TCanvas& c = *Canvas();
+    const TRect client = ClientRect();
+    c.Brush()->SetStyle(bsSolid);
+    c.Brush()->SetColor(Color());
+    c.FillRect(client);
+    const int top = client.Top + (client.Height() - BoxSize) / 2;
+    TRect box{client.Left, top, client.Left + BoxSize, top + BoxSize};
+    c.Brush()->SetStyle(bsSolid);
+    c.Brush()->SetColor(Enabled() ? clWindow : clBtnFace);
+    c.FillRect(box);
+    TRect edge = box;
+    DrawEdge(c.DC(), edge, EDGE_SUNKEN, BF_RECT);
+    if (FChecked) {
+        // The tick: three pixels thick, down then up.
+        c.Pen()->SetStyle(psSolid);
+        c.Pen()->SetWidth(1);
+        c.Pen()->SetColor(Enabled() ? clWindowText : clGrayText);
+        for (int d = 0; d < 3; ++d) {
+            c.MoveTo(box.Left + 3, box.Top + 5 + d);
+            c.LineTo(box.Left + 5, box.Top + 7 + d);
+            c.LineTo(box.Left + 10, box.Top + 2 + d);
+        }
+    }
+    if (!Caption().isEmpty()) {
+        c.Font()->Assign(Font());
+        c.Font()->SetColor(Enabled() ? clWindowText : clGrayText);
+        c.Brush()->SetStyle(bsClear);
+        TRect text{box.Right + TextGap, client.Top, client.Right, client.Bottom};
+        DrawText(c, Caption(), text, DT_SINGLELINE | DT_VCENTER);
+        if (Focused()) {
+            TRect measured{0, 0, 0, 0};
+            DrawText(c, Caption(), measured, DT_CALCRECT | DT_SINGLELINE);
+            const int y = client.Top + (client.Height() - measured.Height()) / 2;
+            c.DrawFocusRect(TRect{text.Left - 1, y - 1, std::min(client.Right, text.Left + measured.Width() + 1),
+                                  y + measured.Height() + 1});
+        }
+    }
+}
+
+} // namespace classlib

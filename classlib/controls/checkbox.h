@@ -1,0 +1,34 @@
+#pragma once
+
+// Check boxes: a box with a tick and a caption beside it. A click (or
+// Space while focused) toggles Checked; OnClick follows every change of
+// Checked, from the user or from code, as the box's click does.
+
+#include "classlib/controls/control.h"
+
+namespace classlib {
+
+class TCheckBox : public TCustomControl {
+    QX_CLASS(TCheckBox, TCustomControl)
+public:
+    explicit TCheckBox(TComponent* AOwner);
+
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool Value);
+
+    void Dispatch(TMessage& Message) override;
+
+protected:
+    // The user's click: toggles.
+    void Click() override;
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyUp(unsigned& Key, TShiftState Shift) override;
+
+private:
+    bool FChecked = false;
+    // Set while Checked changes: the click it fires toggles nothing.
+    bool FChanging = false;
+};
+
+} // namespace classlib

@@ -1,0 +1,202 @@
+// Push buttons and check boxes, driven with the mouse and keys as a
+// person would: clicks, Space, Enter and Escape in a modal dialog.
+
+#include "classlib/controls/button.h"
+#include "classlib/controls/checkbox.h"
+#include "classlib/controls/edit.h"
+#include "classlib/controls/form.h"
+#include "classlib/controls/memo.h"
+
+#include "handlers.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace classlib {
+namespace {
+
+using testing::Bind;
+
+// An OK / Cancel dialog with an edit and a memo, built as a form's code does.
+struct TDialog {
+    TForm Form{nullptr};
+    TEdit* Edit = new TEdit(&Form);
+    TMemo* Memo = new TMemo(&Form);
+    TButton* Ok = new TButton(&Form);
+    TButton* Cancel = new TButton(&Form);
+
+    TDialog()
+    {
+        Form.SetBounds(0, 0, 260, 160);
+        Form.SetCaption(QStringLiteral("Dialog"));
+        for (TControl* c : {static_cast<TControl*>(Edit), static_cast<TControl*>(Memo),
+                            static_cast<TControl*>(Ok), static_cast<TControl*>(Cancel)})
+            c->SetParent(&Form);
+        Edit->SetBounds(8, 8, 120, 21);
+        Memo->SetBounds(8, 36, 120, 60);
+        Ok->SetBounds(90, 120, 75, 25);
+        Ok->SetCaption(QStringLiteral("OK"));
+        Ok->SetDefault(true);
+        Ok->SetModalResult(mrOk);
+        Cancel->SetBounds(170, 120, 75, 25);
+        Cancel->SetCaption(QStringLiteral("Cancel"));
+        Cancel->SetCancel(true);
+        Cancel->SetModalResult(mrCancel);
+    }
+
+    // Runs the dialog modally; Drive acts on it while it is shown.
+    TModalResult Run(const std::function<void()>& Drive)
+    {
+        TModalScript script;
+        script.Then([&](TModalRequest&) {
+            Form.Widget()->activateWindow();
+            (void)QTest::qWaitForWindowActive(Form.Widget());
+            Drive();
+            return mrNone;
+        });
+        return Form.ShowModal();
+    }
+};
+
+TEST(Button, AClickRunsOnClickAndEndsTheModalFormWithItsResult)
+{
+    TDialog d;
+    int clicks = 0;
+    Bind(d.Ok->OnClick, [&](TObject*) { ++clicks; });
+    EXPECT_EQ(d.Run([&] { QTest::mouseClick(d.Ok->Widget(), Qt::LeftButton, {}, QPoint(10, 10)); }), mrOk);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(d.Run([&] { QTest::mouseClick(d.Cancel->Widget(), Qt::LeftButton, {}, QPoint(10, 10)); }), mrCancel);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(Button, EnterAndEscapeReachTheDefaultAndCancelButtonsUnlessTheFocusKeepsThem)
+{
+    struct TCase {
+        const char* Name;
+        bool InMemo;
+        Qt::Key Key;
+        TModalResult Result;
+        const char* MemoText;
+    };
+    const TCase cases[] = {
+        {"enter in an edit", false, Qt::Key_Return, mrOk, ""},
+        {"escape in an edit", false, Qt::Key_Escape, mrCancel, ""},
+        // The memo keeps Enter for a new line; Escape still cancels.
+        {"escape in a memo", true, Qt::Key_Escape, mrCancel, ""},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TDialog d;
+        const TModalResult result = d.Run([&] {
+            TWinControl* focus = c.InMemo ? static_cast<TWinControl*>(d.Memo) : d.Edit;
+            focus->SetFocus();
+            QTest::keyClick(focus->Widget(), c.Key);
+        });
+        EXPECT_EQ(result, c.Result);
+    }
+
+    TDialog d;
+    EXPECT_EQ(d.Run([&] {
+        d.Memo->SetFocus();
+        QTest::keyClicks(d.Memo->Widget(), QStringLiteral("a"));
+        QTest::keyClick(d.Memo->Widget(), Qt::Key_Return);
+        QTest::keyClicks(d.Memo->Widget(), QStringLiteral("b"));
+        EXPECT_EQ(d.Form.ModalResult(), mrNone);  // still open
+        QTest::keyClick(d.Memo->Widget(), Qt::Key_Escape);
+    }),
+              mrCancel);
+    EXPECT_EQ(d.Memo->Lines()->Count(), 2);
+}
+
+TEST(Button, AFocusedButtonAnswersEnterAndSpaceItselfAndDisabledOnesNothing)
+{
+    TDialog d;
+    // Enter on the focused Cancel button is a cancel, though OK is the default.
+    EXPECT_EQ(d.Run([&] {
+        d.Cancel->SetFocus();
+        QTest::keyClick(d.Cancel->Widget(), Qt::Key_Return);
+    }),
+              mrCancel);
+    EXPECT_EQ(d.Run([&] {
+        d.Ok->SetFocus();
+        QTest::keyClick(d.Ok->Widget(), Qt::Key_Space);
+    }),
+              mrOk);
+    // A disabled default button never answers; the run ends another way.
+    d.Ok->SetEnabled(false);
+    EXPECT_EQ(d.Run([&] {
+        d.Edit->SetFocus();
+        QTest::keyClick(d.Edit->Widget(), Qt::Key_Return);
+        EXPECT_EQ(d.Form.ModalResult(), mrNone);
+        d.Form.Close();
+    }),
+              mrCancel);
+}
+
+TEST(Button, ABareResultlessButtonLeavesTheFormOpen)
+{
+    TDialog d;
+    d.Ok->SetModalResult(mrNone);
+    int clicks = 0;
+    Bind(d.Ok->OnClick, [&](TObject*) { ++clicks; });
+    EXPECT_EQ(d.Run([&] {
+        QTest::mouseClick(d.Ok->Widget(), Qt::LeftButton, {}, QPoint(10, 10));
+        EXPECT_EQ(d.Form.ModalResult(), mrNone);
+        QTest::keyClick(d.Ok->Widget(), Qt::Key_Escape);
+    }),
+              mrCancel);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(CheckBox, ClicksAndSpaceToggleAndEveryChangeFiresOnClick)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 80);
+    auto* box = new TCheckBox(&form);
+    box->SetParent(&form);
+    box->SetCaption(QStringLiteral("&Stay on top"));
+    form.Show();
+    form.Widget()->activateWindow();
+    (void)QTest::qWaitForWindowActive(form.Widget());
+    std::vector<bool> seen;
+    Bind(box->OnClick, [&](TObject*) { seen.push_back(box->Checked()); });
+
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_TRUE(box->Checked());
+    EXPECT_TRUE(box->Focused());
+    QTest::keyClick(box->Widget(), Qt::Key_Space);
+    EXPECT_FALSE(box->Checked());
+    box->SetChecked(true);
+    box->SetChecked(true);  // no change, no click
+    QTest::keyClick(box->Widget(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_FALSE(box->Checked());
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false}));
+
+    // Disabled: the mouse changes nothing.
+    box->SetEnabled(false);
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_FALSE(box->Checked());
+    EXPECT_EQ(seen.size(), 4u);
+}
+
+TEST(CheckBox, ShowsItsTickOnlyWhileChecked)
+{
+    TCheckBox box(nullptr);
+    box.SetBounds(0, 0, 100, 17);
+    const auto dark = [&] {
+        const QImage img = box.Widget()->grab().toImage();
+        int n = 0;
+        // Inside the box's sunken edge (two pixels a side).
+        for (int y = 5; y < 13; ++y)
+            for (int x = 3; x < 10; ++x)
+                n += qGray(img.pixel(x, y)) < 64;
+        return n;
+    };
+    EXPECT_EQ(dark(), 0);
+    box.SetChecked(true);
+    EXPECT_GT(dark(), 10);
+}
+
+} // namespace
+} // namespace classlib
