@@ -132,6 +132,21 @@ QByteArray DamagedSecondPage()
     return fuzz::DocumentBytes();
 }
 
+// Small paper whose first page does not read: the open fails after the
+// new paper is shown, and the open document comes back.
+QByteArray SmallPaperDamagedFirstPage()
+{
+    NewReport();
+    PaperWindow->SetMM(5, 60.0);
+    PaperWindow->SetMM(6, 70.0);
+    Document->AddPage();
+    Insert<TQXLabel>(10, 10)->SetCaption(QStringLiteral("Second"));
+    TMemoryStream* damaged = Document->GetPageStream(0);
+    damaged->SetSize(0);
+    damaged->WriteBuffer("TPF0junk", 8);
+    return fuzz::DocumentBytes();
+}
+
 void Mutate(QByteArray& Bytes, int At, char Value)
 {
     if (At < Bytes.size()) Bytes[At] = Value;
@@ -144,6 +159,7 @@ void WriteDocuments()
     Save(QStringLiteral("three-pages.qxf"), three);
     Save(QStringLiteral("damaged-second-page.qxf"), damaged);
     Save(QStringLiteral("gradient-page.qxf"), GradientPage());
+    Save(QStringLiteral("small-paper-damaged-first-page.qxf"), SmallPaperDamagedFirstPage());
     Save(QStringLiteral("header-only.qxf"), three.left(40));
     Save(QStringLiteral("cut-in-half.qxf"), three.left(three.size() / 2));
     Save(QStringLiteral("cut-at-end.qxf"), single.left(single.size() - 3));
@@ -173,6 +189,7 @@ void WriteOrders()
          "p  -1Page1\r\ng  -1Body\r\np   1Page2\r\np   1Page3\r\ng   1Inner\r\np   4Page2\r\np   4Page1\r\n"},
         {"nested-parent-goes", '\x03', "Page1", "X", "p  -1Page1\r\ng   0Orphan\r\np   1Page2\r\ng  -1Kept\r\np   3Page2\r\n"},
         {"mixed-breaks", '\x04', "page1", "Page9", "p  -1Page1\rp  -1Page2\ng  -1G\r\n\r\np   3PAGE1\n"},
+        {"control-in-reference", '\x07', "Page2", "Page3", "p  -1Page2\r\ng \x01 0Inner\r\np  -1Page1\r\n"},
         {"short-lines", '\x05', "", "A", "p\r\ng1\r\np  0\r\n  \r\np   2\r\n"},
         {"forward-reference", '\x06', "Page1", "B", "p   2Page1\r\np  -1Page1\r\ng  -1G\r\n"},
         {"document-delete", '\x14', "Page2", "Page1", "p  -1Page1\r\ng  -1Body\r\np   1Page2\r\np   1Page3\r\n"},
