@@ -188,6 +188,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
     fuzz::StartDesigner("fuzz_designdoc");
     if (Size > MaxInput) return 0;
-    Run(QByteArray(reinterpret_cast<const char*>(Data), qsizetype(Size)));
+    // Past the open, nothing may raise: a document that opened saves.
+    try {
+        Run(QByteArray(reinterpret_cast<const char*>(Data), qsizetype(Size)));
+    } catch (const Exception& e) {
+        Fail("an opened document raised", e.Message);
+    }
     return 0;
 }

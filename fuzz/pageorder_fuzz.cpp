@@ -196,6 +196,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     const QString order = QString::fromUtf8(parts.value(2));
     CheckRemove(order, page);
     CheckRename(order, page, newName);
-    if ((flags & 0xD0) == 0x10) CheckInDocument(flags, order, newName);
+    if ((flags & 0xD0) == 0x10) {
+        try {
+            CheckInDocument(flags, order, newName);
+        } catch (const Exception& e) {
+            Fail("deleting or renaming a page raised", e.Message);
+        }
+    }
     return 0;
 }
