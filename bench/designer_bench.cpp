@@ -1,0 +1,116 @@
+// The report designer's document and page window: opening a document of
+// many pages and showing its first page; painting a page window that
+// holds many labels at 100 %, as the screen gets it.
+
+#include "designer/band.h"
+#include "designer/designinstances.h"
+#include "designer/document.h"
+#include "designer/label.h"
+#include "designer/page.h"
+#include "designer/pagedesigner.h"
+
+#include "designer-framework/inspectorwindow.h"
+
+#include "classlib/controls/form.h"
+#include "classlib/controls/scrollbox.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+
+using namespace classlib;
+using namespace designer;
+
+namespace {
+
+// The designer as its main window sets it up, made once.
+void StartDesigner()
+{
+    static const bool started = [] {
+        auto* main = new TForm(nullptr);
+        main->SetBounds(0, 0, 900, 700);
+        auto* box = new TScrollBox(main);
+        box->SetParent(main);
+        box->SetAlign(alClient);
+        CreateDesignInstances(nullptr, box, new designer_framework::TfrmInspector(nullptr));
+        NewReport();
+        main->Show();
+        return true;
+    }();
+    (void)started;
+}
+
+template <class T>
+T* Insert(int X, int Y)
+{
+    return dynamic_cast<T*>(PageWindow->CreateComponent(T::StaticClass(), TPoint{X, Y}));
+}
+
+// A saved document of Pages pages, each with a band holding a few labels.
+QString DocumentFile(QTemporaryDir& Dir, int Pages)
+{
+    NewReport();
+    QString order;
+    for (int p = 0; p < Pages; ++p) {
+        if (p > 0) Document->AddPage();
+        Insert<TQXBand>(10, 10)->SetMMHeight(40.0);
+        for (int l = 0; l < 4; ++l) Insert<TQXLabel>(20 + 120 * l, 20)->SetCaption(QStringLiteral("Text %1").arg(l));
+        order += QStringLiteral("p  -1") + Document->GetPageName(p) + QStringLiteral("\r\n");
+    }
+    Document->SetPageOrder(order);
+    const QString file = Dir.filePath(QStringLiteral("pages.qxf"));
+    SaveReportToFile(file);
+    return file;
+}
+
+void BM_DesignerOpenDocument(benchmark::State& State)
+{
+    StartDesigner();
+    QTemporaryDir dir;
+    const QString file = DocumentFile(dir, int(State.range(0)));
+    NewReport();
+    for (auto _ : State) {
+        OpenReport(file);
+        // The old page window goes and the new one shows.
+        QCoreApplication::processEvents();
+    }
+    if (Document->GetPageCount() != State.range(0)) State.SkipWithError("the document lost pages");
+    NewReport();
+}
+BENCHMARK(BM_DesignerOpenDocument)->ArgName("pages")->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// Labels in a grid of ten columns over the printable area of an A4 page.
+void FillLabels(int Count)
+{
+    NewReport();
+    PageDesigner->SetZoom(1.0);
+    const int rows = (Count + 9) / 10;
+    const int width = PageWindow->PageWidth() / 10, height = PageWindow->PageHeight() / rows;
+    for (int i = 0; i < Count; ++i) {
+        auto* label = Insert<TQXLabel>(1, 1);
+        label->SetAutoSize(false);
+        label->SetCaption(QStringLiteral("L%1").arg(i));
+        label->SetUnits((i % 10) * width, (i / 10) * height, width, height);
+        label->UpdateBounds();
+    }
+    PageWindow->UnselectAll();
+}
+
+void BM_PageDesignerPaint(benchmark::State& State)
+{
+    StartDesigner();
+    FillLabels(int(State.range(0)));
+    QWidget* widget = PageWindow->Widget();
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : State) {
+        widget->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    NewReport();
+}
+BENCHMARK(BM_PageDesignerPaint)->ArgName("elements")->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace
