@@ -11,7 +11,6 @@ double Scale = 1.0;
 double Zoom = 0.0;
 double GridStep = 0.0;
 int ScaleLock = 0;
-int Rescaling = 0;
 bool ShowGrid = false;
 bool ShowCaptions = true;
 bool ConfirmDelete = true;

@@ -20,7 +20,8 @@ extern double Scale;
 extern double Zoom;
 // Pixels of 5 mm at the current scale.
 extern double GridStep;
-// While above 0, pixel bounds do not flow back into stored values.
+// While above 0, pixel bounds do not flow back into stored values: no
+// stored value changes, by pixel feedback, alignment or auto size alike.
 extern int ScaleLock;
 
 extern bool ShowGrid;
@@ -45,10 +46,6 @@ void LockScale();
 void UnlockScale();
 bool ScaleUnlocked();
 
-// While above 0 the zoom is changing: elements take new pixels, and no
-// stored value changes, not even by alignment or auto size.
-extern int Rescaling;
-
 // Holds the scale lock for its lifetime.
 class TScaleLock {
 public:
@@ -56,18 +53,6 @@ public:
     ~TScaleLock() { UnlockScale(); }
     TScaleLock(const TScaleLock&) = delete;
     TScaleLock& operator=(const TScaleLock&) = delete;
-};
-
-// A zoom change: the scale lock and Rescaling for its lifetime.
-class TRescaleScope {
-public:
-    TRescaleScope() { ++Rescaling; }
-    ~TRescaleScope() { --Rescaling; }
-    TRescaleScope(const TRescaleScope&) = delete;
-    TRescaleScope& operator=(const TRescaleScope&) = delete;
-
-private:
-    TScaleLock FLock;
 };
 
 } // namespace designer

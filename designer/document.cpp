@@ -340,7 +340,6 @@ void NewReport()
 {
     TReportDescriptor& doc = *Document;
     doc.Clear();
-    if (PageDesigner) PageDesigner->SetZoom(1.0);
     if (PaperWindow) PaperWindow->LoadFromDocument(doc);
     TMemoryStream empty;
     const QString name = doc.UniquePageName();
@@ -348,6 +347,8 @@ void NewReport()
     doc.SetPageOrder(QStringLiteral("p  -1") + name);
     doc.FCurrentPage = 0;
     doc.ShowCurrentPage();
+    // The zoom is clamped against the new page, not the one before.
+    if (PageDesigner) PageDesigner->SetZoom(1.0);
     doc.SetModified(false);
     doc.Changed();
 }
@@ -392,10 +393,12 @@ void OpenReport(const QString& FileName)
         TNotReady notReady(doc);
         file.SetPosition(0);
         doc.LoadFromStream(file);
-        if (PageDesigner) PageDesigner->SetZoom(1.0);
         doc.FCurrentPage = 0;
         if (PaperWindow) PaperWindow->LoadFromDocument(doc);
         doc.ShowCurrentPage();
+        // Clamped against the new page, and set before the page is read:
+        // what is read takes its pixels at the zoom it is shown at.
+        if (PageDesigner) PageDesigner->SetZoom(1.0);
         doc.LoadCurrentPage();
     }
     doc.FileName = FileName;

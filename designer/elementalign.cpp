@@ -59,8 +59,8 @@ qint64 DefaultIfNegative(qint64 A, qint64 B)
 
 void Place(TQXControl* Child, qint64 Left, qint64 Top, qint64 Width, qint64 Height)
 {
-    // A zoom places in pixels only: what was stored stays.
-    if (Rescaling > 0) {
+    // Under the scale lock (a zoom, a read) only the pixels follow.
+    if (!ScaleUnlocked()) {
         Child->SetBounds(ToPixels(Left), ToPixels(Top), ToPixels(Width), ToPixels(Height));
         return;
     }

@@ -60,7 +60,7 @@ void TQXDesigner::SetZoom(double Z)
     Zoom = Z;
     Scale = ScreenPixelsPerInch * Zoom / 2540;
     {
-        TRescaleScope rescale;
+        TScaleLock lock;
         RescaleAll();
     }
     if (Surface()) RefreshInspector();

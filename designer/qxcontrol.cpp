@@ -189,8 +189,9 @@ void TQXControl::SetOuterBounds(int ALeft, int ATop, int AWidth, int AHeight)
     }
     const int w = std::max(SatInt(width), 0);
     const int h = std::max(SatInt(height), 0);
-    // A zoom measures text anew but never changes the document.
-    if (!IsLoading() && Rescaling == 0) {
+    // Under the scale lock (a zoom, a read) text is measured anew but the
+    // document never changes.
+    if (!IsLoading() && ScaleUnlocked()) {
         if (ALeft != Left()) FQXLeft = ToUnits(ALeft);
         if (ATop != Top()) FQXTop = ToUnits(ATop);
         if (w != Width()) FQXWidth = ToUnits(w);
@@ -222,6 +223,9 @@ void TQXControl::Loaded()
 {
     TCustomControl::Loaded();
     SetColor(FBackground->Color1);
+    // What was read stays exactly as stored: opening a page, at any zoom,
+    // never changes the document.
+    TScaleLock lock;
     UpdateBounds();
 }
 

@@ -57,7 +57,7 @@ TEST(AlignToGrid, SnapsThePagePositionToTenMillimetres)
 TEST(ChildAlignment, TopChildrenGoInOrderOfTheirTop)
 {
     TZoomGuard guard(1.0);
-    TScaleLock lock;  // exact values to compare
+    Scale = 1.0;  // a pixel a unit: exact values to compare
     TTestPage page;
     auto* panel = page.Add<TQXContainer>(QStringLiteral("Panel1"));
     panel->SetUnits(0, 0, 5080, 5080);
@@ -99,7 +99,7 @@ TEST(ChildAlignment, ClientChildFillsTheFramedContent)
     auto* child = page.Add<TQXPaintBox>(QStringLiteral("Box1"), panel);
     child->SetAlign(alClient);
     {
-        TScaleLock lock;  // exact values to compare
+        Scale = 1.0;  // a pixel a unit: exact values to compare
         AlignChildrenUnits(panel, panel->GetContentRectUnits(), nullptr);
     }
     EXPECT_EQ(child->QXLeft(), 80);
@@ -111,7 +111,7 @@ TEST(ChildAlignment, ClientChildFillsTheFramedContent)
 TEST(ChildAlignment, SidesShareTheContent)
 {
     TZoomGuard guard(1.0);
-    TScaleLock lock;
+    Scale = 1.0;  // a pixel a unit: exact values to compare
     TTestPage page;
     auto* panel = page.Add<TQXContainer>(QStringLiteral("Panel1"));
     struct Row {

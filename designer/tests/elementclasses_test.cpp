@@ -218,9 +218,9 @@ TEST(ElementClasses, TheDesignerReadsItsPageBack)
     EXPECT_EQ(page.ComponentCount(), 5);
 }
 
-TEST(ElementClasses, ReadingAPageGivesPixelFeedback)
+TEST(ElementClasses, ReadingAPageKeepsTheStoredValuesAtAnyZoom)
 {
-    TZoomGuard guard(1.0);
+    TZoomGuard guard(3.0);
     TTestPage source;
     auto* box = source.Add<dsg::TQXPaintBox>(QStringLiteral("Box1"));
     box->SetUnits(0, 0, 1000, 2000);
@@ -229,9 +229,9 @@ TEST(ElementClasses, ReadingAPageGivesPixelFeedback)
     page.Read(bytes);
     auto* read = dynamic_cast<dsg::TQXPaintBox*>(page.FindComponent(QStringLiteral("Box1")));
     ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->Width(), 38);
-    EXPECT_EQ(read->QXWidth(), 1005);  // 10 mm loaded unlocked is the nearest pixel's
-    EXPECT_EQ(read->QXHeight(), 2000);  // unchanged pixels keep their value
+    EXPECT_EQ(read->Width(), designer::ToPixels(1000));
+    EXPECT_EQ(read->QXWidth(), 1000);
+    EXPECT_EQ(read->QXHeight(), 2000);
 }
 
 } // namespace
