@@ -84,31 +84,39 @@ TEST(Misc, PositionSurvivesARestart)
     }
 }
 
-TEST(Misc, AMaximisedWindowStoresItsRestoredBounds)
+TEST(Misc, AMaximisedOrMinimisedWindowStoresItsRestoredBounds)
 {
-    const TTempConfig config;
-    {
+    const struct {
+        TWindowState state;
+        int stored;
+    } rows[] = {{wsMaximized, 2}, {wsMinimized, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.stored);
+        const TTempConfig config;
+        {
+            TForm form(nullptr);
+            form.SetBounds(40, 30, 320, 240);
+            form.Show();
+            form.SetWindowState(row.state);
+            TRegistry reg;
+            ASSERT_TRUE(reg.OpenKey(Key, true));
+            SaveWindowPos(&form, &reg);
+            EXPECT_EQ(reg.ReadInteger("Window State"), row.stored);
+            EXPECT_EQ(reg.ReadInteger("Left"), 40);
+            EXPECT_EQ(reg.ReadInteger("Top"), 30);
+            EXPECT_EQ(reg.ReadInteger("Width"), 320);
+            EXPECT_EQ(reg.ReadInteger("Height"), 240);
+        }
+        // Read into a window already shown elsewhere, which moves.
         TForm form(nullptr);
-        form.SetBounds(40, 30, 320, 240);
+        form.SetBounds(200, 100, 100, 100);
         form.Show();
-        form.SetWindowState(wsMaximized);
-        QTRY_VERIFY(form.Widget()->isMaximized());
-        TRegistry reg;
-        ASSERT_TRUE(reg.OpenKey(Key, true));
-        SaveWindowPos(&form, &reg);
-        EXPECT_EQ(reg.ReadInteger("Window State"), 2);
-        EXPECT_EQ(reg.ReadInteger("Left"), 40);
-        EXPECT_EQ(reg.ReadInteger("Top"), 30);
-        EXPECT_EQ(reg.ReadInteger("Width"), 320);
-        EXPECT_EQ(reg.ReadInteger("Height"), 240);
+        Load(form, true);
+        EXPECT_EQ(form.WindowState(), row.state);
+        TRect restored;
+        ASSERT_TRUE(form.GetNormalBounds(restored));
+        EXPECT_EQ(restored, Bounds(40, 30, 320, 240));
     }
-    TForm form(nullptr);
-    form.Show();
-    Load(form, true);
-    EXPECT_EQ(form.WindowState(), wsMaximized);
-    TRect restored;
-    ASSERT_TRUE(form.GetNormalBounds(restored));
-    EXPECT_EQ(restored, Bounds(40, 30, 320, 240));
 }
 
 TEST(Misc, AFormWithoutItsOwnWindowIsMadeNormalAndWritesItsBounds)
