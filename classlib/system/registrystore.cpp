@@ -243,10 +243,16 @@ bool TRegistryStore::IsValidKeyName(const QString& Name)
 {
     if (Name.isEmpty() || Name.size() > TRegistryLimits::MaxKeyNameLength)
         return false;
-    // Names are written bare in the file's headers, one a line.
-    for (const QChar c : Name)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.isSurrogate() || c == u'\\')
+    // Names are written bare in the file's headers, one a line, in UTF-8.
+    for (qsizetype i = 0; i < Name.size(); ++i) {
+        const QChar c = Name[i];
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == u'\\')
             return false;
+        if (c.isHighSurrogate() && i + 1 < Name.size() && Name[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return false;
+    }
     return true;
 }
 

@@ -224,6 +224,7 @@ TEST(Registry, KeyNamesThatCannotBeMadeAreRefused)
         {"control character", QStringLiteral("a\x01")},
         {"too long", QString(256, u'k')},
         {"too deep", QStringLiteral("k\\").repeated(65)},
+        {"half a surrogate pair", QString(QChar(0xD800)) + u'k'},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -234,7 +235,27 @@ TEST(Registry, KeyNamesThatCannotBeMadeAreRefused)
     reg.CloseKey();
     EXPECT_TRUE(reg.OpenKey(QStringLiteral("k\\").repeated(64), true));
     reg.CloseKey();
-    EXPECT_TRUE(reg.OpenKey(QString::fromUtf8("Ключ [1] ] = \"x\""), true));
+    const QString odd = QString::fromUtf8("Ключ [1] ] = \"x\" \xF0\x9F\x98\x80");
+    ASSERT_TRUE(reg.OpenKey(u'\\' + odd, true));
+    reg.WriteInteger("v", 3);
+    reg.CloseKey();
+    TStringList names;
+    reg.GetKeyNames(names);
+    EXPECT_EQ(names.IndexOf(odd), 2);
+}
+
+TEST(Registry, OddKeyNamesSurviveARestart)
+{
+    const TTempConfig config;
+    const QString odd = QString::fromUtf8("[Ключ] ] = \"x\" \xF0\x9F\x98\x80 ");
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(odd + QStringLiteral("\\ inner"), true));
+        reg.WriteInteger("v", 3);
+    }
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(odd + QStringLiteral("\\ inner")));
+    EXPECT_EQ(reg.ReadInteger("v"), 3);
 }
 
 TEST(Registry, ReadOnlyKeysRefuseWrites)
