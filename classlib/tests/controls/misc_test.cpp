@@ -179,6 +179,30 @@ TEST(Misc, LoadStopsSilentlyAtTheFirstMissingOrIllTypedValue)
     }
 }
 
+// Only the registry's own errors are swallowed.
+class TRefusingForm : public TForm {
+public:
+    using TForm::TForm;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override
+    {
+        if (Refuse)
+            throw EInvalidOperation("refused");
+        TForm::SetBounds(ALeft, ATop, AWidth, AHeight);
+    }
+    bool Refuse = false;
+};
+
+TEST(Misc, OtherErrorsWhileLoadingPassOn)
+{
+    const TTempConfig config;
+    StorePosition(true, 0, 10, 10, 200, 100);
+    TRefusingForm form(nullptr);
+    form.Refuse = true;
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(Key, false));
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { LoadWindowPos(&form, &reg, true); }), "refused");
+}
+
 TEST(Misc, StoredBoundsAreKeptOnTheScreen)
 {
     const QRect area = ScreenArea();
