@@ -7,7 +7,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 
 namespace classlib {
 
@@ -239,6 +238,27 @@ QStringList TRegistryStore::SplitPath(const QString& Path)
     return Path.split(u'\\', Qt::SkipEmptyParts);
 }
 
+bool TRegistryStore::SplitKeyPath(QStringView Path, QStringList& Names)
+{
+    // Counted as it goes, so that a hostile path allocates no more than
+    // the limits allow.
+    Names.clear();
+    qsizetype start = 0;
+    while (start <= Path.size()) {
+        qsizetype end = Path.indexOf(u'\\', start);
+        if (end < 0)
+            end = Path.size();
+        if (end > start) {
+            if (Names.size() == TRegistryLimits::MaxKeyDepth ||
+                end - start > TRegistryLimits::MaxKeyNameLength)
+                return false;
+            Names.append(Path.mid(start, end - start).toString());
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
 bool TRegistryStore::IsValidKeyName(const QString& Name)
 {
     if (Name.isEmpty() || Name.size() > TRegistryLimits::MaxKeyNameLength)
@@ -281,12 +301,8 @@ void TRegistryStore::Parse(const QByteArray& Text)
             current = nullptr;
             if (line.size() < 2 || line.back() != u']')
                 continue;
-            const QStringList names = SplitPath(line.mid(1, line.size() - 2));
-            if (names.size() > TRegistryLimits::MaxKeyDepth)
-                continue;
-            if (std::any_of(names.cbegin(), names.cend(), [](const QString& name) {
-                    return name.size() > TRegistryLimits::MaxKeyNameLength;
-                }))
+            QStringList names;
+            if (!SplitKeyPath(QStringView(line).mid(1, line.size() - 2), names))
                 continue;
             current = &FRoot;
             for (const QString& name : names)
@@ -338,8 +354,11 @@ QByteArray TRegistryStore::Serialize() const
 
 TRegistryKey* TRegistryStore::Find(const QString& Path)
 {
+    QStringList names;
+    if (!SplitKeyPath(Path, names))
+        return nullptr;
     TRegistryKey* key = &FRoot;
-    for (const QString& name : SplitPath(Path)) {
+    for (const QString& name : names) {
         key = key->Child(name);
         if (!key)
             return nullptr;
@@ -349,8 +368,8 @@ TRegistryKey* TRegistryStore::Find(const QString& Path)
 
 TRegistryKey* TRegistryStore::Create(const QString& Path)
 {
-    const QStringList names = SplitPath(Path);
-    if (names.size() > TRegistryLimits::MaxKeyDepth)
+    QStringList names;
+    if (!SplitKeyPath(Path, names))
         return nullptr;
     TRegistryKey* key = &FRoot;
     // Existing keys are reached whatever their names, as the file made them.

@@ -100,7 +100,10 @@ public:
     void Parse(const QByteArray& Text);
     QByteArray Serialize() const;
 
+    // The names of Path, empty ones skipped.
     static QStringList SplitPath(const QString& Path);
+    // As SplitPath; false for a path over the depth or name limits.
+    static bool SplitKeyPath(QStringView Path, QStringList& Names);
     static bool IsValidKeyName(const QString& Name);
 
 private:

@@ -404,6 +404,7 @@ TEST(Registry, DamagedFilesReadAsFarAsTheyGo)
         {"root values", "[]\n\"x\"=dword:1\n", "|x=int:1\n"},
         {"path too deep", "[" + QByteArray("k\\").repeated(65) + "]\n\"x\"=dword:1\n", ""},
         {"name too long", "[" + QByteArray(256, 'k') + "]\n", ""},
+        {"a million names in a path", "[" + QByteArray("k\\").repeated(1000000) + "]\n[A]\n", "\\A\n"},
         {"invalid UTF-8 and NUL bytes", Bytes("[A\xff]\n\"x\"=\"\xc3\0\"\n"),
          QStringLiteral("\\A\uFFFD\n\\A\uFFFD|x=str:\uFFFD") + QChar(0) + u'\n'},
         {"binary garbage", Bytes("[\x02]\n\0\x01garbage\xff\n\"\"=\n"), QStringLiteral("\\\x02\n")},
