@@ -355,6 +355,24 @@ TEST(Registry, AFileReplacedByAnotherProgramIsReadAgainOnOpen)
     EXPECT_EQ(reg.ReadInteger("Left"), 2);
 }
 
+TEST(Registry, AWriteKeepsWhatAnotherProgramWroteMeanwhile)
+{
+    const TTempConfig config;
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("Main", true));
+    reg.WriteInteger("Left", 1);
+    WriteFile("[Main]\n\"Left\"=dword:00000001\n\"Top\"=dword:00000007\n");
+    reg.WriteInteger("Width", 3);
+    TRegistry other;
+    ASSERT_TRUE(other.OpenKeyReadOnly("Main"));
+    EXPECT_EQ(other.ReadInteger("Top"), 7);
+    EXPECT_EQ(other.ReadInteger("Width"), 3);
+    // The other program took the key away: writing to it fails.
+    WriteFile("[Other]\n");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.WriteInteger("Left", 2); }),
+              "Failed to set data for 'Left'");
+}
+
 TEST(Registry, FileFormat)
 {
     const TTempConfig config;
