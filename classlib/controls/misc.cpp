@@ -73,8 +73,11 @@ void LoadWindowPos(TForm* Form, TRegistry* Registry, bool IgnoreVisible)
         return;
     try {
         Form->SetWindowState(StoredWindowState(Registry->ReadInteger("Window State")));
-        if (!IgnoreVisible)
-            Form->SetVisible(Registry->ReadBool("Visible"));
+        // A form's window opens through Show, not through Visible alone.
+        if (!IgnoreVisible && Registry->ReadBool("Visible"))
+            Form->Show();
+        else if (!IgnoreVisible)
+            Form->Hide();
     } catch (const ERegistryException&) {
     }
 }

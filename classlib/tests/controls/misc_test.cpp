@@ -81,6 +81,11 @@ TEST(Misc, PositionSurvivesARestart)
         LoadWindowPos(&form, &reg, ignoreVisible);
         EXPECT_EQ(BoundsOf(form), Bounds(50, 60, 300, 200));
         EXPECT_EQ(form.Visible(), !ignoreVisible);
+        // The window itself opens where the bounds say.
+        EXPECT_EQ(form.Widget()->isVisible(), !ignoreVisible);
+        if (!ignoreVisible) {
+            EXPECT_EQ(form.Widget()->pos(), QPoint(50, 60));
+        }
     }
 }
 
