@@ -211,32 +211,27 @@ TEST(Misc, OtherErrorsWhileLoadingPassOn)
 TEST(Misc, StoredBoundsAreKeptOnTheScreen)
 {
     const QRect area = ScreenArea();
-    const int right = area.x() + area.width();
-    const int bottom = area.y() + area.height();
+    const int x = area.x(), y = area.y(), w = area.width(), h = area.height();
     const int big = std::numeric_limits<int>::max();
     const int small = std::numeric_limits<int>::min();
     const struct {
         const char* name;
-        TRect stored;
+        int left, top, width, height;  // as stored
         TRect want;
     } rows[] = {
-        {"on the screen", Bounds(area.x() + 10, area.y() + 20, 200, 100), Bounds(area.x() + 10, area.y() + 20, 200, 100)},
-        {"off to the left and top", Bounds(-5000, -5000, 200, 100), Bounds(area.x(), area.y(), 200, 100)},
-        {"off to the right and bottom", Bounds(right + 10, bottom - 50, 200, 100),
-         Bounds(right - 200, bottom - 100, 200, 100)},
-        {"wider and taller than the screen", Bounds(0, 0, 100000, 100000), Bounds(area.x(), area.y(), area.width(), area.height())},
-        {"no size", Bounds(area.x(), area.y(), 0, 0), Bounds(area.x(), area.y(), MinWindowSize, MinWindowSize)},
-        {"negative size", Bounds(area.x() + 5, area.y() + 5, -300, -1), Bounds(area.x() + 5, area.y() + 5, MinWindowSize, MinWindowSize)},
-        {"extremes", TRect{big, small, big, small}, Bounds(right - MinWindowSize, area.y(), MinWindowSize, MinWindowSize)},
-        {"extremes the other way", TRect{small, big, small, big}, Bounds(area.x(), bottom - MinWindowSize, MinWindowSize, MinWindowSize)},
+        {"on the screen", x + 10, y + 20, 200, 100, Bounds(x + 10, y + 20, 200, 100)},
+        {"off to the left and top", -5000, -5000, 200, 100, Bounds(x, y, 200, 100)},
+        {"off to the right and bottom", x + w + 10, y + h - 50, 200, 100, Bounds(x + w - 200, y + h - 100, 200, 100)},
+        {"wider and taller than the screen", 0, 0, 100000, 100000, Bounds(x, y, w, h)},
+        {"no size", x, y, 0, 0, Bounds(x, y, MinWindowSize, MinWindowSize)},
+        {"negative size", x + 5, y + 5, -300, -1, Bounds(x + 5, y + 5, MinWindowSize, MinWindowSize)},
+        {"extremes", big, small, big, small, Bounds(x, y, w, MinWindowSize)},
+        {"extremes the other way", small, big, small, big, Bounds(x, y, MinWindowSize, h)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const TTempConfig config;
-        // Raw values: Right and Bottom of the extremes stand for the width and height.
-        const bool raw = row.stored.Right == big || row.stored.Right == small;
-        StorePosition(true, 0, row.stored.Left, row.stored.Top, raw ? row.stored.Right : row.stored.Width(),
-                      raw ? row.stored.Bottom : row.stored.Height());
+        StorePosition(true, 0, row.left, row.top, row.width, row.height);
         TForm form(nullptr);
         Load(form, true);
         EXPECT_EQ(BoundsOf(form), row.want);
