@@ -1,7 +1,7 @@
 // Arbitrary bytes as the settings file. Every key is opened and every
 // value read as a string and as an integer; then every value is written
-// back with its kind, and a fresh registry reading the saved file must see
-// exactly the same keys and values. A difference aborts; registry
+// back with its kind, the whole store is saved, and a fresh registry
+// reading the saved file must see exactly the same keys and values. A difference aborts; registry
 // exceptions while reading are the expected outcome of mismatched kinds,
 // and anything else is a finding.
 
@@ -125,6 +125,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
                 std::abort();
             }
         }
+        // Unchanged values write nothing: a value of our own, added and
+        // taken away again, makes the store save all it holds.
+        reg.CloseKey();
+        QString sentinel = QStringLiteral("sentinel");
+        while (reg.ValueExists(sentinel))
+            sentinel += u'+';
+        try {
+            reg.WriteInteger(sentinel, 1);
+        } catch (const ERegistryException& x) {
+            std::fprintf(stderr, "write failed: %s\n", x.what());
+            std::abort();
+        }
+        if (!reg.DeleteValue(sentinel))
+            std::abort();
     }
     const std::vector<TEntry> second = ReadAll();
     if (second != first) {

@@ -144,7 +144,9 @@ void TRegistry::WriteValue(const QString& Name, bool IsInteger, const QString& T
     TRegistryKey* key = FReadOnly ? nullptr : FStore->Find(FCurrentPath);
     if (!key)
         throw ERegistryException(Format("Failed to set data for '%s'", {Name}));
-    key->SetValue({Name, IsInteger, Text, Number});
+    // Settings written back unchanged at every close cost no file write.
+    if (!key->SetValue({Name, IsInteger, Text, Number}) && !FStore->Unsaved())
+        return;
     if (!FStore->Save())
         throw ERegistryException(Format("Failed to set data for '%s'", {Name}));
 }

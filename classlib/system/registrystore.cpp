@@ -52,20 +52,23 @@ const TRegistryValue* TRegistryKey::Value(const QString& AName) const
     return it == FValueIndex.cend() ? nullptr : &Values[size_t(*it)];
 }
 
-void TRegistryKey::SetValue(const TRegistryValue& AValue)
+bool TRegistryKey::SetValue(const TRegistryValue& AValue)
 {
     const QString folded = Folded(AValue.Name);
     const auto it = FValueIndex.constFind(folded);
     if (it != FValueIndex.cend()) {
         // The name keeps the spelling it was first written with.
         TRegistryValue& v = Values[size_t(*it)];
+        if (v.IsInteger == AValue.IsInteger && v.Text == AValue.Text && v.Number == AValue.Number)
+            return false;
         v.IsInteger = AValue.IsInteger;
         v.Text = AValue.Text;
         v.Number = AValue.Number;
-        return;
+        return true;
     }
     FValueIndex.insert(folded, qsizetype(Values.size()));
     Values.push_back(AValue);
+    return true;
 }
 
 bool TRegistryKey::DeleteValue(const QString& AName)

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <limits>
 #include <memory>
 
@@ -371,6 +373,28 @@ TEST(Registry, AWriteKeepsWhatAnotherProgramWroteMeanwhile)
     WriteFile("[Other]\n");
     EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.WriteInteger("Left", 2); }),
               "Failed to set data for 'Left'");
+}
+
+TEST(Registry, AnUnchangedValueLeavesTheFileAlone)
+{
+    const TTempConfig config;
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("Main", true));
+    reg.WriteInteger("Left", 1);
+    reg.WriteString("Recent", "a");
+    // Every save renames a new file into place.
+    const auto inode = [] {
+        struct stat st {};
+        ::stat(QFile::encodeName(TRegistry::FileName()).constData(), &st);
+        return st.st_ino;
+    };
+    const auto before = inode();
+    reg.WriteInteger("left", 1);
+    reg.WriteBool("Left", true);
+    reg.WriteString("RECENT", "a");
+    EXPECT_EQ(inode(), before);
+    reg.WriteString("Left", "1");  // the other kind is a change
+    EXPECT_NE(inode(), before);
 }
 
 TEST(Registry, FileFormat)
