@@ -13,18 +13,19 @@ namespace classlib {
 
 namespace {
 
-// R moved and shrunk to lie on the screen; as it is without one.
-TRect OnScreen(TRect R)
+// Stored bounds moved and shrunk to lie on the screen; as they are
+// without one. Taken apart, since any of them may be an extreme.
+TRect OnScreen(int Left, int Top, int Width, int Height)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return R;
+        return Bounds(Left, Top, Width, Height);
     const QRect area = screen->availableVirtualGeometry();
-    const int width = std::clamp(R.Width(), MinWindowSize, std::max(area.width(), MinWindowSize));
-    const int height = std::clamp(R.Height(), MinWindowSize, std::max(area.height(), MinWindowSize));
+    const int width = std::clamp(Width, MinWindowSize, std::max(area.width(), MinWindowSize));
+    const int height = std::clamp(Height, MinWindowSize, std::max(area.height(), MinWindowSize));
     // Within the area wherever it fits; at its top left where it does not.
-    const int left = std::max(std::min(R.Left, area.x() + area.width() - width), area.x());
-    const int top = std::max(std::min(R.Top, area.y() + area.height() - height), area.y());
+    const int left = std::max(std::min(Left, area.x() + area.width() - width), area.x());
+    const int top = std::max(std::min(Top, area.y() + area.height() - height), area.y());
     return Bounds(left, top, width, height);
 }
 
@@ -66,15 +67,18 @@ void LoadWindowPos(TForm* Form, TRegistry* Registry, bool IgnoreVisible)
     }
     // Nothing read, nothing moved: a window placed by the program stays.
     if (read > 0) {
-        const TRect r = OnScreen(Bounds(bounds[0], bounds[1], bounds[2], bounds[3]));
+        const TRect r = OnScreen(bounds[0], bounds[1], bounds[2], bounds[3]);
         Form->SetBounds(r.Left, r.Top, r.Width(), r.Height());
     }
     if (read < 4)
         return;
     try {
         Form->SetWindowState(StoredWindowState(Registry->ReadInteger("Window State")));
-        if (!IgnoreVisible)
-            Form->SetVisible(Registry->ReadBool("Visible"));
+        // A form's window opens through Show, not through Visible alone.
+        if (!IgnoreVisible && Registry->ReadBool("Visible"))
+            Form->Show();
+        else if (!IgnoreVisible)
+            Form->Hide();
     } catch (const ERegistryException&) {
     }
 }

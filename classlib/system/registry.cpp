@@ -69,6 +69,7 @@ bool TRegistry::KeyExists(const QString& Key)
 
 bool TRegistry::DeleteKey(const QString& Key)
 {
+    FStore->Refresh();
     if (FReadOnly || !FStore->Delete(AbsolutePath(Key)))
         return false;
     if (!FStore->Save())
@@ -84,6 +85,7 @@ bool TRegistry::ValueExists(const QString& Name)
 
 bool TRegistry::DeleteValue(const QString& Name)
 {
+    FStore->Refresh();
     TRegistryKey* key = FStore->Find(FCurrentPath);
     if (FReadOnly || !key || !key->DeleteValue(Name))
         return false;
@@ -137,10 +139,14 @@ bool TRegistry::ReadBool(const QString& Name)
 
 void TRegistry::WriteValue(const QString& Name, bool IsInteger, const QString& Text, int Number)
 {
+    // Another program's values written meanwhile are kept.
+    FStore->Refresh();
     TRegistryKey* key = FReadOnly ? nullptr : FStore->Find(FCurrentPath);
     if (!key)
         throw ERegistryException(Format("Failed to set data for '%s'", {Name}));
-    key->SetValue({Name, IsInteger, Text, Number});
+    // Settings written back unchanged at every close cost no file write.
+    if (!key->SetValue({Name, IsInteger, Text, Number}) && !FStore->Unsaved())
+        return;
     if (!FStore->Save())
         throw ERegistryException(Format("Failed to set data for '%s'", {Name}));
 }

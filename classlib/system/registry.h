@@ -10,9 +10,10 @@
 // configuration folder (XDG_CONFIG_HOME, else ~/.config). Every TRegistry
 // of the process works on one shared copy of it, so each sees the others'
 // writes at once; a write saves the whole file (written aside and renamed,
-// so a crash leaves the old or the new file), and opening a key reads the
-// file again when another program has replaced it. The file is untrusted:
-// what does not read is left out (registrystore.h).
+// so a crash leaves the old or the new file). Opening a key and writing
+// read the file again first when another program has replaced it, so that
+// its values are kept too. The file is untrusted: what does not read is
+// left out (registrystore.h).
 
 #include "classlib/core/sysutils.h"
 

@@ -7,7 +7,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 
 namespace classlib {
 
@@ -53,20 +52,23 @@ const TRegistryValue* TRegistryKey::Value(const QString& AName) const
     return it == FValueIndex.cend() ? nullptr : &Values[size_t(*it)];
 }
 
-void TRegistryKey::SetValue(const TRegistryValue& AValue)
+bool TRegistryKey::SetValue(const TRegistryValue& AValue)
 {
     const QString folded = Folded(AValue.Name);
     const auto it = FValueIndex.constFind(folded);
     if (it != FValueIndex.cend()) {
         // The name keeps the spelling it was first written with.
         TRegistryValue& v = Values[size_t(*it)];
+        if (v.IsInteger == AValue.IsInteger && v.Text == AValue.Text && v.Number == AValue.Number)
+            return false;
         v.IsInteger = AValue.IsInteger;
         v.Text = AValue.Text;
         v.Number = AValue.Number;
-        return;
+        return true;
     }
     FValueIndex.insert(folded, qsizetype(Values.size()));
     Values.push_back(AValue);
+    return true;
 }
 
 bool TRegistryKey::DeleteValue(const QString& AName)
@@ -239,14 +241,41 @@ QStringList TRegistryStore::SplitPath(const QString& Path)
     return Path.split(u'\\', Qt::SkipEmptyParts);
 }
 
+bool TRegistryStore::SplitKeyPath(QStringView Path, QStringList& Names)
+{
+    // Counted as it goes, so that a hostile path allocates no more than
+    // the limits allow.
+    Names.clear();
+    qsizetype start = 0;
+    while (start <= Path.size()) {
+        qsizetype end = Path.indexOf(u'\\', start);
+        if (end < 0)
+            end = Path.size();
+        if (end > start) {
+            if (Names.size() == TRegistryLimits::MaxKeyDepth ||
+                end - start > TRegistryLimits::MaxKeyNameLength)
+                return false;
+            Names.append(Path.mid(start, end - start).toString());
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
 bool TRegistryStore::IsValidKeyName(const QString& Name)
 {
     if (Name.isEmpty() || Name.size() > TRegistryLimits::MaxKeyNameLength)
         return false;
-    // Names are written bare in the file's headers, one a line.
-    for (const QChar c : Name)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.isSurrogate() || c == u'\\')
+    // Names are written bare in the file's headers, one a line, in UTF-8.
+    for (qsizetype i = 0; i < Name.size(); ++i) {
+        const QChar c = Name[i];
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == u'\\')
             return false;
+        if (c.isHighSurrogate() && i + 1 < Name.size() && Name[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return false;
+    }
     return true;
 }
 
@@ -275,12 +304,8 @@ void TRegistryStore::Parse(const QByteArray& Text)
             current = nullptr;
             if (line.size() < 2 || line.back() != u']')
                 continue;
-            const QStringList names = SplitPath(line.mid(1, line.size() - 2));
-            if (names.size() > TRegistryLimits::MaxKeyDepth)
-                continue;
-            if (std::any_of(names.cbegin(), names.cend(), [](const QString& name) {
-                    return name.size() > TRegistryLimits::MaxKeyNameLength;
-                }))
+            QStringList names;
+            if (!SplitKeyPath(QStringView(line).mid(1, line.size() - 2), names))
                 continue;
             current = &FRoot;
             for (const QString& name : names)
@@ -332,8 +357,11 @@ QByteArray TRegistryStore::Serialize() const
 
 TRegistryKey* TRegistryStore::Find(const QString& Path)
 {
+    QStringList names;
+    if (!SplitKeyPath(Path, names))
+        return nullptr;
     TRegistryKey* key = &FRoot;
-    for (const QString& name : SplitPath(Path)) {
+    for (const QString& name : names) {
         key = key->Child(name);
         if (!key)
             return nullptr;
@@ -343,8 +371,8 @@ TRegistryKey* TRegistryStore::Find(const QString& Path)
 
 TRegistryKey* TRegistryStore::Create(const QString& Path)
 {
-    const QStringList names = SplitPath(Path);
-    if (names.size() > TRegistryLimits::MaxKeyDepth)
+    QStringList names;
+    if (!SplitKeyPath(Path, names))
         return nullptr;
     TRegistryKey* key = &FRoot;
     // Existing keys are reached whatever their names, as the file made them.

@@ -52,8 +52,9 @@ public:
     TRegistryKey& AddChild(const QString& AName);
     bool DeleteChild(const QString& AName);
     const TRegistryValue* Value(const QString& AName) const;
-    // Replaces a value of the same name in its place, else appends.
-    void SetValue(const TRegistryValue& AValue);
+    // Replaces a value of the same name in its place, else appends; false
+    // when the key held that very value already.
+    bool SetValue(const TRegistryValue& AValue);
     bool DeleteValue(const QString& AName);
     int Depth() const;
     void Clear();
@@ -85,6 +86,8 @@ public:
     // Writes the whole tree aside and renames it over the file; false when
     // that failed (the tree stays as it is, to be saved by the next write).
     bool Save();
+    // A change is waiting for a save that failed.
+    bool Unsaved() const { return FUnsaved; }
 
     // Keys by their path of names separated by backslashes (empty names
     // are skipped, so a leading backslash does not matter); the root is "".
@@ -100,7 +103,10 @@ public:
     void Parse(const QByteArray& Text);
     QByteArray Serialize() const;
 
+    // The names of Path, empty ones skipped.
     static QStringList SplitPath(const QString& Path);
+    // As SplitPath; false for a path over the depth or name limits.
+    static bool SplitKeyPath(QStringView Path, QStringList& Names);
     static bool IsValidKeyName(const QString& Name);
 
 private:

@@ -2,6 +2,8 @@
 
 #include "classlib/tests/errorof.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -206,6 +208,12 @@ TEST(SysUtils, InvalidOpIsAMathErrorWithItsMessage)
     }
 }
 
+TEST(SysUtils, DecimalSeparatorStartsAsTheSystemLocales)
+{
+    const QString point = QLocale::system().decimalPoint();
+    EXPECT_EQ(DecimalSeparator, point.size() == 1 ? point.at(0) : QChar(u'.'));
+}
+
 TEST(SysUtils, DecimalSeparatorInFixedFormatOnly)
 {
     for (const QChar sep : {QChar(u'.'), QChar(u','), QChar(0x066B)}) {
@@ -245,6 +253,7 @@ TEST(SysUtils, StrToFloat)
             << c.in;
     }
     // A mantissa too long for any double is still beyond the range.
+    const TSeparatorScope scope(u'.');
     const QString huge = QString(400, u'9');
     EXPECT_THROW(StrToFloat(huge), EConvertError);
     EXPECT_EQ(StrToFloat("0." + QString(400, u'0') + "1"), 0);

@@ -81,34 +81,47 @@ TEST(Misc, PositionSurvivesARestart)
         LoadWindowPos(&form, &reg, ignoreVisible);
         EXPECT_EQ(BoundsOf(form), Bounds(50, 60, 300, 200));
         EXPECT_EQ(form.Visible(), !ignoreVisible);
+        // The window itself opens where the bounds say.
+        EXPECT_EQ(form.Widget()->isVisible(), !ignoreVisible);
+        if (!ignoreVisible) {
+            EXPECT_EQ(form.Widget()->pos(), QPoint(50, 60));
+        }
     }
 }
 
-TEST(Misc, AMaximisedWindowStoresItsRestoredBounds)
+TEST(Misc, AMaximisedOrMinimisedWindowStoresItsRestoredBounds)
 {
-    const TTempConfig config;
-    {
+    const struct {
+        TWindowState state;
+        int stored;
+    } rows[] = {{wsMaximized, 2}, {wsMinimized, 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.stored);
+        const TTempConfig config;
+        {
+            TForm form(nullptr);
+            form.SetBounds(40, 30, 320, 240);
+            form.Show();
+            form.SetWindowState(row.state);
+            TRegistry reg;
+            ASSERT_TRUE(reg.OpenKey(Key, true));
+            SaveWindowPos(&form, &reg);
+            EXPECT_EQ(reg.ReadInteger("Window State"), row.stored);
+            EXPECT_EQ(reg.ReadInteger("Left"), 40);
+            EXPECT_EQ(reg.ReadInteger("Top"), 30);
+            EXPECT_EQ(reg.ReadInteger("Width"), 320);
+            EXPECT_EQ(reg.ReadInteger("Height"), 240);
+        }
+        // Read into a window already shown elsewhere, which moves.
         TForm form(nullptr);
-        form.SetBounds(40, 30, 320, 240);
+        form.SetBounds(200, 100, 100, 100);
         form.Show();
-        form.SetWindowState(wsMaximized);
-        QTRY_VERIFY(form.Widget()->isMaximized());
-        TRegistry reg;
-        ASSERT_TRUE(reg.OpenKey(Key, true));
-        SaveWindowPos(&form, &reg);
-        EXPECT_EQ(reg.ReadInteger("Window State"), 2);
-        EXPECT_EQ(reg.ReadInteger("Left"), 40);
-        EXPECT_EQ(reg.ReadInteger("Top"), 30);
-        EXPECT_EQ(reg.ReadInteger("Width"), 320);
-        EXPECT_EQ(reg.ReadInteger("Height"), 240);
+        Load(form, true);
+        EXPECT_EQ(form.WindowState(), row.state);
+        TRect restored;
+        ASSERT_TRUE(form.GetNormalBounds(restored));
+        EXPECT_EQ(restored, Bounds(40, 30, 320, 240));
     }
-    TForm form(nullptr);
-    form.Show();
-    Load(form, true);
-    EXPECT_EQ(form.WindowState(), wsMaximized);
-    TRect restored;
-    ASSERT_TRUE(form.GetNormalBounds(restored));
-    EXPECT_EQ(restored, Bounds(40, 30, 320, 240));
 }
 
 TEST(Misc, AFormWithoutItsOwnWindowIsMadeNormalAndWritesItsBounds)
@@ -171,35 +184,54 @@ TEST(Misc, LoadStopsSilentlyAtTheFirstMissingOrIllTypedValue)
     }
 }
 
+// Only the registry's own errors are swallowed.
+class TRefusingForm : public TForm {
+public:
+    using TForm::TForm;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override
+    {
+        if (Refuse)
+            throw EInvalidOperation("refused");
+        TForm::SetBounds(ALeft, ATop, AWidth, AHeight);
+    }
+    bool Refuse = false;
+};
+
+TEST(Misc, OtherErrorsWhileLoadingPassOn)
+{
+    const TTempConfig config;
+    StorePosition(true, 0, 10, 10, 200, 100);
+    TRefusingForm form(nullptr);
+    form.Refuse = true;
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(Key, false));
+    EXPECT_EQ(ErrorOf<EInvalidOperation>([&] { LoadWindowPos(&form, &reg, true); }), "refused");
+}
+
 TEST(Misc, StoredBoundsAreKeptOnTheScreen)
 {
     const QRect area = ScreenArea();
-    const int right = area.x() + area.width();
-    const int bottom = area.y() + area.height();
+    const int x = area.x(), y = area.y(), w = area.width(), h = area.height();
     const int big = std::numeric_limits<int>::max();
     const int small = std::numeric_limits<int>::min();
     const struct {
         const char* name;
-        TRect stored;
+        int left, top, width, height;  // as stored
         TRect want;
     } rows[] = {
-        {"on the screen", Bounds(area.x() + 10, area.y() + 20, 200, 100), Bounds(area.x() + 10, area.y() + 20, 200, 100)},
-        {"off to the left and top", Bounds(-5000, -5000, 200, 100), Bounds(area.x(), area.y(), 200, 100)},
-        {"off to the right and bottom", Bounds(right + 10, bottom - 50, 200, 100),
-         Bounds(right - 200, bottom - 100, 200, 100)},
-        {"wider and taller than the screen", Bounds(0, 0, 100000, 100000), Bounds(area.x(), area.y(), area.width(), area.height())},
-        {"no size", Bounds(area.x(), area.y(), 0, 0), Bounds(area.x(), area.y(), MinWindowSize, MinWindowSize)},
-        {"negative size", Bounds(area.x() + 5, area.y() + 5, -300, -1), Bounds(area.x() + 5, area.y() + 5, MinWindowSize, MinWindowSize)},
-        {"extremes", TRect{big, small, big, small}, Bounds(right - MinWindowSize, area.y(), MinWindowSize, MinWindowSize)},
-        {"extremes the other way", TRect{small, big, small, big}, Bounds(area.x(), bottom - MinWindowSize, MinWindowSize, MinWindowSize)},
+        {"on the screen", x + 10, y + 20, 200, 100, Bounds(x + 10, y + 20, 200, 100)},
+        {"off to the left and top", -5000, -5000, 200, 100, Bounds(x, y, 200, 100)},
+        {"off to the right and bottom", x + w + 10, y + h - 50, 200, 100, Bounds(x + w - 200, y + h - 100, 200, 100)},
+        {"wider and taller than the screen", 0, 0, 100000, 100000, Bounds(x, y, w, h)},
+        {"no size", x, y, 0, 0, Bounds(x, y, MinWindowSize, MinWindowSize)},
+        {"negative size", x + 5, y + 5, -300, -1, Bounds(x + 5, y + 5, MinWindowSize, MinWindowSize)},
+        {"extremes", big, small, big, small, Bounds(x, y, w, MinWindowSize)},
+        {"extremes the other way", small, big, small, big, Bounds(x, y, MinWindowSize, h)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const TTempConfig config;
-        // Raw values: Right and Bottom of the extremes stand for the width and height.
-        const bool raw = row.stored.Right == big || row.stored.Right == small;
-        StorePosition(true, 0, row.stored.Left, row.stored.Top, raw ? row.stored.Right : row.stored.Width(),
-                      raw ? row.stored.Bottom : row.stored.Height());
+        StorePosition(true, 0, row.left, row.top, row.width, row.height);
         TForm form(nullptr);
         Load(form, true);
         EXPECT_EQ(BoundsOf(form), row.want);

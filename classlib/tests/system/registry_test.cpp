@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <limits>
 #include <memory>
 
@@ -224,6 +226,7 @@ TEST(Registry, KeyNamesThatCannotBeMadeAreRefused)
         {"control character", QStringLiteral("a\x01")},
         {"too long", QString(256, u'k')},
         {"too deep", QStringLiteral("k\\").repeated(65)},
+        {"half a surrogate pair", QString(QChar(0xD800)) + u'k'},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -234,7 +237,27 @@ TEST(Registry, KeyNamesThatCannotBeMadeAreRefused)
     reg.CloseKey();
     EXPECT_TRUE(reg.OpenKey(QStringLiteral("k\\").repeated(64), true));
     reg.CloseKey();
-    EXPECT_TRUE(reg.OpenKey(QString::fromUtf8("Ключ [1] ] = \"x\""), true));
+    const QString odd = QString::fromUtf8("Ключ [1] ] = \"x\" \xF0\x9F\x98\x80");
+    ASSERT_TRUE(reg.OpenKey(u'\\' + odd, true));
+    reg.WriteInteger("v", 3);
+    reg.CloseKey();
+    TStringList names;
+    reg.GetKeyNames(names);
+    EXPECT_EQ(names.IndexOf(odd), 2);
+}
+
+TEST(Registry, OddKeyNamesSurviveARestart)
+{
+    const TTempConfig config;
+    const QString odd = QString::fromUtf8("[Ключ] ] = \"x\" \xF0\x9F\x98\x80 ");
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(odd + QStringLiteral("\\ inner"), true));
+        reg.WriteInteger("v", 3);
+    }
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(odd + QStringLiteral("\\ inner")));
+    EXPECT_EQ(reg.ReadInteger("v"), 3);
 }
 
 TEST(Registry, ReadOnlyKeysRefuseWrites)
@@ -334,6 +357,46 @@ TEST(Registry, AFileReplacedByAnotherProgramIsReadAgainOnOpen)
     EXPECT_EQ(reg.ReadInteger("Left"), 2);
 }
 
+TEST(Registry, AWriteKeepsWhatAnotherProgramWroteMeanwhile)
+{
+    const TTempConfig config;
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("Main", true));
+    reg.WriteInteger("Left", 1);
+    WriteFile("[Main]\n\"Left\"=dword:00000001\n\"Top\"=dword:00000007\n");
+    reg.WriteInteger("Width", 3);
+    TRegistry other;
+    ASSERT_TRUE(other.OpenKeyReadOnly("Main"));
+    EXPECT_EQ(other.ReadInteger("Top"), 7);
+    EXPECT_EQ(other.ReadInteger("Width"), 3);
+    // The other program took the key away: writing to it fails.
+    WriteFile("[Other]\n");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.WriteInteger("Left", 2); }),
+              "Failed to set data for 'Left'");
+}
+
+TEST(Registry, AnUnchangedValueLeavesTheFileAlone)
+{
+    const TTempConfig config;
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("Main", true));
+    reg.WriteInteger("Left", 1);
+    reg.WriteString("Recent", "a");
+    // Every save renames a new file into place.
+    const auto inode = [] {
+        struct stat st {};
+        ::stat(QFile::encodeName(TRegistry::FileName()).constData(), &st);
+        return st.st_ino;
+    };
+    const auto before = inode();
+    reg.WriteInteger("left", 1);
+    reg.WriteBool("Left", true);
+    reg.WriteString("RECENT", "a");
+    EXPECT_EQ(inode(), before);
+    reg.WriteString("Left", "1");  // the other kind is a change
+    EXPECT_NE(inode(), before);
+}
+
 TEST(Registry, FileFormat)
 {
     const TTempConfig config;
@@ -383,6 +446,7 @@ TEST(Registry, DamagedFilesReadAsFarAsTheyGo)
         {"root values", "[]\n\"x\"=dword:1\n", "|x=int:1\n"},
         {"path too deep", "[" + QByteArray("k\\").repeated(65) + "]\n\"x\"=dword:1\n", ""},
         {"name too long", "[" + QByteArray(256, 'k') + "]\n", ""},
+        {"a million names in a path", "[" + QByteArray("k\\").repeated(1000000) + "]\n[A]\n", "\\A\n"},
         {"invalid UTF-8 and NUL bytes", Bytes("[A\xff]\n\"x\"=\"\xc3\0\"\n"),
          QStringLiteral("\\A\uFFFD\n\\A\uFFFD|x=str:\uFFFD") + QChar(0) + u'\n'},
         {"binary garbage", Bytes("[\x02]\n\0\x01garbage\xff\n\"\"=\n"), QStringLiteral("\\\x02\n")},
