@@ -2,6 +2,7 @@
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/form.h"
+#include "classlib/controls/hints.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/mouse.h"
 #include "classlib/core/classbuilder.h"
@@ -691,7 +692,7 @@ void TControl::ParentShowHintChanged()
 void TControl::ApplyHint()
 {
     if (FWidget)
-        FWidget->setToolTip(FShowHint ? FHint : QString());
+        FWidget->setToolTip(FShowHint ? GetShortHint(FHint) : QString());
     if (auto* w = dynamic_cast<TWinControl*>(this))
         for (TControl* c : w->FControls)
             c->ParentShowHintChanged();

@@ -11,8 +11,10 @@
 #include "classlib/controls/controlscrollbar.h"
 #include "classlib/controls/designer.h"
 #include "classlib/controls/modalresponder.h"
+#include "classlib/controls/sizeconstraints.h"
 
 #include <QByteArray>
+#include <QIcon>
 #include <QString>
 
 #include <memory>
@@ -51,7 +53,8 @@ public:
     const QString& Caption() const { return FCaption; }
     void SetCaption(const QString& Value);
 
-    // Shows the form as a window at (Left, Top).
+    // Shows the form as a window, placed as Position asks; OnShow comes
+    // first when the window was hidden.
     void Show();
     // What the window's close box does too: asks CloseQuery, then OnClose
     // with caHide; the action then hides the window (caHide), frees the form
@@ -111,9 +114,16 @@ public:
     TFormStyle FormStyle() const { return FFormStyle; }
     void SetFormStyle(TFormStyle Value);
     // The window's state: the user's minimising shows here, and setting it
-    // minimises, maximises or restores the window.
+    // minimises, maximises or restores the window. Restored, the window
+    // takes its normal bounds again.
     TWindowState WindowState() const;
     void SetWindowState(TWindowState Value);
+    // The bounds of the window in the normal state, also while it is
+    // maximised or minimised; bounds set meanwhile become the normal ones.
+    TRect NormalBounds() const { return FNormalRect; }
+    // The window's icon; an empty one shows the application's.
+    QIcon Icon() const;
+    void SetIcon(const QIcon& Value);
     // Stored with the form and kept for it; the window does not follow them.
     const QString& HelpFile() const { return FHelpFile; }
     void SetHelpFile(const QString& Value) { FHelpFile = Value; }
@@ -123,8 +133,14 @@ public:
     void SetVertScrollBar(const TControlScrollBar* Value) { FVertScrollBar->Assign(Value); }
     int PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+    // Where Show places a hidden window: poDesigned at (Left, Top),
+    // poScreenCenter in the middle of the screen's work area, the default
+    // positions wherever the window system puts it.
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition Value) { FPosition = Value; }
+    // Limits of the window's size, for the user's sizing and SetBounds alike.
+    TSizeConstraints* Constraints() const { return FConstraints; }
+    void SetConstraints(const TSizeConstraints* Value) { FConstraints->Assign(Value); }
     TPrintScale PrintScale() const { return FPrintScale; }
     void SetPrintScale(TPrintScale Value) { FPrintScale = Value; }
     bool Scaled() const { return FScaled; }
@@ -137,6 +153,8 @@ public:
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
+    // The hidden window is about to be shown (Show, ShowModal).
+    TNotifyEvent OnShow;
     // The window became, or stopped being, the active one.
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
@@ -175,6 +193,10 @@ private:
     // After the user sized the window: WM_SIZING, and the window takes the
     // handler's rectangle.
     void TrackUserSizing();
+    // Places a window about to be shown as Position asks.
+    void ApplyPosition();
+    // Notes the bounds as the normal ones while the window is normal.
+    void NoteNormalBounds();
 
     QString FCaption;
     TModalResult FModalResult = mrNone;
@@ -197,6 +219,8 @@ private:
     QString FHelpFile;
     TControlScrollBar* FHorzScrollBar;
     TControlScrollBar* FVertScrollBar;
+    TSizeConstraints* FConstraints;
+    TRect FNormalRect{0, 0, 0, 0};
     int FPixelsPerInch = 96;
     TPosition FPosition = poDesigned;
     TPrintScale FPrintScale = poProportional;

@@ -12,7 +12,7 @@
 namespace classlib {
 namespace {
 
-const char* const FormProps[] = {"BorderIcons", "BorderStyle",   "FormStyle",  "HelpFile", "HorzScrollBar",
+const char* const FormProps[] = {"BorderIcons", "BorderStyle",   "Constraints", "FormStyle",  "HelpFile", "HorzScrollBar",
                                  "KeyPreview",  "PixelsPerInch", "Position",   "PrintScale", "Scaled",
                                  "VertScrollBar", "WindowState"};
 
@@ -45,6 +45,7 @@ TEST(FormProperties, DefaultsAreNotStoredAndChangedValuesComeBack)
     TForm form(nullptr);
     form.SetBorderIcons({biSystemMenu, biHelp});
     form.SetBorderStyle(bsDialog);
+    form.Constraints()->SetMinWidth(320);
     form.SetFormStyle(fsStayOnTop);
     form.SetHelpFile(QStringLiteral("report.hlp"));
     form.HorzScrollBar()->SetRange(640);
@@ -64,6 +65,8 @@ TEST(FormProperties, DefaultsAreNotStoredAndChangedValuesComeBack)
     ReadComponentFromStream(in, &back);
     EXPECT_EQ(back.BorderIcons(), (TBorderIcons{biSystemMenu, biHelp}));
     EXPECT_EQ(back.BorderStyle(), bsDialog);
+    EXPECT_EQ(back.Constraints()->MinWidth(), 320);
+    EXPECT_EQ(back.Constraints()->MaxWidth(), 0);
     EXPECT_EQ(back.FormStyle(), fsStayOnTop);
     EXPECT_EQ(back.HelpFile(), QStringLiteral("report.hlp"));
     EXPECT_EQ(back.HorzScrollBar()->Range(), 640);
