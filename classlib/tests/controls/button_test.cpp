@@ -172,12 +172,18 @@ TEST(CheckBox, ClicksAndSpaceToggleAndEveryChangeFiresOnClick)
     QTest::keyClick(box->Widget(), Qt::Key_S, Qt::AltModifier);
     EXPECT_FALSE(box->Checked());
     EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false}));
+    // A double click is two clicks: back where it was.
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
+    QTest::mouseDClick(box->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
+    QTest::mouseRelease(box->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
+    EXPECT_FALSE(box->Checked());
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false, true, false}));
 
     // Disabled: the mouse changes nothing.
     box->SetEnabled(false);
     QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
     EXPECT_FALSE(box->Checked());
-    EXPECT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen.size(), 6u);
 }
 
 TEST(CheckBox, ShowsItsTickOnlyWhileChecked)
