@@ -3,6 +3,7 @@
 #include "classlib/controls/application.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/screen.h"
+#include "classlib/controls/windowkeys.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/streams.h"
@@ -48,6 +49,7 @@ const TClassInfo& TForm::StaticClass()
         .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable)
         .Prop("Constraints", &TForm::FConstraints, &TForm::SetConstraints)
         .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal)
+        .Prop("HelpContext", &TForm::HelpContext, &TForm::SetHelpContext).Default(0)
         .Prop("HelpFile", &TForm::FHelpFile, &TForm::SetHelpFile)
         .Prop("HorzScrollBar", &TForm::FHorzScrollBar)
         .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview).Default(false)
@@ -179,6 +181,13 @@ void TForm::SetCaption(const QString& Value)
     if (Widget())
         Widget()->setWindowTitle(Value);
     TextChanged();
+}
+
+void TForm::SetHelpContext(int Value)
+{
+    FHelpContext = Value;
+    if (Value != 0)
+        detail::InstallWindowKeys();
 }
 
 QIcon TForm::Icon() const

@@ -124,6 +124,10 @@ public:
     // The window's icon; an empty one shows the application's.
     QIcon Icon() const;
     void SetIcon(const QIcon& Value);
+    // The help topic of the window: F1 inside it asks the application's
+    // help for it (none while 0).
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int Value);
     // Stored with the form and kept for it; the window does not follow them.
     const QString& HelpFile() const { return FHelpFile; }
     void SetHelpFile(const QString& Value) { FHelpFile = Value; }
@@ -217,6 +221,7 @@ private:
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
     TFormStyle FFormStyle = fsNormal;
     QString FHelpFile;
+    int FHelpContext = 0;
     TControlScrollBar* FHorzScrollBar;
     TControlScrollBar* FVertScrollBar;
     TSizeConstraints* FConstraints;

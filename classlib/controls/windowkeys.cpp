@@ -1,6 +1,7 @@
 #include "classlib/controls/windowkeys.h"
 
 #include "classlib/controls/application.h"
+#include "classlib/controls/form.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/mouse.h"
 
@@ -97,6 +98,14 @@ bool DoWindowKey(TControl* Focus, unsigned Key, TShiftState Shift)
             root = root->Parent();
         TMessage m{CM_DIALOGKEY, qintptr(Key), qintptr(Shift.Mask()), 0};
         return Broadcast(root, m);
+    }
+    if (Key == VK_F1 && Shift.Mask() == 0) {
+        for (TForm* form = GetParentForm(Focus); form; form = form->Parent() ? GetParentForm(form->Parent()) : nullptr)
+            if (form->HelpContext() != 0) {
+                Application()->HelpContext(form->HelpContext());
+                return true;
+            }
+        return false;
     }
     const bool character = (Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9');
     if (character && Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl)) {

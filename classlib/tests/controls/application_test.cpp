@@ -186,6 +186,31 @@ TEST(ApplicationHelp, RequestsGoToTheHookWhichMayKeepTheFileShut)
     EXPECT_FALSE(Application()->HelpCommand(HELP_CONTENTS, 0));
 }
 
+TEST(ApplicationHelp, F1AsksForTheTopicOfTheNearestFormThatHasOne)
+{
+    std::vector<qintptr> topics;
+    Application()->OnHelp = [&](unsigned Command, qintptr Data, bool& CallHelp) {
+        EXPECT_EQ(Command, HELP_CONTEXT);
+        topics.push_back(Data);
+        CallHelp = false;
+        return true;
+    };
+    TForm form(nullptr);
+    form.SetBounds(10, 10, 200, 100);
+    auto* panel = new TPanel(&form);
+    panel->SetParent(&form);
+    panel->Widget()->setFocusPolicy(Qt::StrongFocus);
+    form.Show();
+    form.Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+    panel->SetFocus();
+    QTest::keyClick(panel->Widget(), Qt::Key_F1);  // no topic: nothing asked
+    form.SetHelpContext(100);
+    QTest::keyClick(panel->Widget(), Qt::Key_F1);
+    Application()->OnHelp = nullptr;
+    EXPECT_EQ(topics, (std::vector<qintptr>{100}));
+}
+
 TEST(ApplicationExceptions, OnExceptionReplacesTheDisplayAndAnAbortIsNeverShown)
 {
     QStringList caught;

@@ -12,8 +12,9 @@
 namespace classlib {
 namespace {
 
-const char* const FormProps[] = {"BorderIcons", "BorderStyle",   "Constraints", "FormStyle",  "HelpFile", "HorzScrollBar",
-                                 "KeyPreview",  "PixelsPerInch", "Position",   "PrintScale", "Scaled",
+const char* const FormProps[] = {"BorderIcons",   "BorderStyle", "Constraints",   "FormStyle",
+                                 "HelpContext",   "HelpFile",    "HorzScrollBar", "KeyPreview",
+                                 "PixelsPerInch", "Position",    "PrintScale",    "Scaled",
                                  "VertScrollBar", "WindowState"};
 
 QByteArray Stored(TForm& Form)
@@ -47,6 +48,7 @@ TEST(FormProperties, DefaultsAreNotStoredAndChangedValuesComeBack)
     form.SetBorderStyle(bsDialog);
     form.Constraints()->SetMinWidth(320);
     form.SetFormStyle(fsStayOnTop);
+    form.SetHelpContext(100);
     form.SetHelpFile(QStringLiteral("report.hlp"));
     form.HorzScrollBar()->SetRange(640);
     form.VertScrollBar()->SetVisible(false);
@@ -68,6 +70,7 @@ TEST(FormProperties, DefaultsAreNotStoredAndChangedValuesComeBack)
     EXPECT_EQ(back.Constraints()->MinWidth(), 320);
     EXPECT_EQ(back.Constraints()->MaxWidth(), 0);
     EXPECT_EQ(back.FormStyle(), fsStayOnTop);
+    EXPECT_EQ(back.HelpContext(), 100);
     EXPECT_EQ(back.HelpFile(), QStringLiteral("report.hlp"));
     EXPECT_EQ(back.HorzScrollBar()->Range(), 640);
     EXPECT_TRUE(back.HorzScrollBar()->Visible());
