@@ -1,13 +1,10 @@
 // The application's title, icon, main form, hints from the mouse, help
-// requests and exception display; the screen's active form and the
-// control at a point.
+// requests and exception display.
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/dialogs.h"
 #include "classlib/controls/form.h"
-#include "classlib/controls/hints.h"
 #include "classlib/controls/panel.h"
-#include "classlib/controls/screen.h"
 #include "classlib/core/sysutils.h"
 
 #include "handlers.h"
@@ -22,28 +19,6 @@ namespace classlib {
 namespace {
 
 using testing::Bind;
-
-TEST(Hints, SplitAtTheFirstBar)
-{
-    struct TCase {
-        const char* Hint;
-        const char* Short;
-        const char* Long;
-    };
-    const TCase cases[] = {
-        {"Open report|Opens an existing report", "Open report", "Opens an existing report"},
-        {"Creates a new report", "Creates a new report", "Creates a new report"},
-        {"|Only long", "", "Only long"},
-        {"Only short|", "Only short", ""},
-        {"a|b|c", "a", "b|c"},
-        {"", "", ""},
-    };
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(c.Hint);
-        EXPECT_EQ(GetShortHint(QString::fromUtf8(c.Hint)), QString::fromUtf8(c.Short));
-        EXPECT_EQ(GetLongHint(QString::fromUtf8(c.Hint)), QString::fromUtf8(c.Long));
-    }
-}
 
 struct THintFixture : ::testing::Test {
     TForm Form{nullptr};
@@ -228,49 +203,6 @@ TEST(ApplicationInstance, TheCallersApplicationIsKept)
     ASSERT_NE(app, nullptr);
     EXPECT_EQ(EnsureQApplication(), app);
     EXPECT_EQ(EnsureQApplication(), app);
-}
-
-void Activate(TForm& Form)
-{
-    Form.Show();
-    Form.Widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.Widget()));
-}
-
-TEST(ScreenActiveForm, EachChangeOfTheActiveFormIsTold)
-{
-    TForm a(nullptr);
-    TForm b(nullptr);
-    a.SetBounds(10, 10, 100, 80);
-    b.SetBounds(200, 10, 100, 80);
-    QList<TForm*> told;
-    Bind(Screen()->OnActiveFormChange, [&](TObject*) { told << Screen()->ActiveForm(); });
-    Activate(a);
-    Activate(b);
-    Activate(a);
-    Screen()->OnActiveFormChange = TNotifyEvent();
-    ASSERT_FALSE(told.isEmpty());
-    told.removeAll(nullptr);  // a moment with none active is allowed
-    EXPECT_EQ(told, (QList<TForm*>{&a, &b, &a}));
-    EXPECT_EQ(Screen()->ActiveForm(), &a);
-}
-
-TEST(ScreenFindVCLWindow, GivesTheWindowedControlAtAScreenPoint)
-{
-    TForm form(nullptr);
-    form.SetBounds(60, 50, 200, 150);
-    auto* panel = new TPanel(&form);
-    panel->SetParent(&form);
-    panel->SetBounds(20, 20, 80, 60);
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
-    const auto at = [&](TControl* C, int X, int Y) {
-        const TPoint p = C->ClientToScreen(TPoint{X, Y});
-        return FindVCLWindow(p);
-    };
-    EXPECT_EQ(at(panel, 5, 5), panel);
-    EXPECT_EQ(at(&form, 150, 120), &form);
-    EXPECT_EQ(FindVCLWindow(TPoint{-500, -500}), nullptr);
 }
 
 } // namespace
