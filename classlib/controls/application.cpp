@@ -106,10 +106,15 @@ void TApplication::SetMainForm(TForm* Value)
         Value->FreeNotification(this);
 }
 
+QString TApplication::Title() const
+{
+    return QGuiApplication::applicationDisplayName();
+}
+
 void TApplication::SetTitle(const QString& Value)
 {
-    FTitle = Value;
-    QGuiApplication::setApplicationDisplayName(Value);
+    // Qt would show an empty name as it is.
+    QGuiApplication::setApplicationDisplayName(Value.isEmpty() ? QCoreApplication::applicationName() : Value);
 }
 
 void TApplication::SetIcon(const QIcon& Value)

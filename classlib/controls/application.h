@@ -73,8 +73,9 @@ public:
     void SetMainForm(TForm* Value);
 
     // The program's name where the window system shows it, and the caption
-    // of message boxes without one of their own.
-    const QString& Title() const { return FTitle; }
+    // of message boxes without one of their own; an empty one is the
+    // executable's name.
+    QString Title() const;
     void SetTitle(const QString& Value);
     // The program's icon: every window without one of its own shows it.
     const QIcon& Icon() const { return FIcon; }
@@ -118,7 +119,6 @@ private:
 
     TForm* FMainForm = nullptr;
     bool FFreesAtQuit = false;
-    QString FTitle;
     QIcon FIcon;
     QString FHint;
     QString FHelpFile;

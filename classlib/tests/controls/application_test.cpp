@@ -94,6 +94,10 @@ TEST(ApplicationTitle, NamesTheProgramAndCaptionsItsMessageBoxes)
     EXPECT_EQ(script.Requests()[0].Caption, QStringLiteral("Tessary"));
     EXPECT_EQ(script.Requests()[1].Caption, QStringLiteral("Tessary"));
     Application()->SetTitle(before);
+    EXPECT_EQ(Application()->Title(), before);
+    Application()->SetTitle(QString());
+    EXPECT_EQ(Application()->Title(), QCoreApplication::applicationName());
+    EXPECT_FALSE(Application()->Title().isEmpty());
 }
 
 TEST(ApplicationIcon, IsEveryWindowsIconUnlessTheFormHasItsOwn)
