@@ -63,6 +63,11 @@ protected:
         const unsigned key = VirtualKeyOfQtKey(k->key());
         if (!key)
             return false;
+        // A pop-up menu that is open closes on Enter or Escape itself.
+        const QWidget* top = static_cast<QWidget*>(Watched)->window();
+        if ((key == VK_RETURN || key == VK_ESCAPE) && top->windowType() == Qt::Popup &&
+            !detail::ControlOfWidget(top))
+            return false;
         // The control whose widget has the key, or holds the widget that has it.
         TControl* focus = nullptr;
         for (auto* w = static_cast<QWidget*>(Watched); w && !focus; w = w->parentWidget())

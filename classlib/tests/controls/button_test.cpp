@@ -8,6 +8,7 @@
 
 #include "handlers.h"
 
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -131,6 +132,22 @@ TEST(Button, AFocusedButtonAnswersEnterAndSpaceItselfAndDisabledOnesNothing)
         d.Form.Close();
     }),
               mrCancel);
+}
+
+TEST(Button, EscapeInAnOpenPopUpMenuClosesTheMenuNotTheDialog)
+{
+    TDialog d;
+    EXPECT_EQ(d.Run([&] {
+        QMenu menu(d.Form.Widget());
+        menu.addAction(QStringLiteral("Inspect"));
+        menu.popup(d.Form.Widget()->mapToGlobal(QPoint(20, 20)));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+        QTest::keyClick(&menu, Qt::Key_Escape);
+        EXPECT_FALSE(menu.isVisible());
+        EXPECT_EQ(d.Form.ModalResult(), mrNone);
+        QTest::mouseClick(d.Ok->Widget(), Qt::LeftButton, {}, QPoint(10, 10));
+    }),
+              mrOk);
 }
 
 TEST(Button, ABareResultlessButtonLeavesTheFormOpen)
