@@ -319,6 +319,7 @@ bool TForm::CloseModal()
         return false;
     TCloseAction action = caHide;
     OnClose(this, action);
+    FReleaseAfterModal = action == caFree;
     return action != caNone;
 }
 
@@ -347,6 +348,7 @@ TModalResult TForm::ShowModal()
         throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
     FModal = true;
     FModalResult = mrNone;
+    FReleaseAfterModal = false;
     const auto end = [this] {
         FModal = false;
         Hide();
@@ -376,6 +378,9 @@ TModalResult TForm::ShowModal()
     end();
     if (FModalResult == mrNone)
         FModalResult = answer == mrNone ? mrCancel : answer;
+    // Freed once the caller has the result, as the handler asked.
+    if (FReleaseAfterModal)
+        Release();
     return FModalResult;
 }
 

@@ -71,7 +71,8 @@ public:
     // is shown modally already raises EInvalidOperation.
     TModalResult ShowModal();
     // Setting a non-zero result on a modal form ends it, once CloseQuery
-    // and OnClose agree; else the result goes back to mrNone.
+    // and OnClose agree; else the result goes back to mrNone. An OnClose
+    // that answers caFree frees the form once the event loop is back.
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value);
     // The event loop of a modal form: what the program's own responder runs.
@@ -205,6 +206,8 @@ private:
     QString FCaption;
     TModalResult FModalResult = mrNone;
     bool FModal = false;
+    // OnClose of the modal run answered caFree.
+    bool FReleaseAfterModal = false;
     QEventLoop* FModalLoop = nullptr;
     // False once the form is freed: what a modal run checks when it is back.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);

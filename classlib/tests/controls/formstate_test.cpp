@@ -9,6 +9,7 @@
 #include "handlers.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 
@@ -98,6 +99,25 @@ TEST(FormClose, AFailingCloseQueryKeepsAModalFormRunning)
     EXPECT_EQ(queries, 2);
     ASSERT_EQ(script.Requests().size(), 2u);
     EXPECT_EQ(script.Requests()[1].Text, QStringLiteral("Disk full."));
+}
+
+TEST(FormClose, AModalFormWhoseOnCloseAnswersFreeIsFreedAfterItsRun)
+{
+    auto* form = new TForm(nullptr);
+    auto* ok = new TButton(form);
+    ok->SetParent(form);
+    ok->SetModalResult(mrOk);
+    Bind(form->OnClose, [](TObject*, TCloseAction& Action) { Action = caFree; });
+    const QPointer<QWidget> window(form->Widget());
+    TModalScript script;
+    script.Then([&](TModalRequest&) {
+        QTest::mouseClick(ok->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+        return mrNone;
+    });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_TRUE(window);  // the caller still reads it
+    QCoreApplication::sendPostedEvents();
+    QTRY_VERIFY(!window);
 }
 
 TEST(FormState, MaximisedOrMinimisedTheFormKeepsItsNormalBounds)
