@@ -4,7 +4,11 @@
 #include "classlib/core/classbuilder.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
 
 #include <iterator>
 #include <memory>
@@ -91,6 +95,61 @@ int TApplication::MessageBox(const QString& Text, const QString& Caption, unsign
     return RunModal(request);
 }
 
+void TApplication::SetMainForm(TForm* Value)
+{
+    if (Value == FMainForm)
+        return;
+    if (FMainForm)
+        FMainForm->RemoveFreeNotification(this);
+    FMainForm = Value;
+    if (Value)
+        Value->FreeNotification(this);
+}
+
+QString TApplication::Title() const
+{
+    return QGuiApplication::applicationDisplayName();
+}
+
+void TApplication::SetTitle(const QString& Value)
+{
+    // Qt would show an empty name as it is.
+    QGuiApplication::setApplicationDisplayName(Value.isEmpty() ? QCoreApplication::applicationName() : Value);
+}
+
+void TApplication::SetIcon(const QIcon& Value)
+{
+    FIcon = Value;
+    if (qGuiApp)
+        QGuiApplication::setWindowIcon(Value);
+}
+
+void TApplication::SetHint(const QString& Value)
+{
+    if (Value == FHint)
+        return;
+    FHint = Value;
+    OnHint(this);
+}
+
+bool TApplication::HelpCommand(unsigned Command, qintptr Data)
+{
+    bool callHelp = true;
+    bool result = false;
+    if (OnHelp)
+        result = OnHelp(Command, Data, callHelp);
+    if (!callHelp)
+        return result;
+    if (FHelpFile.isEmpty() || (Command != HELP_CONTEXT && Command != HELP_CONTENTS && Command != HELP_FINDER))
+        return false;
+    // Where nobody can read it, the request is only told.
+    if (!InteractiveSession()) {
+        std::fprintf(stderr, "help: %s\n", FHelpFile.toLocal8Bit().constData());
+        return false;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(FHelpFile));
+}
+
 void TApplication::FormCreated(TForm* Form)
 {
     if (!FMainForm)
@@ -113,6 +172,47 @@ TApplication* Application()
 {
     static const std::unique_ptr<TApplication> app = std::make_unique<TApplication>(nullptr);
     return app.get();
+}
+
+namespace {
+
+// An exception that escapes a handler Qt called is shown, never carried
+// through Qt's own frames.
+class TGuardedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* Receiver, QEvent* E) override
+    {
+        try {
+            return QApplication::notify(Receiver, E);
+        } catch (...) {
+            try {
+                Application()->HandleException(Application());
+            } catch (...) {
+                // Nothing left to tell the user with.
+            }
+            return false;
+        }
+    }
+};
+
+} // namespace
+
+QApplication* EnsureQApplication()
+{
+    QCoreApplication* existing = QCoreApplication::instance();
+    if (auto* app = qobject_cast<QApplication*>(existing))
+        return app;
+    if (existing)
+        throw EInvalidOperation(QStringLiteral("The process runs an application without windows"));
+    // Qt keeps argc and argv for the application's life: the process's.
+    static int argc = 1;
+    static char name[] = "tessary";
+    static char* argv[] = {name, nullptr};
+    static TGuardedApplication* made = nullptr;
+    made = new TGuardedApplication(argc, argv);
+    return made;
 }
 
 } // namespace classlib

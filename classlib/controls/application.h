@@ -8,8 +8,13 @@
 #include "classlib/core/component.h"
 #include "classlib/core/sysutils.h"
 
+#include <QIcon>
+#include <QString>
+
 #include <exception>
 #include <functional>
+
+class QApplication;
 
 namespace classlib {
 
@@ -34,6 +39,15 @@ constexpr int IDRETRY = mrRetry;
 constexpr int IDIGNORE = mrIgnore;
 constexpr int IDYES = mrYes;
 constexpr int IDNO = mrNo;
+// Help commands: a topic by its context number, the contents, the help
+// program's contents-and-index window.
+constexpr unsigned HELP_CONTEXT = 0x0001;
+constexpr unsigned HELP_QUIT = 0x0002;
+constexpr unsigned HELP_CONTENTS = 0x0003;
+constexpr unsigned HELP_FINDER = 0x000B;
+
+// Sees a help request first; clearing CallHelp keeps the help file shut.
+using THelpEvent = std::function<bool(unsigned Command, qintptr Data, bool& CallHelp)>;
 
 class TApplication : public TComponent {
     QX_CLASS(TApplication, TComponent)
@@ -54,6 +68,34 @@ public:
     }
     // The first form that CreateForm made; nil when none, or once it is freed.
     TForm* MainForm() const { return FMainForm; }
+    // Put back by a caller that borrowed the application for a while
+    // (the designer gives its caller's main form back when it returns).
+    void SetMainForm(TForm* Value);
+
+    // The program's name where the window system shows it, and the caption
+    // of message boxes without one of their own; an empty one is the
+    // executable's name.
+    QString Title() const;
+    void SetTitle(const QString& Value);
+    // The program's icon: every window without one of its own shows it.
+    const QIcon& Icon() const { return FIcon; }
+    void SetIcon(const QIcon& Value);
+
+    // The long part of the hint of the control under the mouse (or of the
+    // parent that has one), or what a menu item being chosen sets. Every
+    // change fires OnHint.
+    const QString& Hint() const { return FHint; }
+    void SetHint(const QString& Value);
+    TNotifyEvent OnHint;
+
+    // Help: HelpFile opens with the desktop's viewer for HELP_CONTEXT,
+    // HELP_CONTENTS and HELP_FINDER, after OnHelp has seen the request.
+    // False when nothing was opened.
+    const QString& HelpFile() const { return FHelpFile; }
+    void SetHelpFile(const QString& Value) { FHelpFile = Value; }
+    bool HelpCommand(unsigned Command, qintptr Data);
+    bool HelpContext(int Context) { return HelpCommand(HELP_CONTEXT, Context); }
+    THelpEvent OnHelp;
 
     // A message box through the modal responder, with Caption as its title
     // (the application's name when empty); the button chosen (IDOK, ...).
@@ -77,10 +119,19 @@ private:
 
     TForm* FMainForm = nullptr;
     bool FFreesAtQuit = false;
+    QIcon FIcon;
+    QString FHint;
+    QString FHelpFile;
 };
 
 // The process's application object, made on first use.
 TApplication* Application();
+
+// The caller's QApplication, or, when the process has none, one made now
+// and kept for the rest of the process; every exception that reaches its
+// event loop goes to the application's exception display. Raises
+// EInvalidOperation when the process has a non-widget application.
+QApplication* EnsureQApplication();
 
 // Runs Proc so that no exception leaves it: an EAbort unwinds silently,
 // anything else goes to Application()->HandleException(Sender). Every entry

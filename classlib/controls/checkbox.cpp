@@ -61,6 +61,12 @@ void TCheckBox::Click()
     TCustomControl::Click();
 }
 
+void TCheckBox::DblClick()
+{
+    Click();
+    TCustomControl::DblClick();
+}
+
 void TCheckBox::Dispatch(TMessage& Message)
 {
     if (Message.Msg == CM_DIALOGCHAR && Showing() && Enabled() && IsAccel(unsigned(Message.WParam), Caption())) {

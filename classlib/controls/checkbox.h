@@ -21,6 +21,8 @@ public:
 protected:
     // The user's click: toggles.
     void Click() override;
+    // The second click of a double click toggles again, as two clicks do.
+    void DblClick() override;
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyUp(unsigned& Key, TShiftState Shift) override;

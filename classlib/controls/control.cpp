@@ -2,6 +2,7 @@
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/form.h"
+#include "classlib/controls/hints.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/mouse.h"
 #include "classlib/core/classbuilder.h"
@@ -691,8 +692,7 @@ void TControl::ParentShowHintChanged()
 void TControl::ApplyHint()
 {
     if (FWidget)
-        // The short part: a hint's long part, after "|", is the status line's.
-        FWidget->setToolTip(FShowHint ? FHint.section(QLatin1Char('|'), 0, 0) : QString());
+        FWidget->setToolTip(FShowHint ? GetShortHint(FHint) : QString());
     if (auto* w = dynamic_cast<TWinControl*>(this))
         for (TControl* c : w->FControls)
             c->ParentShowHintChanged();

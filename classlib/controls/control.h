@@ -162,8 +162,9 @@ public:
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign Value);
 
-    // The tooltip: Hint (its part before "|"), shown while the effective
-    // ShowHint is true.
+    // The tooltip: the short part of Hint (hints.h), shown while the
+    // effective ShowHint is true; the long part goes to Application's Hint
+    // while the mouse is over the control.
     // ShowHint follows the parent's while ParentShowHint is true; setting it
     // clears ParentShowHint.
     const QString& Hint() const { return FHint; }

@@ -3,6 +3,7 @@
 #include "classlib/controls/application.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/screen.h"
+#include "classlib/controls/windowkeys.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/streams.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QHash>
+#include <QScreen>
 #include <QScopeGuard>
 #include <QTimer>
 
@@ -45,7 +47,9 @@ const TClassInfo& TForm::StaticClass()
         .Prop("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
             .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize}.Mask())
         .Prop("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable)
+        .Prop("Constraints", &TForm::FConstraints, &TForm::SetConstraints)
         .Prop("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal)
+        .Prop("HelpContext", &TForm::HelpContext, &TForm::SetHelpContext).Default(0)
         .Prop("HelpFile", &TForm::FHelpFile, &TForm::SetHelpFile)
         .Prop("HorzScrollBar", &TForm::FHorzScrollBar)
         .Prop("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview).Default(false)
@@ -63,14 +67,21 @@ const TClassInfo& TForm::StaticClass()
         .Prop("OnCreate", &TForm::OnCreate)
         .Prop("OnDeactivate", &TForm::OnDeactivate)
         .Prop("OnDestroy", &TForm::OnDestroy)
+        .Prop("OnShow", &TForm::OnShow)
         .Build();
     return info;
 }
 
 TForm::TForm(TComponent* AOwner)
     : TWinControl(AOwner), FHorzScrollBar(new TControlScrollBar(sbHorizontal)),
-      FVertScrollBar(new TControlScrollBar(sbVertical))
+      FVertScrollBar(new TControlScrollBar(sbVertical)), FConstraints(new TSizeConstraints)
 {
+    FConstraints->OnChange = [this](TObject*) {
+        ApplySizeLimits();
+        const TRect r = WindowState() == wsNormal ? BoundsRect() : FNormalRect;
+        SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    };
+    FNormalRect = BoundsRect();
     SetBorderStyle(bsSizeable);
     // A click gives the form the keys (its controls take them only when
     // focused from code), and so it hears when its window loses them.
@@ -95,6 +106,7 @@ TForm::~TForm()
         FActiveControl->RemoveFreeNotification(this);
     if (FDesigner && FDesigner->Form() == this)
         FDesigner->SetForm(nullptr);
+    delete FConstraints;
     delete FVertScrollBar;
     delete FHorzScrollBar;
 }
@@ -181,6 +193,25 @@ void TForm::SetCaption(const QString& Value)
     TextChanged();
 }
 
+void TForm::SetHelpContext(int Value)
+{
+    FHelpContext = Value;
+    if (Value != 0)
+        detail::InstallWindowKeys();
+}
+
+QIcon TForm::Icon() const
+{
+    const QWidget* w = Widget();
+    return w && w->testAttribute(Qt::WA_SetWindowIcon) ? w->windowIcon() : QIcon();
+}
+
+void TForm::SetIcon(const QIcon& Value)
+{
+    if (QWidget* w = Widget())
+        w->setWindowIcon(Value);
+}
+
 void TForm::InitForm()
 {
     const QByteArray stream = FormResource(ClassName());
@@ -201,14 +232,46 @@ void TForm::DoDestroy()
 
 void TForm::Show()
 {
+    const bool hidden = !Widget() || !Widget()->isVisible();
+    if (hidden)
+        OnShow(this);
     SetVisible(true);
     if (!Widget())
         return;
     // A child window is in place already, inside its parent's border.
-    if (Widget()->isWindow())
-        Widget()->move(Left(), Top());
+    if (Widget()->isWindow() && hidden)
+        ApplyPosition();
     ApplySizeLimits();
     Widget()->show();
+}
+
+void TForm::ApplyPosition()
+{
+    QWidget* w = Widget();
+    if (WindowState() != wsNormal)
+        return;
+    switch (FPosition) {
+    case poDefault:
+    case poDefaultPosOnly:
+        // The window system's choice.
+        return;
+    case poScreenCenter: {
+        const QWidget* main = Application()->MainForm() && Application()->MainForm() != this
+                                  ? Application()->MainForm()->Widget()
+                                  : nullptr;
+        QScreen* screen = main && main->screen() ? main->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            break;
+        const QRect area = screen->availableGeometry();
+        SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(),
+                  Height());
+        break;
+    }
+    default:
+        break;
+    }
+    w->move(Left(), Top());
+    NoteNormalBounds();
 }
 
 void TForm::Close()
@@ -266,6 +329,7 @@ bool TForm::CloseModal()
         return false;
     TCloseAction action = caHide;
     OnClose(this, action);
+    FReleaseAfterModal = action == caFree;
     return action != caNone;
 }
 
@@ -294,6 +358,7 @@ TModalResult TForm::ShowModal()
         throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
     FModal = true;
     FModalResult = mrNone;
+    FReleaseAfterModal = false;
     const auto end = [this] {
         FModal = false;
         Hide();
@@ -323,6 +388,9 @@ TModalResult TForm::ShowModal()
     end();
     if (FModalResult == mrNone)
         FModalResult = answer == mrNone ? mrCancel : answer;
+    // Freed once the caller has the result, as the handler asked.
+    if (FReleaseAfterModal)
+        Release();
     return FModalResult;
 }
 
@@ -392,12 +460,33 @@ void TForm::SetWindowState(TWindowState Value)
     QWidget* w = Widget();
     if (!w)
         return;
+    if (WindowState() == wsNormal)
+        NoteNormalBounds();
+    const bool restoring = Value == wsNormal && WindowState() != wsNormal;
     Qt::WindowStates state = w->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
     if (Value == wsMinimized)
         state |= Qt::WindowMinimized;
     else if (Value == wsMaximized)
         state |= Qt::WindowMaximized;
     w->setWindowState(state);
+    if (restoring) {
+        // Not every window system gives the old bounds back by itself.
+        const TRect r = FNormalRect;
+        SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        if (w->isWindow() && w->isVisible())
+            w->move(r.Left, r.Top);
+    }
+}
+
+void TForm::NoteNormalBounds()
+{
+    if (WindowState() != wsNormal)
+        return;
+    const QWidget* w = Widget();
+    if (w && w->isWindow() && w->isVisible())
+        FNormalRect = Bounds(w->x(), w->y(), w->width(), w->height());
+    else
+        FNormalRect = BoundsRect();
 }
 
 bool TForm::GetNormalBounds(TRect& R) const
@@ -405,13 +494,7 @@ bool TForm::GetNormalBounds(TRect& R) const
     const QWidget* w = Widget();
     if (!w || !w->isWindow())
         return false;
-    const QRect g = w->normalGeometry();
-    if (!g.isValid())
-        return false;
-    // Left and Top place the frame, as Show does; the frame's thickness is
-    // the same in every state.
-    const QPoint frame = w->geometry().topLeft() - w->pos();
-    R = Bounds(g.x() - frame.x(), g.y() - frame.y(), g.width(), g.height());
+    R = FNormalRect;
     return true;
 }
 
@@ -478,7 +561,9 @@ bool Sizeable(TBorderStyle Border)
 TMinMaxInfo AskMinMaxInfo(TForm& Form)
 {
     TMinMaxInfo info{};
-    info.ptMaxTrackSize = TPoint{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const TSizeConstraints& limits = *Form.Constraints();
+    info.ptMinTrackSize = TPoint{limits.MinWidth(), limits.MinHeight()};
+    info.ptMaxTrackSize = TPoint{limits.ClampWidth(QWIDGETSIZE_MAX), limits.ClampHeight(QWIDGETSIZE_MAX)};
     Form.Perform(WM_GETMINMAXINFO, 0, qintptr(&info));
     info.ptMinTrackSize.X = std::clamp(info.ptMinTrackSize.X, 0, QWIDGETSIZE_MAX);
     info.ptMinTrackSize.Y = std::clamp(info.ptMinTrackSize.Y, 0, QWIDGETSIZE_MAX);
@@ -515,7 +600,14 @@ void TForm::ApplySizeLimits()
 
 void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
+    AWidth = FConstraints->ClampWidth(AWidth);
+    AHeight = FConstraints->ClampHeight(AHeight);
     QWidget* w = Widget();
+    if (w && w->isWindow() && WindowState() != wsNormal) {
+        // The window keeps its state; the bounds are those it takes when restored.
+        FNormalRect = Bounds(ALeft, ATop, std::max(AWidth, 0), std::max(AHeight, 0));
+        return;
+    }
     if (w && !FApplyingLimits) {
         if (w->isWindow() && Sizeable(BorderStyle())) {
             const TMinMaxInfo info = AskMinMaxInfo(*this);
@@ -538,6 +630,8 @@ void TForm::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     ApplySizeLimits();
     if (!WindowRect(FSettledRect))
         FSettledRect = BoundsRect();
+    if (!FApplyingLimits)
+        NoteNormalBounds();
 }
 
 void TForm::Resize()
@@ -553,11 +647,13 @@ void TForm::Resize()
     }
     TWinControl::Resize();
     ApplySizeLimits();
+    NoteNormalBounds();
 }
 
 void TForm::Moved()
 {
     TWinControl::Moved();
+    NoteNormalBounds();
     // A move that keeps the size is no drag of an edge.
     TRect now;
     if (WindowRect(now) && now.Width() == FSettledRect.Width() && now.Height() == FSettledRect.Height())

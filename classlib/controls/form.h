@@ -11,8 +11,10 @@
 #include "classlib/controls/controlscrollbar.h"
 #include "classlib/controls/designer.h"
 #include "classlib/controls/modalresponder.h"
+#include "classlib/controls/sizeconstraints.h"
 
 #include <QByteArray>
+#include <QIcon>
 #include <QString>
 
 #include <memory>
@@ -53,7 +55,8 @@ public:
     const QString& Caption() const { return FCaption; }
     void SetCaption(const QString& Value);
 
-    // Shows the form as a window at (Left, Top).
+    // Shows the form as a window, placed as Position asks; OnShow comes
+    // first when the window was hidden.
     void Show();
     // What the window's close box does too: asks CloseQuery, then OnClose
     // with caHide; the action then hides the window (caHide), frees the form
@@ -70,7 +73,8 @@ public:
     // is shown modally already raises EInvalidOperation.
     TModalResult ShowModal();
     // Setting a non-zero result on a modal form ends it, once CloseQuery
-    // and OnClose agree; else the result goes back to mrNone.
+    // and OnClose agree; else the result goes back to mrNone. An OnClose
+    // that answers caFree frees the form once the event loop is back.
     TModalResult ModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult Value);
     // The event loop of a modal form: what the program's own responder runs.
@@ -118,12 +122,22 @@ public:
     TFormStyle FormStyle() const { return FFormStyle; }
     void SetFormStyle(TFormStyle Value);
     // The window's state: the user's minimising shows here, and setting it
-    // minimises, maximises or restores the window.
+    // minimises, maximises or restores the window. Restored, the window
+    // takes its normal bounds again.
     TWindowState WindowState() const;
     void SetWindowState(TWindowState Value);
-    // The window's normal (restored) bounds, kept while it is maximised or
-    // minimised; false for a form without a window of its own.
+    // The bounds of the window in the normal state, also while it is
+    // maximised or minimised; bounds set meanwhile become the normal ones.
+    TRect NormalBounds() const { return FNormalRect; }
+    // NormalBounds into R; false for a form without a window of its own.
     bool GetNormalBounds(TRect& R) const;
+    // The window's icon; an empty one shows the application's.
+    QIcon Icon() const;
+    void SetIcon(const QIcon& Value);
+    // The help topic of the window: F1 inside it asks the application's
+    // help for it (none while 0).
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int Value);
     // Stored with the form and kept for it; the window does not follow them.
     const QString& HelpFile() const { return FHelpFile; }
     void SetHelpFile(const QString& Value) { FHelpFile = Value; }
@@ -133,8 +147,14 @@ public:
     void SetVertScrollBar(const TControlScrollBar* Value) { FVertScrollBar->Assign(Value); }
     int PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(int Value) { FPixelsPerInch = Value; }
+    // Where Show places a hidden window: poDesigned at (Left, Top),
+    // poScreenCenter in the middle of the screen's work area, the default
+    // positions wherever the window system puts it.
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition Value) { FPosition = Value; }
+    // Limits of the window's size, for the user's sizing and SetBounds alike.
+    TSizeConstraints* Constraints() const { return FConstraints; }
+    void SetConstraints(const TSizeConstraints* Value) { FConstraints->Assign(Value); }
     TPrintScale PrintScale() const { return FPrintScale; }
     void SetPrintScale(TPrintScale Value) { FPrintScale = Value; }
     bool Scaled() const { return FScaled; }
@@ -147,6 +167,8 @@ public:
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
+    // The hidden window is about to be shown (Show, ShowModal).
+    TNotifyEvent OnShow;
     // The window became, or stopped being, the active one.
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
@@ -186,10 +208,16 @@ private:
     // After the user sized the window: WM_SIZING, and the window takes the
     // handler's rectangle.
     void TrackUserSizing();
+    // Places a window about to be shown as Position asks.
+    void ApplyPosition();
+    // Notes the bounds as the normal ones while the window is normal.
+    void NoteNormalBounds();
 
     QString FCaption;
     TModalResult FModalResult = mrNone;
     bool FModal = false;
+    // OnClose of the modal run answered caFree.
+    bool FReleaseAfterModal = false;
     QEventLoop* FModalLoop = nullptr;
     // False once the form is freed: what a modal run checks when it is back.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
@@ -207,8 +235,11 @@ private:
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
     TFormStyle FFormStyle = fsNormal;
     QString FHelpFile;
+    int FHelpContext = 0;
     TControlScrollBar* FHorzScrollBar;
     TControlScrollBar* FVertScrollBar;
+    TSizeConstraints* FConstraints;
+    TRect FNormalRect{0, 0, 0, 0};
     int FPixelsPerInch = 96;
     TPosition FPosition = poDesigned;
     TPrintScale FPrintScale = poProportional;

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -106,6 +108,48 @@ TModalResult ShowFontDialog(TModalRequest& Request)
     return mrOk;
 }
 
+// "Text|*.txt|All|*.*" as Qt writes it: "Text (*.txt);;All (*.*)".
+QStringList QtFilters(const QString& Filter)
+{
+    const QStringList parts = Filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt reads the patterns from the parentheses: the pattern part wins.
+        QString name = parts[i];
+        if (const qsizetype open = name.indexOf(QLatin1Char('(')); open >= 0)
+            name = name.left(open).trimmed();
+        filters << QStringLiteral("%1 (%2)").arg(name, patterns);
+    }
+    return filters;
+}
+
+TModalResult ShowFileDialog(TModalRequest& Request)
+{
+    const bool save = Request.Kind == TModalKind::SaveFile;
+    QFileDialog dialog(nullptr, Request.Caption, Request.InitialDir);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The dialog component asks about overwriting, in the same words
+    // whoever answers.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QStringList filters = QtFilters(Request.Filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(std::clamp(Request.FilterIndex, 1, int(filters.size())) - 1));
+    }
+    if (!Request.DefaultExt.isEmpty())
+        dialog.setDefaultSuffix(Request.DefaultExt);
+    if (!Request.FileName.isEmpty())
+        dialog.selectFile(Request.FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return mrCancel;
+    Request.FileName = dialog.selectedFiles().constFirst();
+    Request.FilterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return mrOk;
+}
+
 // The program's own responder.
 TModalResult ShowRealDialog(TModalRequest& Request)
 {
@@ -121,6 +165,8 @@ TModalResult ShowRealDialog(TModalRequest& Request)
     case TModalKind::Color: return ShowColorDialog(Request);
     case TModalKind::Font: return Request.Font ? ShowFontDialog(Request) : mrCancel;
     case TModalKind::Form: return Request.Form ? Request.Form->RunModalLoop() : mrCancel;
+    case TModalKind::OpenFile:
+    case TModalKind::SaveFile: return ShowFileDialog(Request);
     }
     return mrCancel;
 }
@@ -214,6 +260,19 @@ TModalScript& TModalScript::ChooseFont(const TFont& Value)
             return mrCancel;
         }
         Request.Font->Assign(font.get());
+        return mrOk;
+    });
+    return *this;
+}
+
+TModalScript& TModalScript::ChooseFile(const QString& FileName)
+{
+    FQueue.push_back([this, FileName](TModalRequest& Request) {
+        if (Request.Kind != TModalKind::OpenFile && Request.Kind != TModalKind::SaveFile) {
+            ++FUnexpected;
+            return mrCancel;
+        }
+        Request.FileName = FileName;
         return mrOk;
     });
     return *this;

@@ -1,7 +1,7 @@
 #pragma once
 
-// Every modal dialog of the program (message boxes, the colour and font
-// dialogs, forms shown modally) runs through one responder. The program's
+// Every modal dialog of the program (message boxes, the colour, font and
+// file dialogs, forms shown modally) runs through one responder. The program's
 // own responder shows the real dialog; on a platform where nobody can
 // answer (offscreen, minimal) it writes the question on stderr and answers
 // Cancel at once. A test installs a script (TModalScript) that answers in
@@ -44,7 +44,7 @@ using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 // The modal result a message-box button gives.
 TModalResult ModalResultOfButton(TMsgDlgBtn Button);
 
-enum class TModalKind { Message, Color, Font, Form };
+enum class TModalKind { Message, Color, Font, Form, OpenFile, SaveFile };
 
 // What a dialog asks, and where the answer goes.
 struct TModalRequest {
@@ -61,6 +61,15 @@ struct TModalRequest {
     // Form: shown (and modal) while the responder runs; it ends with its
     // ModalResult when that is set, else with the responder's answer.
     TForm* Form = nullptr;
+    // Open and save: the file shown at the start, the chosen one on mrOk;
+    // the filter ("Text|*.txt|All|*.*"), its 1-based index (the chosen one
+    // on mrOk), the folder to start in and the extension added to a name
+    // without one.
+    QString FileName;
+    QString Filter;
+    int FilterIndex = 1;
+    QString InitialDir;
+    QString DefaultExt;
 };
 
 using TModalResponder = std::function<TModalResult(TModalRequest& Request)>;
@@ -92,6 +101,8 @@ public:
     TModalScript& ChooseColor(TColor Value);
     // The next dialog is a font dialog; the font takes Value's settings (mrOk).
     TModalScript& ChooseFont(const TFont& Value);
+    // The next dialog is an open or save dialog; FileName is chosen (mrOk).
+    TModalScript& ChooseFile(const QString& FileName);
     // The next dialog is handled by Proc, which may drive a modal form with
     // mouse and keys; its return is the answer.
     TModalScript& Then(TModalResponder Proc);

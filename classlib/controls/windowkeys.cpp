@@ -68,6 +68,11 @@ protected:
         const unsigned key = VirtualKeyOfQtKey(k->key());
         if (!key)
             return false;
+        // A pop-up menu that is open closes on Enter or Escape itself.
+        const QWidget* top = static_cast<QWidget*>(Watched)->window();
+        if ((key == VK_RETURN || key == VK_ESCAPE) && top->windowType() == Qt::Popup &&
+            !detail::ControlOfWidget(top))
+            return false;
         // The control whose widget has the key, or holds the widget that has it.
         TControl* focus = nullptr;
         for (auto* w = static_cast<QWidget*>(Watched); w && !focus; w = w->parentWidget())
@@ -117,6 +122,14 @@ bool DoWindowKey(TControl* Focus, unsigned Key, TShiftState Shift)
             root = root->Parent();
         TMessage m{CM_DIALOGKEY, qintptr(Key), qintptr(Shift.Mask()), 0};
         return Broadcast(root, m);
+    }
+    if (Key == VK_F1 && Shift.Mask() == 0) {
+        for (TForm* form = GetParentForm(Focus); form; form = form->Parent() ? GetParentForm(form->Parent()) : nullptr)
+            if (form->HelpContext() != 0) {
+                Application()->HelpContext(form->HelpContext());
+                return true;
+            }
+        return false;
     }
     const bool character = (Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9');
     if (character && Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl)) {

@@ -10,7 +10,9 @@
 //      to every control of the window in turn (the default and cancel
 //      buttons answer);
 //   3. an accelerator (Alt with a letter or digit), sent as CM_DIALOGCHAR
-//      to every control of the window in turn.
+//      to every control of the window in turn;
+//   4. F1, when the nearest form with a help context has one: the
+//      application's help for that topic.
 // The first that answers takes the key; the focused control never sees it.
 // Nothing is taken from a control being designed.
 

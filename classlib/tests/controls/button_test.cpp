@@ -1,14 +1,14 @@
-// Push buttons and check boxes, driven with the mouse and keys as a
-// person would: clicks, Space, Enter and Escape in a modal dialog.
+// Push buttons, driven with the mouse and keys as a person would: clicks,
+// Space, Enter and Escape in a modal dialog.
 
 #include "classlib/controls/button.h"
-#include "classlib/controls/checkbox.h"
 #include "classlib/controls/edit.h"
 #include "classlib/controls/form.h"
 #include "classlib/controls/memo.h"
 
 #include "handlers.h"
 
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -134,6 +134,22 @@ TEST(Button, AFocusedButtonAnswersEnterAndSpaceItselfAndDisabledOnesNothing)
               mrCancel);
 }
 
+TEST(Button, EscapeInAnOpenPopUpMenuClosesTheMenuNotTheDialog)
+{
+    TDialog d;
+    EXPECT_EQ(d.Run([&] {
+        QMenu menu(d.Form.Widget());
+        menu.addAction(QStringLiteral("Inspect"));
+        menu.popup(d.Form.Widget()->mapToGlobal(QPoint(20, 20)));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+        QTest::keyClick(&menu, Qt::Key_Escape);
+        EXPECT_FALSE(menu.isVisible());
+        EXPECT_EQ(d.Form.ModalResult(), mrNone);
+        QTest::mouseClick(d.Ok->Widget(), Qt::LeftButton, {}, QPoint(10, 10));
+    }),
+              mrOk);
+}
+
 TEST(Button, ABareResultlessButtonLeavesTheFormOpen)
 {
     TDialog d;
@@ -147,55 +163,6 @@ TEST(Button, ABareResultlessButtonLeavesTheFormOpen)
     }),
               mrCancel);
     EXPECT_EQ(clicks, 1);
-}
-
-TEST(CheckBox, ClicksAndSpaceToggleAndEveryChangeFiresOnClick)
-{
-    TForm form(nullptr);
-    form.SetBounds(0, 0, 200, 80);
-    auto* box = new TCheckBox(&form);
-    box->SetParent(&form);
-    box->SetCaption(QStringLiteral("&Stay on top"));
-    form.Show();
-    form.Widget()->activateWindow();
-    (void)QTest::qWaitForWindowActive(form.Widget());
-    std::vector<bool> seen;
-    Bind(box->OnClick, [&](TObject*) { seen.push_back(box->Checked()); });
-
-    QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_TRUE(box->Checked());
-    EXPECT_TRUE(box->Focused());
-    QTest::keyClick(box->Widget(), Qt::Key_Space);
-    EXPECT_FALSE(box->Checked());
-    box->SetChecked(true);
-    box->SetChecked(true);  // no change, no click
-    QTest::keyClick(box->Widget(), Qt::Key_S, Qt::AltModifier);
-    EXPECT_FALSE(box->Checked());
-    EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false}));
-
-    // Disabled: the mouse changes nothing.
-    box->SetEnabled(false);
-    QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
-    EXPECT_FALSE(box->Checked());
-    EXPECT_EQ(seen.size(), 4u);
-}
-
-TEST(CheckBox, ShowsItsTickOnlyWhileChecked)
-{
-    TCheckBox box(nullptr);
-    box.SetBounds(0, 0, 100, 17);
-    const auto dark = [&] {
-        const QImage img = box.Widget()->grab().toImage();
-        int n = 0;
-        // Inside the box's sunken edge (two pixels a side).
-        for (int y = 5; y < 13; ++y)
-            for (int x = 3; x < 10; ++x)
-                n += qGray(img.pixel(x, y)) < 64;
-        return n;
-    };
-    EXPECT_EQ(dark(), 0);
-    box.SetChecked(true);
-    EXPECT_GT(dark(), 10);
 }
 
 } // namespace

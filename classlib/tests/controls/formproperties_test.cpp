@@ -12,8 +12,9 @@
 namespace classlib {
 namespace {
 
-const char* const FormProps[] = {"BorderIcons", "BorderStyle",   "FormStyle",  "HelpFile", "HorzScrollBar",
-                                 "KeyPreview",  "PixelsPerInch", "Position",   "PrintScale", "Scaled",
+const char* const FormProps[] = {"BorderIcons",   "BorderStyle", "Constraints",   "FormStyle",
+                                 "HelpContext",   "HelpFile",    "HorzScrollBar", "KeyPreview",
+                                 "PixelsPerInch", "Position",    "PrintScale",    "Scaled",
                                  "VertScrollBar", "WindowState"};
 
 QByteArray Stored(TForm& Form)
@@ -45,7 +46,9 @@ TEST(FormProperties, DefaultsAreNotStoredAndChangedValuesComeBack)
     TForm form(nullptr);
     form.SetBorderIcons({biSystemMenu, biHelp});
     form.SetBorderStyle(bsDialog);
+    form.Constraints()->SetMinWidth(320);
     form.SetFormStyle(fsStayOnTop);
+    form.SetHelpContext(100);
     form.SetHelpFile(QStringLiteral("report.hlp"));
     form.HorzScrollBar()->SetRange(640);
     form.VertScrollBar()->SetVisible(false);
@@ -64,7 +67,10 @@ TEST(FormProperties, DefaultsAreNotStoredAndChangedValuesComeBack)
     ReadComponentFromStream(in, &back);
     EXPECT_EQ(back.BorderIcons(), (TBorderIcons{biSystemMenu, biHelp}));
     EXPECT_EQ(back.BorderStyle(), bsDialog);
+    EXPECT_EQ(back.Constraints()->MinWidth(), 320);
+    EXPECT_EQ(back.Constraints()->MaxWidth(), 0);
     EXPECT_EQ(back.FormStyle(), fsStayOnTop);
+    EXPECT_EQ(back.HelpContext(), 100);
     EXPECT_EQ(back.HelpFile(), QStringLiteral("report.hlp"));
     EXPECT_EQ(back.HorzScrollBar()->Range(), 640);
     EXPECT_TRUE(back.HorzScrollBar()->Visible());
