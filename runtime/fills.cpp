@@ -64,14 +64,27 @@ void DrawGradientPart(TCanvas& Canvas, const TRect& GradientRect, const TRect& P
     GetGradientParams(Shading, Backward, Density, kx, ky, phase);
     const qint64 w = qint64(GradientRect.Right) - GradientRect.Left;
     const qint64 h = qint64(GradientRect.Bottom) - GradientRect.Top;
-    for (qint64 y = PaintRect.Top; y <= PaintRect.Bottom; ++y) {
-        const double fy = Fraction(y - GradientRect.Top, h);
-        for (qint64 x = PaintRect.Left; x <= PaintRect.Right; ++x) {
-            const double fx = Fraction(x - GradientRect.Left, w);
-            const double t = std::fabs(std::sin(kx * fx + ky * fy + phase));
-            const TColorRef c = RGB(Round(dR * t + r1), Round(dG * t + g1), Round(dB * t + b1));
-            Canvas.SetPixels(int(x), int(y), MakeColor(c));
+    const qint64 columns = qint64(PaintRect.Right) - PaintRect.Left + 1;
+    if (columns <= 0 || PaintRect.Bottom < PaintRect.Top) return;
+    // Strips of rows drawn as one image each: a pixel at a time costs a
+    // drawing call per pixel, and a whole page at once too much memory.
+    constexpr qint64 StripPixels = 1 << 18;
+    const qint64 stripRows = std::max<qint64>(1, StripPixels / columns);
+    for (qint64 top = PaintRect.Top; top <= PaintRect.Bottom; top += stripRows) {
+        const qint64 rows = std::min<qint64>(stripRows, qint64(PaintRect.Bottom) - top + 1);
+        QImage strip(int(std::min<qint64>(columns, 1 << 24)), int(rows), QImage::Format_RGB32);
+        for (qint64 row = 0; row < rows; ++row) {
+            const double fy = Fraction(top + row - GradientRect.Top, h);
+            auto* line = reinterpret_cast<QRgb*>(strip.scanLine(int(row)));
+            for (qint64 col = 0; col < strip.width(); ++col) {
+                const double fx = Fraction(PaintRect.Left + col - GradientRect.Left, w);
+                const double t = std::fabs(std::sin(kx * fx + ky * fy + phase));
+                line[col] = qRgb(Round(dR * t + r1), Round(dG * t + g1), Round(dB * t + b1));
+            }
         }
+        Canvas.StretchDrawImage(TRect{PaintRect.Left, int(top), SatAdd(PaintRect.Left, strip.width()),
+                                      int(top + rows)},
+                                strip);
     }
 }
 

@@ -498,7 +498,9 @@ TRecentFonts* RecentFonts()
     return GRecentFonts;
 }
 
-std::shared_ptr<const TResolvedFont> Resolve(const TLogFont& Font, double Em, double Width, int DpiX, int DpiY)
+} // namespace
+
+std::shared_ptr<const TResolvedFont> ResolveFont(const TLogFont& Font, double Em, double Width, int DpiX, int DpiY)
 {
     auto* recent = RecentFonts();
     if (!recent) return std::make_shared<const TResolvedFont>(Font, Em, Width, DpiX, DpiY);
@@ -513,7 +515,6 @@ std::shared_ptr<const TResolvedFont> Resolve(const TLogFont& Font, double Em, do
     return recent->back();
 }
 
-} // namespace
 
 const TResolvedFont& TDeviceContext::MeasureFont() const
 {
@@ -526,7 +527,7 @@ const TResolvedFont& TDeviceContext::MeasureFont() const
     const double width = FState.Font.Width * key.ScaleX;
     const int dpiX = key.DpiX, dpiY = key.DpiY;
     if (!FMeasureFont || !Resolves(*FMeasureFont, FState.Font, em, width, dpiX, dpiY)) {
-        FMeasureFont = Resolve(FState.Font, em, width, dpiX, dpiY);
+        FMeasureFont = ResolveFont(FState.Font, em, width, dpiX, dpiY);
         FMeasured.Font = nullptr;  // the remembered text was measured in another font
     }
     return *FMeasureFont;

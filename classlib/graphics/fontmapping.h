@@ -89,6 +89,13 @@ private:
     mutable QHash<char16_t, double> FAdvances;
 };
 
+// The resolved font of those values, shared with every context that asked
+// for it lately on the application's thread: each paint of each window has
+// a context of its own, and resolving a face costs more than drawing a
+// label's text.
+std::shared_ptr<const TResolvedFont> ResolveFont(const TLogFont& Font, double Em, double Width, int DpiX,
+                                                 int DpiY);
+
 // The em size in pixels of a logical font whose Height, in logical units,
 // is HeightPixels device pixels (negative: em, positive: cell, 0: default).
 double ResolveEmPixels(const TLogFont& Font, double HeightPixels, int DpiX, int DpiY);

@@ -81,6 +81,7 @@ void TPainterDC::SetDevice(QPaintDevice* Device)
     EndPaint();
     FPainterClipKnown = false;
     FDevice = Device;
+    FDeviceCaps.reset();
     FPainter = nullptr;
     if (Device && Device->width() > 0 && Device->height() > 0) {
         FOwnPainter = std::make_unique<QPainter>();
@@ -104,6 +105,9 @@ TDeviceCaps TPainterDC::DeviceCaps() const
 {
     if (FCaps)
         return *FCaps;
+    // Asked on every drawing call; the device does not change under us.
+    if (FDeviceCaps)
+        return *FDeviceCaps;
     TDeviceCaps c;
     if (!FDevice)
         return c;
@@ -117,6 +121,7 @@ TDeviceCaps TPainterDC::DeviceCaps() const
     c.NumColors = c.BitsPixel <= 1 ? 2 : c.BitsPixel <= 8 ? (1 << c.BitsPixel) : -1;
     // Printers and PDF writers are paged devices.
     c.Technology = dynamic_cast<QPagedPaintDevice*>(FDevice) ? DT_RASPRINTER : DT_RASDISPLAY;
+    FDeviceCaps = c;
     return c;
 }
 
@@ -527,7 +532,7 @@ const TResolvedFont& TPainterDC::OutputFont() const
     const TResolvedFont* cur = FOutFont.get();
     if (!cur || cur->EmPixels() != ClampFontPixels(em, 0.01) || cur->LogFont() != State().Font ||
         cur->DpiX() != dx || cur->DpiY() != dy || cur->WidthPixels() != ClampFontPixels(width, 0.0))
-        FOutFont = std::make_shared<const TResolvedFont>(State().Font, em, width, dx, dy);
+        FOutFont = ResolveFont(State().Font, em, width, dx, dy);
     return *FOutFont;
 }
 

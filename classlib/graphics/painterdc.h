@@ -90,6 +90,8 @@ private:
     std::optional<QRegion> FPainterClip;  // what the painter was given
     bool FPainterClipKnown = false;
     std::optional<TDeviceCaps> FCaps;
+    // What the device answered, asked once per device.
+    mutable std::optional<TDeviceCaps> FDeviceCaps;
 };
 
 } // namespace classlib
