@@ -1,7 +1,6 @@
 #include "designer/metrixproperty.h"
 
 #include "classlib/core/sysutils.h"
-#include "classlib/design/floatproperty.h"
 
 namespace designer {
 
@@ -19,7 +18,8 @@ QString TMetrixProperty::GetValue()
 
 void TMetrixProperty::SetValue(const QString& Value)
 {
-    const double mm = double(StrToPropertyFloat(Value, TFloatType::ftDouble));
+    // Read as shown: with the decimal separator of the user's locale.
+    const double mm = StrToFloat(Value.trimmed());
     // Lengths are kept in hundredths: one that no integer holds is refused
     // before any setter sees it.
     (void)Round(mm * 100);

@@ -156,8 +156,7 @@ TEST_F(PropertyEditorsTest, MillimetresTypedAreSetAndBadTextChangesNothing)
         {"not a number", QStringLiteral("abc"), QStringLiteral("'abc' is not a valid floating point value")},
         {"not a number at all", QStringLiteral("nan"), QStringLiteral("'nan' is not a valid floating point value")},
         {"infinite", QStringLiteral("inf"), QStringLiteral("'inf' is not a valid floating point value")},
-        {"beyond a Double", QStringLiteral("1e400"),
-         QStringLiteral("Value must be between -1.79769313486232E308 and 1.79769313486232E308")},
+        {"beyond a Double", QStringLiteral("1e400"), QStringLiteral("'1e400' is not a valid floating point value")},
         {"hundredths beyond an integer", QStringLiteral("30000000"),
          QStringLiteral("Cannot round 3000000000 to an integer")},
         {"nothing", QString(), QStringLiteral("'' is not a valid floating point value")},
@@ -166,6 +165,13 @@ TEST_F(PropertyEditorsTest, MillimetresTypedAreSetAndBadTextChangesNothing)
         EXPECT_EQ(ErrorOf([&] { margin->SetValue(r.Text); }), r.Error) << r.Name;
         EXPECT_EQ(PaperWindow->LeftMargin(), 1250) << r.Name;
     }
+    // What is shown reads back, in the user's decimal separator.
+    const QChar separator = DecimalSeparator;
+    DecimalSeparator = QLatin1Char(',');
+    EXPECT_EQ(margin->GetValue(), QStringLiteral("12,50"));
+    margin->SetValue(QStringLiteral("12,75"));
+    DecimalSeparator = separator;
+    EXPECT_EQ(PaperWindow->LeftMargin(), 1275);
 }
 
 TEST_F(PropertyEditorsTest, TheSettersRefusalsPassThrough)
