@@ -5,6 +5,7 @@
 #include "classlib/controls/application.h"
 #include "classlib/controls/form.h"
 #include "classlib/controls/menus.h"
+#include "classlib/tests/controls/menutestcontrols.h"
 #include "classlib/core/classregistry.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/streams.h"
@@ -22,34 +23,8 @@
 namespace classlib {
 namespace {
 
-class TKeyControl : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-    int Keys = 0;  // other than the modifiers themselves
-
-protected:
-    void KeyDown(unsigned& Key, TShiftState Shift) override
-    {
-        if (Key != VK_SHIFT && Key != VK_CONTROL && Key != VK_MENU)
-            ++Keys;
-        TCustomControl::KeyDown(Key, Shift);
-    }
-};
-
-class TCountingItem : public TMenuItem {
-public:
-    using TMenuItem::TMenuItem;
-    int Clicks = 0;
-    // What the item's click does besides counting.
-    std::function<void()> Action;
-    void Click() override
-    {
-        ++Clicks;
-        if (Action)
-            Action();
-        TMenuItem::Click();
-    }
-};
+using testing::TCountingItem;
+using testing::TKeyControl;
 
 // A designer-like window: File, Edit (enabled as it opens), View with a
 // zoom sub-menu of radio items, and a hidden Help.

@@ -4,6 +4,7 @@
 #include "classlib/controls/application.h"
 #include "classlib/controls/form.h"
 #include "classlib/controls/menus.h"
+#include "classlib/tests/controls/menutestcontrols.h"
 #include "classlib/controls/windowkeys.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/streams.h"
@@ -90,30 +91,8 @@ TEST(ShortCut, AnAcceleratorIsTheCharacterAfterASingleAmpersand)
         EXPECT_EQ(IsAccel(c.Key, QLatin1String(c.Caption)), c.Expected) << c.Caption;
 }
 
-class TKeyControl : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-    int Keys = 0;  // other than the modifiers themselves
-
-protected:
-    void KeyDown(unsigned& Key, TShiftState Shift) override
-    {
-        if (Key != VK_SHIFT && Key != VK_CONTROL && Key != VK_MENU)
-            ++Keys;
-        TCustomControl::KeyDown(Key, Shift);
-    }
-};
-
-class TCountingItem : public TMenuItem {
-public:
-    using TMenuItem::TMenuItem;
-    int Clicks = 0;
-    void Click() override
-    {
-        ++Clicks;
-        TMenuItem::Click();
-    }
-};
+using testing::TCountingItem;
+using testing::TKeyControl;
 
 struct TShortCutForm {
     TForm Form{nullptr};
