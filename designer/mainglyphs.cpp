@@ -1,0 +1,119 @@
+#include "designer/mainglyphs.h"
+
+#include "classlib/graphics/bitmap.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPolygon>
+
+namespace designer {
+
+using namespace classlib;
+
+namespace {
+
+constexpr QRgb Clear = 0xFFFF00FFu;  // fuchsia: the image lists' mask colour
+const QColor Ink(0x1E, 0x3C, 0x78);
+const QColor Paper(Qt::white);
+const QColor Accent(0x4A, 0x78, 0xC8);
+
+void Sheet(QPainter& P, int X, int Y, int W, int H)
+{
+    P.fillRect(X, Y, W, H, Ink);
+    P.fillRect(X + 1, Y + 1, W - 2, H - 2, Paper);
+}
+
+void Lens(QPainter& P, int Sign)
+{
+    P.setPen(QPen(Ink, 2));
+    P.setBrush(Paper);
+    P.drawEllipse(2, 2, 9, 9);
+    P.drawLine(10, 10, 14, 14);
+    P.setPen(QPen(Accent, 1));
+    if (Sign != 0) P.drawLine(4, 6, 8, 6);
+    if (Sign > 0) P.drawLine(6, 4, 6, 8);
+}
+
+void DrawTool(QPainter& P, int Glyph)
+{
+    switch (Glyph) {
+    case tgNew: Sheet(P, 3, 1, 10, 14); break;
+    case tgOpen: P.fillRect(1, 4, 14, 10, Ink); P.fillRect(2, 6, 12, 7, QColor(0xE8, 0xC8, 0x60)); break;
+    case tgSave: P.fillRect(2, 2, 12, 12, Ink); P.fillRect(4, 3, 8, 5, Paper); P.fillRect(5, 10, 6, 4, Accent); break;
+    case tgPrint: Sheet(P, 4, 1, 8, 6); P.fillRect(1, 7, 14, 6, Ink); P.fillRect(3, 9, 10, 1, Accent); break;
+    case tgZoom: Lens(P, 0); break;
+    case tgPage: Sheet(P, 3, 1, 10, 14); P.fillRect(5, 4, 6, 1, Accent); P.fillRect(5, 7, 6, 1, Accent); break;
+    case tgCut: P.setPen(QPen(Ink, 1)); P.drawLine(4, 1, 11, 10); P.drawLine(11, 1, 4, 10);
+        P.drawEllipse(1, 10, 4, 4); P.drawEllipse(10, 10, 4, 4); break;
+    case tgCopy: Sheet(P, 1, 1, 9, 10); Sheet(P, 6, 5, 9, 10); break;
+    case tgPaste: P.fillRect(2, 2, 10, 13, QColor(0x9C, 0x6C, 0x30)); Sheet(P, 7, 6, 8, 9); break;
+    case tgPages: Sheet(P, 1, 1, 9, 11); Sheet(P, 4, 3, 9, 11); Sheet(P, 7, 5, 8, 10); break;
+    case tgPreview: Sheet(P, 2, 1, 12, 14); P.fillRect(4, 3, 8, 3, Accent); P.fillRect(4, 8, 8, 1, Ink); break;
+    case tgInspector: P.fillRect(1, 1, 14, 14, Ink);
+        for (int y = 3; y < 14; y += 3) { P.fillRect(2, y, 5, 2, Paper); P.fillRect(8, y, 6, 2, Paper); }
+        break;
+    case tgAlign: P.fillRect(2, 1, 1, 14, QColor(0xC0, 0x20, 0x20)); P.fillRect(3, 3, 10, 4, Accent);
+        P.fillRect(3, 9, 6, 4, Accent); break;
+    case tgZoomIn: Lens(P, 1); break;
+    case tgZoomOut: Lens(P, -1); break;
+    }
+}
+
+void DrawArrow(QPainter& P)
+{
+    const QPolygon arrow({QPoint(8, 3), QPoint(8, 19), QPoint(12, 15), QPoint(15, 21), QPoint(17, 20),
+                          QPoint(14, 14), QPoint(19, 14)});
+    P.setPen(Ink);
+    P.setBrush(Paper);
+    P.drawPolygon(arrow);
+}
+
+void DrawComponent(QPainter& P, const QString& Name)
+{
+    P.fillRect(2, 4, 20, 16, Ink);
+    P.fillRect(3, 5, 18, 14, QColor(0xE8, 0xF0, 0xFF));
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(10);
+    font.setBold(true);
+    P.setFont(font);
+    P.setPen(Ink);
+    P.drawText(QRect(3, 5, 18, 14), Qt::AlignCenter, Name.left(2));
+}
+
+std::unique_ptr<TBitmap> Strip(int Size, int Count, const std::function<void(QPainter&, int)>& Draw)
+{
+    QImage image(Size * qMax(Count, 1), Size, QImage::Format_ARGB32);
+    image.fill(Clear);
+    for (int i = 0; i < Count; ++i) {
+        QImage cell(Size, Size, QImage::Format_ARGB32);
+        cell.fill(Clear);
+        {
+            QPainter painter(&cell);
+            Draw(painter, i);
+        }
+        QPainter(&image).drawImage(i * Size, 0, cell);
+    }
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetImage(image);
+    return bitmap;
+}
+
+} // namespace
+
+std::unique_ptr<TBitmap> ToolGlyphs()
+{
+    return Strip(ToolGlyphSize, tgCount, DrawTool);
+}
+
+std::unique_ptr<TBitmap> PaletteGlyphs(const QStringList& Names)
+{
+    return Strip(PaletteGlyphSize, int(Names.size()) + 1, [&](QPainter& P, int I) {
+        if (I == 0)
+            DrawArrow(P);
+        else
+            DrawComponent(P, Names.at(I - 1));
+    });
+}
+
+} // namespace designer

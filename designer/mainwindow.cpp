@@ -1,0 +1,285 @@
+#include "designer/mainwindow.h"
+
+#include "designer/designinstances.h"
+#include "designer/document.h"
+#include "designer/marker.h"
+#include "designer/page.h"
+#include "designer/pagedesigner.h"
+#include "designer/paper.h"
+#include "designer/registration.h"
+#include "designer/ruler.h"
+#include "designer/wqxui.h"
+
+#include "designer-framework/alignpalette.h"
+#include "designer-framework/inspectorwindow.h"
+
+#include "classlib/controls/application.h"
+#include "classlib/controls/dialogs.h"
+#include "classlib/controls/menus.h"
+#include "classlib/controls/pagecontrol.h"
+#include "classlib/controls/screen.h"
+#include "classlib/controls/scrollbox.h"
+#include "classlib/controls/sizeconstraints.h"
+#include "classlib/controls/statusbar.h"
+#include "classlib/controls/toolbar.h"
+#include "classlib/core/classbuilder.h"
+#include "classlib/core/sysutils.h"
+
+#include <QFile>
+
+namespace designer {
+
+using namespace classlib;
+using designer_framework::TfrmAlign;
+using designer_framework::TfrmInspector;
+
+const TClassInfo& TfrmMain::StaticClass()
+{
+    using F = TfrmMain;
+    static const TClassInfo& info = TClassBuilder<TfrmMain>("TfrmMain")
+                                        .Method("FormShow", &F::FormShow)
+                                        .Method("FormCloseQuery", &F::FormCloseQuery)
+                                        .Method("mmiCloseClick", &F::mmiCloseClick)
+                                        .Method("mmiInspectorClick", &F::mmiInspectorClick)
+                                        .Method("mmiAlignClick", &F::mmiAlignClick)
+                                        .Method("mmiMainFormClick", &F::mmiMainFormClick)
+                                        .Method("mmiViewClick", &F::mmiViewClick)
+                                        .Method("ZoomClick", &F::ZoomClick)
+                                        .Method("ZoomInClick", &F::ZoomInClick)
+                                        .Method("ZoomOutClick", &F::ZoomOutClick)
+                                        .Method("mnuZoomPopup", &F::mnuZoomPopup)
+                                        .Method("mnuToolbarsPopup", &F::mnuToolbarsPopup)
+                                        .Method("ToggleStandard", &F::ToggleStandard)
+                                        .Method("TogglePalette", &F::TogglePalette)
+                                        .Method("ToggleRuler", &F::ToggleRuler)
+                                        .Method("ToggleStatusbar", &F::ToggleStatusbar)
+                                        .Method("PaletteClick", &F::PaletteClick)
+                                        .Method("PaletteMouseDown", &F::PaletteMouseDown)
+                                        .Method("PageMouseDown", &F::PageMouseDown)
+                                        .Method("ComponentMenuClick", &F::ComponentMenuClick)
+                                        .Method("PageCreate", &F::PageCreate)
+                                        .Method("DocumentChanged", &F::DocumentChanged)
+                                        .Method("PaperChange", &F::PaperChange)
+                                        .Method("sbrPaperResize", &F::sbrPaperResize)
+                                        .Method("MarkerMove", &F::MarkerMove)
+                                        .Method("RulerMarker", &F::RulerMarker)
+                                        .Method("sbrBottomResize", &F::sbrBottomResize)
+                                        .Method("sbrBottomDrawPanel", &F::sbrBottomDrawPanel)
+                                        .Method("ApplicationHint", &F::ApplicationHint)
+                                        .Method("ActiveFormChange", &F::ActiveFormChange)
+                                        .Build();
+    return info;
+}
+
+TMethod TfrmMain::Handler(const char16_t* Name)
+{
+    return TMethod{StaticClass().FindMethod(Name), this};
+}
+
+TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
+{
+    SetName(QStringLiteral("frmMain"));
+    SetCaption(QStringLiteral("Tessary"));
+    SetHelpContext(100);
+    SetBounds(0, 0, 780, 560);
+    SetKeyPreview(true);
+    // The window never gets smaller than 200 x 200.
+    Constraints()->SetMinWidth(200);
+    Constraints()->SetMinHeight(200);
+    CreateMenus();
+    CreatePopups();
+    CreateImages();
+    CreateToolBars();
+    CreateWorkArea();
+    OnShow = Handler(u"FormShow");
+    OnCloseQuery = Handler(u"FormCloseQuery");
+
+    TopLeftMarker = new TQXMarker(this);
+    TopLeftMarker->SetParent(sbrPaper);
+    TopLeftMarker->OnMove = Handler(u"MarkerMove");
+    BottomRightMarker = new TQXMarker(this);
+    BottomRightMarker->SetParent(sbrPaper);
+
+    FOldHint = Application()->OnHint;
+    Application()->OnHint = Handler(u"ApplicationHint");
+    FOldActiveFormChange = Screen()->OnActiveFormChange;
+    Screen()->OnActiveFormChange = Handler(u"ActiveFormChange");
+    FOldException = Application()->OnException;
+    Application()->OnException = [](TObject*, const Exception& E) {
+        HideSplash();
+        Application()->ShowException(E);
+    };
+    // Every drop-down part works here: the common controls are never older.
+    TopRuler->SetValue(3, sbrPaper->Left());
+}
+
+TfrmMain::~TfrmMain()
+{
+    FDestroying = true;
+    // No later event reaches a freed window.
+    Application()->OnHint = FOldHint;
+    Screen()->OnActiveFormChange = FOldActiveFormChange;
+    Application()->OnException = FOldException;
+    // The page and paper windows lie in sbrPaper: they go before it does,
+    // and the designers before the inspector they report to.
+    FreeDesignInstances();
+    delete FInspector;
+    delete FAlign;
+    DoDestroy();
+}
+
+void TfrmMain::FormShow(TObject*)
+{
+    if (FShown) return;
+    FShown = true;
+    if (Embedded && FileName.isEmpty()) Embedded = false;
+    Recent.Clear();
+    FInspector = new TfrmInspector(nullptr);
+    FInspector->TabEvent->SetTabVisible(false);
+    FAlign = new TfrmAlign(nullptr);
+    CreateDesignInstances(Application(), sbrPaper, FInspector);
+    Document->OnPageCreate = Handler(u"PageCreate");
+    Document->OnChange = Handler(u"DocumentChanged");
+    PageDesigner->SetAlignForm(FAlign);
+    RegisterDesignerComponents();
+    PaperWindow->OnChange = Handler(u"PaperChange");
+    PaperWindow->SetPopupMenu(mnuPrinter);
+    BuildPalette();
+    NewReport();
+    ApplyViewOptions();
+    UpdateCaptions();
+    if (Embedded) ConfigureEmbedded();
+    PostMessage(this, WM_OPENDOCUMENT);
+}
+
+void TfrmMain::Dispatch(TMessage& Message)
+{
+    if (Message.Msg != WM_OPENDOCUMENT) {
+        TForm::Dispatch(Message);
+        return;
+    }
+    Repaint();
+    // A file that fails to open is shown; the designer stays open.
+    CallGuarded(this, [this] { OpenDocumentFile(); });
+    HideSplash();
+}
+
+void TfrmMain::OpenDocumentFile()
+{
+    if (FileName.isEmpty()) return;
+    // Embedded, a missing file is a new document.
+    if (Embedded && !QFile::exists(FileName)) return;
+    OpenReport(FileName);
+    UpdateCaptions();
+}
+
+void TfrmMain::ConfigureEmbedded()
+{
+    for (TMenuItem* item : {mmiNew, mmiOpen, mmiSave, mmiSaveAs, mmiClose}) {
+        item->SetVisible(false);
+        item->SetEnabled(false);
+    }
+    mmiReturn->SetVisible(true);
+    mmiSaveCopy->SetVisible(true);
+    for (TToolButton* button : {tbnNew, tbnOpen, tbnSave, tbnModes}) button->SetVisible(false);
+    UpdateCaptions();
+}
+
+void TfrmMain::FormCloseQuery(TObject*, bool& CanClose)
+{
+    QuerySave();
+    CanClose = true;
+}
+
+void TfrmMain::QuerySave()
+{
+    if (!Document || !Document->GetModified()) return;
+    if (Embedded) {
+        switch (MessageDlg(QStringLiteral("Do you want to save changes?"), mtConfirmation, {mbYes, mbNo, mbCancel})) {
+        case mrYes: SaveReportAs(FileName); break;
+        case mrNo:
+            // The caller finds no file and keeps its own document.
+            if (QFile::exists(FileName) && !QFile::remove(FileName))
+                throw Exception(QStringLiteral("Cannot delete %1").arg(FileName));
+            break;
+        default: Abort();
+        }
+        return;
+    }
+    switch (MessageDlg(QStringLiteral("Do you want to save changes to %1?").arg(Document->GetTitle()), mtConfirmation,
+                       {mbYes, mbNo, mbCancel})) {
+    case mrYes:
+        if (Document->IsNew) Abort();  // the Save command's dialog is not built yet
+        SaveReportAs(Document->FileName);
+        break;
+    case mrNo: break;
+    default: Abort();
+    }
+}
+
+void TfrmMain::mmiCloseClick(TObject*)
+{
+    Close();
+}
+
+void TfrmMain::mmiMainFormClick(TObject*)
+{
+    SetFocus();
+}
+
+void TfrmMain::ToggleToolWindow(TForm* Window)
+{
+    if (!Window) return;
+    if (Screen()->ActiveForm() == Window) {
+        Window->Hide();
+    } else {
+        Window->Show();
+        if (Window->WindowState() == wsMinimized) Window->SetWindowState(wsNormal);
+    }
+    UpdateCaptions();
+}
+
+void TfrmMain::mmiInspectorClick(TObject*)
+{
+    ToggleToolWindow(FInspector);
+}
+
+void TfrmMain::mmiAlignClick(TObject*)
+{
+    ToggleToolWindow(FAlign);
+}
+
+void TfrmMain::UpdateCaptions()
+{
+    UpdateZoom();
+    mmiInspector->SetChecked(FInspector && FInspector->Visible());
+    mmiAlign->SetChecked(FAlign && FAlign->Visible());
+    mmiStatusbar->SetChecked(sbrBottom->Visible());
+    pmiStatusbar->SetChecked(sbrBottom->Visible());
+    mmiPalette->SetChecked(tbrComponents->Tag() == 0);
+    pmiPalette->SetChecked(tbrComponents->Tag() == 0);
+    mmiStandard->SetChecked(tbrStandard->Tag() == 0);
+    pmiStandard->SetChecked(tbrStandard->Tag() == 0);
+    if (Embedded || !Document)
+        SetCaption(QStringLiteral("Tessary"));
+    else
+        SetCaption(QStringLiteral("Tessary - ") + Document->GetTitle());
+    if (PageWindow) sbrBottom->Panels()->Items(1)->SetText(PageWindow->Name());
+}
+
+void TfrmMain::DocumentChanged(TObject*)
+{
+    UpdateCaptions();
+}
+
+void TfrmMain::ActiveFormChange(TObject*)
+{
+    // Only page forms keep their names: the inspector's chooser lists
+    // named forms, and the designer's own windows are not elements.
+    for (int i = 0; i < Screen()->FormCount(); ++i) {
+        TForm* form = Screen()->Forms(i);
+        if (!dynamic_cast<TQXPage*>(form) && !form->Name().isEmpty()) form->SetName(QString());
+    }
+}
+
+} // namespace designer
