@@ -60,11 +60,12 @@ void TfrmMain::CreateMenus()
 
     mmiFile = top("mmiFile", "&File", "Create, open, save, print reports or quit Designer");
     AddItems(this, mmiFile,
-             {{"mmiNew", "&New", "Ctrl+N", 10, "Creates a new report"},
-              {"mmiOpen", "&Open...", "Ctrl+O", 30, "Opens an existing report"},
-              {"mmiSave", "&Save", "Ctrl+S", 40, "Saves the current report"},
-              {"mmiSaveAs", "Save &As...", "", 50, "Saves a copy of the report in a separate file"},
-              {"mmiSaveCopy", "Save Copy &As...", "", 0, "Saves a copy of the report in a separate file"},
+             {{"mmiNew", "&New", "Ctrl+N", 10, "Creates a new report", u"mmiNewClick"},
+              {"mmiOpen", "&Open...", "Ctrl+O", 30, "Opens an existing report", u"mmiOpenClick"},
+              {"mmiSave", "&Save", "Ctrl+S", 40, "Saves the current report", u"mmiSaveClick"},
+              {"mmiSaveAs", "Save &As...", "", 50, "Saves a copy of the report in a separate file", u"mmiSaveAsClick"},
+              {"mmiSaveCopy", "Save Copy &As...", "", 0, "Saves a copy of the report in a separate file",
+               u"mmiSaveCopyClick"},
               {"", "-"},
               {"mmiPrint", "&Print...", "Ctrl+P", 8600, "Prints the current report"},
               {"mmiRecentTop", "-"},
@@ -88,15 +89,16 @@ void TfrmMain::CreateMenus()
     mmiRecentBottom->SetVisible(false);
 
     mmiEdit = top("mmiEdit", "&Edit", "Cut, copy, paste, delete and change Z-order");
+    mmiEdit->OnClick = Handler(u"mmiEditClick");
     AddItems(this, mmiEdit,
-             {{"mmiCut", "Cu&t", "Ctrl+X", 110, "Cuts the selection and puts it on the Clipboard"},
-              {"mmiCopy", "&Copy", "Ctrl+C", 120, "Copies the selection and puts it on the Clipboard"},
-              {"mmiPaste", "&Paste", "Ctrl+V", 230, "Inserts the Clipboard contents at the page"},
-              {"mmiDelete", "&Delete", "Ctrl+Del", 140, "Removes the selection without putting it on the Clipboard"},
+             {{"mmiCut", "Cu&t", "Ctrl+X", 110, "Cuts the selection and puts it on the Clipboard", u"mmiCutClick"},
+              {"mmiCopy", "&Copy", "Ctrl+C", 120, "Copies the selection and puts it on the Clipboard", u"mmiCopyClick"},
+              {"mmiPaste", "&Paste", "Ctrl+V", 230, "Inserts the Clipboard contents at the page", u"mmiPasteClick"},
+              {"mmiDelete", "&Delete", "Ctrl+Del", 140, "Removes the selection without putting it on the Clipboard", u"mmiDeleteClick"},
               {"", "-"},
-              {"mmiAlignToGrid", "Align To &Grid", "", 150, "Moves the selection to the closest grid point"},
-              {"mmiBringToFront", "Bring To &Front", "", 160, "Moves the selection to front"},
-              {"mmiSendToBack", "Send To &Back", "", 170, "Moves the selection to back"},
+              {"mmiAlignToGrid", "Align To &Grid", "", 150, "Moves the selection to the closest grid point", u"mmiAlignToGridClick"},
+              {"mmiBringToFront", "Bring To &Front", "", 160, "Moves the selection to front", u"mmiBringToFrontClick"},
+              {"mmiSendToBack", "Send To &Back", "", 170, "Moves the selection to back", u"mmiSendToBackClick"},
               {"mmiPrintOrder", "Print &Order...", "", 0, "Displays Print Order editor"},
               {"", "-"},
               {"mmiDeletePage", "Delete Pag&e", "", 45, "Removes the current page from report"},
@@ -158,6 +160,7 @@ void TfrmMain::CreateMenus()
     mmiStatusbar->SetChecked(true);
     AddItems(this, mmiPage, {{"mmiPageBottom", "-"}, {"mmiMorePages", "&More Pages..."}}, handler);
     mmiPageBottom = find("mmiPageBottom");
+    mmiPage->OnClick = Handler(u"mmiPageClick");
     mmiMorePages = find("mmiMorePages");
     mmiMorePages->SetEnabled(false);
     AddItems(this, mmiZoom,
@@ -203,11 +206,11 @@ void TfrmMain::CreateMenus()
     mmiMoreComponents->SetEnabled(false);
 
     mmiTools = top("mmiTools", "&Tools", "Set Designer options");
-    mmiOptions = AddItems(this, mmiTools, {{"mmiOptions", "&Options...", "", 410, "Check various Designer options"}},
+    mmiOptions = AddItems(this, mmiTools, {{"mmiOptions", "&Options...", "", 410, "Check various Designer options", u"mmiOptionsClick"}},
                           handler);
     mmiHelp = top("mmiHelp", "&Help", "Access information for using Designer");
     AddItems(this, mmiHelp,
-             {{"mmiHelpTopics", "Help &Topics", "", 0, "Opens Help"}, {"", "-"}, {"mmiAbout", "&About"}}, handler);
+             {{"mmiHelpTopics", "Help &Topics", "", 0, "Opens Help", u"mmiHelpTopicsClick"}, {"", "-"}, {"mmiAbout", "&About", "", 0, "", u"mmiAboutClick"}}, handler);
     mmiHelpTopics = find("mmiHelpTopics");
     mmiAbout = find("mmiAbout");
     SetMenu(mnuMain);
@@ -234,25 +237,28 @@ void TfrmMain::CreatePopups()
     };
     mnuPaper = popup("mnuPaper", 0);
     AddItems(this, mnuPaper->Root(),
-             {{"pmiInspect", "Inspect", "", 0, "Displays the selection in the Object Inspector"},
+             {{"pmiInspect", "Inspect", "", 0, "Displays the selection in the Object Inspector", u"InspectClick"},
               {"", "-"},
-              {"pmiCut", "Cut", "", 110, "Cuts the selection and puts it on the Clipboard"},
-              {"pmiCopy", "Copy", "", 120, "Copies the selection and puts it on the Clipboard"},
-              {"pmiPaste", "Paste", "", 230, "Inserts the Clipboard contents at the page"},
-              {"pmiDelete", "Delete", "", 140, "Removes the selection without putting it on the Clipboard"},
+              {"pmiCut", "Cut", "", 110, "Cuts the selection and puts it on the Clipboard", u"mmiCutClick"},
+              {"pmiCopy", "Copy", "", 120, "Copies the selection and puts it on the Clipboard", u"mmiCopyClick"},
+              {"pmiPaste", "Paste", "", 230, "Inserts the Clipboard contents at the page", u"mmiPasteClick"},
+              {"pmiDelete", "Delete", "", 140, "Removes the selection without putting it on the Clipboard", u"mmiDeleteClick"},
               {"", "-"},
-              {"pmiAlignToGrid", "Align To &Grid", "", 150, "Moves the selection to the closest grid point"},
-              {"pmiBringToFront", "Bring To Front", "", 160, "Moves the selection to front"},
-              {"pmiSendToBack", "Send To Back", "", 170, "Moves the selection to back"},
+              {"pmiAlignToGrid", "Align To &Grid", "", 150, "Moves the selection to the closest grid point", u"mmiAlignToGridClick"},
+              {"pmiBringToFront", "Bring To Front", "", 160, "Moves the selection to front", u"mmiBringToFrontClick"},
+              {"pmiSendToBack", "Send To Back", "", 170, "Moves the selection to back", u"mmiSendToBackClick"},
               {"pmiPrintOrder", "Print Order...", "", 0, "Displays Print Order editor"}},
              handler);
     mnuPaper->Items(0)->SetDefault(true);
+    mnuPaper->OnPopup = Handler(u"mnuPaperPopup");
     mnuPrinter = popup("mnuPrinter", 0);
-    AddItems(this, mnuPrinter->Root(), {{"pmiInspectPaper", "Inspect", "", 0, "Displays the Paper in the Object Inspector"}},
+    AddItems(this, mnuPrinter->Root(), {{"pmiInspectPaper", "Inspect", "", 0, "Displays the Paper in the Object Inspector",
+                                       u"InspectClick"}},
              handler)
         ->SetDefault(true);
     mnuOpen = popup("mnuOpen", 0);
     mnuPages = popup("mnuPages", 0);
+    mnuPages->OnPopup = Handler(u"mmiPageClick");
 
     mnuZoom = popup("mnuZoom", 250);
     mnuZoom->OnPopup = Handler(u"mnuZoomPopup");

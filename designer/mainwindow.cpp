@@ -39,7 +39,29 @@ const TClassInfo& TfrmMain::StaticClass()
     static const TClassInfo& info = TClassBuilder<TfrmMain>("TfrmMain")
                                         .Method("FormShow", &F::FormShow)
                                         .Method("FormCloseQuery", &F::FormCloseQuery)
+                                        .Method("FormKeyDown", &F::FormKeyDown)
                                         .Method("mmiCloseClick", &F::mmiCloseClick)
+                                        .Method("mmiNewClick", &F::mmiNewClick)
+                                        .Method("mmiOpenClick", &F::mmiOpenClick)
+                                        .Method("mmiSaveClick", &F::mmiSaveClick)
+                                        .Method("mmiSaveAsClick", &F::mmiSaveAsClick)
+                                        .Method("mmiSaveCopyClick", &F::mmiSaveCopyClick)
+                                        .Method("RecentClick", &F::RecentClick)
+                                        .Method("mmiEditClick", &F::mmiEditClick)
+                                        .Method("mnuPaperPopup", &F::mnuPaperPopup)
+                                        .Method("mmiCutClick", &F::mmiCutClick)
+                                        .Method("mmiCopyClick", &F::mmiCopyClick)
+                                        .Method("mmiPasteClick", &F::mmiPasteClick)
+                                        .Method("mmiDeleteClick", &F::mmiDeleteClick)
+                                        .Method("mmiAlignToGridClick", &F::mmiAlignToGridClick)
+                                        .Method("mmiBringToFrontClick", &F::mmiBringToFrontClick)
+                                        .Method("mmiSendToBackClick", &F::mmiSendToBackClick)
+                                        .Method("mmiPageClick", &F::mmiPageClick)
+                                        .Method("PageClick", &F::PageClick)
+                                        .Method("InspectClick", &F::InspectClick)
+                                        .Method("mmiOptionsClick", &F::mmiOptionsClick)
+                                        .Method("mmiHelpTopicsClick", &F::mmiHelpTopicsClick)
+                                        .Method("mmiAboutClick", &F::mmiAboutClick)
                                         .Method("mmiInspectorClick", &F::mmiInspectorClick)
                                         .Method("mmiAlignClick", &F::mmiAlignClick)
                                         .Method("mmiMainFormClick", &F::mmiMainFormClick)
@@ -93,6 +115,7 @@ TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
     CreateWorkArea();
     OnShow = Handler(u"FormShow");
     OnCloseQuery = Handler(u"FormCloseQuery");
+    OnKeyDown = Handler(u"FormKeyDown");
 
     TopLeftMarker = new TQXMarker(this);
     TopLeftMarker->SetParent(sbrPaper);
@@ -147,6 +170,7 @@ void TfrmMain::FormShow(TObject*)
     BuildPalette();
     NewReport();
     ApplyViewOptions();
+    RebuildRecentMenus();
     UpdateCaptions();
     if (Embedded) ConfigureEmbedded();
     PostMessage(this, WM_OPENDOCUMENT);
@@ -208,13 +232,15 @@ void TfrmMain::QuerySave()
     }
     switch (MessageDlg(QStringLiteral("Do you want to save changes to %1?").arg(Document->GetTitle()), mtConfirmation,
                        {mbYes, mbNo, mbCancel})) {
-    case mrYes:
-        if (Document->IsNew) Abort();  // the Save command's dialog is not built yet
-        SaveReportAs(Document->FileName);
-        break;
+    case mrYes: mmiSaveClick(this); break;
     case mrNo: break;
     default: Abort();
     }
+}
+
+void TfrmMain::FormKeyDown(TObject*, unsigned& Key, TShiftState Shift)
+{
+    if (PageWindow) PageWindow->FormKeyDown(PageWindow, Key, Shift);
 }
 
 void TfrmMain::mmiCloseClick(TObject*)

@@ -61,6 +61,10 @@ public:
     // Asks whether to save changes; Cancel is a silent abort.
     void QuerySave();
     void UpdateCaptions();
+    // Puts the name at the top of Recent (once, without regard to case).
+    void AddRecent(const QString& Name);
+    void RebuildRecentMenus();
+    void RebuildPageList();
     void UpdateZoom();
     void ApplyViewOptions();
     // Centres the paper and the page in the scroll area.
@@ -121,7 +125,30 @@ public:
     // --- handlers of the stored form ---
     void FormShow(classlib::TObject* Sender);
     void FormCloseQuery(classlib::TObject* Sender, bool& CanClose);
+    // Keys reach the page's key handling first.
+    void FormKeyDown(classlib::TObject* Sender, unsigned& Key, classlib::TShiftState Shift);
     void mmiCloseClick(classlib::TObject* Sender);
+    void mmiNewClick(classlib::TObject* Sender);
+    void mmiOpenClick(classlib::TObject* Sender);
+    void mmiSaveClick(classlib::TObject* Sender);
+    void mmiSaveAsClick(classlib::TObject* Sender);
+    void mmiSaveCopyClick(classlib::TObject* Sender);
+    void RecentClick(classlib::TObject* Sender);
+    void mmiEditClick(classlib::TObject* Sender);
+    void mnuPaperPopup(classlib::TObject* Sender);
+    void mmiCutClick(classlib::TObject* Sender);
+    void mmiCopyClick(classlib::TObject* Sender);
+    void mmiPasteClick(classlib::TObject* Sender);
+    void mmiDeleteClick(classlib::TObject* Sender);
+    void mmiAlignToGridClick(classlib::TObject* Sender);
+    void mmiBringToFrontClick(classlib::TObject* Sender);
+    void mmiSendToBackClick(classlib::TObject* Sender);
+    void mmiPageClick(classlib::TObject* Sender);
+    void PageClick(classlib::TObject* Sender);
+    void InspectClick(classlib::TObject* Sender);
+    void mmiOptionsClick(classlib::TObject* Sender);
+    void mmiHelpTopicsClick(classlib::TObject* Sender);
+    void mmiAboutClick(classlib::TObject* Sender);
     void mmiInspectorClick(classlib::TObject* Sender);
     void mmiAlignClick(classlib::TObject* Sender);
     void mmiMainFormClick(classlib::TObject* Sender);
@@ -164,6 +191,8 @@ private:
     void CreateImages();
     void BuildPalette();
     void ConfigureEmbedded();
+    // The edit commands enabled for the selection of the page.
+    void UpdateEditCommands(bool Popup);
     void OpenDocumentFile();
     void SetZoom(double Z);
     void ToggleToolWindow(classlib::TForm* Window);

@@ -1,0 +1,209 @@
+// The main window's document, recent-file, page-list and edit commands,
+// driven through keys and menus with the responder answering dialogs.
+
+#include "designer/band.h"
+#include "designer/designinstances.h"
+#include "designer/designstate.h"
+#include "designer/document.h"
+#include "designer/mainwindow.h"
+#include "designer/page.h"
+#include "designer/qxactivate.h"
+
+#include "classlib/controls/menus.h"
+#include "classlib/controls/modalresponder.h"
+#include "classlib/controls/statusbar.h"
+#include "classlib/controls/toolbar.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace designer::tests {
+namespace {
+
+using namespace classlib;
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+void RunDesigner(const std::function<void(TfrmMain&, TModalScript&)>& Body)
+{
+    TModalScript script;
+    script.Then([&](TModalRequest& Request) {
+        auto* main = dynamic_cast<TfrmMain*>(Request.Form);
+        EXPECT_NE(main, nullptr);
+        if (!main) return mrCancel;
+        Settle();
+        Body(*main, script);
+        return mrOk;
+    });
+    QXActivate(nullptr, 0, 0);
+    EXPECT_EQ(script.Unexpected(), 0);
+}
+
+QByteArray FileBytes(const QString& Path)
+{
+    QFile file(Path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList Captions(TMenuItem* Parent)
+{
+    QStringList list;
+    for (int i = 0; i < Parent->Count(); ++i) list << Parent->Items(i)->Caption();
+    return list;
+}
+
+TEST(MainCommands, CtrlSAsksForANameAndTheRecentListShowsIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sales.qxf"));
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        Main.mmiComponent->Items(1)->Click();
+        Script.ChooseFile(path);
+        QTest::keyClick(Main.Widget(), Qt::Key_S, Qt::ControlModifier);
+        Settle();
+        ASSERT_EQ(Script.Pending(), 0);
+        EXPECT_EQ(Script.Requests().back().Caption, QStringLiteral("Save Untitled As"));
+        EXPECT_TRUE(QFile::exists(path));
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - sales"));
+        ASSERT_EQ(Main.Recent.Count(), 1);
+        EXPECT_EQ(Main.Recent.Get(0), path);
+        EXPECT_TRUE(Main.mmiRecentBottom->Visible());
+        const int top = Main.mmiFile->IndexOf(Main.mmiRecentTop);
+        EXPECT_EQ(Main.mmiFile->Items(top + 1)->Caption(), QStringLiteral("&1 ") + path);
+        EXPECT_EQ(Captions(Main.mnuOpen->Root()), QStringList{path});
+
+        // New, then back through the recent list: the same document.
+        ASSERT_FALSE(FileBytes(path).isEmpty());
+        Main.mmiNew->Click();
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - Untitled"));
+        Main.mnuOpen->Items(0)->Click();
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - sales"));
+        EXPECT_NE(PageWindow->FindComponent(QStringLiteral("Band1")), nullptr);
+        Main.mmiSave->Click();
+        EXPECT_FALSE(Document->GetModified());
+        const QByteArray reopened = FileBytes(path);
+        Main.mnuOpen->Items(0)->Click();
+        Main.mmiSave->Click();
+        EXPECT_EQ(FileBytes(path), reopened);
+        EXPECT_EQ(Main.Recent.Count(), 1);
+    });
+}
+
+TEST(MainCommands, TheRecentListKeepsFiveAndShowsFour)
+{
+    QTemporaryDir dir;
+    RunDesigner([&](TfrmMain& Main, TModalScript&) {
+        for (int i = 1; i <= 6; ++i) Main.AddRecent(dir.filePath(QStringLiteral("r%1.qxf").arg(i)));
+        EXPECT_EQ(Main.Recent.Count(), 5);
+        EXPECT_EQ(Main.Recent.Get(0), dir.filePath(QStringLiteral("r6.qxf")));
+        EXPECT_EQ(Main.mnuOpen->Count(), 4);
+        const int top = Main.mmiFile->IndexOf(Main.mmiRecentTop);
+        EXPECT_EQ(Main.mmiFile->IndexOf(Main.mmiRecentBottom), top + 5);
+        // Another case of a listed name moves it up.
+        Main.AddRecent(dir.filePath(QStringLiteral("R3.QXF")));
+        EXPECT_EQ(Main.Recent.Count(), 5);
+        EXPECT_EQ(Main.Recent.Get(0), dir.filePath(QStringLiteral("R3.QXF")));
+        EXPECT_EQ(Main.Recent.Get(4), dir.filePath(QStringLiteral("r2.qxf")));
+    });
+}
+
+TEST(MainCommands, ACancelledSaveDialogLeavesTheDocumentUnsaved)
+{
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        Main.mmiComponent->Items(1)->Click();
+        Script.Answer(mrCancel);
+        Main.mmiSave->Click();
+        EXPECT_TRUE(Document->GetModified());
+        EXPECT_TRUE(Document->IsNew);
+        // Closing asks; Cancel keeps the window.
+        Script.Answer(mrCancel);
+        EXPECT_FALSE(Main.CloseQuery());
+        EXPECT_EQ(Script.Requests().back().Text, QStringLiteral("Do you want to save changes to Untitled?"));
+        Script.Answer(mrNo);
+        EXPECT_TRUE(Main.CloseQuery());
+    });
+}
+
+TEST(MainCommands, EditCommandsFollowTheSelection)
+{
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        struct {
+            int Selected;
+            bool Cut;
+            bool PrintOrder;
+        } const cases[] = {{0, false, true}, {1, true, true}, {2, true, false}};
+        for (const auto& c : cases) {
+            std::vector<TComponent*> bands;
+            for (int i = 0; i < c.Selected; ++i) {
+                // Side by side on the page, not one inside the other.
+                PageWindow->ClearSelection();
+                bands.push_back(PageWindow->CreateComponent(TQXBand::StaticClass(), TPoint{10, 10 + 40 * i}));
+            }
+            PageWindow->ClearSelection();
+            for (TComponent* band : bands) PageWindow->AddToSelection(band);
+            Main.mmiEdit->Click();
+            Main.mnuPaper->OnPopup(Main.mnuPaper);
+            for (const char* prefix : {"mmi", "pmi"}) {
+                auto item = [&](const char* Name) {
+                    return static_cast<TMenuItem*>(Main.FindComponent(QString::fromLatin1(prefix) + Name));
+                };
+                EXPECT_EQ(item("Cut")->Enabled(), c.Cut) << prefix << c.Selected;
+                EXPECT_EQ(item("Delete")->Enabled(), c.Cut) << prefix << c.Selected;
+                EXPECT_EQ(item("PrintOrder")->Enabled(), c.PrintOrder) << prefix << c.Selected;
+                EXPECT_TRUE(item("Paste")->Enabled());
+            }
+        }
+        // Delete asks; No keeps the selection.
+        const bool confirm = ConfirmDelete;
+        ConfirmDelete = true;
+        const int count = PageWindow->SelectionCount();
+        Script.Answer(mrNo);
+        Main.mmiDelete->Click();
+        EXPECT_EQ(Script.Requests().back().Text,
+                  QStringLiteral("Are you sure you want to delete selected item(s)?"));
+        EXPECT_EQ(PageWindow->SelectionCount(), count);
+
+        // The main window hands its keys to the page first.
+        ConfirmDelete = false;
+        QTest::keyClick(Main.Widget(), Qt::Key_Delete);
+        Settle();
+        EXPECT_EQ(PageWindow->SelectionCount(), 0);
+        EXPECT_EQ(PageWindow->FindComponent(QStringLiteral("Band3")), nullptr);
+        EXPECT_NE(PageWindow->FindComponent(QStringLiteral("Band1")), nullptr);
+        ConfirmDelete = confirm;
+    });
+}
+
+TEST(MainCommands, ThePageListShowsElevenPagesAndThenMore)
+{
+    RunDesigner([&](TfrmMain& Main, TModalScript&) {
+        for (int pages : {11, 12}) {
+            while (Document->GetPageCount() < pages) Document->AddPage();
+            Document->SetCurrentPage(2);
+            Main.mmiPage->Click();
+            const int listed = Main.mmiPage->IndexOf(Main.mmiPageBottom);
+            EXPECT_EQ(listed, 11) << pages;
+            EXPECT_EQ(Main.mmiMorePages->Enabled(), pages > 11);
+            Main.mnuPages->OnPopup(Main.mnuPages);
+            EXPECT_EQ(Main.mnuPages->Count(), 11);
+            EXPECT_EQ(Main.mmiPage->Items(0)->Caption(), QStringLiteral("&1 ") + Document->GetPageName(0));
+            EXPECT_TRUE(Main.mmiPage->Items(Document->CurrentPage())->Checked());
+        }
+        Main.mnuPages->Items(0)->Click();
+        EXPECT_EQ(Document->CurrentPage(), 0);
+        EXPECT_EQ(Main.sbrBottom->Panels()->Items(1)->Text(), Document->GetPageName(0));
+    });
+}
+
+} // namespace
+} // namespace designer::tests
