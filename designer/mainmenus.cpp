@@ -106,7 +106,7 @@ void TfrmMain::CreateMenus()
               {"mmiLayout", "Page &Layout...", "", 0, "Opens Page Layout editor"},
               {"mmiScheme", "Page Color &Scheme...", "", 0, "Opens Color Scheme editor"},
               {"", "-"},
-              {"mmiPaper", "Pape&r Properties", "", 0, "Opens Paper Properties edito"}},
+              {"mmiPaper", "Pape&r Properties", "", 0, "Opens Paper Properties edito", u"mmiPaperClick"}},
              handler);
     mmiCut = find("mmiCut");
     mmiCopy = find("mmiCopy");
