@@ -27,6 +27,7 @@
 #include "classlib/controls/pagecontrol.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
+#include "classlib/controls/xoroverlay.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -437,6 +438,27 @@ TEST(MainWindow, OnlyPageFormsKeepTheirNamesWhenTheActiveFormChanges)
         EXPECT_EQ(PageWindow->Name(), QStringLiteral("Page1"));
         // The hint routine still finds the bar by its name.
         EXPECT_EQ(Main.FindComponent(QStringLiteral("sbrBottom")), Main.sbrBottom);
+    });
+}
+
+TEST(MainWindow, ARulerMarkerDrawsALineAcrossThePaperAreaWhileItIsShown)
+{
+    RunDesigner([](TfrmMain& Main, TModalScript&) {
+        TXorOverlay* overlay = TXorOverlay::Of(&Main);
+        ASSERT_NE(overlay, nullptr);
+        const int before = overlay->ShapeCount();
+        for (TQXRuler* ruler : {Main.TopRuler, Main.LeftRuler}) {
+            const int along = (ruler->WindowStart() + ruler->WindowEnd()) / 2;
+            const QPoint at = ruler == Main.TopRuler ? QPoint(along, 10) : QPoint(10, along);
+            QTest::mousePress(ruler->Widget(), Qt::LeftButton, {}, at);
+            Settle();
+            EXPECT_TRUE(ruler->Marking());
+            EXPECT_EQ(overlay->ShapeCount(), before + 1);
+            QTest::mouseRelease(ruler->Widget(), Qt::LeftButton, {}, at);
+            Settle();
+            // The same line drawn again takes it away.
+            EXPECT_EQ(overlay->ShapeCount(), before);
+        }
     });
 }
 
