@@ -22,7 +22,7 @@ using namespace classlib;
 
 namespace {
 
-struct TButtonSpec {
+struct TButtonEntry {
     TToolButton* TfrmMain::*Field;  // nil for an unnamed divider
     const char* Name;
     const char* Hint;
@@ -63,7 +63,7 @@ void TfrmMain::CreateToolBars()
     tbrStandard->SetButtonWidth(23);
     tbrStandard->SetButtonHeight(22);
 
-    static const TButtonSpec buttons[] = {
+    static const TButtonEntry buttons[] = {
         {&TfrmMain::tbnNew, "tbnNew", "New report|Creates a new report", tgNew, &TfrmMain::mmiNew},
         {&TfrmMain::tbnOpen, "tbnOpen", "Open report|Opens an existing report", tgOpen, &TfrmMain::mmiOpen},
         {&TfrmMain::tbnSave, "tbnSave", "Save report|Saves the current report", tgSave, &TfrmMain::mmiSave},
@@ -89,19 +89,19 @@ void TfrmMain::CreateToolBars()
         {&TfrmMain::tbnZoomOut, "tbnZoomOut", "Zoom out|Scales the editing view out", tgZoomOut,
          &TfrmMain::mmiZoomOut},
     };
-    for (const TButtonSpec& spec : buttons) {
+    for (const TButtonEntry& entry : buttons) {
         auto* button = new TToolButton(this);
-        if (*spec.Name) button->SetName(QString::fromLatin1(spec.Name));
-        button->SetHint(QString::fromLatin1(spec.Hint));
-        if (spec.Image < 0) {
+        if (*entry.Name) button->SetName(QString::fromLatin1(entry.Name));
+        button->SetHint(QString::fromLatin1(entry.Hint));
+        if (entry.Image < 0) {
             button->SetStyle(tbsDivider);
         } else {
-            button->SetImageIndex(spec.Image);
+            button->SetImageIndex(entry.Image);
             // The same command as the menu item of the same name.
-            button->OnClick = (this->*spec.Command)->OnClick;
+            button->OnClick = (this->*entry.Command)->OnClick;
         }
         button->SetToolBar(tbrStandard);
-        if (spec.Field) this->*spec.Field = button;
+        if (entry.Field) this->*entry.Field = button;
     }
     tbnOpen->SetStyle(tbsDropDown);
     tbnOpen->SetDropdownMenu(mnuOpen);

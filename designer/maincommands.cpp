@@ -9,7 +9,10 @@
 #include "designer/document.h"
 #include "designer/page.h"
 #include "designer/pagedesigner.h"
+#include "designer/paper.h"
 #include "designer/wqxui.h"
+
+#include "designer-framework/inspectorwindow.h"
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/filedialogs.h"
@@ -131,6 +134,22 @@ void TfrmMain::UpdateEditCommands(bool Popup)
     for (const char* name : {"AlignToGrid", "BringToFront", "SendToBack", "Cut", "Copy", "Delete"}) set(name, n > 0);
     set("PrintOrder", n < 2);
     set("Paste", true);
+    if (!Popup) mmiPaper->SetChecked(PaperShown());
+}
+
+bool TfrmMain::PaperShown() const
+{
+    return FInspector && PaperWindow && FInspector->ActiveSurface() == PaperWindow;
+}
+
+void TfrmMain::mmiPaperClick(TObject*)
+{
+    if (PaperShown()) {
+        if (PageWindow) PageWindow->Activate();
+    } else if (PaperWindow) {
+        PaperWindow->Activate();
+    }
+    ShowInspector();
 }
 
 void TfrmMain::mmiEditClick(TObject*)

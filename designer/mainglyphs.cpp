@@ -35,6 +35,17 @@ void Lens(QPainter& P, int Sign)
     if (Sign > 0) P.drawLine(6, 4, 6, 8);
 }
 
+// The status bar writes 12 pixels from the picture's left edge: its
+// pictures stay inside 11 pixels.
+void SmallLens(QPainter& P)
+{
+    P.setPen(QPen(Ink, 1));
+    P.setBrush(Paper);
+    P.drawEllipse(1, 3, 6, 6);
+    P.setPen(QPen(Ink, 2));
+    P.drawLine(7, 9, 10, 12);
+}
+
 void DrawTool(QPainter& P, int Glyph)
 {
     switch (Glyph) {
@@ -42,8 +53,8 @@ void DrawTool(QPainter& P, int Glyph)
     case tgOpen: P.fillRect(1, 4, 14, 10, Ink); P.fillRect(2, 6, 12, 7, QColor(0xE8, 0xC8, 0x60)); break;
     case tgSave: P.fillRect(2, 2, 12, 12, Ink); P.fillRect(4, 3, 8, 5, Paper); P.fillRect(5, 10, 6, 4, Accent); break;
     case tgPrint: Sheet(P, 4, 1, 8, 6); P.fillRect(1, 7, 14, 6, Ink); P.fillRect(3, 9, 10, 1, Accent); break;
-    case tgZoom: Lens(P, 0); break;
-    case tgPage: Sheet(P, 3, 1, 10, 14); P.fillRect(5, 4, 6, 1, Accent); P.fillRect(5, 7, 6, 1, Accent); break;
+    case tgZoom: SmallLens(P); break;
+    case tgPage: Sheet(P, 1, 2, 9, 12); P.fillRect(3, 5, 5, 1, Accent); P.fillRect(3, 8, 5, 1, Accent); break;
     case tgCut: P.setPen(QPen(Ink, 1)); P.drawLine(4, 1, 11, 10); P.drawLine(11, 1, 4, 10);
         P.drawEllipse(1, 10, 4, 4); P.drawEllipse(10, 10, 4, 4); break;
     case tgCopy: Sheet(P, 1, 1, 9, 10); Sheet(P, 6, 5, 9, 10); break;
@@ -69,6 +80,16 @@ void DrawArrow(QPainter& P)
     P.drawPolygon(arrow);
 }
 
+// The capitals of a name of several words ("PB" for PaintBox), else its
+// first two letters, so that no two classes look alike.
+QString Label(const QString& Name)
+{
+    QString capitals;
+    for (QChar c : Name)
+        if (c.isUpper()) capitals += c;
+    return capitals.size() >= 2 ? capitals.left(2) : Name.left(2);
+}
+
 void DrawComponent(QPainter& P, const QString& Name)
 {
     P.fillRect(2, 4, 20, 16, Ink);
@@ -78,7 +99,7 @@ void DrawComponent(QPainter& P, const QString& Name)
     font.setBold(true);
     P.setFont(font);
     P.setPen(Ink);
-    P.drawText(QRect(3, 5, 18, 14), Qt::AlignCenter, Name.left(2));
+    P.drawText(QRect(3, 5, 18, 14), Qt::AlignCenter, Label(Name));
 }
 
 std::unique_ptr<TBitmap> Strip(int Size, int Count, const std::function<void(QPainter&, int)>& Draw)

@@ -12,7 +12,7 @@ using namespace classlib;
 
 namespace {
 
-struct TItemSpec {
+struct TItemEntry {
     const char* Name;  // "" for an unnamed item
     const char* Caption;
     const char* ShortCut = "";
@@ -26,18 +26,18 @@ const char* const ReportFilter = "Reports (*.qxf)|*.qxf|All Files (*.*)|*.*";
 } // namespace
 
 // Makes the items under Parent, in order; returns the last one made.
-static TMenuItem* AddItems(TfrmMain* Form, TMenuItem* Parent, std::initializer_list<TItemSpec> Specs,
+static TMenuItem* AddItems(TfrmMain* Form, TMenuItem* Parent, std::initializer_list<TItemEntry> Entries,
                            const std::function<TMethod(const char16_t*)>& Handler)
 {
     TMenuItem* item = nullptr;
-    for (const TItemSpec& spec : Specs) {
+    for (const TItemEntry& entry : Entries) {
         item = new TMenuItem(Form);
-        if (*spec.Name) item->SetName(QString::fromLatin1(spec.Name));
-        item->SetCaption(QString::fromLatin1(spec.Caption));
-        if (*spec.ShortCut) item->SetShortCut(TextToShortCut(QString::fromLatin1(spec.ShortCut)));
-        item->SetHelpContext(spec.HelpContext);
-        item->SetHint(QString::fromLatin1(spec.Hint));
-        if (spec.Click) item->OnClick = Handler(spec.Click);
+        if (*entry.Name) item->SetName(QString::fromLatin1(entry.Name));
+        item->SetCaption(QString::fromLatin1(entry.Caption));
+        if (*entry.ShortCut) item->SetShortCut(TextToShortCut(QString::fromLatin1(entry.ShortCut)));
+        item->SetHelpContext(entry.HelpContext);
+        item->SetHint(QString::fromLatin1(entry.Hint));
+        if (entry.Click) item->OnClick = Handler(entry.Click);
         Parent->Add(item);
     }
     return item;
@@ -106,7 +106,7 @@ void TfrmMain::CreateMenus()
               {"mmiLayout", "Page &Layout...", "", 0, "Opens Page Layout editor"},
               {"mmiScheme", "Page Color &Scheme...", "", 0, "Opens Color Scheme editor"},
               {"", "-"},
-              {"mmiPaper", "Pape&r Properties", "", 0, "Opens Paper Properties edito"}},
+              {"mmiPaper", "Pape&r Properties", "", 0, "Opens Paper Properties edito", u"mmiPaperClick"}},
              handler);
     mmiCut = find("mmiCut");
     mmiCopy = find("mmiCopy");

@@ -59,6 +59,7 @@ const TClassInfo& TfrmMain::StaticClass()
                                         .Method("mmiPageClick", &F::mmiPageClick)
                                         .Method("PageClick", &F::PageClick)
                                         .Method("InspectClick", &F::InspectClick)
+                                        .Method("mmiPaperClick", &F::mmiPaperClick)
                                         .Method("mmiOptionsClick", &F::mmiOptionsClick)
                                         .Method("mmiHelpTopicsClick", &F::mmiHelpTopicsClick)
                                         .Method("mmiAboutClick", &F::mmiAboutClick)
@@ -168,6 +169,10 @@ void TfrmMain::FormShow(TObject*)
     PaperWindow->OnChange = Handler(u"PaperChange");
     PaperWindow->SetPopupMenu(mnuPrinter);
     BuildPalette();
+    LoadSettings();
+    // The toolbars' switches follow the stored checks before the new
+    // document's captions read them back.
+    ApplyViewOptions();
     NewReport();
     ApplyViewOptions();
     RebuildRecentMenus();
@@ -212,6 +217,12 @@ void TfrmMain::ConfigureEmbedded()
 void TfrmMain::FormCloseQuery(TObject*, bool& CanClose)
 {
     QuerySave();
+    // Settings that cannot be stored are reported; the window closes anyway.
+    try {
+        SaveSettings();
+    } catch (...) {
+        Application()->HandleException(this);
+    }
     CanClose = true;
 }
 

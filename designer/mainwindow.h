@@ -72,6 +72,10 @@ public:
     void UpdateRulers();
     // The class a palette button or "&Component" item inserts; nil for none.
     const classlib::TClassInfo* ClassOfTag(int Tag) const;
+    // The layout, view options, recent files, tool windows and options,
+    // kept between runs.
+    void SaveSettings();
+    void LoadSettings();
 
     // --- components (named as stored) ---
     classlib::TMainMenu* mnuMain = nullptr;
@@ -146,6 +150,7 @@ public:
     void mmiPageClick(classlib::TObject* Sender);
     void PageClick(classlib::TObject* Sender);
     void InspectClick(classlib::TObject* Sender);
+    void mmiPaperClick(classlib::TObject* Sender);
     void mmiOptionsClick(classlib::TObject* Sender);
     void mmiHelpTopicsClick(classlib::TObject* Sender);
     void mmiAboutClick(classlib::TObject* Sender);
@@ -193,6 +198,8 @@ private:
     void ConfigureEmbedded();
     // The edit commands enabled for the selection of the page.
     void UpdateEditCommands(bool Popup);
+    // Whether the inspector shows the paper window.
+    bool PaperShown() const;
     void OpenDocumentFile();
     void SetZoom(double Z);
     void ToggleToolWindow(classlib::TForm* Window);

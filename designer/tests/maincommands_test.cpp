@@ -7,9 +7,13 @@
 #include "designer/document.h"
 #include "designer/mainwindow.h"
 #include "designer/page.h"
+#include "designer/paper.h"
+
+#include "designer-framework/inspectorwindow.h"
 #include "designer/qxactivate.h"
 
 #include "classlib/controls/menus.h"
+#include "classlib/tests/tempconfig.h"
 #include "classlib/controls/modalresponder.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
@@ -36,6 +40,8 @@ void Settle()
 
 void RunDesigner(const std::function<void(TfrmMain&, TModalScript&)>& Body)
 {
+    // Settings are read at start and written at close: never the user's.
+    classlib::test::TTempConfig config;
     TModalScript script;
     script.Then([&](TModalRequest& Request) {
         auto* main = dynamic_cast<TfrmMain*>(Request.Form);
@@ -96,6 +102,28 @@ TEST(MainCommands, CtrlSAsksForANameAndTheRecentListShowsIt)
         Main.mmiSave->Click();
         EXPECT_EQ(FileBytes(path), reopened);
         EXPECT_EQ(Main.Recent.Count(), 1);
+    });
+}
+
+TEST(MainCommands, SaveCopyLeavesTheDocumentAsItWas)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.qxf"));
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        Main.mmiComponent->Items(1)->Click();
+        Script.ChooseFile(copy);
+        Main.mmiSaveCopy->Click();
+        EXPECT_EQ(Script.Requests().back().Caption, QStringLiteral("Save Copy As"));
+        EXPECT_TRUE(QFile::exists(copy));
+        EXPECT_TRUE(Document->IsNew);
+        EXPECT_TRUE(Document->GetModified());
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - Untitled"));
+        EXPECT_EQ(Main.Recent.Count(), 0);
+        // Cancelled: a silent abort, nothing written.
+        Script.Answer(mrCancel);
+        QFile::remove(copy);
+        Main.mmiSaveCopy->Click();
+        EXPECT_FALSE(QFile::exists(copy));
     });
 }
 
@@ -181,6 +209,22 @@ TEST(MainCommands, EditCommandsFollowTheSelection)
         EXPECT_EQ(PageWindow->FindComponent(QStringLiteral("Band3")), nullptr);
         EXPECT_NE(PageWindow->FindComponent(QStringLiteral("Band1")), nullptr);
         ConfirmDelete = confirm;
+    });
+}
+
+TEST(MainCommands, PaperPropertiesSwitchesTheInspectorBetweenPaperAndPage)
+{
+    RunDesigner([&](TfrmMain& Main, TModalScript&) {
+        for (int round = 0; round < 2; ++round) {
+            Main.mmiPaper->Click();
+            EXPECT_EQ(Main.InspectorWindow()->ActiveSurface(), PaperWindow) << round;
+            Main.mmiEdit->Click();
+            EXPECT_TRUE(Main.mmiPaper->Checked());
+            Main.mmiPaper->Click();
+            EXPECT_EQ(Main.InspectorWindow()->ActiveSurface(), PageWindow) << round;
+            Main.mmiEdit->Click();
+            EXPECT_FALSE(Main.mmiPaper->Checked());
+        }
     });
 }
 

@@ -14,17 +14,20 @@
 #include "designer/ruler.h"
 
 #include "designer-framework/designregistry.h"
+#include "designer-framework/alignpalette.h"
 #include "designer-framework/inspectorwindow.h"
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/coolbar.h"
 #include "classlib/controls/menus.h"
+#include "classlib/tests/tempconfig.h"
 #include "classlib/controls/modalresponder.h"
 #include "classlib/controls/screen.h"
 #include "classlib/controls/scrollbox.h"
 #include "classlib/controls/pagecontrol.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
+#include "classlib/controls/xoroverlay.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -51,6 +54,8 @@ void Settle()
 void RunDesigner(const std::function<void(TfrmMain&, TModalScript&)>& Body, const char* FileName = nullptr,
                  bool Embedded = false, const std::function<void(TModalScript&)>& AfterStart = {})
 {
+    // Settings are read at start and written at close: never the user's.
+    classlib::test::TTempConfig config;
     TModalScript script;
     bool ran = false;
     script.Then([&](TModalRequest& Request) {
@@ -409,6 +414,51 @@ TEST(MainWindow, TheHintPanelShowsTheLongHintOfTheActiveWindow)
         EXPECT_EQ(PanelText(Main, 0), QStringLiteral("Toggles selection mode"));
         Application()->SetHint(QStringLiteral("Opens Help"));
         EXPECT_EQ(PanelText(Main, 0), QStringLiteral("Opens Help"));
+    });
+}
+
+TEST(MainWindow, TheHintPanelTakesWhatThePageAndZoomPanelsLeave)
+{
+    RunDesigner([](TfrmMain& Main, TModalScript&) {
+        for (int width : {900, 640}) {
+            Main.SetBounds(Main.Left(), Main.Top(), width, 500);
+            Settle();
+            EXPECT_EQ(Main.sbrBottom->Panels()->Items(0)->Width(), Main.sbrBottom->Width() - 190) << width;
+        }
+    });
+}
+
+TEST(MainWindow, OnlyPageFormsKeepTheirNamesWhenTheActiveFormChanges)
+{
+    RunDesigner([](TfrmMain& Main, TModalScript&) {
+        Screen()->OnActiveFormChange(Screen());
+        EXPECT_TRUE(Main.Name().isEmpty());
+        EXPECT_TRUE(Main.InspectorWindow()->Name().isEmpty());
+        EXPECT_TRUE(Main.AlignWindow()->Name().isEmpty());
+        EXPECT_EQ(PageWindow->Name(), QStringLiteral("Page1"));
+        // The hint routine still finds the bar by its name.
+        EXPECT_EQ(Main.FindComponent(QStringLiteral("sbrBottom")), Main.sbrBottom);
+    });
+}
+
+TEST(MainWindow, ARulerMarkerDrawsALineAcrossThePaperAreaWhileItIsShown)
+{
+    RunDesigner([](TfrmMain& Main, TModalScript&) {
+        TXorOverlay* overlay = TXorOverlay::Of(&Main);
+        ASSERT_NE(overlay, nullptr);
+        const int before = overlay->ShapeCount();
+        for (TQXRuler* ruler : {Main.TopRuler, Main.LeftRuler}) {
+            const int along = (ruler->WindowStart() + ruler->WindowEnd()) / 2;
+            const QPoint at = ruler == Main.TopRuler ? QPoint(along, 10) : QPoint(10, along);
+            QTest::mousePress(ruler->Widget(), Qt::LeftButton, {}, at);
+            Settle();
+            EXPECT_TRUE(ruler->Marking());
+            EXPECT_EQ(overlay->ShapeCount(), before + 1);
+            QTest::mouseRelease(ruler->Widget(), Qt::LeftButton, {}, at);
+            Settle();
+            // The same line drawn again takes it away.
+            EXPECT_EQ(overlay->ShapeCount(), before);
+        }
     });
 }
 

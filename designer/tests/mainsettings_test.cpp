@@ -1,0 +1,150 @@
+// What the designer remembers from one start to the next.
+
+#include "designer/designstate.h"
+#include "designer/mainwindow.h"
+#include "designer/qxactivate.h"
+#include "designer/ruler.h"
+
+#include "classlib/controls/application.h"
+#include "classlib/controls/coolbar.h"
+#include "classlib/controls/menus.h"
+#include "classlib/controls/modalresponder.h"
+#include "classlib/system/registry.h"
+#include "classlib/tests/tempconfig.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace designer::tests {
+namespace {
+
+using namespace classlib;
+
+const QString Root = QStringLiteral("\\Software\\Vorn\\Tessary\\1.12\\");
+
+// One start of the designer, closed the way the user closes it.
+void Start(const std::function<void(TfrmMain&)>& Body, const char* FileName = nullptr, bool Embedded = false)
+{
+    TModalScript script;
+    script.Then([&](TModalRequest& Request) {
+        auto* main = dynamic_cast<TfrmMain*>(Request.Form);
+        EXPECT_NE(main, nullptr);
+        if (!main) return mrCancel;
+        QCoreApplication::processEvents();
+        Body(*main);
+        EXPECT_TRUE(main->CloseQuery());
+        return mrOk;
+    });
+    QXActivate(FileName, Embedded ? 1 : 0, 0);
+    EXPECT_EQ(script.Unexpected(), 0);
+}
+
+TEST(MainSettings, ViewOptionsAndTheWindowLayoutSurviveARestart)
+{
+    test::TTempConfig config;
+    Start([](TfrmMain& Main) {
+        // A fresh machine: everything shown, the stored options.
+        EXPECT_TRUE(Main.mmiPalette->Checked());
+        EXPECT_TRUE(Main.mmiRuler->Checked());
+        EXPECT_TRUE(ShowCaptions);
+        EXPECT_TRUE(ConfirmDelete);
+        EXPECT_FALSE(AutoPreview);
+        Main.mmiPalette->Click();
+        Main.mmiRuler->Click();
+        Main.SetBounds(30, 40, 700, 520);
+    });
+    Start([](TfrmMain& Main) {
+        EXPECT_FALSE(Main.mmiPalette->Checked());
+        EXPECT_TRUE(Main.mmiStandard->Checked());
+        EXPECT_FALSE(Main.cbrMain->Bands()->Items(1)->Visible());
+        EXPECT_FALSE(Main.mmiRuler->Checked());
+        EXPECT_FALSE(Main.TopRuler->Visible());
+        EXPECT_EQ(Main.Width(), 700);
+        EXPECT_EQ(Main.Height(), 520);
+        Main.mmiPalette->Click();
+        Main.mmiRuler->Click();
+    });
+    Start([](TfrmMain& Main) {
+        EXPECT_TRUE(Main.cbrMain->Bands()->Items(1)->Visible());
+        EXPECT_TRUE(Main.TopRuler->Visible());
+    });
+}
+
+TEST(MainSettings, RecentFilesAreKeptButNotByTheEmbeddedDesigner)
+{
+    test::TTempConfig config;
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.qxf"));
+    Start([&](TfrmMain& Main) { Main.AddRecent(first); });
+    const QByteArray embedded = QFile::encodeName(dir.filePath(QStringLiteral("host.qxf")));
+    Start([&](TfrmMain& Main) {
+        EXPECT_EQ(Main.Recent.Count(), 0);
+        Main.AddRecent(dir.filePath(QStringLiteral("other.qxf")));
+    }, embedded.constData(), true);
+    Start([&](TfrmMain& Main) {
+        ASSERT_EQ(Main.Recent.Count(), 1);
+        EXPECT_EQ(Main.Recent.Get(0), first);
+    });
+}
+
+TEST(MainSettings, StoredValuesAreUntrusted)
+{
+    test::TTempConfig config;
+    {
+        TRegistry registry;
+        ASSERT_TRUE(registry.OpenKey(Root + QStringLiteral("Main"), true));
+        registry.WriteString(QStringLiteral("Recent"), QStringLiteral("\r\n/a.qxf\r\n\r\n  \r\n/b.qxf\r\n"));
+        registry.CloseKey();
+        ASSERT_TRUE(registry.OpenKey(Root + QStringLiteral("Delphi"), true));
+        registry.WriteString(QStringLiteral("Binary Path"), QStringLiteral("relative/folder"));
+        registry.CloseKey();
+    }
+    Start([](TfrmMain& Main) {
+        // "Main" stops at the first missing value: the window's place.
+        EXPECT_EQ(Main.Recent.Count(), 0);
+        EXPECT_EQ(Application()->HelpFile(), QStringLiteral("QX.HLP"));
+    });
+    {
+        TRegistry registry;
+        ASSERT_TRUE(registry.OpenKey(Root + QStringLiteral("Main"), true));
+        registry.WriteString(QStringLiteral("Recent"), QStringLiteral("\r\n/a.qxf\r\n\r\n  \r\n/b.qxf\r\n"));
+        registry.CloseKey();
+        ASSERT_TRUE(registry.OpenKey(Root + QStringLiteral("Delphi"), true));
+        registry.WriteString(QStringLiteral("Binary Path"), QStringLiteral("/opt/tessary"));
+        registry.CloseKey();
+    }
+    Start([](TfrmMain& Main) {
+        ASSERT_EQ(Main.Recent.Count(), 2);
+        EXPECT_EQ(Main.Recent.Get(0), QStringLiteral("/a.qxf"));
+        EXPECT_EQ(Main.Recent.Get(1), QStringLiteral("/b.qxf"));
+        EXPECT_EQ(Application()->HelpFile(), QStringLiteral("/opt/tessary/help/QX.HLP"));
+    });
+}
+
+TEST(MainSettings, AFailureToStoreIsReportedAndTheWindowClosesAnyway)
+{
+    test::TTempConfig config;
+    // A configuration "folder" that is a file: nothing can be stored.
+    const QString blocked = config.Path() + QStringLiteral("/blocked");
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocked));
+    int shown = 0;
+    auto old = Application()->OnException;
+    Application()->OnException = [&shown](TObject*, const Exception&) { ++shown; };
+    // The designer shows through its own routine while it runs.
+    Start([&](TfrmMain&) {
+        Application()->OnException = [&shown](TObject*, const Exception&) { ++shown; };
+    });
+    EXPECT_EQ(shown, 1);
+    Application()->OnException = old;
+}
+
+} // namespace
+} // namespace designer::tests
