@@ -64,7 +64,11 @@ void Place(TQXControl* Child, qint64 Left, qint64 Top, qint64 Width, qint64 Heig
         Child->SetBounds(ToPixels(Left), ToPixels(Top), ToPixels(Width), ToPixels(Height));
         return;
     }
+    // The box comes from stored units and is stored exactly: rounding it to
+    // whole pixels would store another width each time the previous pixels
+    // differ, and a saved page would not save back the same.
     Child->SetUnits(SatInt(Left), SatInt(Top), SatInt(Width), SatInt(Height));
+    TScaleLock lock;
     Child->UpdateBounds();
 }
 

@@ -57,6 +57,8 @@ TEST_F(PageWindowTest, BandAndLabelAsThePaletteInsertsThem)
     EXPECT_EQ(band->QXTop(), 0);
     EXPECT_EQ(band->QXLeft(), 0);
     EXPECT_EQ(band->QXHeight(), 1005);
+    // Its width comes from the page's content and is stored exactly.
+    EXPECT_EQ(band->QXWidth(), 19000);
     EXPECT_EQ(band->Width(), PageWindow->ClientWidth());
     EXPECT_EQ(PageWindow->SelectionCount(), 1);
 
