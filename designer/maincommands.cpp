@@ -14,7 +14,10 @@
 
 #include "designer-framework/inspectorwindow.h"
 
+#include "runtime/pageorder.h"
+
 #include "classlib/controls/application.h"
+#include "classlib/controls/dialogs.h"
 #include "classlib/controls/filedialogs.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/toolbar.h"
@@ -140,6 +143,30 @@ void TfrmMain::UpdateEditCommands(bool Popup)
 bool TfrmMain::PaperShown() const
 {
     return FInspector && PaperWindow && FInspector->ActiveSurface() == PaperWindow;
+}
+
+void TfrmMain::mmiNewPageClick(TObject*)
+{
+    // What the report manager's New Page does, until the manager exists: a
+    // new page, opened, with its entry at the end of the order.
+    const int index = Document->AddPage();
+    QStringList lines = runtime::SplitOrderLines(Document->PageOrder());
+    lines << QStringLiteral("p  -1") + Document->GetPageName(index);
+    QString order;
+    for (const QString& line : lines) order += line + QStringLiteral("\r\n");
+    Document->SetPageOrder(order);
+    UpdateCaptions();
+}
+
+void TfrmMain::mmiDeletePageClick(TObject*)
+{
+    const int index = Document->CurrentPage();
+    if (index < 0) return;
+    if (MessageDlg(Format("Are you sure you want to delete page %s?", {Document->GetPageName(index)}),
+                   mtConfirmation, TMsgDlgButtons{mbYes, mbNo}) != mrYes)
+        return;
+    Document->DeletePage(index);
+    UpdateCaptions();
 }
 
 void TfrmMain::mmiPaperClick(TObject*)

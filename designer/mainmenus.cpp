@@ -101,7 +101,7 @@ void TfrmMain::CreateMenus()
               {"mmiSendToBack", "Send To &Back", "", 170, "Moves the selection to back", u"mmiSendToBackClick"},
               {"mmiPrintOrder", "Print &Order...", "", 0, "Displays Print Order editor"},
               {"", "-"},
-              {"mmiDeletePage", "Delete Pag&e", "", 45, "Removes the current page from report"},
+              {"mmiDeletePage", "Delete Pag&e", "", 45, "Removes the current page from report", u"mmiDeletePageClick"},
               {"", "-"},
               {"mmiLayout", "Page &Layout...", "", 0, "Opens Page Layout editor"},
               {"mmiScheme", "Page Color &Scheme...", "", 0, "Opens Color Scheme editor"},
@@ -195,7 +195,7 @@ void TfrmMain::CreateMenus()
     AddItems(this, mmiInsert,
              {{"mmiComponent", "&Component", "", 0, "Inserts components into the page"},
               {"", "-"},
-              {"mmiNewPage", "New &Page", "", 0, "Creates a new empty report page"},
+              {"mmiNewPage", "New &Page", "", 0, "Creates a new empty report page", u"mmiNewPageClick"},
               {"mmiAddPages", "&Pages From &File...", "", 0, "Imports selected pages from existing document"}},
              handler);
     mmiComponent = find("mmiComponent");

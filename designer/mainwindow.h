@@ -151,6 +151,8 @@ public:
     void PageClick(classlib::TObject* Sender);
     void InspectClick(classlib::TObject* Sender);
     void mmiPaperClick(classlib::TObject* Sender);
+    void mmiNewPageClick(classlib::TObject* Sender);
+    void mmiDeletePageClick(classlib::TObject* Sender);
     void mmiOptionsClick(classlib::TObject* Sender);
     void mmiHelpTopicsClick(classlib::TObject* Sender);
     void mmiAboutClick(classlib::TObject* Sender);

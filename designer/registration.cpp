@@ -16,6 +16,8 @@
 
 #include "classlib/core/component.h"
 #include "classlib/design/componenteditor.h"
+#include "classlib/design/pictureproperty.h"
+#include "classlib/design/stringlistproperty.h"
 #include "classlib/design/propertyeditorregistry.h"
 
 #include <QStringList>
@@ -143,8 +145,10 @@ void RegisterStandardEditors()
     static bool done = false;
     if (done) return;
     done = true;
-    // The frame, shadow, brush, pen and background dialogs and the
-    // string-list and picture editors join this table as they come.
+    // The frame, shadow, brush, pen and background dialogs join this
+    // table as they come.
+    RegisterPropertyEditor(TypeInfo<TStrings*>(), nullptr, {}, PropertyEditorClass<TStringListProperty>());
+    RegisterPropertyEditor(TypeInfo<TPicture*>(), nullptr, {}, PropertyEditorClass<TPictureProperty>());
     RegisterPropertyEditor(TypeInfo<TQXPaperSize>(), nullptr, {}, PropertyEditorClass<TPaperSizeProperty>());
     RegisterPropertyEditor(TypeInfo<double>(), nullptr, {}, PropertyEditorClass<TMetrixProperty>());
     RegisterComponentEditor(TComponent::StaticClass(), ComponentEditorClass<TExtDefaultEditor>());

@@ -249,5 +249,34 @@ TEST(MainCommands, ThePageListShowsElevenPagesAndThenMore)
     });
 }
 
+TEST(MainCommandsPages, NewPageRenameAndDeleteKeepTheOrderInStep)
+{
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        Main.mmiNewPage->Click();
+        EXPECT_EQ(Document->GetPageCount(), 2);
+        EXPECT_EQ(PageWindow->Name(), QStringLiteral("Page2"));
+        EXPECT_EQ(Document->PageOrder(), QStringLiteral("p  -1Page1\r\np  -1Page2\r\n"));
+        PageWindow->SetName(QStringLiteral(" Totals "));
+        EXPECT_EQ(Document->PageOrder(), QStringLiteral("p  -1Page1\r\np  -1Totals\r\n"));
+        Script.Answer(mrNo);
+        Main.mmiDeletePage->Click();
+        EXPECT_EQ(Document->GetPageCount(), 2);
+        Script.Answer(mrYes);
+        Main.mmiDeletePage->Click();
+        EXPECT_EQ(Document->GetPageCount(), 1);
+        EXPECT_EQ(Document->PageOrder(), QStringLiteral("p  -1Page1\r\n"));
+        EXPECT_EQ(PageWindow->Name(), QStringLiteral("Page1"));
+        // The last page stays, with the document's own message.
+        Script.Answer(mrYes);
+        try {
+            Main.mmiDeletePage->Click();
+            ADD_FAILURE() << "the last page went";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message, QStringLiteral("Report should contain at least one page"));
+        }
+        EXPECT_EQ(Document->GetPageCount(), 1);
+    });
+}
+
 } // namespace
 } // namespace designer::tests

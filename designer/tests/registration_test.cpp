@@ -25,6 +25,8 @@
 #include "classlib/controls/pagecontrol.h"
 #include "classlib/core/classregistry.h"
 #include "classlib/core/stringlist.h"
+#include "classlib/design/pictureproperty.h"
+#include "classlib/design/stringlistproperty.h"
 #include "classlib/design/componenteditor.h"
 #include "classlib/design/propertyeditorregistry.h"
 
@@ -177,6 +179,12 @@ TEST_F(RegistrationTest, EditorsFollowThePropertyType)
     ASSERT_NE(size, nullptr);
     EXPECT_EQ(GetEditorClass(left, label), PropertyEditorClass<TMetrixProperty>());
     EXPECT_EQ(GetEditorClass(size, PaperWindow), PropertyEditorClass<TPaperSizeProperty>());
+    const TPropInfo* lines = TQXLabel::StaticClass().FindProp(QStringLiteral("Lines"));
+    const TPropInfo* picture = runtime::TQXBackground::StaticClass().FindProp(QStringLiteral("Picture"));
+    ASSERT_NE(lines, nullptr);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(GetEditorClass(lines, label), PropertyEditorClass<TStringListProperty>());
+    EXPECT_EQ(GetEditorClass(picture, label->Background()), PropertyEditorClass<TPictureProperty>());
     EXPECT_NE(dynamic_cast<TExtDefaultEditor*>(GetComponentEditor(label, nullptr).get()), nullptr);
     EXPECT_NE(dynamic_cast<TExtDefaultEditor*>(GetComponentEditor(PageWindow, nullptr).get()), nullptr);
 }
