@@ -291,8 +291,9 @@ void TfrmMain::mmiAlignClick(TObject*)
 void TfrmMain::UpdateCaptions()
 {
     UpdateZoom();
-    mmiInspector->SetChecked(FInspector && FInspector->Visible());
-    mmiAlign->SetChecked(FAlign && FAlign->Visible());
+    // A form's Visible holds until it is shown: the marks follow its window.
+    mmiInspector->SetChecked(FInspector && FInspector->Showing());
+    mmiAlign->SetChecked(FAlign && FAlign->Showing());
     mmiStatusbar->SetChecked(sbrBottom->Visible());
     pmiStatusbar->SetChecked(sbrBottom->Visible());
     mmiPalette->SetChecked(tbrComponents->Tag() == 0);

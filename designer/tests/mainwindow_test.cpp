@@ -125,6 +125,13 @@ TEST(MainWindow, StartsWithAnUntitledReportThePaletteAndTheStatusPanels)
         EXPECT_TRUE(Main.pmiZoom[2]->Checked());
         // The events page of the inspector is hidden.
         EXPECT_FALSE(Main.InspectorWindow()->TabEvent->TabVisible());
+        // The tool windows' marks follow their windows, shown or not.
+        Main.mmiView->Click();
+        const bool shown = Main.InspectorWindow()->Showing();
+        EXPECT_EQ(Main.mmiInspector->Checked(), shown);
+        Main.mmiInspector->Click();
+        EXPECT_NE(Main.InspectorWindow()->Showing(), shown);
+        EXPECT_EQ(Main.mmiInspector->Checked(), !shown);
     });
 }
 
