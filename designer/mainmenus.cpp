@@ -229,10 +229,10 @@ void TfrmMain::CreateMenus()
 void TfrmMain::CreatePopups()
 {
     const auto handler = [this](const char16_t* Name) { return Handler(Name); };
-    // Pop-up menus carry no help context of their own here.
-    auto popup = [this](const char* Name, int) {
+    auto popup = [this](const char* Name, int HelpContext) {
         auto* menu = new TPopupMenu(this);
         menu->SetName(QString::fromLatin1(Name));
+        menu->SetHelpContext(HelpContext);
         return menu;
     };
     mnuPaper = popup("mnuPaper", 0);

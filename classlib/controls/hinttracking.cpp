@@ -4,6 +4,7 @@
 #include "classlib/controls/mouse.h"
 
 #include <QEvent>
+#include <QStatusTipEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
@@ -33,6 +34,12 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* E) override
     {
         const QEvent::Type type = E->type();
+        // A menu item under the mouse or the keys: its long hint.
+        if (type == QEvent::StatusTip) {
+            const QString tip = static_cast<QStatusTipEvent*>(E)->tip();
+            CallGuarded(Application(), [&] { Application()->SetHint(tip); });
+            return false;
+        }
         if ((type != QEvent::Enter && type != QEvent::Leave) || !Watched->isWidgetType())
             return false;
         auto* w = static_cast<QWidget*>(Watched);

@@ -8,6 +8,8 @@
 #include "classlib/core/sysutils.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QActionGroup>
 #include <QEvent>
 #include <QHash>
@@ -334,7 +336,38 @@ const TClassInfo& TMenu::StaticClass()
     return info;
 }
 
-TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FRoot(new TMenuItem(nullptr))
+// F1 on an open menu: the active item's help topic.
+class TMenu::THelpKeys : public QObject {
+public:
+    explicit THelpKeys(TMenu* Menu) : FMenu(Menu) {}
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* E) override
+    {
+        if (E->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(E)->key() != Qt::Key_F1)
+            return false;
+        auto* menu = qobject_cast<QMenu*>(Watched);
+        const QAction* action = menu ? menu->activeAction() : nullptr;
+        auto* item = action ? static_cast<TMenuItem*>(action->data().value<void*>()) : nullptr;
+        if (!item || !Holds(FMenu->FRoot, item))
+            return false;
+        int context = 0;
+        for (const TMenuItem* i = item; i && i != FMenu->FRoot && !context; i = i->FParent)
+            context = i->HelpContext();
+        if (!context)
+            context = FMenu->MenuHelpContext();
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        if (context)
+            CallGuarded(Application(), [context] { Application()->HelpContext(context); });
+        return true;
+    }
+
+private:
+    TMenu* FMenu;
+};
+
+TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FRoot(new TMenuItem(nullptr)), FHelpKeys(new THelpKeys(this))
 {
     FRoot->FMenu = this;
     detail::InstallWindowKeys();
@@ -342,6 +375,7 @@ TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FRoot(new TMenuItem(nullp
 
 TMenu::~TMenu()
 {
+    delete FHelpKeys;
     FRoot->FMenu = nullptr;
     delete FRoot;
 }
@@ -365,6 +399,7 @@ bool TMenu::IsShortCut(unsigned Key, TShiftState Shift)
 
 void TMenu::FillMenu(QMenu* Menu, TMenuItem* Parent)
 {
+    Menu->installEventFilter(FHelpKeys);
     Menu->clear();
     for (QObject* child : Menu->children())
         if (qobject_cast<QMenu*>(child) || qobject_cast<QActionGroup*>(child))
@@ -397,6 +432,7 @@ void TMenu::FillMenu(QMenu* Menu, TMenuItem* Parent)
                     CallGuarded(item, [item] { item->Click(); });
             });
         }
+        action->setData(QVariant::fromValue(static_cast<void*>(item)));
         action->setEnabled(item->Enabled());
         action->setCheckable(item->Checked() || item->RadioItem());
         action->setChecked(item->Checked());
@@ -434,6 +470,7 @@ const TClassInfo& TPopupMenu::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TPopupMenu>("TPopupMenu")
         .Prop("AutoPopup", &TPopupMenu::FAutoPopup).Default(true)
+        .Prop("HelpContext", &TPopupMenu::FHelpContext)
         .Prop<TNotifyEvent>("OnPopup", &TPopupMenu::OnPopup)
         .Build();
     return info;

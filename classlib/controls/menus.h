@@ -158,14 +158,21 @@ public:
 
 protected:
     friend class TMenuItem;
+    // The help topic of the menu as a whole: F1 on an item without one
+    // (nor any item above it) asks for this one.
+    virtual int MenuHelpContext() const { return 0; }
     // Something shown changed: Item itself, or the items below it.
     virtual void MenuChanged(TMenuItem* Item) { (void)Item; }
     // Fills Menu with the visible items below Parent; their own items open
-    // as sub-menus, filled when they open, after their parent's Click.
+    // as sub-menus, filled when they open, after their parent's Click. F1
+    // on an item closes the menus and asks the application's help for the
+    // item's help context, or the nearest one above it.
     void FillMenu(QMenu* Menu, TMenuItem* Parent);
 
 private:
+    class THelpKeys;
     TMenuItem* FRoot;
+    QObject* FHelpKeys;
 };
 
 class TPopupMenu : public TMenu {
@@ -177,6 +184,8 @@ public:
     // A right click shows the menu by itself.
     bool AutoPopup() const { return FAutoPopup; }
     void SetAutoPopup(bool Value) { FAutoPopup = Value; }
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int Value) { FHelpContext = Value; }
 
     // The control whose right click showed the menu last.
     TComponent* PopupComponent() const { return FPopupComponent; }
@@ -192,8 +201,12 @@ public:
 
     TNotifyEvent OnPopup;
 
+protected:
+    int MenuHelpContext() const override { return FHelpContext; }
+
 private:
     bool FAutoPopup = true;
+    int FHelpContext = 0;
     TComponent* FPopupComponent = nullptr;
     QPointer<QMenu> FMenu;
 };

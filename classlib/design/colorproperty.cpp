@@ -1,14 +1,14 @@
 #include "classlib/design/colorproperty.h"
 
-namespace classlib {
+#include "classlib/controls/dialogs.h"
 
-std::function<bool(TColor& Color)> ColorDialogHook;
+namespace classlib {
 
 void TColorProperty::Edit()
 {
-    if (!ColorDialogHook) return;
-    TColor color = TColor(GetOrdValue());
-    if (ColorDialogHook(color)) SetOrdValue(color);
+    TColorDialog dialog(nullptr);
+    dialog.SetColor(TColor(GetOrdValue()));
+    if (dialog.Execute()) SetOrdValue(dialog.Color());
 }
 
 TPropertyAttributes TColorProperty::GetAttributes()

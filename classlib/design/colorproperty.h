@@ -6,14 +6,7 @@
 #include "classlib/design/ordinalproperties.h"
 #include "classlib/graphics/color.h"
 
-#include <functional>
-
 namespace classlib {
-
-// Shows the colour dialog on Color; true when the user took the dialog's
-// colour, which is then in Color. Empty while no dialog is available: Edit
-// then changes nothing.
-extern std::function<bool(TColor& Color)> ColorDialogHook;
 
 class TColorProperty : public TIntegerProperty {
 public:

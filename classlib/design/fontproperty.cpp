@@ -1,10 +1,9 @@
 #include "classlib/design/fontproperty.h"
 
+#include "classlib/controls/dialogs.h"
 #include "classlib/graphics/font.h"
 
 namespace classlib {
-
-std::function<bool(TFont& Font)> FontDialogHook;
 
 TPropertyAttributes TFontProperty::GetAttributes()
 {
@@ -14,10 +13,9 @@ TPropertyAttributes TFontProperty::GetAttributes()
 
 void TFontProperty::Edit()
 {
-    if (!FontDialogHook) return;
-    TFont font;
-    if (const TFont* current = As<TFont>(GetObjValue())) font.Assign(current);
-    if (FontDialogHook(font)) SetObjValue(&font);
+    TFontDialog dialog(nullptr);
+    if (const TFont* current = As<TFont>(GetObjValue())) dialog.SetFont(current);
+    if (dialog.Execute()) SetObjValue(dialog.Font());
 }
 
 } // namespace classlib

@@ -5,16 +5,9 @@
 
 #include "classlib/design/classproperty.h"
 
-#include <functional>
-
 namespace classlib {
 
 class TFont;
-
-// Shows the font dialog on Font; true when the user took the dialog's
-// font, which is then in Font. Empty while no dialog is available: Edit
-// then changes nothing.
-extern std::function<bool(TFont& Font)> FontDialogHook;
 
 class TFontProperty : public TClassProperty {
 public:

@@ -2,6 +2,7 @@
 // chosen through the QMenu, and a freed menu leaves the control's
 // PopupMenu nil.
 
+#include "classlib/controls/application.h"
 #include "classlib/controls/control.h"
 #include "classlib/controls/form.h"
 #include "classlib/controls/menus.h"
@@ -11,6 +12,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
+
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +120,56 @@ TEST(PopupMenu, ClassesAreRegisteredForStreams)
 {
     EXPECT_EQ(GetClass(QStringLiteral("TPopupMenu")), &TPopupMenu::StaticClass());
     EXPECT_EQ(GetClass(QStringLiteral("TMenuItem")), &TMenuItem::StaticClass());
+}
+
+} // namespace
+} // namespace classlib
+
+namespace classlib {
+namespace {
+
+// A menu item under the mouse tells the application its long hint; F1 on
+// it asks for its topic, the nearest one above it, or the menu's.
+TEST(PopupMenu, AnItemUnderTheMouseGivesItsHintAndF1ItsHelpTopic)
+{
+    std::vector<qintptr> topics;
+    Application()->OnHelp = [&](unsigned, qintptr Data, bool& CallHelp) {
+        topics.push_back(Data);
+        CallHelp = false;
+        return true;
+    };
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    form.Show();
+    auto* menu = new TPopupMenu(&form);
+    menu->SetHelpContext(250);
+    TMenuItem* zoom = AddItem(menu, "Zoom");
+    zoom->SetHint(QStringLiteral("Zoom|Scales the view"));
+    zoom->SetHelpContext(260);
+    AddItem(menu, "Plain");
+
+    struct {
+        int Action;
+        const char* Hint;
+        qintptr Topic;
+    } cases[] = {{0, "Scales the view", 260}, {1, "", 250}};
+    for (const auto& c : cases) {
+        Application()->SetHint(QStringLiteral("before"));
+        menu->Popup(10, 10);
+        QMenu* shown = menu->Menu();
+        ASSERT_NE(shown, nullptr);
+        QAction* action = shown->actions().at(c.Action);
+        QTest::mouseMove(shown, shown->actionGeometry(action).center());
+        EXPECT_EQ(shown->activeAction(), action);
+        EXPECT_EQ(Application()->Hint(), QString::fromLatin1(c.Hint)) << c.Action;
+        QTest::keyClick(shown, Qt::Key_F1);
+        EXPECT_FALSE(shown->isVisible());
+        ASSERT_FALSE(topics.empty());
+        EXPECT_EQ(topics.back(), c.Topic);
+    }
+    EXPECT_EQ(topics.size(), 2u);
+    Application()->OnHelp = nullptr;
+    Application()->SetHint(QString());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "../errorof.h"
 
+#include "classlib/controls/modalresponder.h"
 #include "classlib/design/colorproperty.h"
 #include "classlib/design/fontproperty.h"
 #include "classlib/design/methodproperty.h"
@@ -263,52 +264,50 @@ TEST(PropertyEditors, ColourDialogSetsEverySelectedComponent)
 {
     TEditorFixture f;
     f.Target->FColor = clRed;
-    TColor offered = clNone;
-    ColorDialogHook = [&](TColor& Color) {
-        offered = Color;
-        Color = clLime;
-        return true;
-    };
+    TModalScript script;
+    script.ChooseColor(clLime);
     auto color = f.EditorOf({f.Target, f.Target2}, "Color");
     color->Edit();
-    EXPECT_EQ(offered, clRed);
+    ASSERT_EQ(script.Requests().size(), 1u);
+    EXPECT_EQ(script.Requests()[0].Color, clRed);
     EXPECT_EQ(f.Target->FColor, clLime);
     EXPECT_EQ(f.Target2->FColor, clLime);
     EXPECT_EQ(f.Designer.ModifiedCount, 1);
 
     // Cancel changes nothing.
-    ColorDialogHook = [](TColor& Color) {
-        Color = clBlue;
-        return false;
-    };
-    color->Edit();
-    EXPECT_EQ(f.Target->FColor, clLime);
-    ColorDialogHook = nullptr;
+    script.Answer(mrCancel);
     color->Edit();
     EXPECT_EQ(f.Target->FColor, clLime);
     EXPECT_EQ(f.Designer.ModifiedCount, 1);
+    EXPECT_EQ(script.Unexpected(), 0);
 }
 
 TEST(PropertyEditors, FontDialogSetsEverySelectedComponentsOwnFont)
 {
     TEditorFixture f;
     f.Target->FFont->SetName("Arial");
+    TFont chosen;
+    chosen.SetName("Courier New");
+    chosen.SetSize(14);
+    TModalScript script;
     QString offered;
-    FontDialogHook = [&](TFont& Font) {
-        offered = Font.Name();
-        Font.SetName("Courier New");
-        Font.SetSize(14);
-        return true;
-    };
+    script.Then([&](TModalRequest& Request) {
+        offered = Request.Font->Name();
+        Request.Font->Assign(&chosen);
+        return mrOk;
+    });
     TFont* own = f.Target2->FFont;
     auto font = f.EditorOf({f.Target, f.Target2}, "Font");
     font->Edit();
-    FontDialogHook = nullptr;
     EXPECT_EQ(offered, "Arial");
     EXPECT_EQ(f.Target->FFont->Name(), "Courier New");
     EXPECT_EQ(f.Target2->FFont->Size(), 14);
     EXPECT_EQ(f.Target2->FFont, own);
     EXPECT_EQ(f.Designer.ModifiedCount, 1);
+    script.Answer(mrCancel);
+    font->Edit();
+    EXPECT_EQ(f.Designer.ModifiedCount, 1);
+    EXPECT_EQ(script.Unexpected(), 0);
 }
 
 } // namespace
