@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything and starts the demo program on the
-# demo data (it reads its input files from the current directory). Without
-# a display it runs under Xvfb for a while and stops.
+# Sets up the machine, builds everything and starts the report designer on
+# a sample report that our own code writes. Without a display it runs under
+# Xvfb for a while and stops.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,15 +10,18 @@ bash scripts/install-deps.sh
 cmake --preset release
 cmake --build build/release -j "$(nproc)"
 
-program="$PWD/build/release/demo/inidemo"
-cd demo/data
+sample="$PWD/build/release/sample/Sales.qxf"
+mkdir -p "$(dirname "$sample")"
+build/release/designer/sample/make_sample_report "$sample"
+
+program="$PWD/build/release/designer/qxdesigner"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  exec "$program"
+  exec "$program" "$sample"
 fi
-seconds="${INIDEMO_XVFB_SECONDS:-10}"
-echo "No display: running inidemo under Xvfb for $seconds seconds."
+seconds="${QXDESIGNER_XVFB_SECONDS:-10}"
+echo "No display: running qxdesigner under Xvfb for $seconds seconds."
 status=0
-xvfb-run -a timeout "$seconds" "$program" || status=$?
+xvfb-run -a timeout "$seconds" "$program" "$sample" || status=$?
 # The time running out is the expected end.
 if [ "$status" -eq 124 ]; then status=0; fi
 exit "$status"

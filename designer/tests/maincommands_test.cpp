@@ -10,6 +10,7 @@
 #include "designer/paper.h"
 
 #include "designer-framework/inspectorwindow.h"
+#include "runtime/report.h"
 #include "designer/qxactivate.h"
 
 #include "classlib/controls/menus.h"
@@ -103,6 +104,11 @@ TEST(MainCommands, CtrlSAsksForANameAndTheRecentListShowsIt)
         EXPECT_EQ(FileBytes(path), reopened);
         EXPECT_EQ(Main.Recent.Count(), 1);
     });
+    // What the designer saved, the runtime runs: the band makes a page.
+    runtime::TQXReport report(nullptr);
+    report.LoadFromFile(path);
+    report.DesignPrepare();
+    EXPECT_EQ(report.PageCount(), 1);
 }
 
 TEST(MainCommands, SaveCopyLeavesTheDocumentAsItWas)
