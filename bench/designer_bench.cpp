@@ -21,27 +21,36 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <memory>
+
 using namespace classlib;
 using namespace designer;
 
 namespace {
 
-// The designer as its main window sets it up, made once.
-void StartDesigner()
-{
-    static const bool started = [] {
-        auto* main = new TForm(nullptr);
-        main->SetBounds(0, 0, 900, 700);
-        auto* box = new TScrollBox(main);
-        box->SetParent(main);
+// The designer as its main window sets it up, for one benchmark: the
+// designer-wide instances are free again after, as the designer's own
+// start expects them.
+class TDesignerSession {
+public:
+    TDesignerSession() : FMain(new TForm(nullptr)), FInspector(new designer_framework::TfrmInspector(nullptr))
+    {
+        FMain->SetBounds(0, 0, 900, 700);
+        auto* box = new TScrollBox(FMain.get());
+        box->SetParent(FMain.get());
         box->SetAlign(alClient);
-        CreateDesignInstances(nullptr, box, new designer_framework::TfrmInspector(nullptr));
+        CreateDesignInstances(nullptr, box, FInspector.get());
         NewReport();
-        main->Show();
-        return true;
-    }();
-    (void)started;
-}
+        FMain->Show();
+    }
+    ~TDesignerSession() { FreeDesignInstances(); }
+    TDesignerSession(const TDesignerSession&) = delete;
+    TDesignerSession& operator=(const TDesignerSession&) = delete;
+
+private:
+    std::unique_ptr<TForm> FMain;
+    std::unique_ptr<designer_framework::TfrmInspector> FInspector;
+};
 
 template <class T>
 T* Insert(int X, int Y)
@@ -68,7 +77,7 @@ QString DocumentFile(QTemporaryDir& Dir, int Pages)
 
 void BM_DesignerOpenDocument(benchmark::State& State)
 {
-    StartDesigner();
+    TDesignerSession session;
     QTemporaryDir dir;
     const QString file = DocumentFile(dir, int(State.range(0)));
     NewReport();
@@ -101,7 +110,7 @@ void FillLabels(int Count)
 
 void BM_PageDesignerPaint(benchmark::State& State)
 {
-    StartDesigner();
+    TDesignerSession session;
     FillLabels(int(State.range(0)));
     QWidget* widget = PageWindow->Widget();
     QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
