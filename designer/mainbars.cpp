@@ -146,8 +146,6 @@ void TfrmMain::CreateWorkArea()
 {
     sbrBottom = new TStatusBar(this);
     sbrBottom->SetName(QStringLiteral("sbrBottom"));
-    sbrBottom->SetParent(this);
-    sbrBottom->SetAlign(alBottom);
     sbrBottom->Panels()->Add();
     for (int width : {120, 70}) {
         TStatusPanel* panel = sbrBottom->Panels()->Add();
@@ -155,7 +153,10 @@ void TfrmMain::CreateWorkArea()
         panel->SetWidth(width);
     }
     sbrBottom->OnDrawPanel = Handler(u"sbrBottomDrawPanel");
+    // Bound before the bar is placed: placing it sizes it.
     sbrBottom->OnResize = Handler(u"sbrBottomResize");
+    sbrBottom->SetParent(this);
+    sbrBottom->SetAlign(alBottom);
 
     pnlBase = new TPanel(this);
     pnlBase->SetName(QStringLiteral("pnlBase"));

@@ -109,7 +109,9 @@ void TfrmMain::RulerMarker(TObject* Sender, int Position)
 void TfrmMain::sbrBottomResize(TObject*)
 {
     TStatusPanels* panels = sbrBottom->Panels();
-    panels->Items(0)->SetWidth(sbrBottom->Width() - panels->Items(1)->Width() - panels->Items(2)->Width());
+    // A bar narrower than the two fixed panels leaves the hint none.
+    panels->Items(0)->SetWidth(
+        std::max(0, sbrBottom->Width() - panels->Items(1)->Width() - panels->Items(2)->Width()));
 }
 
 void TfrmMain::sbrBottomDrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, TRect Rect)

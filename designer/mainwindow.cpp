@@ -1,6 +1,7 @@
 #include "designer/mainwindow.h"
 
 #include "designer/designinstances.h"
+#include "designer/fitstatusbar.h"
 #include "designer/document.h"
 #include "designer/marker.h"
 #include "designer/page.h"
@@ -171,6 +172,7 @@ void TfrmMain::FormShow(TObject*)
     PaperWindow->OnChange = Handler(u"PaperChange");
     PaperWindow->SetPopupMenu(mnuPrinter);
     BuildPalette();
+    FitStatusBar(sbrBottom);
     LoadSettings();
     // The toolbars' switches follow the stored checks before the new
     // document's captions read them back.

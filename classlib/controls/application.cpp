@@ -57,10 +57,10 @@ void TApplication::ShowException(const Exception& E)
     QString msg = E.Message.trimmed();
     if (!msg.isEmpty() && !msg.endsWith(QLatin1Char('.')))
         msg += QLatin1Char('.');
-    auto show = [msg] {
+    auto show = [msg, title = Title()] {
         TModalRequest request;
         request.Kind = TModalKind::Message;
-        request.Caption = QGuiApplication::applicationDisplayName();
+        request.Caption = title;
         request.Text = msg;
         request.DlgType = mtError;
         request.Buttons = TMsgDlgButtons{mbOK};
@@ -81,7 +81,7 @@ int TApplication::MessageBox(const QString& Text, const QString& Caption, unsign
     };
     TModalRequest request;
     request.Kind = TModalKind::Message;
-    request.Caption = Caption.isEmpty() ? QGuiApplication::applicationDisplayName() : Caption;
+    request.Caption = Caption.isEmpty() ? Title() : Caption;
     request.Text = Text;
     const unsigned kind = Flags & 0x0F;
     request.Buttons = kind < std::size(buttons) ? buttons[kind] : TMsgDlgButtons{mbOK};
@@ -108,13 +108,13 @@ void TApplication::SetMainForm(TForm* Value)
 
 QString TApplication::Title() const
 {
-    return QGuiApplication::applicationDisplayName();
+    return FTitle.isEmpty() ? QCoreApplication::applicationName() : FTitle;
 }
 
 void TApplication::SetTitle(const QString& Value)
 {
-    // Qt would show an empty name as it is.
-    QGuiApplication::setApplicationDisplayName(Value.isEmpty() ? QCoreApplication::applicationName() : Value);
+    // Not Qt's display name: that one is appended to every window's title.
+    FTitle = Value;
 }
 
 void TApplication::SetIcon(const QIcon& Value)

@@ -119,6 +119,7 @@ private:
 
     TForm* FMainForm = nullptr;
     bool FFreesAtQuit = false;
+    QString FTitle;
     QIcon FIcon;
     QString FHint;
     QString FHelpFile;

@@ -1,5 +1,6 @@
 #include "classlib/controls/dialogs.h"
 
+#include "classlib/controls/application.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/graphics/font.h"
 
@@ -12,7 +13,7 @@ TModalResult MessageDlg(const QString& Msg, TMsgDlgType DlgType, TMsgDlgButtons 
     static const char* const captions[] = {"Warning", "Error", "Information", "Confirm"};
     TModalRequest request;
     request.Kind = TModalKind::Message;
-    request.Caption = DlgType < mtCustom ? QString::fromLatin1(captions[DlgType]) : QGuiApplication::applicationDisplayName();
+    request.Caption = DlgType < mtCustom ? QString::fromLatin1(captions[DlgType]) : Application()->Title();
     request.Text = Msg;
     request.DlgType = DlgType;
     request.Buttons = Buttons;

@@ -1,5 +1,6 @@
 #include "classlib/controls/modalresponder.h"
 
+#include "classlib/controls/application.h"
 #include "classlib/controls/form.h"
 #include "classlib/graphics/font.h"
 
@@ -38,7 +39,7 @@ TModalResult CautiousAnswer(const TModalRequest& Request)
 TModalResult ShowMessageBox(const TModalRequest& Request)
 {
     QMessageBox box;
-    box.setWindowTitle(Request.Caption.isEmpty() ? QApplication::applicationDisplayName() : Request.Caption);
+    box.setWindowTitle(Request.Caption.isEmpty() ? Application()->Title() : Request.Caption);
     box.setText(Request.Text);
     switch (Request.DlgType) {
     case mtWarning: box.setIcon(QMessageBox::Warning); break;

@@ -28,6 +28,7 @@
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
 #include "classlib/controls/xoroverlay.h"
+#include "classlib/graphics/canvas.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -121,6 +122,8 @@ TEST(MainWindow, StartsWithAnUntitledReportThePaletteAndTheStatusPanels)
         EXPECT_FALSE(Main.mmiMoreComponents->Enabled());
         EXPECT_EQ(PanelText(Main, 1), QStringLiteral("Page1"));
         EXPECT_EQ(PanelText(Main, 2), QStringLiteral("100%"));
+        EXPECT_EQ(Main.sbrBottom->Panels()->Items(0)->Width(), Main.sbrBottom->Width() - 190);
+        EXPECT_EQ(Main.sbrBottom->Height(), Main.sbrBottom->MeasureCanvas().TextHeight(QStringLiteral("Wg")) + 6);
         EXPECT_TRUE(Main.mmiZoom100->Checked());
         EXPECT_TRUE(Main.pmiZoom[2]->Checked());
         // The events page of the inspector is hidden.
