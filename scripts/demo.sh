@@ -5,20 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-
-cmake --preset release
-cmake --build build/release -j "$(nproc)"
-
+bash scripts/build.sh
 program="$PWD/build/release/demo/inidemo"
+show="$PWD/scripts/show.sh"
 cd demo/data
-if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  exec "$program"
-fi
-seconds="${INIDEMO_XVFB_SECONDS:-10}"
-echo "No display: running inidemo under Xvfb for $seconds seconds."
-status=0
-xvfb-run -a timeout "$seconds" "$program" || status=$?
-# The time running out is the expected end.
-if [ "$status" -eq 124 ]; then status=0; fi
-exit "$status"
+exec bash "$show" "${INIDEMO_XVFB_SECONDS:-10}" "$program"
