@@ -89,11 +89,15 @@ protected:
 
 bool DoWindowKey(TControl* Focus, unsigned Key, TShiftState Shift)
 {
-    if (!Focus || Focus->IsDesigning())
+    if (!Focus)
         return false;
-    for (TControl* c = Focus; c; c = c->Parent())
-        if (TPopupMenu* menu = c->PopupMenu(); menu && menu->IsShortCut(Key, Shift))
-            return true;
+    // A control being designed keeps its keys, except the shortcuts of the
+    // main menus of the forms that hold it: the designer's own commands.
+    const bool designing = Focus->IsDesigning();
+    if (!designing)
+        for (TControl* c = Focus; c; c = c->Parent())
+            if (TPopupMenu* menu = c->PopupMenu(); menu && menu->IsShortCut(Key, Shift))
+                return true;
     // The main menus of the forms that hold the focus, nearest first; a form
     // shown inside another's widget is held by the control that holds that.
     for (TControl* c = Focus; c;) {
@@ -108,6 +112,8 @@ bool DoWindowKey(TControl* Focus, unsigned Key, TShiftState Shift)
             holder = detail::ControlOfWidget(w);
         c = holder;
     }
+    if (designing)
+        return false;
     if (Key == VK_TAB && Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt)) {
         for (TControl* c = Focus; c; c = c->Parent())
             if (c->Perform(CM_DIALOGKEY, Key, Shift.Mask()))

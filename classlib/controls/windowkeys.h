@@ -14,7 +14,7 @@
 //   4. F1, when the nearest form with a help context has one: the
 //      application's help for that topic.
 // The first that answers takes the key; the focused control never sees it.
-// Nothing is taken from a control being designed.
+// From a control being designed only the main menus' shortcuts are taken.
 
 #include "classlib/controls/control.h"
 

@@ -30,6 +30,7 @@
 #include "classlib/controls/xoroverlay.h"
 #include "classlib/graphics/canvas.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
@@ -162,6 +163,28 @@ TEST(MainWindow, BandThenAClickOnThePageInsertsBand1AtTheTopAndALabelGoesIntoIt)
         EXPECT_EQ(label->Parent(), band);
         EXPECT_EQ(label->Left(), 20);
         EXPECT_TRUE(Document->GetModified());
+    }, nullptr);
+}
+
+// A person clicks an element and types: the menu's keys still work, and
+// the page keeps its own.
+TEST(MainWindow, MenuKeysWorkWhileAnElementOnThePageHasTheKeys)
+{
+    RunDesigner([](TfrmMain& Main, TModalScript&) {
+        Main.mmiComponent->Items(1)->Click();
+        auto* band = dynamic_cast<TQXBand*>(PageWindow->FindComponent(QStringLiteral("Band1")));
+        ASSERT_NE(band, nullptr);
+        Click(band, 20, 5);
+        QWidget* keys = QApplication::focusWidget();
+        ASSERT_NE(keys, nullptr);
+        ASSERT_NE(keys->window(), Main.InspectorWindow()->Widget());
+        const bool shown = Main.InspectorWindow()->Showing();
+        QTest::keyClick(keys, Qt::Key_F11);
+        EXPECT_NE(Main.InspectorWindow()->Showing(), shown);
+        // Shift+Down is the page's: the band grows by a pixel.
+        const int height = band->Height();
+        QTest::keyClick(keys, Qt::Key_Down, Qt::ShiftModifier);
+        EXPECT_EQ(band->Height(), height + 1);
     }, nullptr);
 }
 
