@@ -269,7 +269,7 @@ void TfrmMain::InspectClick(TObject*)
 void TfrmMain::mmiOptionsClick(TObject*)
 {
     if (!EditDesignerOptions(ShowGrid, ShowCaptions, ConfirmDelete, AutoPreview)) return;
-    if (PageWindow) InvalidateAll(PageWindow);
+    PageDesigner->Refresh();
 }
 
 void TfrmMain::mmiHelpTopicsClick(TObject*)

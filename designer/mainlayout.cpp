@@ -97,12 +97,14 @@ void TfrmMain::RulerMarker(TObject* Sender, int Position)
     const TRect area{origin.X, origin.Y, origin.X + sbrPaper->ClientWidth(), origin.Y + sbrPaper->ClientHeight()};
     TXorOverlay* overlay = TXorOverlay::Of(this);
     if (!overlay) return;
+    // Light grey: it shows over the white page and the grey around it.
+    const TColor grey = TColor(12632256);
     if (ruler == TopRuler) {
         const int x = ruler->ClientToScreen(TPoint{Position, 0}).X;
-        overlay->Line(TPoint{x, area.Top}, TPoint{x, area.Bottom}, area);
+        overlay->Line(TPoint{x, area.Top}, TPoint{x, area.Bottom}, area, grey);
     } else {
         const int y = ruler->ClientToScreen(TPoint{0, Position}).Y;
-        overlay->Line(TPoint{area.Left, y}, TPoint{area.Right, y}, area);
+        overlay->Line(TPoint{area.Left, y}, TPoint{area.Right, y}, area, grey);
     }
 }
 

@@ -232,9 +232,9 @@ void TfrmMain::CreatePopups()
     mnuToolbars->OnPopup = Handler(u"mnuToolbarsPopup");
     AddItems(this, mnuToolbars->Root(),
              {{"pmiStandard", &TfrmMain::pmiStandard, "Standard", "", 0, "Shows or hides the Standard toolbar", u"ToggleStandard"},
-              {"pmiPalette", &TfrmMain::pmiPalette, "Components", "", 100000, "Shows or hides the Components toolbar", u"TogglePalette"},
+              {"pmiPalette", &TfrmMain::pmiPalette, "Components", "", 0, "Shows or hides the Components toolbar", u"TogglePalette"},
               {"pmiRuler", &TfrmMain::pmiRuler, "Ruler", "", 320, "Shows or hides the rulers", u"ToggleRuler"},
-              {"pmiStatusbar", &TfrmMain::pmiStatusbar, "Status Bar", "", 290, "Shows or hides the status bar", u"ToggleStatusbar"}},
+              {"pmiStatusbar", &TfrmMain::pmiStatusbar, "Status Bar", "", 0, "Shows or hides the status bar", u"ToggleStatusbar"}},
              handler);
     for (TMenuItem* item : {pmiStandard, pmiPalette, pmiRuler, pmiStatusbar}) item->SetChecked(true);
     SetPopupMenu(mnuToolbars);

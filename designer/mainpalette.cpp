@@ -51,7 +51,7 @@ void TfrmMain::BuildPalette()
     imlComponents->AddMasked(PaletteGlyphs(names).get(), clFuchsia);
     for (int i = 0; i < count; ++i) {
         const QString& name = names.at(i);
-        auto* button = new TPaletteButton(this);
+        auto* button = new TPaletteButton(tbrComponents);
         button->SetTag(i + 1);
         button->SetShowHint(true);
         button->SetHint(name + QStringLiteral("|Allows to insert this component at the page"));

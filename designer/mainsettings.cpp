@@ -121,7 +121,11 @@ void TfrmMain::LoadSettings()
     });
     QString binaryPath;
     if (registry.OpenKeyReadOnly(Root + QStringLiteral("Delphi"))) {
-        binaryPath = registry.ReadString(QStringLiteral("Binary Path"));
+        // A value of another kind names no folder.
+        try {
+            binaryPath = registry.ReadString(QStringLiteral("Binary Path"));
+        } catch (const ERegistryException&) {
+        }
         registry.CloseKey();
     }
     // Only an absolute folder is trusted.

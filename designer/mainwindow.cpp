@@ -161,9 +161,9 @@ void TfrmMain::FormShow(TObject*)
     FShown = true;
     if (Embedded && FileName.isEmpty()) Embedded = false;
     Recent.Clear();
+    FAlign = new TfrmAlign(nullptr);
     FInspector = new TfrmInspector(nullptr);
     FInspector->TabEvent->SetTabVisible(false);
-    FAlign = new TfrmAlign(nullptr);
     CreateDesignInstances(Application(), sbrPaper, FInspector);
     Document->OnPageCreate = Handler(u"PageCreate");
     Document->OnChange = Handler(u"DocumentChanged");

@@ -54,10 +54,12 @@ void TfrmMain::ZoomOutClick(TObject*)
 void TfrmMain::UpdateZoom()
 {
     const double zoom = PageDesigner ? PageDesigner->GetZoom() : 1.0;
-    const long percent = std::lround(zoom * 100);
+    // Halves go to the even neighbour: 62.5 shows as 62.
+    const auto percentOf = [](double Zoom) { return static_cast<long>(std::nearbyint(Zoom * 100)); };
+    const long percent = percentOf(zoom);
     for (TMenuItem* item : {mmiZoom200, mmiZoom150, mmiZoom100, mmiZoom75, mmiZoom50, pmiZoom[0], pmiZoom[1],
                             pmiZoom[2], pmiZoom[3], pmiZoom[4]})
-        item->SetChecked(std::lround(ZoomOfItem(item) * 100) == percent);
+        item->SetChecked(percentOf(ZoomOfItem(item)) == percent);
     sbrBottom->Panels()->Items(2)->SetText(QStringLiteral("%1%").arg(percent));
 }
 

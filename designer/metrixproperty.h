@@ -13,7 +13,7 @@ public:
     // Neither a list nor a dialog, and one component at a time.
     classlib::TPropertyAttributes GetAttributes() override;
     QString GetValue() override;
-    // EPropertyError "'%s' is not a valid floating point value" for a text
+    // EConvertError "'%s' is not a valid floating point value" for a text
     // that is no finite number; EConvertError from Round for one whose
     // hundredths no integer holds. The setter's own errors pass through.
     void SetValue(const QString& Value) override;

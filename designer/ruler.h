@@ -57,7 +57,7 @@ public:
 
     double Step() const { return FStep; }
     // Only a finite value greater than 0; any other leaves the step as it
-    // was and raises EInvalidOp "Invalid ruler step".
+    // was and raises EInvalidOp "Invalid property value".
     void SetStep(double Value);
 
     bool ShowTip() const { return FShowTip; }

@@ -10,13 +10,13 @@ namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
 
-// The value of the first line "Name=...", or none.
+// The value of the first line "Name=...", the name in any case; or none.
 std::optional<QString> Field(const QString& Text, const QString& Name)
 {
     for (QStringView line : QStringView(Text).split(u'\n')) {
         if (line.endsWith(u'\r'))
             line.chop(1);
-        if (line.size() > Name.size() && line.startsWith(Name) && line[Name.size()] == u'=')
+        if (line.size() > Name.size() && line.startsWith(Name, Qt::CaseInsensitive) && line[Name.size()] == u'=')
             return line.mid(Name.size() + 1).toString();
     }
     return std::nullopt;

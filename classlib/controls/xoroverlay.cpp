@@ -47,9 +47,9 @@ bool TXorOverlay::eventFilter(QObject* Watched, QEvent* E)
     return false;
 }
 
-void TXorOverlay::Line(const TPoint& From, const TPoint& To, const TRect& Clip)
+void TXorOverlay::Line(const TPoint& From, const TPoint& To, const TRect& Clip, TColor Color)
 {
-    Toggle({TKind::Line, From, To, clNone, Clip});
+    Toggle({TKind::Line, From, To, Color, Clip});
 }
 
 void TXorOverlay::FocusRect(const TRect& R)
@@ -97,8 +97,14 @@ void TXorOverlay::paintEvent(QPaintEvent*)
             if (a == b)
                 break;
             b -= QPoint(dx, dy);
-            p.setCompositionMode(QPainter::RasterOp_NotDestination);
-            p.setPen(QPen(Qt::black, 0));
+            if (s.Color == clNone) {
+                p.setCompositionMode(QPainter::RasterOp_NotDestination);
+                p.setPen(QPen(Qt::black, 0));
+            } else {
+                const TColorRef c = ColorToRGB(s.Color);
+                p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+                p.setPen(QPen(QColor(GetRValue(c), GetGValue(c), GetBValue(c)), 0));
+            }
             p.drawLine(a, b);
             break;
         }

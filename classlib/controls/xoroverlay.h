@@ -4,8 +4,8 @@
 // corner marks. Qt paints no widget from outside its paint event, so the
 // shapes are state of a transparent widget laid over the top-level window,
 // and drawing a shape that is already there removes it, as a second
-// exclusive-or draw restores the screen. Lines and focus rectangles invert
-// the pixels below; marks are filled.
+// exclusive-or draw restores the screen. Focus rectangles invert the
+// pixels below; marks are filled.
 
 #include "classlib/graphics/color.h"
 #include "classlib/graphics/gditypes.h"
@@ -25,8 +25,9 @@ public:
 
     // Screen coordinates. A line goes from From up to, not including, To;
     // the clip (screen, empty: none) limits where it shows but is no part
-    // of the shape.
-    void Line(const TPoint& From, const TPoint& To, const TRect& Clip = TRect{});
+    // of the shape. It inverts the pixels below, or with a colour takes
+    // them exclusive-or that colour.
+    void Line(const TPoint& From, const TPoint& To, const TRect& Clip = TRect{}, TColor Color = clNone);
     // The dotted rectangle of a focus.
     void FocusRect(const TRect& R);
     void Mark(const TRect& R, TColor Color);
@@ -46,7 +47,7 @@ private:
         TRect Clip;
         bool operator==(const TShape& O) const
         {
-            return Kind == O.Kind && A == O.A && B == O.B && (Kind != TKind::Mark || Color == O.Color);
+            return Kind == O.Kind && A == O.A && B == O.B && Color == O.Color;
         }
     };
 

@@ -7,13 +7,16 @@
 #include "designer/document.h"
 #include "designer/mainwindow.h"
 #include "designer/page.h"
+#include "designer/pagedesigner.h"
 #include "designer/paper.h"
 
 #include "designer-framework/inspectorwindow.h"
 #include "runtime/report.h"
 #include "designer/qxactivate.h"
 
+#include "classlib/controls/checkbox.h"
 #include "classlib/controls/menus.h"
+#include "classlib/tests/controls/handlers.h"
 #include "classlib/tests/tempconfig.h"
 #include "classlib/controls/modalresponder.h"
 #include "classlib/controls/statusbar.h"
@@ -281,6 +284,40 @@ TEST(MainCommandsPages, NewPageRenameAndDeleteKeepTheOrderInStep)
             EXPECT_EQ(e.Message, QStringLiteral("Report should contain at least one page"));
         }
         EXPECT_EQ(Document->GetPageCount(), 1);
+    });
+}
+
+} // namespace
+} // namespace designer::tests
+
+namespace designer::tests {
+namespace {
+
+TEST(MainCommands, OptionsRefreshThePageOnlyWhenTakenWithOK)
+{
+    RunDesigner([](TfrmMain& Main, TModalScript& Script) {
+        int refreshed = 0;
+        classlib::testing::Bind(PageDesigner->OnRefresh, [&](TObject*) { ++refreshed; });
+        auto untickGrid = [](TModalResult Result) {
+            return [Result](TModalRequest& Request) {
+                auto* grid = Request.Form
+                                 ? dynamic_cast<TCheckBox*>(Request.Form->FindComponent(QStringLiteral("chkShowGrid")))
+                                 : nullptr;
+                EXPECT_NE(grid, nullptr);
+                if (grid) grid->SetChecked(false);
+                return Result;
+            };
+        };
+        const bool grid = ShowGrid;
+        Script.Then(untickGrid(mrCancel));
+        Main.mmiOptions->Click();
+        EXPECT_EQ(refreshed, 0);
+        EXPECT_EQ(ShowGrid, grid);
+        Script.Then(untickGrid(mrOk));
+        Main.mmiOptions->Click();
+        EXPECT_EQ(refreshed, 1);
+        EXPECT_FALSE(ShowGrid);
+        ShowGrid = grid;
     });
 }
 

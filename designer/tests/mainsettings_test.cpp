@@ -124,6 +124,19 @@ TEST(MainSettings, StoredValuesAreUntrusted)
         EXPECT_EQ(Main.Recent.Get(1), QStringLiteral("/b.qxf"));
         EXPECT_EQ(Application()->HelpFile(), QStringLiteral("/opt/tessary/help/QX.HLP"));
     });
+    {
+        TRegistry registry;
+        ASSERT_TRUE(registry.OpenKey(Root + QStringLiteral("Delphi"), true));
+        registry.WriteInteger(QStringLiteral("Binary Path"), 7);
+        registry.CloseKey();
+    }
+    // A number where a folder belongs: the designer starts all the same.
+    bool started = false;
+    Start([&](TfrmMain&) {
+        started = true;
+        EXPECT_EQ(Application()->HelpFile(), QStringLiteral("QX.HLP"));
+    });
+    EXPECT_TRUE(started);
 }
 
 TEST(MainSettings, AFailureToStoreIsReportedAndTheWindowClosesAnyway)

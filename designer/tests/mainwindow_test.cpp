@@ -257,6 +257,11 @@ TEST(MainWindow, ZoomStepsAndThePercentageItems)
         EXPECT_LT(PageWindow->Width(), wide);
         Main.mmiZoomOut->Click();
         EXPECT_EQ(PanelText(Main, 2), QStringLiteral("80%"));
+        // 50 % in: 62.5 shows as its even neighbour.
+        Main.mmiZoom50->Click();
+        Main.mmiZoomIn->Click();
+        EXPECT_EQ(PanelText(Main, 2), QStringLiteral("62%"));
+        Main.mmiZoom100->Click();
         // The rulers count 5 mm steps at the new scale.
         EXPECT_NEAR(Main.TopRuler->Step(), Main.LeftRuler->Step(), 1e-9);
     });

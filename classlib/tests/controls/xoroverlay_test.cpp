@@ -68,6 +68,24 @@ TEST(XorOverlay, OneOverlayAWindowAndTheSameShapeTwiceRemovesIt)
     EXPECT_EQ(f.Shot(), before);
 }
 
+TEST(XorOverlay, ALineOfAColourTakesThePixelsExclusiveOrIt)
+{
+    TOverlaidForm f;
+    TXorOverlay* o = TXorOverlay::Of(&f.Form);
+    const QImage before = f.Shot();
+    const TColor grey = TColor(0xC0C0C0);
+    o->Line(f.Screen(5, 20), f.Screen(60, 20), TRect{}, grey);
+    const QImage shown = f.Shot();
+    EXPECT_EQ(At(shown, 5, 20), 0x3F3F3Fu);   // white
+    EXPECT_EQ(At(shown, 20, 20), 0xC0C0C0u);  // black
+    // Another colour is another line.
+    o->Line(f.Screen(5, 20), f.Screen(60, 20));
+    EXPECT_EQ(o->ShapeCount(), 2);
+    o->Line(f.Screen(5, 20), f.Screen(60, 20));
+    o->Line(f.Screen(5, 20), f.Screen(60, 20), TRect{}, grey);
+    EXPECT_EQ(f.Shot(), before);
+}
+
 TEST(XorOverlay, ALineShowsOnlyInsideItsClip)
 {
     TOverlaidForm f;
