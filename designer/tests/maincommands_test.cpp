@@ -114,6 +114,42 @@ TEST(MainCommands, CtrlSAsksForANameAndTheRecentListShowsIt)
     EXPECT_EQ(report.PageCount(), 1);
 }
 
+TEST(MainCommands, OpenTakesTheChosenFileAndOnlyAnOpenedOneIsRecent)
+{
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("good.qxf"));
+    const QString bad = dir.filePath(QStringLiteral("bad.qxf"));
+    QFile text(bad);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a report");
+    text.close();
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        Main.mmiComponent->Items(1)->Click();
+        Script.ChooseFile(good);
+        Main.mmiSaveCopy->Click();
+    });
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        // Cancelled: nothing happens.
+        Script.Answer(mrCancel);
+        Main.mmiOpenClick(nullptr);
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - Untitled"));
+        // A file that is no report: shown, and the list stays as it was.
+        Script.ChooseFile(bad).Answer(mrOk);
+        QTest::keyClick(Main.Widget(), Qt::Key_O, Qt::ControlModifier);
+        Settle();
+        EXPECT_EQ(Script.Requests().back().Kind, TModalKind::Message);
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - Untitled"));
+        EXPECT_EQ(Main.Recent.Count(), 0);
+        Script.ChooseFile(good);
+        QTest::keyClick(Main.Widget(), Qt::Key_O, Qt::ControlModifier);
+        Settle();
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - good"));
+        ASSERT_EQ(Main.Recent.Count(), 1);
+        EXPECT_EQ(Main.Recent.Get(0), good);
+        EXPECT_NE(PageWindow->FindComponent(QStringLiteral("Band1")), nullptr);
+    });
+}
+
 TEST(MainCommands, SaveCopyLeavesTheDocumentAsItWas)
 {
     QTemporaryDir dir;

@@ -345,6 +345,35 @@ TEST(MainWindow, EmbeddedOffersOnlySaveCopyAndReturn)
     }, nullptr, true);
 }
 
+// The file the designer is started on opens, in both modes; embedded, the
+// keys of the hidden file commands do nothing.
+TEST(MainWindow, TheFileItIsStartedOnOpens)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("orders.qxf"));
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        Main.mmiComponent->Items(1)->Click();
+        Script.ChooseFile(path);
+        Main.mmiSaveCopy->Click();
+    });
+    ASSERT_TRUE(QFile::exists(path));
+    const QByteArray file = QFile::encodeName(path);
+    RunDesigner([](TfrmMain& Main, TModalScript&) {
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - orders"));
+        EXPECT_NE(PageWindow->FindComponent(QStringLiteral("Band1")), nullptr);
+        EXPECT_FALSE(Document->GetModified());
+    }, file.constData());
+    RunDesigner([](TfrmMain& Main, TModalScript&) {
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary"));
+        EXPECT_NE(PageWindow->FindComponent(QStringLiteral("Band1")), nullptr);
+        for (Qt::Key key : {Qt::Key_N, Qt::Key_O, Qt::Key_S}) QTest::keyClick(Main.Widget(), key, Qt::ControlModifier);
+        Settle();
+        // No dialog was asked for and the document is the same.
+        EXPECT_NE(PageWindow->FindComponent(QStringLiteral("Band1")), nullptr);
+        EXPECT_FALSE(Document->GetModified());
+    }, file.constData(), true);
+}
+
 TEST(MainWindow, ClosingAChangedEmbeddedDocumentAsks)
 {
     QTemporaryDir dir;
