@@ -124,6 +124,7 @@ constexpr unsigned VK_SUBTRACT = 0x6D;
 constexpr unsigned VK_DECIMAL = 0x6E;
 constexpr unsigned VK_DIVIDE = 0x6F;
 constexpr unsigned VK_F1 = 0x70;
+constexpr unsigned VK_F2 = 0x71;
 constexpr unsigned VK_F24 = 0x87;
 constexpr unsigned VK_NUMLOCK = 0x90;
 constexpr unsigned VK_SCROLL = 0x91;
