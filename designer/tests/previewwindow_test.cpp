@@ -14,6 +14,7 @@
 #include "classlib/controls/modalresponder.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
+#include "classlib/core/streams.h"
 #include "classlib/system/printers.h"
 
 #include <QFile>
@@ -108,6 +109,17 @@ TEST_F(PreviewTest, ARefreshStaysOnThePageShownAndTheButtonsFollowIt)
     EXPECT_EQ(PageStatus(), QStringLiteral("2 of 2"));
     Window->mmiFirst->Click();
     EXPECT_EQ(PageStatus(), QStringLiteral("1 of 2"));
+
+    // A page that does not read: the failure reaches the caller, the
+    // control draws again and the pages stay marked out of date.
+    Document->SetCurrentPage(0);
+    TMemoryStream* damaged = Document->GetPageStream(1);
+    damaged->SetSize(0);
+    damaged->WriteBuffer("TPF0junk", 8);
+    Window->SetOutOfDate(true);
+    EXPECT_THROW(Window->RefreshPreview(), Exception);
+    EXPECT_TRUE(Window->OutOfDate());
+    EXPECT_EQ(Window->prvPreview->UpdateCount(), 0);
 }
 
 TEST_F(PreviewTest, AnEmptyReportShowsNoPageAndNoWayToTurn)
