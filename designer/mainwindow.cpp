@@ -29,6 +29,7 @@
 #include "classlib/core/sysutils.h"
 
 #include <QFile>
+#include <QWidget>
 
 namespace designer {
 
@@ -169,6 +170,9 @@ void TfrmMain::FormShow(TObject*)
     Preview = new TfrmPreview(nullptr);
     FAlign = new TfrmAlign(nullptr);
     FInspector = new TfrmInspector(nullptr);
+    // This window runs modally: a tool window takes input only as its own.
+    for (TForm* tool : std::initializer_list<TForm*>{Preview, FAlign, FInspector})
+        tool->Widget()->setParent(Widget(), tool->Widget()->windowFlags());
     FInspector->TabEvent->SetTabVisible(false);
     CreateDesignInstances(Application(), sbrPaper, FInspector);
     Document->OnPageCreate = Handler(u"PageCreate");
