@@ -4,6 +4,7 @@
 #include "designer/page.h"
 #include "designer/pagedesigner.h"
 #include "designer/paper.h"
+#include "designer/previewwindow.h"
 
 #include "designer-framework/inspectorform.h"
 
@@ -17,6 +18,7 @@ TPaperDesigner* PaperDesigner = nullptr;
 TQXPaper* PaperWindow = nullptr;
 TQXPage* PageWindow = nullptr;
 classlib::TWinControl* PaperHost = nullptr;
+TfrmPreview* Preview = nullptr;
 designer_framework::TInspectorForm* Inspector = nullptr;
 
 namespace {
@@ -62,6 +64,8 @@ void FreeDesignInstances()
     PageDesigner = nullptr;
     delete PaperDesigner;
     PaperDesigner = nullptr;
+    delete Preview;
+    Preview = nullptr;
     delete Document;
     Document = nullptr;
     PaperHost = nullptr;

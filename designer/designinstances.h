@@ -20,6 +20,7 @@ class TQXDesigner;
 class TPaperDesigner;
 class TQXPaper;
 class TQXPage;
+class TfrmPreview;
 
 extern TReportDescriptor* Document;
 extern TQXDesigner* PageDesigner;
@@ -30,6 +31,8 @@ extern TQXPage* PageWindow;
 // The window that holds the paper and page windows; nil: they are
 // windows of their own.
 extern classlib::TWinControl* PaperHost;
+// The preview window; nil when there is none.
+extern TfrmPreview* Preview;
 // The object inspector; nil when there is none.
 extern designer_framework::TInspectorForm* Inspector;
 

@@ -1,6 +1,6 @@
 // The main window's commands on the document, the page and the recent-file
-// and page lists. The report manager, the preview and the print-order
-// editor do not exist yet: their commands do nothing.
+// and page lists. The report manager and the print-order editor do not
+// exist yet: their commands do nothing.
 
 #include "designer/mainwindow.h"
 
@@ -270,6 +270,7 @@ void TfrmMain::mmiOptionsClick(TObject*)
 {
     if (!EditDesignerOptions(ShowGrid, ShowCaptions, ConfirmDelete, AutoPreview)) return;
     PageDesigner->Refresh();
+    RunAutoPreview();
 }
 
 void TfrmMain::mmiHelpTopicsClick(TObject*)

@@ -71,6 +71,46 @@ void DrawTool(QPainter& P, int Glyph)
     }
 }
 
+// A triangle pointing left (Dir -1) or right (+1), with a bar before it
+// for the first and last page.
+void Turn(QPainter& P, int Dir, bool Bar)
+{
+    P.setPen(Qt::NoPen);
+    P.setBrush(Ink);
+    const int tip = Dir < 0 ? 4 : 12;
+    const int base = Dir < 0 ? 11 : 5;
+    P.drawPolygon(QPolygon({QPoint(tip, 8), QPoint(base, 3), QPoint(base, 13)}));
+    if (Bar) P.fillRect(Dir < 0 ? 2 : 13, 3, 2, 11, Ink);
+}
+
+void Refresh(QPainter& P, const QColor& Colour)
+{
+    P.setPen(QPen(Colour, 2));
+    P.setBrush(Qt::NoBrush);
+    P.drawArc(3, 3, 10, 10, 90 * 16, 270 * 16);
+    P.setPen(Qt::NoPen);
+    P.setBrush(Colour);
+    P.drawPolygon(QPolygon({QPoint(7, 0), QPoint(11, 3), QPoint(7, 6)}));
+}
+
+void DrawPreview(QPainter& P, int Glyph)
+{
+    switch (Glyph) {
+    case pgZoomIn: Lens(P, 1); break;
+    case pgZoomOut: Lens(P, -1); break;
+    case pgPrint: DrawTool(P, tgPrint); break;
+    case pgSheet: Sheet(P, 3, 1, 10, 14); break;
+    case pgFirst: Turn(P, -1, true); break;
+    case pgPrevious: Turn(P, -1, false); break;
+    case pgNext: Turn(P, 1, false); break;
+    case pgLast: Turn(P, 1, true); break;
+    case pgRefresh: Refresh(P, QColor(0x20, 0x90, 0x30)); break;
+    case pgRefreshStale: Refresh(P, QColor(0xD0, 0x30, 0x20)); break;
+    case pgPage: DrawTool(P, tgPage); break;
+    case pgZoom: SmallLens(P); break;
+    }
+}
+
 void DrawArrow(QPainter& P)
 {
     const QPolygon arrow({QPoint(8, 3), QPoint(8, 19), QPoint(12, 15), QPoint(15, 21), QPoint(17, 20),
@@ -125,6 +165,11 @@ std::unique_ptr<TBitmap> Strip(int Size, int Count, const std::function<void(QPa
 std::unique_ptr<TBitmap> ToolGlyphs()
 {
     return Strip(ToolGlyphSize, tgCount, DrawTool);
+}
+
+std::unique_ptr<TBitmap> PreviewGlyphs()
+{
+    return Strip(ToolGlyphSize, pgCount, DrawPreview);
 }
 
 std::unique_ptr<TBitmap> PaletteGlyphs(const QStringList& Names)

@@ -69,7 +69,7 @@ void TfrmMain::CreateMenus()
               {"mmiSaveCopy", &TfrmMain::mmiSaveCopy, "Save Copy &As...", "", 0, "Saves a copy of the report in a separate file",
                u"mmiSaveCopyClick"},
               {"", nullptr, "-"},
-              {"mmiPrint", &TfrmMain::mmiPrint, "&Print...", "Ctrl+P", 8600, "Prints the current report"},
+              {"mmiPrint", &TfrmMain::mmiPrint, "&Print...", "Ctrl+P", 8600, "Prints the current report", u"mmiPrintClick"},
               {"mmiRecentTop", &TfrmMain::mmiRecentTop, "-"},
               {"mmiRecentBottom", &TfrmMain::mmiRecentBottom, "-"},
               {"mmiClose", &TfrmMain::mmiClose, "E&xit", "", 70, "Quits the Designer and prompts for save the report", u"mmiCloseClick"},
@@ -107,7 +107,8 @@ void TfrmMain::CreateMenus()
     mmiView->OnClick = Handler(u"mmiViewClick");
     AddItems(this, mmiView,
              {{"mmiReportMan", &TfrmMain::mmiReportMan, "Report &Manager", "", 1000, "Shows or hides the Report Manager window"},
-              {"mmiPreview", &TfrmMain::mmiPreview, "Pre&view", "F5", 310, "Preview|Displays full page as it will be printed"},
+              {"mmiPreview", &TfrmMain::mmiPreview, "Pre&view", "F5", 310, "Preview|Displays full page as it will be printed",
+               u"mmiPreviewClick"},
               {"mmiInspector", &TfrmMain::mmiInspector, "&Object Inspector", "F11", 2000, "Shows or hides the Object Inspector window",
                u"mmiInspectorClick"},
               {"mmiAlign", &TfrmMain::mmiAlign, "&Alignment Palette", "", 3000, "Shows or hides the Alignment Palette window",

@@ -4,7 +4,9 @@
 
 #include "designer/mainwindow.h"
 
+#include "designer/designinstances.h"
 #include "designer/designstate.h"
+#include "designer/previewwindow.h"
 
 #include "designer-framework/alignpalette.h"
 #include "designer-framework/inspectorwindow.h"
@@ -15,6 +17,8 @@
 #include "classlib/controls/menus.h"
 #include "classlib/controls/misc.h"
 #include "classlib/controls/pagecontrol.h"
+#include "classlib/controls/statusbar.h"
+#include "classlib/controls/toolbar.h"
 #include "classlib/system/registry.h"
 
 #include <QDir>
@@ -75,6 +79,13 @@ void TfrmMain::SaveSettings()
         SaveWindowPos(FAlign, &registry);
         registry.WriteBool(QStringLiteral("Stay On Top"), FAlign->GetStayOnTop());
     });
+    WriteKey(registry, QStringLiteral("Preview"), [&] {
+        SaveWindowPos(Preview, &registry);
+        registry.WriteBool(QStringLiteral("Toolbar"), Preview->tbrPreview->Visible());
+        registry.WriteBool(QStringLiteral("Status Bar"), Preview->sbrBottom->Visible());
+        registry.WriteBool(QStringLiteral("Stay On Top"), Preview->GetStayOnTop());
+        registry.WriteBool(QStringLiteral("Monochrome"), Preview->Monochrome());
+    });
     WriteKey(registry, QStringLiteral("Designer"), [&] {
         registry.WriteBool(QStringLiteral("Show Grid"), ShowGrid);
         registry.WriteBool(QStringLiteral("Show Captions"), ShowCaptions);
@@ -112,6 +123,14 @@ void TfrmMain::LoadSettings()
     ReadKey(registry, QStringLiteral("Align"), [&] {
         LoadWindowPos(FAlign, &registry, false);
         FAlign->SetStayOnTop(registry.ReadBool(QStringLiteral("Stay On Top")));
+    });
+    ReadKey(registry, QStringLiteral("Preview"), [&] {
+        LoadWindowPos(Preview, &registry, false);
+        Preview->tbrPreview->SetVisible(registry.ReadBool(QStringLiteral("Toolbar")));
+        Preview->sbrBottom->SetVisible(registry.ReadBool(QStringLiteral("Status Bar")));
+        Preview->SetStayOnTop(registry.ReadBool(QStringLiteral("Stay On Top")));
+        Preview->SetMonochrome(registry.ReadBool(QStringLiteral("Monochrome")));
+        Preview->ResetInterface();
     });
     ReadKey(registry, QStringLiteral("Designer"), [&] {
         ShowGrid = registry.ReadBool(QStringLiteral("Show Grid"));

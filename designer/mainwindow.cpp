@@ -7,8 +7,10 @@
 #include "designer/page.h"
 #include "designer/pagedesigner.h"
 #include "designer/paper.h"
+#include "designer/previewwindow.h"
 #include "designer/registration.h"
 #include "designer/ruler.h"
+#include "designer/designstate.h"
 #include "designer/wqxui.h"
 
 #include "designer-framework/alignpalette.h"
@@ -27,6 +29,7 @@
 #include "classlib/core/sysutils.h"
 
 #include <QFile>
+#include <QWidget>
 
 namespace designer {
 
@@ -43,6 +46,8 @@ const TClassInfo& TfrmMain::StaticClass()
                                         .Method("FormKeyDown", &F::FormKeyDown)
                                         .Method("mmiCloseClick", &F::mmiCloseClick)
                                         .Method("mmiNewClick", &F::mmiNewClick)
+                                        .Method("mmiPrintClick", &F::mmiPrintClick)
+                                        .Method("mmiPreviewClick", &F::mmiPreviewClick)
                                         .Method("mmiNewPageClick", &F::mmiNewPageClick)
                                         .Method("mmiDeletePageClick", &F::mmiDeletePageClick)
                                         .Method("mmiOpenClick", &F::mmiOpenClick)
@@ -85,6 +90,7 @@ const TClassInfo& TfrmMain::StaticClass()
                                         .Method("ComponentMenuClick", &F::ComponentMenuClick)
                                         .Method("PageCreate", &F::PageCreate)
                                         .Method("DocumentChanged", &F::DocumentChanged)
+                                        .Method("PageDesignerModified", &F::PageDesignerModified)
                                         .Method("PaperChange", &F::PaperChange)
                                         .Method("sbrPaperResize", &F::sbrPaperResize)
                                         .Method("MarkerMove", &F::MarkerMove)
@@ -161,13 +167,18 @@ void TfrmMain::FormShow(TObject*)
     FShown = true;
     if (Embedded && FileName.isEmpty()) Embedded = false;
     Recent.Clear();
+    Preview = new TfrmPreview(nullptr);
     FAlign = new TfrmAlign(nullptr);
     FInspector = new TfrmInspector(nullptr);
+    // This window runs modally: a tool window takes input only as its own.
+    for (TForm* tool : std::initializer_list<TForm*>{Preview, FAlign, FInspector})
+        tool->Widget()->setParent(Widget(), tool->Widget()->windowFlags());
     FInspector->TabEvent->SetTabVisible(false);
     CreateDesignInstances(Application(), sbrPaper, FInspector);
     Document->OnPageCreate = Handler(u"PageCreate");
     Document->OnChange = Handler(u"DocumentChanged");
     PageDesigner->SetAlignForm(FAlign);
+    PageDesigner->OnModified = Handler(u"PageDesignerModified");
     RegisterDesignerComponents();
     PaperWindow->OnChange = Handler(u"PaperChange");
     PaperWindow->SetPopupMenu(mnuPrinter);
@@ -296,6 +307,7 @@ void TfrmMain::UpdateCaptions()
     // A form's Visible holds until it is shown: the marks follow its window.
     mmiInspector->SetChecked(FInspector && FInspector->Showing());
     mmiAlign->SetChecked(FAlign && FAlign->Showing());
+    mmiPreview->SetChecked(Preview && Preview->Showing());
     mmiStatusbar->SetChecked(sbrBottom->Visible());
     pmiStatusbar->SetChecked(sbrBottom->Visible());
     mmiPalette->SetChecked(tbrComponents->Tag() == 0);
@@ -311,7 +323,30 @@ void TfrmMain::UpdateCaptions()
 
 void TfrmMain::DocumentChanged(TObject*)
 {
+    RunAutoPreview();
     UpdateCaptions();
+}
+
+void TfrmMain::PageDesignerModified(TObject*)
+{
+    if (Preview) Preview->SetOutOfDate(true);
+    RunAutoPreview();
+}
+
+void TfrmMain::RunAutoPreview()
+{
+    if (AutoPreview && Preview && Preview->Showing() && Document && Document->Ready) Preview->RefreshPreview();
+}
+
+void TfrmMain::mmiPreviewClick(TObject*)
+{
+    ToggleToolWindow(Preview);
+    if (Preview) Preview->RefreshPreview();
+}
+
+void TfrmMain::mmiPrintClick(TObject*)
+{
+    if (Preview) Preview->PrintReport();
 }
 
 void TfrmMain::ActiveFormChange(TObject*)

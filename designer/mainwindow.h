@@ -132,6 +132,8 @@ public:
     // Keys reach the page's key handling first.
     void FormKeyDown(classlib::TObject* Sender, unsigned& Key, classlib::TShiftState Shift);
     void mmiCloseClick(classlib::TObject* Sender);
+    void mmiPrintClick(classlib::TObject* Sender);
+    void mmiPreviewClick(classlib::TObject* Sender);
     void mmiNewClick(classlib::TObject* Sender);
     void mmiOpenClick(classlib::TObject* Sender);
     void mmiSaveClick(classlib::TObject* Sender);
@@ -177,6 +179,7 @@ public:
     void ComponentMenuClick(classlib::TObject* Sender);
     void PageCreate(classlib::TObject* Sender);
     void DocumentChanged(classlib::TObject* Sender);
+    void PageDesignerModified(classlib::TObject* Sender);
     void PaperChange(classlib::TObject* Sender);
     void sbrPaperResize(classlib::TObject* Sender);
     void MarkerMove(classlib::TObject* Sender);
@@ -205,6 +208,9 @@ private:
     void OpenDocumentFile();
     void SetZoom(double Z);
     void ToggleToolWindow(classlib::TForm* Window);
+    // The preview rebuilds itself when the option asks for it, it is shown
+    // and the document is not being loaded or switched.
+    void RunAutoPreview();
     void InsertAt(const classlib::TPoint& At);
 
     // The application's handlers this window replaced, given back when it goes.

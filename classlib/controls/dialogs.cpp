@@ -2,9 +2,13 @@
 
 #include "classlib/controls/application.h"
 #include "classlib/core/classbuilder.h"
+#include "classlib/core/stringlist.h"
 #include "classlib/graphics/font.h"
+#include "classlib/system/printers.h"
 
 #include <QGuiApplication>
+
+#include <algorithm>
 
 namespace classlib {
 
@@ -70,6 +74,50 @@ bool TFontDialog::Execute()
     if (RunModal(request) != mrOk)
         return false;
     FFont->Assign(&edited);
+    return true;
+}
+
+const TClassInfo& TPrintDialog::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TPrintDialog>("TPrintDialog")
+        .Prop("FromPage", &TPrintDialog::FromPage, &TPrintDialog::SetFromPage).Default(0)
+        .Prop("ToPage", &TPrintDialog::ToPage, &TPrintDialog::SetToPage).Default(0)
+        .Prop("MinPage", &TPrintDialog::MinPage, &TPrintDialog::SetMinPage).Default(0)
+        .Prop("MaxPage", &TPrintDialog::MaxPage, &TPrintDialog::SetMaxPage).Default(0)
+        .Prop("Options", &TPrintDialog::Options, &TPrintDialog::SetOptions)
+        .Prop("PrintRange", &TPrintDialog::PrintRange, &TPrintDialog::SetPrintRange).Default(prAllPages)
+        .Build();
+    return info;
+}
+
+bool TPrintDialog::Execute()
+{
+    TPrinter* printer = Printer();
+    TModalRequest request;
+    request.Kind = TModalKind::Print;
+    request.Caption = QStringLiteral("Print");
+    const TStrings& names = printer->Printers();
+    for (int i = 0; i < names.Count(); ++i) request.Printers << names.Get(i);
+    request.PrinterIndex = printer->PrinterIndex();
+    request.FromPage = FFromPage;
+    request.ToPage = FToPage;
+    request.MinPage = FMinPage;
+    request.MaxPage = FMaxPage;
+    request.PageNums = FOptions.Contains(poPageNums);
+    request.PageRange = request.PageNums && FPrintRange == prPageNums;
+    if (RunModal(request) != mrOk) return false;
+    if (request.PrinterIndex != printer->PrinterIndex() && request.PrinterIndex >= 0
+        && request.PrinterIndex < request.Printers.size())
+        printer->SetPrinterIndex(request.PrinterIndex);
+    if (request.PageRange && request.PageNums) {
+        // Whoever answered, the range stays one the caller can print.
+        const int high = std::max(FMinPage, FMaxPage);
+        FFromPage = std::clamp(request.FromPage, FMinPage, high);
+        FToPage = std::clamp(request.ToPage, FFromPage, high);
+        FPrintRange = prPageNums;
+    } else {
+        FPrintRange = prAllPages;
+    }
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The standard dialogs: message boxes, the colour dialog and the font
-// dialog. Each runs through the modal responder (modalresponder.h).
+// The standard dialogs: message boxes, the colour dialog, the font
+// dialog and the print dialog. Each runs through the modal responder (modalresponder.h).
 
 #include "classlib/controls/modalresponder.h"
 #include "classlib/core/component.h"
@@ -47,6 +47,42 @@ public:
 
 private:
     TFont* FFont;
+};
+
+QX_ENUM(TPrintDialogOption, poPrintToFile, poPageNums, poSelection, poWarning, poHelp, poDisablePrintToFile)
+using TPrintDialogOptions = TSet<TPrintDialogOption>;
+QX_ENUM(TPrintRange, prAllPages, prSelection, prPageNums)
+
+// Chooses the printer (the process's Printer() takes it) and the pages.
+class TPrintDialog : public TComponent {
+    QX_CLASS(TPrintDialog, TComponent)
+public:
+    using TComponent::TComponent;
+
+    int FromPage() const { return FFromPage; }
+    void SetFromPage(int Value) { FFromPage = Value; }
+    int ToPage() const { return FToPage; }
+    void SetToPage(int Value) { FToPage = Value; }
+    int MinPage() const { return FMinPage; }
+    void SetMinPage(int Value) { FMinPage = Value; }
+    int MaxPage() const { return FMaxPage; }
+    void SetMaxPage(int Value) { FMaxPage = Value; }
+    // Only with poPageNums may a page range be chosen.
+    TPrintDialogOptions Options() const { return FOptions; }
+    void SetOptions(TPrintDialogOptions Value) { FOptions = Value; }
+    TPrintRange PrintRange() const { return FPrintRange; }
+    void SetPrintRange(TPrintRange Value) { FPrintRange = Value; }
+    // True when the user confirmed; the chosen range then lies within
+    // MinPage and MaxPage, from before to. A cancel changes nothing.
+    bool Execute();
+
+private:
+    int FFromPage = 0;
+    int FToPage = 0;
+    int FMinPage = 0;
+    int FMaxPage = 0;
+    TPrintDialogOptions FOptions;
+    TPrintRange FPrintRange = prAllPages;
 };
 
 } // namespace classlib

@@ -11,6 +11,7 @@
 #include "classlib/graphics/color.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -44,7 +45,7 @@ using TMsgDlgButtons = TSet<TMsgDlgBtn>;
 // The modal result a message-box button gives.
 TModalResult ModalResultOfButton(TMsgDlgBtn Button);
 
-enum class TModalKind { Message, Color, Font, Form, OpenFile, SaveFile };
+enum class TModalKind { Message, Color, Font, Form, OpenFile, SaveFile, Print };
 
 // What a dialog asks, and where the answer goes.
 struct TModalRequest {
@@ -70,6 +71,17 @@ struct TModalRequest {
     int FilterIndex = 1;
     QString InitialDir;
     QString DefaultExt;
+    // Print: the printers to choose from and the chosen one's index; the
+    // page range and its limits; whether a range may be chosen at all, and
+    // whether one was (false: all pages), both set again on mrOk.
+    QStringList Printers;
+    int PrinterIndex = -1;
+    int FromPage = 0;
+    int ToPage = 0;
+    int MinPage = 0;
+    int MaxPage = 0;
+    bool PageNums = false;
+    bool PageRange = false;
 };
 
 using TModalResponder = std::function<TModalResult(TModalRequest& Request)>;
@@ -103,6 +115,9 @@ public:
     TModalScript& ChooseFont(const TFont& Value);
     // The next dialog is an open or save dialog; FileName is chosen (mrOk).
     TModalScript& ChooseFile(const QString& FileName);
+    // The next dialog is a print dialog, confirmed (mrOk) with the pages
+    // From to To; 0, 0: all pages.
+    TModalScript& ConfirmPrint(int From = 0, int To = 0);
     // The next dialog is handled by Proc, which may drive a modal form with
     // mouse and keys; its return is the answer.
     TModalScript& Then(TModalResponder Proc);

@@ -9,6 +9,7 @@
 #include "designer/page.h"
 #include "designer/pagedesigner.h"
 #include "designer/paper.h"
+#include "designer/previewwindow.h"
 
 #include "designer-framework/inspectorwindow.h"
 #include "runtime/report.h"
@@ -21,6 +22,7 @@
 #include "classlib/controls/modalresponder.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
+#include "classlib/system/printers.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -355,6 +357,56 @@ TEST(MainCommands, OptionsRefreshThePageOnlyWhenTakenWithOK)
         EXPECT_FALSE(ShowGrid);
         ShowGrid = grid;
     });
+}
+
+TEST(MainCommands, PreviewShowsTheEditedPagesAndPrintsThem)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    TPrinter* old = SetPrinter(new TPrinter);
+    Printer()->SetOutputFileName(pdf);
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        ASSERT_NE(Preview, nullptr);
+        EXPECT_FALSE(Preview->Showing());
+        EXPECT_FALSE(Main.mmiPreview->Checked());
+        // An edit marks the pages out of date, shown or not.
+        Main.mmiComponent->Items(1)->Click();
+        EXPECT_TRUE(Preview->OutOfDate());
+        QTest::keyClick(Main.Widget(), Qt::Key_F5);
+        Settle();
+        EXPECT_TRUE(Preview->Showing());
+        Main.mmiView->Click();
+        EXPECT_TRUE(Main.mmiPreview->Checked());
+        EXPECT_FALSE(Preview->OutOfDate());
+        EXPECT_EQ(Preview->QXReport->PageCount(), 1);
+
+        // Without the option the pages wait for a refresh; with it they follow.
+        const int pages = Document->AddPage();
+        Document->SetPageOrder(Document->PageOrder() + QStringLiteral("\r\np  -1") + Document->GetPageName(pages));
+        Main.mmiComponent->Items(1)->Click();
+        EXPECT_TRUE(Preview->OutOfDate());
+        EXPECT_EQ(Preview->QXReport->PageCount(), 1);
+        AutoPreview = true;
+        Main.mmiComponent->Items(1)->Click();
+        AutoPreview = false;
+        EXPECT_FALSE(Preview->OutOfDate());
+        EXPECT_EQ(Preview->QXReport->PageCount(), 2);
+
+        Script.ConfirmPrint();
+        Main.tbnPrint->Click();
+        EXPECT_TRUE(QFile::exists(pdf));
+        ASSERT_EQ(Script.Requests().back().Kind, TModalKind::Print);
+        EXPECT_EQ(Script.Requests().back().MaxPage, 2);
+
+        // The command shows a hidden window again, and the check follows.
+        Preview->Close();
+        Main.mmiView->Click();
+        EXPECT_FALSE(Main.mmiPreview->Checked());
+        Main.tbnPreview->Click();
+        EXPECT_TRUE(Preview->Showing());
+        EXPECT_TRUE(Main.mmiPreview->Checked());
+    });
+    delete SetPrinter(old);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // What the designer remembers from one start to the next.
 
+#include "designer/designinstances.h"
 #include "designer/designstate.h"
 #include "designer/mainwindow.h"
+#include "designer/previewwindow.h"
 #include "designer/qxactivate.h"
 #include "designer/ruler.h"
 
@@ -9,7 +11,9 @@
 #include "classlib/controls/coolbar.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/modalresponder.h"
+#include "classlib/controls/toolbar.h"
 #include "classlib/system/registry.h"
+#include "runtime/report.h"
 #include "classlib/tests/tempconfig.h"
 
 #include <QCoreApplication>
@@ -157,6 +161,32 @@ TEST(MainSettings, AFailureToStoreIsReportedAndTheWindowClosesAnyway)
     });
     EXPECT_EQ(shown, 1);
     Application()->OnException = old;
+}
+
+TEST(MainSettings, ThePreviewWindowKeepsItsPlaceBarsAndMonochromeCheck)
+{
+    test::TTempConfig config;
+    Start([](TfrmMain&) {
+        ASSERT_NE(Preview, nullptr);
+        EXPECT_FALSE(Preview->Monochrome());
+        EXPECT_TRUE(Preview->tbrPreview->Visible());
+        Preview->SetMonochrome(true);
+        Preview->pmiToolbar->Click();
+        Preview->SetStayOnTop(true);
+        Preview->SetBounds(40, 50, 400, 300);
+    });
+    Start([](TfrmMain&) {
+        ASSERT_NE(Preview, nullptr);
+        EXPECT_TRUE(Preview->Monochrome());
+        EXPECT_TRUE(Preview->mmiMonochrome->Checked());
+        // Only the check: the pages are drawn as before.
+        EXPECT_FALSE(Preview->QXReport->Monochrome());
+        EXPECT_FALSE(Preview->mmiToolbar->Checked());
+        EXPECT_TRUE(Preview->GetStayOnTop());
+        EXPECT_EQ(Preview->Width(), 400);
+        EXPECT_EQ(Preview->Height(), 300);
+        EXPECT_FALSE(Preview->Showing());
+    });
 }
 
 } // namespace
