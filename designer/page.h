@@ -84,6 +84,12 @@ public:
     // abort.
     void DeleteSelected();
     void AlignSelectedToGrid();
+    // The print order editor for the first selected element when it is a
+    // container, else for that element's parent; with nothing selected,
+    // for the page. OK counts as a modification of the page.
+    void EditPrintOrder();
+    // The container EditPrintOrder edits.
+    classlib::TWinControl* PrintOrderContainer() const;
     // Replaces the elements by those of a page stream.
     void ReadPage(classlib::TReader& Reader);
 
