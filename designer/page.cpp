@@ -227,15 +227,15 @@ void TQXPage::AlignSelectedToGrid()
         if (auto* element = dynamic_cast<TQXControl*>(GetSelectedComponent(i))) AlignToGrid(element);
 }
 
-TWinControl* TQXPage::PrintOrderContainer() const
+TWinControl* TQXPage::PrintOrderContainer()
 {
-    if (SelectionCount() == 0) return const_cast<TQXPage*>(this);
+    if (SelectionCount() == 0) return this;
     TComponent* first = GetSelectedComponent(0);
     if (auto* container = dynamic_cast<TQXContainer*>(first)) return container;
     // The page itself may be what is selected.
     auto* element = dynamic_cast<TQXControl*>(first);
     if (element && element->Parent()) return element->Parent();
-    return const_cast<TQXPage*>(this);
+    return this;
 }
 
 void TQXPage::EditPrintOrder()
