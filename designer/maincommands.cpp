@@ -1,6 +1,6 @@
 // The main window's commands on the document, the page and the recent-file
-// and page lists. The report manager and the print-order editor do not
-// exist yet: their commands do nothing.
+// and page lists. The report manager does not exist yet: its command does
+// nothing.
 
 #include "designer/mainwindow.h"
 
@@ -224,6 +224,11 @@ void TfrmMain::mmiBringToFrontClick(TObject*)
 void TfrmMain::mmiSendToBackClick(TObject*)
 {
     if (PageWindow) PageWindow->SendToBack();
+}
+
+void TfrmMain::mmiPrintOrderClick(TObject*)
+{
+    if (PageWindow) PageWindow->EditPrintOrder();
 }
 
 void TfrmMain::RebuildPageList()

@@ -91,7 +91,7 @@ void TfrmMain::CreateMenus()
               {"mmiAlignToGrid", &TfrmMain::mmiAlignToGrid, "Align To &Grid", "", 150, "Moves the selection to the closest grid point", u"mmiAlignToGridClick"},
               {"mmiBringToFront", &TfrmMain::mmiBringToFront, "Bring To &Front", "", 160, "Moves the selection to front", u"mmiBringToFrontClick"},
               {"mmiSendToBack", &TfrmMain::mmiSendToBack, "Send To &Back", "", 170, "Moves the selection to back", u"mmiSendToBackClick"},
-              {"mmiPrintOrder", &TfrmMain::mmiPrintOrder, "Print &Order...", "", 0, "Displays Print Order editor"},
+              {"mmiPrintOrder", &TfrmMain::mmiPrintOrder, "Print &Order...", "", 0, "Displays Print Order editor", u"mmiPrintOrderClick"},
               {"", nullptr, "-"},
               {"mmiDeletePage", &TfrmMain::mmiDeletePage, "Delete Pag&e", "", 45, "Removes the current page from report", u"mmiDeletePageClick"},
               {"", nullptr, "-"},
@@ -201,7 +201,7 @@ void TfrmMain::CreatePopups()
               {"pmiAlignToGrid", nullptr, "Align To &Grid", "", 150, "Moves the selection to the closest grid point", u"mmiAlignToGridClick"},
               {"pmiBringToFront", nullptr, "Bring To Front", "", 160, "Moves the selection to front", u"mmiBringToFrontClick"},
               {"pmiSendToBack", nullptr, "Send To Back", "", 170, "Moves the selection to back", u"mmiSendToBackClick"},
-              {"pmiPrintOrder", nullptr, "Print Order...", "", 0, "Displays Print Order editor"}},
+              {"pmiPrintOrder", nullptr, "Print Order...", "", 0, "Displays Print Order editor", u"mmiPrintOrderClick"}},
              handler);
     mnuPaper->Items(0)->SetDefault(true);
     mnuPaper->OnPopup = Handler(u"mnuPaperPopup");

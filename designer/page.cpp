@@ -3,13 +3,18 @@
 #include "designer/designinstances.h"
 #include "designer/designpaint.h"
 #include "designer/designstate.h"
+#include "designer/pagedesigner.h"
+#include "designer/printorderform.h"
 #include "designer/qxcontrol.h"
 
+#include "classlib/controls/application.h"
 #include "classlib/controls/dialogs.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/graphics/font.h"
+
+#include <memory>
 
 namespace designer {
 
@@ -220,6 +225,24 @@ void TQXPage::AlignSelectedToGrid()
 {
     for (int i = 0; i < SelectionCount(); ++i)
         if (auto* element = dynamic_cast<TQXControl*>(GetSelectedComponent(i))) AlignToGrid(element);
+}
+
+TWinControl* TQXPage::PrintOrderContainer()
+{
+    if (SelectionCount() == 0) return this;
+    TComponent* first = GetSelectedComponent(0);
+    if (auto* container = dynamic_cast<TQXContainer*>(first)) return container;
+    // The page itself may be what is selected.
+    auto* element = dynamic_cast<TQXControl*>(first);
+    if (element && element->Parent()) return element->Parent();
+    return this;
+}
+
+void TQXPage::EditPrintOrder()
+{
+    const auto editor = std::make_unique<TfrmPrintOrder>(Application());
+    editor->LoadControls(PrintOrderContainer());
+    if (editor->ShowModal() == mrOk && PageDesigner) PageDesigner->Modified();
 }
 
 void TQXPage::ReadPage(TReader& Reader)

@@ -84,12 +84,20 @@ public:
     // abort.
     void DeleteSelected();
     void AlignSelectedToGrid();
+    // The print order editor for the first selected element when it is a
+    // container, else for that element's parent; with nothing selected,
+    // for the page. OK counts as a modification of the page.
+    void EditPrintOrder();
     // Replaces the elements by those of a page stream.
     void ReadPage(classlib::TReader& Reader);
 
     // Published handlers of the window.
     void FormKeyDown(classlib::TObject* Sender, unsigned& Key, classlib::TShiftState Shift);
     void FormDblClick(classlib::TObject* Sender);
+
+private:
+    // The container EditPrintOrder edits.
+    classlib::TWinControl* PrintOrderContainer();
 };
 
 // Invalidates the surface and every element on it.

@@ -3,6 +3,7 @@
 #include "runtime/band.h"
 
 #include "classlib/core/classbuilder.h"
+#include "classlib/core/listsort.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/graphics/canvas.h"
 
@@ -134,37 +135,9 @@ int CompareTop(const TQXControl* A, const TQXControl* B)
     return CompareInt(A->QXTop(), B->QXTop());
 }
 
-namespace {
-
-void QuickSort(std::vector<TQXControl*>& List, qint64 L, qint64 R, TControlCompare Compare)
-{
-    qint64 I, J;
-    do {
-        I = L;
-        J = R;
-        TQXControl* const P = List[size_t((L + R) / 2)];
-        do {
-            // The bounds never stop a scan on their own: the pivot stops
-            // it first. They keep a comparison that is not a strict ordering
-            // inside the list.
-            while (I < R && Compare(List[size_t(I)], P) < 0) ++I;
-            while (J > L && Compare(List[size_t(J)], P) > 0) --J;
-            if (I <= J) {
-                std::swap(List[size_t(I)], List[size_t(J)]);
-                ++I;
-                --J;
-            }
-        } while (I <= J);
-        if (L < J) QuickSort(List, L, J, Compare);
-        L = I;
-    } while (I < R);
-}
-
-} // namespace
-
 void SortControls(std::vector<TQXControl*>& List, TControlCompare Compare)
 {
-    if (List.size() > 1) QuickSort(List, 0, qint64(List.size()) - 1, Compare);
+    classlib::SortList(List, Compare);
 }
 
 // ---------------------------------------------------------------------------

@@ -292,6 +292,9 @@ protected:
     // Shows the popup menu of this control or of its nearest parent that has
     // one, at the screen point; false when there is none.
     bool DoPopup(const TPoint& Screen);
+    // Begins a drag from Screen; Pressed: the left button is down on this
+    // control, whose press already holds the mouse.
+    void BeginDragAt(const TPoint& Screen, bool Immediate, int Threshold, bool Pressed);
 
 private:
     friend class detail::TControlWidget;
@@ -311,7 +314,6 @@ private:
     void ApplyHint();
     void SizeChanged();
     void RequestAlign();
-    void BeginDragAt(const TPoint& Screen, bool Immediate, int Threshold, bool Pressed);
     void MouseMessage(TMessage& Message);
     void SendCancelMode();
     void KeyMessage(TMessage& Message);

@@ -10,12 +10,17 @@
 #include "designer/pagedesigner.h"
 #include "designer/paper.h"
 #include "designer/previewwindow.h"
+#include "designer/printorderform.h"
+#include "designer/shape.h"
 
 #include "designer-framework/inspectorwindow.h"
 #include "runtime/report.h"
 #include "designer/qxactivate.h"
 
+#include "classlib/controls/button.h"
 #include "classlib/controls/checkbox.h"
+#include "classlib/controls/listbox.h"
+#include "classlib/controls/speedbutton.h"
 #include "classlib/controls/menus.h"
 #include "classlib/tests/controls/handlers.h"
 #include "classlib/tests/tempconfig.h"
@@ -330,6 +335,36 @@ TEST(MainCommandsPages, NewPageRenameAndDeleteKeepTheOrderInStep)
 
 namespace designer::tests {
 namespace {
+
+TEST(MainCommands, PrintOrderFromTheMenuOrThePopUpAndOnlyOKModifies)
+{
+    RunDesigner([](TfrmMain& Main, TModalScript& Script) {
+        auto* lower = static_cast<TQXControl*>(PageWindow->CreateComponent(TQXShape::StaticClass(), TPoint{10, 200}));
+        PageWindow->ClearSelection();
+        auto* upper = static_cast<TQXControl*>(PageWindow->CreateComponent(TQXShape::StaticClass(), TPoint{10, 20}));
+        Document->SetModified(false);
+        // The two change places, then the dialog closes with Button.
+        auto swapAndClose = [](TButton* TfrmPrintOrder::*Button) {
+            return [Button](TModalRequest& Request) {
+                auto* form = dynamic_cast<TfrmPrintOrder*>(Request.Form);
+                EXPECT_EQ(form->lbxControls->Count(), 2);
+                QTest::mouseClick(form->btnDown->Widget(), Qt::LeftButton);
+                QTest::mouseClick((form->*Button)->Widget(), Qt::LeftButton);
+                return mrNone;
+            };
+        };
+        // One selected: the page, its parent.
+        Script.Then(swapAndClose(&TfrmPrintOrder::btnCancel));
+        Main.mmiPrintOrder->Click();
+        EXPECT_FALSE(Document->GetModified());
+        EXPECT_EQ(upper->PrintOrder(), 0);
+        Script.Then(swapAndClose(&TfrmPrintOrder::btnOk));
+        static_cast<TMenuItem*>(Main.FindComponent(QStringLiteral("pmiPrintOrder")))->Click();
+        EXPECT_TRUE(Document->GetModified());
+        EXPECT_EQ(lower->PrintOrder(), 1);
+        EXPECT_EQ(upper->PrintOrder(), 2);
+    });
+}
 
 TEST(MainCommands, OptionsRefreshThePageOnlyWhenTakenWithOK)
 {

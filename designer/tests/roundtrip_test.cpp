@@ -1,12 +1,15 @@
 // What the designer writes, the runtime reads and runs: a designed label
 // comes out of the run at its designed place; the preview copy leaves the
 // designer's classes registered; documents written elsewhere keep their
-// pages byte for byte.
+// pages byte for byte; the print order set in the designer is the order
+// the run processes.
 
 #include "designer/band.h"
 #include "designer/elementclasses.h"
 #include "designer/label.h"
 #include "designer/previewreport.h"
+#include "designer/printorderform.h"
+#include "designer/shape.h"
 #include "designer/tests/designfixture.h"
 
 #include "runtime/label.h"
@@ -14,16 +17,28 @@
 #include "runtime/documentheader.h"
 #include "runtime/report.h"
 
+#include "classlib/controls/button.h"
+#include "classlib/controls/listbox.h"
+#include "classlib/controls/modalresponder.h"
+#include "classlib/controls/speedbutton.h"
+#include "classlib/core/stringlist.h"
 #include "classlib/core/classregistry.h"
 #include "classlib/core/streams.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/core/writer.h"
+#include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/devicecontext.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/metafileplayer.h"
 
+#include "classlib/tests/controls/handlers.h"
+
 #include <QFile>
+#include <QTest>
 #include <QStringList>
+
+#include <memory>
+#include <utility>
 
 namespace designer::tests {
 namespace {
@@ -244,6 +259,61 @@ TEST_F(RoundTripTest, ADocumentWrittenElsewhereKeepsItsPages)
     const auto texts = PageTexts(*report.GetPage(0));
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].Text, QStringLiteral("Cover text"));
+}
+
+TEST_F(RoundTripTest, TheRunProcessesInTheOrderThePrintOrderEditorShows)
+{
+    // Shapes by top, one with a PrintOrder of its own, and a top band.
+    const std::pair<int, int> shapes[] = {{60, 0}, {20, 0}, {90, 3}, {40, 0}};  // top, PrintOrder
+    for (const auto& [top, order] : shapes) {
+        PageWindow->ClearSelection();
+        auto* shape = Insert<TQXShape>(10, 300);
+        shape->SetMM(1, 40.0 + top);
+        shape->SetMM(2, top);
+        shape->SetPrintOrder(order);
+    }
+    PageWindow->ClearSelection();
+    Insert<TQXBand>(10, 10);
+    PageWindow->ClearSelection();
+    // The second and third change places; reopened, the editor lists the
+    // numbers it gave.
+    TModalScript script;
+    QStringList listed;
+    script.Then([&](TModalRequest& Request) {
+        auto& form = *static_cast<TfrmPrintOrder*>(Request.Form);
+        form.lbxControls->SetItemIndex(1);
+        QTest::mouseClick(form.btnDown->Widget(), Qt::LeftButton);
+        QTest::mouseClick(form.btnOk->Widget(), Qt::LeftButton);
+        return mrCancel;
+    });
+    script.Then([&](TModalRequest& Request) {
+        const TStrings* items = static_cast<TfrmPrintOrder*>(Request.Form)->lbxControls->Items();
+        for (int i = 0; i < items->Count(); ++i) listed << items->Get(i);
+        return mrCancel;
+    });
+    PageWindow->EditPrintOrder();
+    PageWindow->EditPrintOrder();
+    EXPECT_EQ(listed, (QStringList{"Band1", "Shape4", "Shape2", "Shape1", "Shape3"}));
+
+    // The runtime asks its elements in that order: a band for data, the
+    // others whether to print.
+    runtime::TQXReport report(nullptr);
+    BuildPreviewReport(report, false);
+    const std::unique_ptr<runtime::TQXPaper> paper(report.LoadPaper(0));
+    QStringList processed;
+    for (int i = 0; i < paper->ControlCount(); ++i) {
+        runtime::TQXControl* child = paper->GetControl(i);
+        auto asked = [&processed, child](TObject*, bool& Proceed) {
+            if (processed.isEmpty() || processed.back() != child->Name()) processed << child->Name();
+            Proceed = false;
+        };
+        classlib::testing::Bind(child->BeforePrint, asked);
+        classlib::testing::Bind(child->AskData, asked);
+    }
+    TBitmap bitmap;
+    bitmap.SetSize(1, 1);
+    paper->runtime::TQXContainer::Process(bitmap.Canvas());
+    EXPECT_EQ(processed, listed);
 }
 
 TEST(ReregisterClasses, RegistersEveryClassThenRaisesTheFirstFailure)

@@ -227,3 +227,28 @@ TEST(ListBox, PublishesItsSettingsAndEvents)
 
 } // namespace
 } // namespace classlib
+
+namespace classlib {
+namespace {
+
+TEST_F(TListFixture, AnAutomaticDragSelectsFirstAndDropsOnlyAfterAMove)
+{
+    list->SetDragMode(dmAutomatic);
+    QStringList drops;
+    Bind(list->OnDragOver, [](TObject*, TObject*, int, int, TDragState, bool& Accept) { Accept = true; });
+    Bind(list->OnDragDrop, [&](TObject*, TObject*, int X, int Y) {
+        drops << QString::number(list->ItemAtPos(TPoint{X, Y}, true));
+    });
+    // A click selects and drops nothing; a drag keeps the pressed item.
+    QTest::mouseClick(list->Widget(), Qt::LeftButton, {}, ItemCentre(list, 1));
+    QTest::mousePress(list->Widget(), Qt::LeftButton, {}, ItemCentre(list, 2));
+    QTest::mouseMove(list->Widget(), ItemCentre(list, 5));
+    QTest::mouseRelease(list->Widget(), Qt::LeftButton, {}, ItemCentre(list, 5));
+    EXPECT_FALSE(list->Dragging());
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_EQ(drops, QStringList{"5"});
+    EXPECT_EQ(clicks, (QStringList{"list:1", "list:2"}));
+}
+
+} // namespace
+} // namespace classlib
