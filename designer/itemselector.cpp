@@ -233,7 +233,9 @@ void TItemSelector::Notification(TComponent* AComponent, TOperation Operation)
 void TItemSelector::Loaded()
 {
     TCustomPanel::Loaded();
-    if (IsDesigning()) ResizeHandling();
+    // The layout was skipped while loading, and a window here hears of its
+    // size only when it changes: lay out now, designed or running.
+    ResizeHandling();
 }
 
 void TItemSelector::Resize()

@@ -74,9 +74,14 @@ TModalResult ShowMessageBox(const TModalRequest& Request)
 }
 
 // Lines "ColorA=FF0000" (A to P, the colour as 0xBBGGRR) become the
-// dialog's custom colours; others are ignored.
+// dialog's custom colours, the others white; other lines are ignored.
 void OfferCustomColors(const QStringList& Lines)
 {
+    if (Lines.isEmpty())
+        return;
+    // The offer replaces what an earlier dialog left.
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, Qt::white);
     for (const QString& line : Lines) {
         const int eq = int(line.indexOf(QLatin1Char('=')));
         if (eq != 6 || !line.startsWith(QLatin1String("Color"), Qt::CaseInsensitive))
