@@ -27,6 +27,8 @@ const TClassInfo& TDrawComboBox::StaticClass()
         .Prop("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
         .Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(true)
         .Prop("OnDrawItem", static_cast<TDrawItemEvent R::*>(&R::OnDrawItem))
+        .Prop("OnChange", &R::OnChange)
+        .Prop("OnDropDown", &R::OnDropDown)
         .Build();
     return info;
 }
@@ -41,6 +43,15 @@ void TDrawComboBox::SetMargin(int Value)
     if (Value == FMargin) return;
     FMargin = Value;
     Invalidate();
+}
+
+void TDrawComboBox::Dispatch(TMessage& Message)
+{
+    TCustomComboBox::Dispatch(Message);
+    if (Message.Msg != CN_COMMAND) return;
+    const unsigned code = NotifyCode(Message.WParam);
+    if (code == CBN_SELCHANGE && OnChange) OnChange(this);
+    if (code == CBN_DROPDOWN && OnDropDown) OnDropDown(this);
 }
 
 void TDrawComboBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState State)

@@ -17,7 +17,14 @@ public:
     int Margin() const { return FMargin; }
     void SetMargin(int Value);
 
+    // After a pick the user made (following OnClick); setting ItemIndex
+    // from code fires nothing.
+    classlib::TNotifyEvent OnChange;
+    // The list is about to open.
+    classlib::TNotifyEvent OnDropDown;
+
 protected:
+    void Dispatch(classlib::TMessage& Message) override;
     void DrawItem(int Index, const classlib::TRect& Rect, classlib::TOwnerDrawState State) override;
     // A larger font raises the item height; a smaller one leaves it.
     void FontChanged() override;

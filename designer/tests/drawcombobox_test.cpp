@@ -8,6 +8,7 @@
 #include "classlib/tests/controls/handlers.h"
 
 #include <QImage>
+#include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -74,6 +75,24 @@ TEST(DrawComboBox, TextStartsAtTheMarginAndTheOwnerDrawsBeforeIt)
     EXPECT_EQ(img.pixel(border + 1 + 10, h.Combo->Height() / 2), qRgb(255, 0, 0));
     EXPECT_EQ(drawn, std::vector<int>{0});
     EXPECT_GE(h.FirstDarkColumn(), border + 1 + 20);
+}
+
+TEST(DrawComboBox, APickFiresClickThenChangeAndOpeningFiresDropDown)
+{
+    TComboHost h;
+    QStringList log;
+    classlib::testing::Bind(h.Combo->OnClick, [&](TObject*) { log << QStringLiteral("click"); });
+    classlib::testing::Bind(h.Combo->OnChange, [&](TObject*) { log << QStringLiteral("change"); });
+    classlib::testing::Bind(h.Combo->OnDropDown, [&](TObject*) { log << QStringLiteral("dropdown"); });
+    h.Combo->SetItemIndex(1);  // from code: nothing
+    EXPECT_TRUE(log.isEmpty());
+    h.Combo->SetDroppedDown(true);
+    EXPECT_EQ(log, QStringList{QStringLiteral("dropdown")});
+    h.Combo->SetDroppedDown(false);
+    h.Combo->SetFocus();
+    QTest::keyClick(h.Combo->Widget(), Qt::Key_Up);
+    EXPECT_EQ(h.Combo->ItemIndex(), 0);
+    EXPECT_EQ(log, (QStringList{QStringLiteral("dropdown"), QStringLiteral("click"), QStringLiteral("change")}));
 }
 
 TEST(DrawComboBox, ALargerFontRaisesTheItemHeightAndASmallerOneKeepsIt)
