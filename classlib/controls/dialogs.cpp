@@ -28,8 +28,22 @@ const TClassInfo& TColorDialog::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TColorDialog>("TColorDialog")
         .Prop("Color", &TColorDialog::Color, &TColorDialog::SetColor).Default(clBlack)
+        .Prop("CustomColors", &TColorDialog::CustomColors, &TColorDialog::SetCustomColors)
+        .Prop("Options", &TColorDialog::Options, &TColorDialog::SetOptions).Default(0)
         .Build();
     return info;
+}
+
+TColorDialog::TColorDialog(TComponent* AOwner) : TComponent(AOwner), FCustomColors(new TStringList) {}
+
+TColorDialog::~TColorDialog()
+{
+    delete FCustomColors;
+}
+
+void TColorDialog::SetCustomColors(const TStrings* Value)
+{
+    FCustomColors->Assign(Value);
 }
 
 bool TColorDialog::Execute()
@@ -37,6 +51,8 @@ bool TColorDialog::Execute()
     TModalRequest request;
     request.Kind = TModalKind::Color;
     request.Color = FColor;
+    for (int i = 0; i < FCustomColors->Count(); ++i)
+        request.CustomColors << FCustomColors->Get(i);
     if (RunModal(request) != mrOk)
         return false;
     FColor = request.Color;

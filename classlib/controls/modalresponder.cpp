@@ -80,8 +80,30 @@ TModalResult ShowMessageBox(const TModalRequest& Request)
     return CautiousAnswer(Request);
 }
 
+// Lines "ColorA=FF0000" (A to P, the colour as 0xBBGGRR) become the
+// dialog's custom colours, the others white; other lines are ignored.
+void OfferCustomColors(const QStringList& Lines)
+{
+    if (Lines.isEmpty())
+        return;
+    // The offer replaces what an earlier dialog left.
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, Qt::white);
+    for (const QString& line : Lines) {
+        const int eq = int(line.indexOf(QLatin1Char('=')));
+        if (eq != 6 || !line.startsWith(QLatin1String("Color"), Qt::CaseInsensitive))
+            continue;
+        const int slot = line.at(5).toUpper().unicode() - u'A';
+        bool ok = false;
+        const quint32 v = line.mid(eq + 1).toUInt(&ok, 16);
+        if (ok && slot >= 0 && slot < QColorDialog::customCount())
+            QColorDialog::setCustomColor(slot, QColor(GetRValue(v), GetGValue(v), GetBValue(v)));
+    }
+}
+
 TModalResult ShowColorDialog(TModalRequest& Request)
 {
+    OfferCustomColors(Request.CustomColors);
     const TColorRef rgb = ColorToRGB(Request.Color);
     const QColor chosen = QColorDialog::getColor(QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)),
                                                  nullptr, Request.Caption);

@@ -57,6 +57,8 @@ struct TModalRequest {
     TMsgDlgButtons Buttons{mbOK};
     // Colour: the colour shown at the start; the chosen one on mrOk.
     TColor Color = clBlack;
+    // Colour: the custom colours offered, lines "ColorA=FF0000".
+    QStringList CustomColors;
     // Font: the font shown at the start; changed in place on mrOk.
     TFont* Font = nullptr;
     // Form: shown (and modal) while the responder runs; it ends with its

@@ -6,6 +6,7 @@
 #include "classlib/controls/form.h"
 #include "classlib/controls/speedbutton.h"
 #include "classlib/core/classbuilder.h"
+#include "classlib/core/stringlist.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/graphics/font.h"
 
@@ -106,9 +107,11 @@ TEST(ModalScript, ColourAndFontDialogsTakeTheChoiceOrKeepTheirValueOnCancel)
     TModalScript script;
     TColorDialog colour(nullptr);
     colour.SetColor(clRed);
+    colour.CustomColors()->Add(QStringLiteral("ColorA=FF0000"));
     script.ChooseColor(clTeal).Answer(mrCancel);
     EXPECT_TRUE(colour.Execute());
     EXPECT_EQ(colour.Color(), clTeal);
+    EXPECT_EQ(script.Requests()[0].CustomColors, QStringList{QStringLiteral("ColorA=FF0000")});
     EXPECT_FALSE(colour.Execute());
     EXPECT_EQ(colour.Color(), clTeal);
     EXPECT_EQ(script.Requests()[1].Color, clTeal);  // what the dialog showed at the start
