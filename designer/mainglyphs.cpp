@@ -111,6 +111,38 @@ void DrawPreview(QPainter& P, int Glyph)
     }
 }
 
+// A folder: a group of the print order.
+void Folder(QPainter& P)
+{
+    P.fillRect(1, 3, 6, 2, QColor(0xB0, 0x88, 0x20));
+    P.fillRect(1, 5, 14, 9, QColor(0xB0, 0x88, 0x20));
+    P.fillRect(2, 6, 12, 7, QColor(0xF0, 0xD0, 0x70));
+}
+
+void DrawManager(QPainter& P, int Glyph)
+{
+    switch (Glyph) {
+    case mgNew: DrawTool(P, tgNew); break;
+    case mgDelete: Sheet(P, 3, 1, 10, 14);
+        P.setPen(QPen(QColor(0xC0, 0x20, 0x20), 2)); P.drawLine(4, 5, 11, 12); P.drawLine(11, 5, 4, 12); break;
+    case mgProperties: DrawTool(P, tgPage); P.fillRect(10, 9, 5, 5, Accent); break;
+    case mgCut: DrawTool(P, tgCut); break;
+    case mgCopy: DrawTool(P, tgCopy); break;
+    case mgPaste: DrawTool(P, tgPaste); break;
+    case mgPreview: DrawTool(P, tgPreview); break;
+    case mgPageCount: DrawTool(P, tgPages); break;
+    default: break;
+    }
+}
+
+void DrawOrder(QPainter& P, int Glyph)
+{
+    if (Glyph == ogGroup)
+        Folder(P);
+    else
+        DrawTool(P, tgPage);
+}
+
 void DrawArrow(QPainter& P)
 {
     const QPolygon arrow({QPoint(8, 3), QPoint(8, 19), QPoint(12, 15), QPoint(15, 21), QPoint(17, 20),
@@ -170,6 +202,16 @@ std::unique_ptr<TBitmap> ToolGlyphs()
 std::unique_ptr<TBitmap> PreviewGlyphs()
 {
     return Strip(ToolGlyphSize, pgCount, DrawPreview);
+}
+
+std::unique_ptr<TBitmap> ManagerGlyphs()
+{
+    return Strip(ToolGlyphSize, mgCount, DrawManager);
+}
+
+std::unique_ptr<TBitmap> OrderGlyphs()
+{
+    return Strip(ToolGlyphSize, ogCount, DrawOrder);
 }
 
 std::unique_ptr<TBitmap> PaletteGlyphs(const QStringList& Names)

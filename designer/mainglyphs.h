@@ -3,8 +3,8 @@
 // The designer's pictures, drawn here: the Standard bar's 16-pixel strip
 // (with the page and zoom pictures of the status bar), the component
 // palette's 24-pixel strip (the selection arrow, then one picture per
-// placeable class, labelled with its short name) and the preview window's
-// 16-pixel strip.
+// placeable class, labelled with its short name), and the 16-pixel strips
+// of the preview window, the report manager and its print order.
 
 #include <QStringList>
 
@@ -32,8 +32,16 @@ enum TPreviewGlyph {
     pgPage, pgZoom, pgCount
 };
 
+// Indexes into the report manager's strip; 7 to 9 are unused.
+enum TManagerGlyph { mgNew, mgDelete, mgProperties, mgCut, mgCopy, mgPaste, mgPreview, mgPageCount = 10, mgCount };
+
+// Indexes into the print order's strip.
+enum TOrderGlyph { ogPageEntry, ogGroup, ogCount };
+
 std::unique_ptr<classlib::TBitmap> ToolGlyphs();
 std::unique_ptr<classlib::TBitmap> PreviewGlyphs();
+std::unique_ptr<classlib::TBitmap> ManagerGlyphs();
+std::unique_ptr<classlib::TBitmap> OrderGlyphs();
 // The arrow, then a picture for each name in order.
 std::unique_ptr<classlib::TBitmap> PaletteGlyphs(const QStringList& Names);
 
