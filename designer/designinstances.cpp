@@ -5,6 +5,7 @@
 #include "designer/pagedesigner.h"
 #include "designer/paper.h"
 #include "designer/previewwindow.h"
+#include "designer/reportmanager.h"
 
 #include "designer-framework/inspectorform.h"
 
@@ -19,6 +20,7 @@ TQXPaper* PaperWindow = nullptr;
 TQXPage* PageWindow = nullptr;
 classlib::TWinControl* PaperHost = nullptr;
 TfrmPreview* Preview = nullptr;
+TfrmPages* Manager = nullptr;
 designer_framework::TInspectorForm* Inspector = nullptr;
 
 namespace {
@@ -64,6 +66,8 @@ void FreeDesignInstances()
     PageDesigner = nullptr;
     delete PaperDesigner;
     PaperDesigner = nullptr;
+    delete Manager;
+    Manager = nullptr;
     delete Preview;
     Preview = nullptr;
     delete Document;

@@ -21,6 +21,7 @@ class TPaperDesigner;
 class TQXPaper;
 class TQXPage;
 class TfrmPreview;
+class TfrmPages;
 
 extern TReportDescriptor* Document;
 extern TQXDesigner* PageDesigner;
@@ -33,6 +34,8 @@ extern TQXPage* PageWindow;
 extern classlib::TWinControl* PaperHost;
 // The preview window; nil when there is none.
 extern TfrmPreview* Preview;
+// The report manager; nil when there is none.
+extern TfrmPages* Manager;
 // The object inspector; nil when there is none.
 extern designer_framework::TInspectorForm* Inspector;
 

@@ -1,6 +1,5 @@
 // The main window's commands on the document, the page and the recent-file
-// and page lists. The report manager does not exist yet: its command does
-// nothing.
+// and page lists.
 
 #include "designer/mainwindow.h"
 
@@ -10,11 +9,11 @@
 #include "designer/page.h"
 #include "designer/pagedesigner.h"
 #include "designer/paper.h"
+#include "designer/reportmanager.h"
 #include "designer/wqxui.h"
 
 #include "designer-framework/inspectorwindow.h"
 
-#include "runtime/pageorder.h"
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/dialogs.h"
@@ -145,27 +144,16 @@ bool TfrmMain::PaperShown() const
     return FInspector && PaperWindow && FInspector->ActiveSurface() == PaperWindow;
 }
 
-void TfrmMain::mmiNewPageClick(TObject*)
+void TfrmMain::mmiNewPageClick(TObject* Sender)
 {
-    // What the report manager's New Page does, until the manager exists: a
-    // new page, opened, with its entry at the end of the order.
-    const int index = Document->AddPage();
-    QStringList lines = runtime::SplitOrderLines(Document->PageOrder());
-    lines << QStringLiteral("p  -1") + Document->GetPageName(index);
-    QString order;
-    for (const QString& line : lines) order += line + QStringLiteral("\r\n");
-    Document->SetPageOrder(order);
+    Manager->RefreshView();
+    Manager->mmiNewPageClick(Sender);
     UpdateCaptions();
 }
 
 void TfrmMain::mmiDeletePageClick(TObject*)
 {
-    const int index = Document->CurrentPage();
-    if (index < 0) return;
-    if (MessageDlg(Format("Are you sure you want to delete page %s?", {Document->GetPageName(index)}),
-                   mtConfirmation, TMsgDlgButtons{mbYes, mbNo}) != mrYes)
-        return;
-    Document->DeletePage(index);
+    Manager->DeletePage(Document->CurrentPage());
     UpdateCaptions();
 }
 

@@ -10,6 +10,7 @@
 #include "designer/page.h"
 #include "designer/pagedesigner.h"
 #include "designer/paper.h"
+#include "designer/reportmanager.h"
 #include "designer/ruler.h"
 
 #include "classlib/controls/application.h"
@@ -46,6 +47,7 @@ void TfrmMain::PaperLayout()
                               PageWindow->Width(), PageWindow->Height());
         PaperWindow->SetBounds(x, y, w, h);
         BottomRightMarker->SetBounds(x + w, y + h, BottomRightMarker->Width(), BottomRightMarker->Height());
+        if (Manager) Manager->SetDesignProportions(w, h);
     }
     UpdateRulers();
 }

@@ -106,7 +106,7 @@ void TfrmMain::CreateMenus()
     mmiView = top("mmiView", "&View", "Choose alternative views, on-screen tools and zoom percentage");
     mmiView->OnClick = Handler(u"mmiViewClick");
     AddItems(this, mmiView,
-             {{"mmiReportMan", &TfrmMain::mmiReportMan, "Report &Manager", "", 1000, "Shows or hides the Report Manager window"},
+             {{"mmiReportMan", &TfrmMain::mmiReportMan, "Report &Manager", "", 1000, "Shows or hides the Report Manager window", u"mmiReportManClick"},
               {"mmiPreview", &TfrmMain::mmiPreview, "Pre&view", "F5", 310, "Preview|Displays full page as it will be printed",
                u"mmiPreviewClick"},
               {"mmiInspector", &TfrmMain::mmiInspector, "&Object Inspector", "F11", 2000, "Shows or hides the Object Inspector window",
@@ -128,7 +128,7 @@ void TfrmMain::CreateMenus()
     mmiMainForm->SetVisible(false);
     mmiRuler->SetChecked(true);
     mmiStatusbar->SetChecked(true);
-    AddItems(this, mmiPage, {{"mmiPageBottom", &TfrmMain::mmiPageBottom, "-"}, {"mmiMorePages", &TfrmMain::mmiMorePages, "&More Pages..."}}, handler);
+    AddItems(this, mmiPage, {{"mmiPageBottom", &TfrmMain::mmiPageBottom, "-"}, {"mmiMorePages", &TfrmMain::mmiMorePages, "&More Pages...", "", 0, "", u"mmiReportManClick"}}, handler);
     mmiPage->OnClick = Handler(u"mmiPageClick");
     mmiMorePages->SetEnabled(false);
     AddItems(this, mmiZoom,

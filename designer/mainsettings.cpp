@@ -7,6 +7,7 @@
 #include "designer/designinstances.h"
 #include "designer/designstate.h"
 #include "designer/previewwindow.h"
+#include "designer/reportmanager.h"
 
 #include "designer-framework/alignpalette.h"
 #include "designer-framework/inspectorwindow.h"
@@ -17,11 +18,14 @@
 #include "classlib/controls/menus.h"
 #include "classlib/controls/misc.h"
 #include "classlib/controls/pagecontrol.h"
+#include "classlib/controls/panel.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
 #include "classlib/system/registry.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace designer {
 
@@ -79,6 +83,14 @@ void TfrmMain::SaveSettings()
         SaveWindowPos(FAlign, &registry);
         registry.WriteBool(QStringLiteral("Stay On Top"), FAlign->GetStayOnTop());
     });
+    WriteKey(registry, QStringLiteral("Manager"), [&] {
+        SaveWindowPos(Manager, &registry);
+        registry.WriteBool(QStringLiteral("Stay On Top"), Manager->GetStayOnTop());
+        registry.WriteBool(QStringLiteral("Toolbar"), Manager->tbrPages->Visible());
+        registry.WriteBool(QStringLiteral("Status Bar"), Manager->sbrBottom->Visible());
+        registry.WriteBool(QStringLiteral("Left Pane"), Manager->GetGroupPaneVisible());
+        registry.WriteInteger(QStringLiteral("Pane Width"), Manager->pnlLeft->Width());
+    });
     WriteKey(registry, QStringLiteral("Preview"), [&] {
         SaveWindowPos(Preview, &registry);
         registry.WriteBool(QStringLiteral("Toolbar"), Preview->tbrPreview->Visible());
@@ -123,6 +135,15 @@ void TfrmMain::LoadSettings()
     ReadKey(registry, QStringLiteral("Align"), [&] {
         LoadWindowPos(FAlign, &registry, false);
         FAlign->SetStayOnTop(registry.ReadBool(QStringLiteral("Stay On Top")));
+    });
+    ReadKey(registry, QStringLiteral("Manager"), [&] {
+        LoadWindowPos(Manager, &registry, false);
+        Manager->SetStayOnTop(registry.ReadBool(QStringLiteral("Stay On Top")));
+        Manager->tbrPages->SetVisible(registry.ReadBool(QStringLiteral("Toolbar")));
+        Manager->sbrBottom->SetVisible(registry.ReadBool(QStringLiteral("Status Bar")));
+        Manager->SetGroupPaneVisible(registry.ReadBool(QStringLiteral("Left Pane")));
+        // A stored width that leaves no room is not taken.
+        Manager->pnlLeft->SetWidth(std::clamp(registry.ReadInteger(QStringLiteral("Pane Width")), 100, 2000));
     });
     ReadKey(registry, QStringLiteral("Preview"), [&] {
         LoadWindowPos(Preview, &registry, false);

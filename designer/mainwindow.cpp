@@ -9,6 +9,7 @@
 #include "designer/paper.h"
 #include "designer/previewwindow.h"
 #include "designer/registration.h"
+#include "designer/reportmanager.h"
 #include "designer/ruler.h"
 #include "designer/designstate.h"
 #include "designer/wqxui.h"
@@ -48,6 +49,7 @@ const TClassInfo& TfrmMain::StaticClass()
                                         .Method("mmiNewClick", &F::mmiNewClick)
                                         .Method("mmiPrintClick", &F::mmiPrintClick)
                                         .Method("mmiPreviewClick", &F::mmiPreviewClick)
+                                        .Method("mmiReportManClick", &F::mmiReportManClick)
                                         .Method("mmiNewPageClick", &F::mmiNewPageClick)
                                         .Method("mmiDeletePageClick", &F::mmiDeletePageClick)
                                         .Method("mmiOpenClick", &F::mmiOpenClick)
@@ -168,16 +170,18 @@ void TfrmMain::FormShow(TObject*)
     FShown = true;
     if (Embedded && FileName.isEmpty()) Embedded = false;
     Recent.Clear();
+    Manager = new TfrmPages(nullptr);
     Preview = new TfrmPreview(nullptr);
     FAlign = new TfrmAlign(nullptr);
     FInspector = new TfrmInspector(nullptr);
     // This window runs modally: a tool window takes input only as its own.
-    for (TForm* tool : std::initializer_list<TForm*>{Preview, FAlign, FInspector})
+    for (TForm* tool : std::initializer_list<TForm*>{Manager, Preview, FAlign, FInspector})
         tool->Widget()->setParent(Widget(), tool->Widget()->windowFlags());
     FInspector->TabEvent->SetTabVisible(false);
     CreateDesignInstances(Application(), sbrPaper, FInspector);
     Document->OnPageCreate = Handler(u"PageCreate");
     Document->OnChange = Handler(u"DocumentChanged");
+    Manager->Document = Document;
     PageDesigner->SetAlignForm(FAlign);
     PageDesigner->OnModified = Handler(u"PageDesignerModified");
     RegisterDesignerComponents();
@@ -309,6 +313,7 @@ void TfrmMain::UpdateCaptions()
     mmiInspector->SetChecked(FInspector && FInspector->Showing());
     mmiAlign->SetChecked(FAlign && FAlign->Showing());
     mmiPreview->SetChecked(Preview && Preview->Showing());
+    mmiReportMan->SetChecked(Manager && Manager->Showing());
     mmiStatusbar->SetChecked(sbrBottom->Visible());
     pmiStatusbar->SetChecked(sbrBottom->Visible());
     mmiPalette->SetChecked(tbrComponents->Tag() == 0);
@@ -324,6 +329,10 @@ void TfrmMain::UpdateCaptions()
 
 void TfrmMain::DocumentChanged(TObject*)
 {
+    if (Manager) {
+        Manager->RefreshView();
+        Manager->LoadPageOrder(Document->PageOrder());
+    }
     RunAutoPreview();
     UpdateCaptions();
 }
@@ -331,6 +340,7 @@ void TfrmMain::DocumentChanged(TObject*)
 void TfrmMain::PageDesignerModified(TObject*)
 {
     if (Preview) Preview->SetOutOfDate(true);
+    if (Manager) Manager->RefreshView();
     RunAutoPreview();
 }
 
@@ -343,6 +353,11 @@ void TfrmMain::mmiPreviewClick(TObject*)
 {
     ToggleToolWindow(Preview);
     if (Preview) Preview->RefreshPreview();
+}
+
+void TfrmMain::mmiReportManClick(TObject*)
+{
+    ToggleToolWindow(Manager);
 }
 
 void TfrmMain::mmiPrintClick(TObject*)

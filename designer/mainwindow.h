@@ -134,6 +134,7 @@ public:
     void mmiCloseClick(classlib::TObject* Sender);
     void mmiPrintClick(classlib::TObject* Sender);
     void mmiPreviewClick(classlib::TObject* Sender);
+    void mmiReportManClick(classlib::TObject* Sender);
     void mmiNewClick(classlib::TObject* Sender);
     void mmiOpenClick(classlib::TObject* Sender);
     void mmiSaveClick(classlib::TObject* Sender);

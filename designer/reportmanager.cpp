@@ -107,6 +107,13 @@ TfrmPages::TfrmPages(TComponent* AOwner) : TForm(AOwner)
     OnShow = Handler(u"FormShow");
     OnClose = Handler(u"FormClose");
     FitStatusBar(sbrBottom);
+    // Hidden until shown, so that its stored place says so too.
+    SetVisible(false);
+}
+
+TfrmPages::~TfrmPages()
+{
+    DoDestroy();
 }
 
 // Makes the items under Parent, in order, and sets the form's pointers.

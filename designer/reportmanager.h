@@ -32,6 +32,7 @@ class TfrmPages : public classlib::TForm {
     QX_CLASS(TfrmPages, classlib::TForm)
 public:
     explicit TfrmPages(classlib::TComponent* AOwner);
+    ~TfrmPages() override;
 
     // The design document, set by the main window; never owned.
     TReportDescriptor* Document = nullptr;

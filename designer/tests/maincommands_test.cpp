@@ -11,6 +11,8 @@
 #include "designer/paper.h"
 #include "designer/previewwindow.h"
 #include "designer/printorderform.h"
+#include "designer/itemselector.h"
+#include "designer/reportmanager.h"
 #include "designer/shape.h"
 
 #include "designer-framework/inspectorwindow.h"
@@ -27,6 +29,7 @@
 #include "classlib/controls/modalresponder.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
+#include "classlib/controls/treeview.h"
 #include "classlib/system/printers.h"
 
 #include <QCoreApplication>
@@ -442,6 +445,41 @@ TEST(MainCommands, PreviewShowsTheEditedPagesAndPrintsThem)
         EXPECT_TRUE(Main.mmiPreview->Checked());
     });
     delete SetPrinter(old);
+}
+
+} // namespace
+} // namespace designer::tests
+
+namespace designer::tests {
+namespace {
+
+TEST(MainCommands, TheReportManagerFollowsTheDocument)
+{
+    RunDesigner([](TfrmMain& Main, TModalScript& Script) {
+        ASSERT_NE(Manager, nullptr);
+        EXPECT_FALSE(Manager->Showing());
+        Main.mmiReportMan->Click();
+        EXPECT_TRUE(Manager->Showing());
+        Main.mmiView->Click();
+        EXPECT_TRUE(Main.mmiReportMan->Checked());
+        // New Page from the main window goes through the manager.
+        Main.mmiNewPage->Click();
+        EXPECT_EQ(Manager->tvwPages->Items()->RootCount(), 2);
+        EXPECT_EQ(Manager->islPages->ItemCount(), 2);
+        EXPECT_EQ(Manager->islPages->ItemIndex(), 1);
+        // Opening a design from the manager opens that page here.
+        Manager->islPages->SetItemIndex(0);
+        Manager->pmiEdit->Click();
+        EXPECT_EQ(Document->CurrentPage(), 0);
+        EXPECT_EQ(PageWindow->Name(), QStringLiteral("Page1"));
+        // The thumbnails take the paper's proportions.
+        EXPECT_EQ(Manager->islPages->ItemHeight(), 100);
+        EXPECT_LT(Manager->islPages->ItemWidth(), 100);
+        // A new document reloads the tree.
+        Script.Answer(mrNo);
+        Main.mmiNew->Click();
+        EXPECT_EQ(Manager->tvwPages->Items()->RootCount(), 1);
+    });
 }
 
 } // namespace

@@ -5,11 +5,13 @@
 #include "designer/mainwindow.h"
 #include "designer/previewwindow.h"
 #include "designer/qxactivate.h"
+#include "designer/reportmanager.h"
 #include "designer/ruler.h"
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/coolbar.h"
 #include "classlib/controls/menus.h"
+#include "classlib/controls/panel.h"
 #include "classlib/controls/modalresponder.h"
 #include "classlib/controls/toolbar.h"
 #include "classlib/system/registry.h"
@@ -187,6 +189,31 @@ TEST(MainSettings, ThePreviewWindowKeepsItsPlaceBarsAndMonochromeCheck)
         EXPECT_EQ(Preview->Height(), 300);
         EXPECT_FALSE(Preview->Showing());
     });
+}
+
+} // namespace
+} // namespace designer::tests
+
+namespace designer::tests {
+namespace {
+
+TEST(MainSettings, TheReportManagersPanesSurviveARestart)
+{
+    test::TTempConfig config;
+    Start([](TfrmMain&) {
+        EXPECT_FALSE(Manager->Showing());
+        Manager->pnlLeft->SetWidth(180);
+        Manager->mmiToolbar->Click();
+    });
+    Start([](TfrmMain&) {
+        // Never opened: still hidden.
+        EXPECT_FALSE(Manager->Showing());
+        EXPECT_EQ(Manager->pnlLeft->Width(), 180);
+        EXPECT_FALSE(Manager->tbrPages->Visible());
+        EXPECT_TRUE(Manager->GetGroupPaneVisible());
+        Manager->SetGroupPaneVisible(false);
+    });
+    Start([](TfrmMain&) { EXPECT_FALSE(Manager->GetGroupPaneVisible()); });
 }
 
 } // namespace
