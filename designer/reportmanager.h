@@ -146,6 +146,8 @@ private:
     // item per page.
     void FillShortcutMenu(classlib::TMenuItem* Menu);
     void FollowGroupPane();
+    // The designs follow the document's pages and current page.
+    void ShowDesigns();
 };
 
 } // namespace designer

@@ -59,7 +59,8 @@ void SetClipboardText(const QString& Text)
 
 void TfrmPages::FormShow(TObject*)
 {
-    RefreshView();
+    // Not visible yet while it is being shown.
+    ShowDesigns();
 }
 
 void TfrmPages::FormClose(TObject*, TCloseAction& Action)
@@ -69,7 +70,12 @@ void TfrmPages::FormClose(TObject*, TCloseAction& Action)
 
 void TfrmPages::RefreshView()
 {
-    if (!Showing() || !Document) return;
+    if (Visible()) ShowDesigns();
+}
+
+void TfrmPages::ShowDesigns()
+{
+    if (!Document) return;
     islPages->SetItemCount(Document->GetPageCount());
     islPages->SetItemIndex(Document->CurrentPage());
     islPages->InvalidateItem(Document->CurrentPage());

@@ -1,5 +1,8 @@
 #include "classlib/controls/panel.h"
 
+#include "classlib/graphics/drawtext.h"
+#include "classlib/graphics/gdiconsts.h"
+
 #include "classlib/core/classbuilder.h"
 
 #include <algorithm>
@@ -123,6 +126,11 @@ void TCustomPanel::Paint()
     c.Brush()->SetStyle(bsSolid);
     c.Brush()->SetColor(Color());
     c.FillRect(r);
+    if (!Caption().isEmpty()) {
+        c.SetFont(Font());
+        c.Brush()->SetStyle(bsClear);
+        DrawText(c, Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
 }
 
 } // namespace classlib

@@ -34,7 +34,6 @@ protected:
         Pages->Document = Document;
         Pages->Show();
         Pages->LoadPageOrder(Document->PageOrder());
-        Pages->RefreshView();
     }
     void TearDown() override
     {
@@ -61,6 +60,9 @@ protected:
 TEST_F(ReportManagerTest, NewPageAddsADesignAndAnEntryAtTheEnd)
 {
     ASSERT_EQ(Order(), QStringLiteral("p  -1Page1"));
+    // Showing the window brought the designs up to date.
+    EXPECT_EQ(Pages->islPages->ItemCount(), 1);
+    EXPECT_EQ(Pages->sbrBottom->Panels()->Items(1)->Text(), QStringLiteral("1"));
     Document->SetModified(false);
     Pages->mmiNewPage->Click();
     EXPECT_EQ(Document->GetPageCount(), 2);

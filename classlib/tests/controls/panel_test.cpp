@@ -96,6 +96,25 @@ TEST(Panel, DrawsTheOuterBevelThenTheBorderInItsColourThenTheInnerBevel)
     EXPECT_EQ(Px(img, 20, 15), ColorToRGB(clWindow));         // the inside
 }
 
+TEST(Panel, ItsCaptionIsDrawnInTheMiddle)
+{
+    TPanel panel(nullptr);
+    panel.SetBounds(0, 0, 120, 30);
+    panel.SetColor(clWindow);
+    panel.Font()->SetColor(clBlack);
+    auto inked = [&panel](int From, int To) {
+        const QImage img = panel.Widget()->grab().toImage();
+        int n = 0;
+        for (int x = From; x < To; ++x)
+            for (int y = 5; y < 25; ++y) n += qRed(img.pixel(x, y)) < 128 ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(inked(2, 118), 0);
+    panel.SetCaption(QStringLiteral("Designs"));
+    EXPECT_GT(inked(40, 80), 0);
+    EXPECT_EQ(inked(2, 20), 0);  // centred: nothing at the left edge
+}
+
 TEST(Panel, FrameSettingsAreStoredWhenNotDefaultAndReadBack)
 {
     TPanel plain(nullptr);
