@@ -4,6 +4,7 @@
 #include "classlib/controls/menus.h"
 #include "classlib/controls/messages.h"
 #include "classlib/controls/mouse.h"
+#include "classlib/controls/publishedcontrol.h"
 #include "classlib/controls/windowkeys.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/stringlist.h"
@@ -244,20 +245,8 @@ void TColorSelectorPopup::MouseUp(TMouseButton Button, TShiftState Shift, int X,
 const TClassInfo& TColorSelector::StaticClass()
 {
     using R = TColorSelector;
-    static const TClassInfo& info = TClassBuilder<R>("TColorSelector")
-        .Prop("Color", &TControl::Color, &TControl::SetColor).Default(clWindow)
-        .Prop("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
-        .Prop("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).Default(crDrag)
-        .Prop("DragMode", &TControl::DragMode, &TControl::SetDragMode).Default(dmManual)
-        .Prop("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true)
-        .Prop("Font", &TControl::Font, &TControl::SetFont)
-        .Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(false)
-        .Prop("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D).Default(true)
-        .Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
-        .Prop("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true)
-        .Prop("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
-        .Prop("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
-        .Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(true)
+    static const TClassInfo& info = PublishWinControl(TClassBuilder<R>("TColorSelector")
+        .Prop("Color", &TControl::Color, &TControl::SetColor).Default(clWindow))
         .Prop("RGB", &R::RGB, &R::SetRGB).Default(clWhite)
         .Prop("Extensions", &R::Extensions, &R::SetExtensions)
         .Prop("Text", &R::Text, &R::SetText)

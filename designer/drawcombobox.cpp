@@ -1,6 +1,7 @@
 #include "designer/drawcombobox.h"
 
 #include "classlib/controls/menus.h"
+#include "classlib/controls/publishedcontrol.h"
 #include "classlib/core/classbuilder.h"
 
 namespace designer {
@@ -10,22 +11,10 @@ using namespace classlib;
 const TClassInfo& TDrawComboBox::StaticClass()
 {
     using R = TDrawComboBox;
-    static const TClassInfo& info = TClassBuilder<R>("TDrawComboBox")
+    static const TClassInfo& info = PublishWinControl(TClassBuilder<R>("TDrawComboBox")
         .Prop("Margin", &R::Margin, &R::SetMargin).Default(6)
         .Prop("Items", &R::Items, &R::SetItems)
-        .Prop("Color", &TControl::Color, &TControl::SetColor)
-        .Prop("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
-        .Prop("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).Default(crDrag)
-        .Prop("DragMode", &TControl::DragMode, &TControl::SetDragMode).Default(dmManual)
-        .Prop("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true)
-        .Prop("Font", &TControl::Font, &TControl::SetFont)
-        .Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(false)
-        .Prop("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D).Default(true)
-        .Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
-        .Prop("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true)
-        .Prop("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
-        .Prop("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
-        .Prop("Visible", &TControl::Visible, &TControl::SetVisible).Default(true)
+        .Prop("Color", &TControl::Color, &TControl::SetColor))
         .Prop("OnDrawItem", static_cast<TDrawItemEvent R::*>(&R::OnDrawItem))
         .Prop("OnChange", &R::OnChange)
         .Prop("OnDropDown", &R::OnDropDown)
