@@ -771,6 +771,29 @@ void TControl::BeginDrag(bool Immediate, int Threshold)
     BeginDragAt(Point(p.x(), p.y()), Immediate, Threshold, false);
 }
 
+bool TControl::PressThenDrag(TMessage& Message)
+{
+    if ((Message.Msg != WM_LBUTTONDOWN && Message.Msg != WM_LBUTTONDBLCLK) || FDragMode != dmAutomatic ||
+        IsDesigning() || Dragging())
+        return false;
+    // Handled again with the drag mode off: as any press.
+    constexpr int Threshold = 5;
+    QPointer<QWidget> alive(Widget());
+    FDragMode = dmManual;
+    try {
+        Dispatch(Message);
+    } catch (...) {
+        if (alive)
+            FDragMode = dmAutomatic;
+        throw;
+    }
+    if (!alive)
+        return true;
+    FDragMode = dmAutomatic;
+    BeginDragAt(ClientToScreen(Point(LParamX(Message.LParam), LParamY(Message.LParam))), false, Threshold, true);
+    return true;
+}
+
 void TControl::BeginDragAt(const TPoint& Screen, bool Immediate, int Threshold, bool Pressed)
 {
     if (Drag)

@@ -295,6 +295,11 @@ protected:
     // Begins a drag from Screen; Pressed: the left button is down on this
     // control, whose press already holds the mouse.
     void BeginDragAt(const TPoint& Screen, bool Immediate, int Threshold, bool Pressed);
+    // For controls whose press picks what lies under it (lists, trees): a
+    // left press with DragMode dmAutomatic is handled as any press, and
+    // the drag begins only once the mouse moves on, so a click stays a
+    // click. True when the message was such a press.
+    bool PressThenDrag(TMessage& Message);
 
 private:
     friend class detail::TControlWidget;

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int WheelItems = 3;
 // Pixels the mouse moves with the button down before an automatic drag begins.
-constexpr int AutoDragThreshold = 5;
 
 } // namespace
 
@@ -246,9 +245,10 @@ void TCustomListBox::Dispatch(TMessage& Message)
             Click();
         return;
     }
-    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && DragMode() == dmAutomatic &&
-        !IsDesigning() && !Dragging()) {
-        AutoDragPress(Message);
+    if (QPointer<QWidget> alive(Widget()); PressThenDrag(Message)) {
+        // Moves go to the drag from here on, not to the selection.
+        if (alive)
+            FTracking = false;
         return;
     }
     if (Message.Msg == WM_MOUSEWHEEL) {
@@ -261,28 +261,6 @@ void TCustomListBox::Dispatch(TMessage& Message)
         return;
     }
     TWinControl::Dispatch(Message);
-}
-
-void TCustomListBox::AutoDragPress(TMessage& Message)
-{
-    // A press selects the item under it as any press does; the drag begins
-    // only once the mouse moves on, so a click stays a click.
-    QPointer<QWidget> alive(Widget());
-    SetDragMode(dmManual);
-    try {
-        TWinControl::Dispatch(Message);
-    } catch (...) {
-        if (alive)
-            SetDragMode(dmAutomatic);
-        throw;
-    }
-    if (!alive)
-        return;
-    SetDragMode(dmAutomatic);
-    // Moves go to the drag from here on, not to the selection.
-    FTracking = false;
-    const TPoint at = ClientToScreen(Point(LParamX(Message.LParam), LParamY(Message.LParam)));
-    BeginDragAt(at, false, AutoDragThreshold, true);
 }
 
 void TCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

@@ -68,8 +68,6 @@ private:
     int MaxTopIndex() const;
     // The user picked Index: select it, bring it into view, announce it.
     void UserSelect(int Index);
-    // A left press with DragMode dmAutomatic: select, then wait to drag.
-    void AutoDragPress(TMessage& Message);
 
     TStringList* FItems;
     int FItemIndex = -1;

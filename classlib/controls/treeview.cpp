@@ -755,6 +755,8 @@ void TCustomTreeView::EndEditing(bool Cancel)
 
 void TCustomTreeView::Dispatch(TMessage& Message)
 {
+    if (PressThenDrag(Message))
+        return;
     switch (Message.Msg) {
     case CM_WANTSPECIALKEY:
         // Enter and Escape belong to the text being edited.

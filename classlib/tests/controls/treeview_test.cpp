@@ -212,6 +212,26 @@ TEST_F(TTreeFixture, ASecondClickOnTheSelectedTextStartsEditing)
     tree->EndEditing(true);
 }
 
+TEST_F(TTreeFixture, WithAutomaticDraggingAClickStillSelectsAndADragDrops)
+{
+    tree->SetDragMode(dmAutomatic);
+    tree->FullExpand();
+    QStringList drops;
+    Bind(tree->OnDragOver, [](TObject*, TObject*, int, int, TDragState, bool& Accept) { Accept = true; });
+    Bind(tree->OnDragDrop, [&](TObject*, TObject* Source, int X, int Y) {
+        EXPECT_EQ(Source, tree);
+        drops << tree->Selected()->Text() + QStringLiteral(">") + tree->GetNodeAt(X, Y)->Text();
+    });
+    Press(pear);
+    EXPECT_EQ(tree->Selected(), pear);
+    EXPECT_TRUE(drops.isEmpty());
+    QTest::mousePress(tree->Widget(), Qt::LeftButton, {}, At(apple));
+    QTest::mouseMove(tree->Widget(), At(stone));
+    QTest::mouseRelease(tree->Widget(), Qt::LeftButton, {}, At(stone));
+    EXPECT_FALSE(tree->Dragging());
+    EXPECT_EQ(drops, QStringList{"Apple>Stone"});
+}
+
 TEST(TreeView, SortedSiblingsFollowTheirTextsWithoutRegardToCase)
 {
     TTreeView tree(nullptr);
