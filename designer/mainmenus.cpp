@@ -3,6 +3,8 @@
 
 #include "designer/mainwindow.h"
 
+#include "designer/menutable.h"
+
 #include "classlib/controls/filedialogs.h"
 #include "classlib/controls/menus.h"
 
@@ -12,39 +14,12 @@ using namespace classlib;
 
 namespace {
 
-struct TItemEntry {
-    const char* Name;  // "" for an unnamed item
-    TMenuItem* TfrmMain::*Field;  // the form's pointer to the item, or nil
-    const char* Caption;
-    const char* ShortCut = "";
-    int HelpContext = 0;
-    const char* Hint = "";
-    const char16_t* Click = nullptr;
-};
 
 const char* const ReportFilter = "Reports (*.qxf)|*.qxf|All Files (*.*)|*.*";
 
 } // namespace
 
-// Makes the items under Parent, in order, and sets the form's pointers to
-// them; returns the last one made.
-static TMenuItem* AddItems(TfrmMain* Form, TMenuItem* Parent, std::initializer_list<TItemEntry> Entries,
-                           const std::function<TMethod(const char16_t*)>& Handler)
-{
-    TMenuItem* item = nullptr;
-    for (const TItemEntry& entry : Entries) {
-        item = new TMenuItem(Form);
-        if (*entry.Name) item->SetName(QString::fromLatin1(entry.Name));
-        if (entry.Field) Form->*entry.Field = item;
-        item->SetCaption(QString::fromLatin1(entry.Caption));
-        if (*entry.ShortCut) item->SetShortCut(TextToShortCut(QString::fromLatin1(entry.ShortCut)));
-        item->SetHelpContext(entry.HelpContext);
-        item->SetHint(QString::fromLatin1(entry.Hint));
-        if (entry.Click) item->OnClick = Handler(entry.Click);
-        Parent->Add(item);
-    }
-    return item;
-}
+using TItemEntry = TMenuEntry<TfrmMain>;
 
 void TfrmMain::CreateMenus()
 {
@@ -61,7 +36,7 @@ void TfrmMain::CreateMenus()
     };
 
     mmiFile = top("mmiFile", "&File", "Create, open, save, print reports or quit Designer");
-    AddItems(this, mmiFile,
+    AddMenuItems<TfrmMain>(this, mmiFile,
              {{"mmiNew", &TfrmMain::mmiNew, "&New", "Ctrl+N", 10, "Creates a new report", u"mmiNewClick"},
               {"mmiOpen", &TfrmMain::mmiOpen, "&Open...", "Ctrl+O", 30, "Opens an existing report", u"mmiOpenClick"},
               {"mmiSave", &TfrmMain::mmiSave, "&Save", "Ctrl+S", 40, "Saves the current report", u"mmiSaveClick"},
@@ -82,7 +57,7 @@ void TfrmMain::CreateMenus()
 
     mmiEdit = top("mmiEdit", "&Edit", "Cut, copy, paste, delete and change Z-order");
     mmiEdit->OnClick = Handler(u"mmiEditClick");
-    AddItems(this, mmiEdit,
+    AddMenuItems<TfrmMain>(this, mmiEdit,
              {{"mmiCut", &TfrmMain::mmiCut, "Cu&t", "Ctrl+X", 110, "Cuts the selection and puts it on the Clipboard", u"mmiCutClick"},
               {"mmiCopy", &TfrmMain::mmiCopy, "&Copy", "Ctrl+C", 120, "Copies the selection and puts it on the Clipboard", u"mmiCopyClick"},
               {"mmiPaste", &TfrmMain::mmiPaste, "&Paste", "Ctrl+V", 230, "Inserts the Clipboard contents at the page", u"mmiPasteClick"},
@@ -105,7 +80,7 @@ void TfrmMain::CreateMenus()
 
     mmiView = top("mmiView", "&View", "Choose alternative views, on-screen tools and zoom percentage");
     mmiView->OnClick = Handler(u"mmiViewClick");
-    AddItems(this, mmiView,
+    AddMenuItems<TfrmMain>(this, mmiView,
              {{"mmiReportMan", &TfrmMain::mmiReportMan, "Report &Manager", "", 1000, "Shows or hides the Report Manager window", u"mmiReportManClick"},
               {"mmiPreview", &TfrmMain::mmiPreview, "Pre&view", "F5", 310, "Preview|Displays full page as it will be printed",
                u"mmiPreviewClick"},
@@ -128,10 +103,10 @@ void TfrmMain::CreateMenus()
     mmiMainForm->SetVisible(false);
     mmiRuler->SetChecked(true);
     mmiStatusbar->SetChecked(true);
-    AddItems(this, mmiPage, {{"mmiPageBottom", &TfrmMain::mmiPageBottom, "-"}, {"mmiMorePages", &TfrmMain::mmiMorePages, "&More Pages...", "", 0, "", u"mmiReportManClick"}}, handler);
+    AddMenuItems<TfrmMain>(this, mmiPage, {{"mmiPageBottom", &TfrmMain::mmiPageBottom, "-"}, {"mmiMorePages", &TfrmMain::mmiMorePages, "&More Pages...", "", 0, "", u"mmiReportManClick"}}, handler);
     mmiPage->OnClick = Handler(u"mmiPageClick");
     mmiMorePages->SetEnabled(false);
-    AddItems(this, mmiZoom,
+    AddMenuItems<TfrmMain>(this, mmiZoom,
              {{"mmiZoomIn", &TfrmMain::mmiZoomIn, "&In", "", 260, "Scales the editing view in", u"ZoomInClick"},
               {"mmiZoomOut", &TfrmMain::mmiZoomOut, "&Out", "", 270, "Scales the editing view out", u"ZoomOutClick"},
               {"", nullptr, "-"},
@@ -143,7 +118,7 @@ void TfrmMain::CreateMenus()
              handler);
     for (TMenuItem* item : {mmiZoom200, mmiZoom150, mmiZoom100, mmiZoom75, mmiZoom50}) item->SetRadioItem(true);
     mmiZoom100->SetChecked(true);
-    AddItems(this, mmiToolbars,
+    AddMenuItems<TfrmMain>(this, mmiToolbars,
              {{"mmiStandard", &TfrmMain::mmiStandard, "Standard", "", 0, "Shows or hides the Standard toolbar", u"ToggleStandard"},
               {"mmiPalette", &TfrmMain::mmiPalette, "Components", "", 100000, "Shows or hides the Components toolbar", u"TogglePalette"}},
              handler);
@@ -151,21 +126,21 @@ void TfrmMain::CreateMenus()
     mmiPalette->SetChecked(true);
 
     mmiInsert = top("mmiInsert", "&Insert", "Allows insertion of pages and components");
-    AddItems(this, mmiInsert,
+    AddMenuItems<TfrmMain>(this, mmiInsert,
              {{"mmiComponent", &TfrmMain::mmiComponent, "&Component", "", 0, "Inserts components into the page"},
               {"", nullptr, "-"},
               {"mmiNewPage", &TfrmMain::mmiNewPage, "New &Page", "", 0, "Creates a new empty report page", u"mmiNewPageClick"},
               {"mmiAddPages", &TfrmMain::mmiAddPages, "&Pages From &File...", "", 0, "Imports selected pages from existing document"}},
              handler);
     mmiAddPages->SetEnabled(false);
-    AddItems(this, mmiComponent, {{"mmiMoreComponents", &TfrmMain::mmiMoreComponents, "More Components..."}}, handler);
+    AddMenuItems<TfrmMain>(this, mmiComponent, {{"mmiMoreComponents", &TfrmMain::mmiMoreComponents, "More Components..."}}, handler);
     mmiMoreComponents->SetEnabled(false);
 
     mmiTools = top("mmiTools", "&Tools", "Set Designer options");
-    AddItems(this, mmiTools, {{"mmiOptions", &TfrmMain::mmiOptions, "&Options...", "", 410, "Check various Designer options", u"mmiOptionsClick"}},
+    AddMenuItems<TfrmMain>(this, mmiTools, {{"mmiOptions", &TfrmMain::mmiOptions, "&Options...", "", 410, "Check various Designer options", u"mmiOptionsClick"}},
                           handler);
     mmiHelp = top("mmiHelp", "&Help", "Access information for using Designer");
-    AddItems(this, mmiHelp,
+    AddMenuItems<TfrmMain>(this, mmiHelp,
              {{"mmiHelpTopics", &TfrmMain::mmiHelpTopics, "Help &Topics", "", 0, "Opens Help", u"mmiHelpTopicsClick"}, {"", nullptr, "-"}, {"mmiAbout", &TfrmMain::mmiAbout, "&About", "", 0, "", u"mmiAboutClick"}}, handler);
     SetMenu(mnuMain);
 
@@ -190,7 +165,7 @@ void TfrmMain::CreatePopups()
         return menu;
     };
     mnuPaper = popup("mnuPaper", 0);
-    AddItems(this, mnuPaper->Root(),
+    AddMenuItems<TfrmMain>(this, mnuPaper->Root(),
              {{"pmiInspect", nullptr, "Inspect", "", 0, "Displays the selection in the Object Inspector", u"InspectClick"},
               {"", nullptr, "-"},
               {"pmiCut", nullptr, "Cut", "", 110, "Cuts the selection and puts it on the Clipboard", u"mmiCutClick"},
@@ -206,7 +181,7 @@ void TfrmMain::CreatePopups()
     mnuPaper->Items(0)->SetDefault(true);
     mnuPaper->OnPopup = Handler(u"mnuPaperPopup");
     mnuPrinter = popup("mnuPrinter", 0);
-    AddItems(this, mnuPrinter->Root(), {{"pmiInspectPaper", nullptr, "Inspect", "", 0, "Displays the Paper in the Object Inspector",
+    AddMenuItems<TfrmMain>(this, mnuPrinter->Root(), {{"pmiInspectPaper", nullptr, "Inspect", "", 0, "Displays the Paper in the Object Inspector",
                                        u"InspectClick"}},
              handler)
         ->SetDefault(true);
@@ -216,7 +191,7 @@ void TfrmMain::CreatePopups()
 
     mnuZoom = popup("mnuZoom", 250);
     mnuZoom->OnPopup = Handler(u"mnuZoomPopup");
-    AddItems(this, mnuZoom->Root(),
+    AddMenuItems<TfrmMain>(this, mnuZoom->Root(),
              {{"pmiZoom200", nullptr, "200%", "", 0, "Scales the editing view to 200%", u"ZoomClick"},
               {"pmiZoom150", nullptr, "150%", "", 0, "Scales the editing view to 150%", u"ZoomClick"},
               {"pmiZoom100", nullptr, "100%", "", 0, "Scales the editing view to actual size", u"ZoomClick"},
@@ -231,7 +206,7 @@ void TfrmMain::CreatePopups()
 
     mnuToolbars = popup("mnuToolbars", 280);
     mnuToolbars->OnPopup = Handler(u"mnuToolbarsPopup");
-    AddItems(this, mnuToolbars->Root(),
+    AddMenuItems<TfrmMain>(this, mnuToolbars->Root(),
              {{"pmiStandard", &TfrmMain::pmiStandard, "Standard", "", 0, "Shows or hides the Standard toolbar", u"ToggleStandard"},
               {"pmiPalette", &TfrmMain::pmiPalette, "Components", "", 0, "Shows or hides the Components toolbar", u"TogglePalette"},
               {"pmiRuler", &TfrmMain::pmiRuler, "Ruler", "", 320, "Shows or hides the rulers", u"ToggleRuler"},

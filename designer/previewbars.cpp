@@ -4,6 +4,7 @@
 #include "designer/previewwindow.h"
 
 #include "designer/mainglyphs.h"
+#include "designer/menutable.h"
 
 #include "runtime/preview.h"
 
@@ -18,13 +19,6 @@ using namespace classlib;
 
 namespace {
 
-struct TItemEntry {
-    TMenuItem* TfrmPreview::*Field;  // nil for an unnamed item
-    const char* Name;
-    const char* Caption;
-    const char16_t* Click = nullptr;
-    const char* ShortCut = "";
-};
 
 struct TButtonEntry {
     TToolButton* TfrmPreview::*Field;  // nil for a divider
@@ -40,18 +34,9 @@ const char* const PerCent[5] = {"200%", "150%", "100%", "75%", "50%"};
 
 void TfrmPreview::CreateMenus()
 {
-    auto add = [this](TMenuItem* Parent, std::initializer_list<TItemEntry> Entries) {
-        for (const TItemEntry& entry : Entries) {
-            auto* item = new TMenuItem(this);
-            if (entry.Field) {
-                item->SetName(QString::fromLatin1(entry.Name));
-                this->*entry.Field = item;
-            }
-            item->SetCaption(QString::fromLatin1(entry.Caption));
-            if (*entry.ShortCut) item->SetShortCut(TextToShortCut(QString::fromLatin1(entry.ShortCut)));
-            if (entry.Click) item->OnClick = Handler(entry.Click);
-            Parent->Add(item);
-        }
+    const auto handler = [this](const char16_t* Name) { return Handler(Name); };
+    auto add = [this, &handler](TMenuItem* Parent, std::initializer_list<TMenuEntry<TfrmPreview>> Entries) {
+        AddMenuItems(this, Parent, Entries, handler);
     };
     // The five percentages under Parent, radio items, 100% checked.
     auto percentages = [this](TMenuItem* Parent, TMenuItem** Items, const char* Prefix, const char16_t* Click) {
@@ -79,22 +64,22 @@ void TfrmPreview::CreateMenus()
     top(mmiView, "mmiView", "&View");
     mmiView->OnClick = Handler(u"MenuPopup");
     top(mmiGo, "mmiGo", "&Go");
-    add(mmiPreview, {{&TfrmPreview::mmiRefresh, "mmiRefresh", "Refresh", u"mmiRefreshClick", "F5"},
-                     {&TfrmPreview::mmiPrint, "mmiPrint", "&Print...", u"mmiPrintClick"},
-                     {&TfrmPreview::mmiClose, "mmiClose", "Close", u"mmiCloseClick", "Alt+F4"}});
-    add(mmiView, {{&TfrmPreview::mmiZoom, "mmiZoom", "&Zoom", u"MenuPopup"},
-                  {&TfrmPreview::mmiMonochrome, "mmiMonochrome", "&Monochrome", u"mmiMonochromeClick"},
-                  {&TfrmPreview::mmiToolbar, "mmiToolbar", "Toolbar", u"ToggleToolbar"},
-                  {&TfrmPreview::mmiStatusBar, "mmiStatusBar", "Status Bar", u"ToggleStatusBar"}});
+    add(mmiPreview, {{"mmiRefresh", &TfrmPreview::mmiRefresh, "Refresh", "F5", 0, "", u"mmiRefreshClick"},
+                     {"mmiPrint", &TfrmPreview::mmiPrint, "&Print...", "", 0, "", u"mmiPrintClick"},
+                     {"mmiClose", &TfrmPreview::mmiClose, "Close", "Alt+F4", 0, "", u"mmiCloseClick"}});
+    add(mmiView, {{"mmiZoom", &TfrmPreview::mmiZoom, "&Zoom", "", 0, "", u"MenuPopup"},
+                  {"mmiMonochrome", &TfrmPreview::mmiMonochrome, "&Monochrome", "", 0, "", u"mmiMonochromeClick"},
+                  {"mmiToolbar", &TfrmPreview::mmiToolbar, "Toolbar", "", 0, "", u"ToggleToolbar"},
+                  {"mmiStatusBar", &TfrmPreview::mmiStatusBar, "Status Bar", "", 0, "", u"ToggleStatusBar"}});
     mmiMonochrome->SetEnabled(false);
-    add(mmiZoom, {{&TfrmPreview::mmiZoomIn, "mmiZoomIn", "&In", u"mmiZoomInClick"},
-                  {&TfrmPreview::mmiZoomOut, "mmiZoomOut", "&Out", u"mmiZoomOutClick"},
-                  {nullptr, "", "-"}});
+    add(mmiZoom, {{"mmiZoomIn", &TfrmPreview::mmiZoomIn, "&In", "", 0, "", u"mmiZoomInClick"},
+                  {"mmiZoomOut", &TfrmPreview::mmiZoomOut, "&Out", "", 0, "", u"mmiZoomOutClick"},
+                  {"", nullptr, "-"}});
     percentages(mmiZoom, mmiZoomPerCent, "mmiZoom", u"mmiZoomPerCentClick");
-    add(mmiGo, {{&TfrmPreview::mmiFirst, "mmiFirst", "&First page", u"mmiFirstClick", "Home"},
-                {&TfrmPreview::mmiPrevious, "mmiPrevious", "&Previous page", u"mmiPreviousClick", "PgUp"},
-                {&TfrmPreview::mmiNext, "mmiNext", "&Next page", u"mmiNextClick", "PgDn"},
-                {&TfrmPreview::mmiLast, "mmiLast", "&Last page", u"mmiLastClick", "End"}});
+    add(mmiGo, {{"mmiFirst", &TfrmPreview::mmiFirst, "&First page", "Home", 0, "", u"mmiFirstClick"},
+                {"mmiPrevious", &TfrmPreview::mmiPrevious, "&Previous page", "PgUp", 0, "", u"mmiPreviousClick"},
+                {"mmiNext", &TfrmPreview::mmiNext, "&Next page", "PgDn", 0, "", u"mmiNextClick"},
+                {"mmiLast", &TfrmPreview::mmiLast, "&Last page", "End", 0, "", u"mmiLastClick"}});
     SetMenu(mnuPreview);
 
     mnuZoom = new TPopupMenu(this);
@@ -105,10 +90,10 @@ void TfrmPreview::CreateMenus()
     mnuToolbars = new TPopupMenu(this);
     mnuToolbars->SetName(QStringLiteral("mnuToolbars"));
     mnuToolbars->OnPopup = Handler(u"MenuPopup");
-    add(mnuToolbars->Root(), {{&TfrmPreview::pmiToolbar, "pmiToolbar", "Toolbar", u"ToggleToolbar"},
-                              {&TfrmPreview::pmiStatusBar, "pmiStatusBar", "Status Bar", u"ToggleStatusBar"},
-                              {&TfrmPreview::pmiStayOnTop, "pmiStayOnTop", "&Stay on top", u"pmiStayOnTopClick"},
-                              {&TfrmPreview::pmiHide, "pmiHide", "Hide", u"mmiCloseClick"}});
+    add(mnuToolbars->Root(), {{"pmiToolbar", &TfrmPreview::pmiToolbar, "Toolbar", "", 0, "", u"ToggleToolbar"},
+                              {"pmiStatusBar", &TfrmPreview::pmiStatusBar, "Status Bar", "", 0, "", u"ToggleStatusBar"},
+                              {"pmiStayOnTop", &TfrmPreview::pmiStayOnTop, "&Stay on top", "", 0, "", u"pmiStayOnTopClick"},
+                              {"pmiHide", &TfrmPreview::pmiHide, "Hide", "", 0, "", u"mmiCloseClick"}});
     SetPopupMenu(mnuToolbars);
 }
 

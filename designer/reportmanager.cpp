@@ -6,6 +6,7 @@
 #include "designer/fitstatusbar.h"
 #include "designer/itemselector.h"
 #include "designer/mainglyphs.h"
+#include "designer/menutable.h"
 
 #include "classlib/controls/bevel.h"
 #include "classlib/controls/imagelist.h"
@@ -24,14 +25,6 @@ using namespace classlib;
 
 namespace {
 
-struct TItemEntry {
-    TMenuItem* TfrmPages::*Field;  // nil for an item the form does not keep
-    const char* Name;
-    const char* Caption;
-    const char* ShortCut = "";
-    const char* Hint = "";
-    const char16_t* Click = nullptr;
-};
 
 } // namespace
 
@@ -116,22 +109,6 @@ TfrmPages::~TfrmPages()
     DoDestroy();
 }
 
-// Makes the items under Parent, in order, and sets the form's pointers.
-static void AddItems(TfrmPages* Form, TMenuItem* Parent, std::initializer_list<TItemEntry> Entries,
-                     const std::function<TMethod(const char16_t*)>& Handler)
-{
-    for (const TItemEntry& e : Entries) {
-        auto* item = new TMenuItem(Form);
-        if (*e.Name) item->SetName(QString::fromLatin1(e.Name));
-        item->SetCaption(QString::fromLatin1(e.Caption));
-        if (*e.ShortCut) item->SetShortCut(TextToShortCut(QString::fromLatin1(e.ShortCut)));
-        item->SetHint(QString::fromLatin1(e.Hint));
-        if (e.Click) item->OnClick = Handler(e.Click);
-        if (e.Field) Form->*e.Field = item;
-        Parent->Add(item);
-    }
-}
-
 void TfrmPages::CreateMenus()
 {
     const auto handler = [this](const char16_t* Name) { return Handler(Name); };
@@ -158,38 +135,36 @@ void TfrmPages::CreateMenus()
         return item;
     };
     top(&F::mmiPage, "mmiPage", "&Page")->OnClick = Handler(u"mmiPageClick");
-    AddItems(this, mmiPage,
-             {{&F::mmiNew, "mmiNew", "&New", "", newHint},
-              {&F::mmiDelete, "mmiDelete", "&Delete", "", "Removes current selection", u"mmiDeleteClick"},
-              {&F::mmiRename, "mmiRename", "Rena&me", "", "Allows Group to be renamed", u"mmiRenameClick"},
-              {&F::mmiProperties, "mmiProperties", "P&roperties", "", propertiesHint, u"mmiPropertiesClick"},
-              {nullptr, "", "-"},
-              {&F::mmiPreview, "mmiPreview", "Pre&view", "F5", "Displays full page as it will be printed",
-               u"mmiPreviewClick"},
-              {nullptr, "", "-"},
-              {&F::mmiClose, "mmiClose", "Close", "Alt+F4", "Closes this window"}},
+    AddMenuItems<TfrmPages>(this, mmiPage,
+             {{"mmiNew", &F::mmiNew, "&New", "", 0, newHint},
+              {"mmiDelete", &F::mmiDelete, "&Delete", "", 0, "Removes current selection", u"mmiDeleteClick"},
+              {"mmiRename", &F::mmiRename, "Rena&me", "", 0, "Allows Group to be renamed", u"mmiRenameClick"},
+              {"mmiProperties", &F::mmiProperties, "P&roperties", "", 0, propertiesHint, u"mmiPropertiesClick"},
+              {"", nullptr, "-"},
+              {"mmiPreview", &F::mmiPreview, "Pre&view", "F5", 0, "Displays full page as it will be printed", u"mmiPreviewClick"},
+              {"", nullptr, "-"},
+              {"mmiClose", &F::mmiClose, "Close", "Alt+F4", 0, "Closes this window"}},
              handler);
-    AddItems(this, mmiNew,
-             {{&F::mmiNewPage, "mmiNewPage", "&Page", "", pageHint, u"mmiNewPageClick"},
-              {nullptr, "", "-"},
-              {&F::mmiNewShortcut, "mmiNewShortcut", "Page &Shortcut", "", shortcutHint, u"mmiNewShortcutClick"},
-              {&F::mmiNewGroup, "mmiNewGroup", "&Group", "", groupHint, u"mmiNewGroupClick"}},
+    AddMenuItems<TfrmPages>(this, mmiNew,
+             {{"mmiNewPage", &F::mmiNewPage, "&Page", "", 0, pageHint, u"mmiNewPageClick"},
+              {"", nullptr, "-"},
+              {"mmiNewShortcut", &F::mmiNewShortcut, "Page &Shortcut", "", 0, shortcutHint, u"mmiNewShortcutClick"},
+              {"mmiNewGroup", &F::mmiNewGroup, "&Group", "", 0, groupHint, u"mmiNewGroupClick"}},
              handler);
-    AddItems(this, mmiNewShortcut, {{&F::mmiPageBottom1, "mmiPageBottom1", ""}}, handler);
+    AddMenuItems<TfrmPages>(this, mmiNewShortcut, {{"mmiPageBottom1", &F::mmiPageBottom1, ""}}, handler);
     top(&F::mmiEdit, "mmiEdit", "&Edit");
-    AddItems(this, mmiEdit,
-             {{&F::mmiCut, "mmiCut", "Cu&t", "Ctrl+X", cutHint, u"mmiCutClick"},
-              {&F::mmiCopy, "mmiCopy", "&Copy", "Ctrl+C", copyHint, u"mmiCopyClick"},
-              {&F::mmiPaste, "mmiPaste", "&Paste", "Ctrl+V", pasteHint, u"mmiPasteClick"}},
+    AddMenuItems<TfrmPages>(this, mmiEdit,
+             {{"mmiCut", &F::mmiCut, "Cu&t", "Ctrl+X", 0, cutHint, u"mmiCutClick"},
+              {"mmiCopy", &F::mmiCopy, "&Copy", "Ctrl+C", 0, copyHint, u"mmiCopyClick"},
+              {"mmiPaste", &F::mmiPaste, "&Paste", "Ctrl+V", 0, pasteHint, u"mmiPasteClick"}},
              handler);
     top(&F::mmiView, "mmiView", "&View")->OnClick = Handler(u"mmiViewClick");
-    AddItems(this, mmiView,
-             {{&F::mmiThumbnails, "mmiThumbnails", "Thumbnail Pages", "", "Toggles thumbnail pages view"},
-              {nullptr, "", "-"},
-              {&F::mmiGroups, "mmiGroups", "Group Pane", "", groupsHint, u"mmiGroupsClick"},
-              {&F::mmiToolbar, "mmiToolbar", "Toolbar", "", toolbarHint, u"mmiToolbarClick"},
-              {&F::mmiStatusBar, "mmiStatusBar", "Status Bar", "", "Show or hides the status bar",
-               u"mmiStatusBarClick"}},
+    AddMenuItems<TfrmPages>(this, mmiView,
+             {{"mmiThumbnails", &F::mmiThumbnails, "Thumbnail Pages", "", 0, "Toggles thumbnail pages view"},
+              {"", nullptr, "-"},
+              {"mmiGroups", &F::mmiGroups, "Group Pane", "", 0, groupsHint, u"mmiGroupsClick"},
+              {"mmiToolbar", &F::mmiToolbar, "Toolbar", "", 0, toolbarHint, u"mmiToolbarClick"},
+              {"mmiStatusBar", &F::mmiStatusBar, "Status Bar", "", 0, "Show or hides the status bar", u"mmiStatusBarClick"}},
              handler);
     mmiThumbnails->SetEnabled(false);
     for (TMenuItem* item : {mmiPageBottom1}) item->SetVisible(false);
@@ -202,52 +177,49 @@ void TfrmPages::CreateMenus()
         return menu;
     };
     popup(&F::mnuOrder, "mnuOrder")->OnPopup = Handler(u"mnuOrderPopup");
-    AddItems(this, mnuOrder->Root(),
-             {{&F::pmiLNewShortcut, "pmiLNewShortcut", "New Page Shortcut", "", shortcutHint,
-               u"mmiNewShortcutClick"},
-              {&F::pmiLNewGroup, "pmiLNewGroup", "New Group", "", groupHint, u"mmiNewGroupClick"},
-              {nullptr, "", "-"},
-              {&F::pmiLProperties, "pmiLProperties", "Properties", "", propertiesHint, u"mmiPropertiesClick"},
-              {nullptr, "", "-"},
-              {&F::pmiLCut, "pmiLCut", "Cut", "", cutHint, u"pmiCutClick"},
-              {&F::pmiLCopy, "pmiLCopy", "Copy", "", copyHint, u"pmiCopyClick"},
-              {&F::pmiLPaste, "pmiLPaste", "Paste", "", pasteHint, u"pmiPasteClick"},
-              {&F::pmiLDelete, "pmiLDelete", "Delete", "", "Deletes the selection from list", u"pmiLDeleteClick"},
-              {nullptr, "", "-"},
-              {&F::pmiLRename, "pmiLRename", "Rename", "", "Allows Group to be renamed", u"mmiRenameClick"}},
+    AddMenuItems<TfrmPages>(this, mnuOrder->Root(),
+             {{"pmiLNewShortcut", &F::pmiLNewShortcut, "New Page Shortcut", "", 0, shortcutHint, u"mmiNewShortcutClick"},
+              {"pmiLNewGroup", &F::pmiLNewGroup, "New Group", "", 0, groupHint, u"mmiNewGroupClick"},
+              {"", nullptr, "-"},
+              {"pmiLProperties", &F::pmiLProperties, "Properties", "", 0, propertiesHint, u"mmiPropertiesClick"},
+              {"", nullptr, "-"},
+              {"pmiLCut", &F::pmiLCut, "Cut", "", 0, cutHint, u"pmiCutClick"},
+              {"pmiLCopy", &F::pmiLCopy, "Copy", "", 0, copyHint, u"pmiCopyClick"},
+              {"pmiLPaste", &F::pmiLPaste, "Paste", "", 0, pasteHint, u"pmiPasteClick"},
+              {"pmiLDelete", &F::pmiLDelete, "Delete", "", 0, "Deletes the selection from list", u"pmiLDeleteClick"},
+              {"", nullptr, "-"},
+              {"pmiLRename", &F::pmiLRename, "Rename", "", 0, "Allows Group to be renamed", u"mmiRenameClick"}},
              handler);
-    AddItems(this, pmiLNewShortcut, {{&F::mmiPageBottom2, "mmiPageBottom2", ""}}, handler);
+    AddMenuItems<TfrmPages>(this, pmiLNewShortcut, {{"mmiPageBottom2", &F::mmiPageBottom2, ""}}, handler);
     pmiLProperties->SetDefault(true);
 
     popup(&F::ppmInsp, "ppmInsp");
-    AddItems(this, ppmInsp->Root(),
-             {{&F::pmiNewPage, "pmiNewPage", "New Page", "Ins", "Creates a new empty report page", u"mmiNewPageClick"},
-              {&F::pmiDelete, "pmiDelete", "Delete Page", "Del", "Removes the page from report", u"pmiDeleteClick"},
-              {&F::pmiEdit, "pmiEdit", "Page Properties", "Enter", "Opens the page in editor window", u"pmiEditClick"}},
+    AddMenuItems<TfrmPages>(this, ppmInsp->Root(),
+             {{"pmiNewPage", &F::pmiNewPage, "New Page", "Ins", 0, "Creates a new empty report page", u"mmiNewPageClick"},
+              {"pmiDelete", &F::pmiDelete, "Delete Page", "Del", 0, "Removes the page from report", u"pmiDeleteClick"},
+              {"pmiEdit", &F::pmiEdit, "Page Properties", "Enter", 0, "Opens the page in editor window", u"pmiEditClick"}},
              handler);
     pmiEdit->SetDefault(true);
 
     popup(&F::mnuNew, "mnuNew")->OnPopup = Handler(u"mnuNewPopup");
-    AddItems(this, mnuNew->Root(),
-             {{&F::pmiNPage, "pmiNPage", "Page", "", pageHint, u"mmiNewPageClick"},
-              {nullptr, "", "-"},
-              {&F::pmiNShortcut, "pmiNShortcut", "Page Shortcut", "", shortcutHint, u"mmiNewShortcutClick"},
-              {&F::pmiNGroup, "pmiNGroup", "Group", "", groupHint, u"mmiNewGroupClick"}},
+    AddMenuItems<TfrmPages>(this, mnuNew->Root(),
+             {{"pmiNPage", &F::pmiNPage, "Page", "", 0, pageHint, u"mmiNewPageClick"},
+              {"", nullptr, "-"},
+              {"pmiNShortcut", &F::pmiNShortcut, "Page Shortcut", "", 0, shortcutHint, u"mmiNewShortcutClick"},
+              {"pmiNGroup", &F::pmiNGroup, "Group", "", 0, groupHint, u"mmiNewGroupClick"}},
              handler);
-    AddItems(this, pmiNShortcut, {{&F::mmiPageBottom3, "mmiPageBottom3", ""}}, handler);
+    AddMenuItems<TfrmPages>(this, pmiNShortcut, {{"mmiPageBottom3", &F::mmiPageBottom3, ""}}, handler);
     pmiNPage->SetDefault(true);
     for (TMenuItem* item : {mmiPageBottom2, mmiPageBottom3}) item->SetVisible(false);
 
     popup(&F::mnuToolbars, "mnuToolbars")->OnPopup = Handler(u"mmiViewClick");
-    AddItems(this, mnuToolbars->Root(),
-             {{&F::pmiGroups, "pmiGroups", "Group Pane", "", groupsHint, u"mmiGroupsClick"},
-              {&F::pmiToolbar, "pmiToolbar", "Toolbar", "", toolbarHint, u"mmiToolbarClick"},
-              {&F::pmiStatusBar, "pmiStatusBar", "Status Bar", "", "Shows or hides the status bar",
-               u"mmiStatusBarClick"},
-              {nullptr, "", "-"},
-              {&F::pmiStayOnTop, "pmiStayOnTop", "&Stay on top", "", "Toggles \"Always on top\" window mode",
-               u"pmiStayOnTopClick"},
-              {&F::pmiHide, "pmiHide", "Hide", "", "Closes this window", u"pmiHideClick"}},
+    AddMenuItems<TfrmPages>(this, mnuToolbars->Root(),
+             {{"pmiGroups", &F::pmiGroups, "Group Pane", "", 0, groupsHint, u"mmiGroupsClick"},
+              {"pmiToolbar", &F::pmiToolbar, "Toolbar", "", 0, toolbarHint, u"mmiToolbarClick"},
+              {"pmiStatusBar", &F::pmiStatusBar, "Status Bar", "", 0, "Shows or hides the status bar", u"mmiStatusBarClick"},
+              {"", nullptr, "-"},
+              {"pmiStayOnTop", &F::pmiStayOnTop, "&Stay on top", "", 0, "Toggles \"Always on top\" window mode", u"pmiStayOnTopClick"},
+              {"pmiHide", &F::pmiHide, "Hide", "", 0, "Closes this window", u"pmiHideClick"}},
              handler);
     SetPopupMenu(mnuToolbars);
 }
