@@ -6,6 +6,7 @@
 
 #include "designer/mainglyphs.h"
 #include "designer/ruler.h"
+#include "designer/statusbars.h"
 
 #include "classlib/controls/coolbar.h"
 #include "classlib/controls/imagelist.h"
@@ -144,19 +145,7 @@ void TfrmMain::CreateToolBars()
 
 void TfrmMain::CreateWorkArea()
 {
-    sbrBottom = new TStatusBar(this);
-    sbrBottom->SetName(QStringLiteral("sbrBottom"));
-    sbrBottom->Panels()->Add();
-    for (int width : {120, 70}) {
-        TStatusPanel* panel = sbrBottom->Panels()->Add();
-        panel->SetStyle(psOwnerDraw);
-        panel->SetWidth(width);
-    }
-    sbrBottom->OnDrawPanel = Handler(u"sbrBottomDrawPanel");
-    // Bound before the bar is placed: placing it sizes it.
-    sbrBottom->OnResize = Handler(u"sbrBottomResize");
-    sbrBottom->SetParent(this);
-    sbrBottom->SetAlign(alBottom);
+    sbrBottom = MakeStatusBar(this, 50, {120, 70}, Handler(u"sbrBottomDrawPanel"), Handler(u"sbrBottomResize"));
 
     pnlBase = new TPanel(this);
     pnlBase->SetName(QStringLiteral("pnlBase"));

@@ -12,6 +12,7 @@
 #include "designer/paper.h"
 #include "designer/reportmanager.h"
 #include "designer/ruler.h"
+#include "designer/statusbars.h"
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/hints.h"
@@ -110,12 +111,10 @@ void TfrmMain::RulerMarker(TObject* Sender, int Position)
     }
 }
 
-void TfrmMain::sbrBottomResize(TObject*)
+void TfrmMain::sbrBottomResize(TObject* Sender)
 {
-    TStatusPanels* panels = sbrBottom->Panels();
-    // A bar narrower than the two fixed panels leaves the hint none.
-    panels->Items(0)->SetWidth(
-        std::max(0, sbrBottom->Width() - panels->Items(1)->Width() - panels->Items(2)->Width()));
+    // Also while the bar is being placed, before the form holds it.
+    if (auto* bar = dynamic_cast<TStatusBar*>(Sender)) GiveFirstPanelTheRest(bar);
 }
 
 void TfrmMain::sbrBottomDrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, TRect Rect)

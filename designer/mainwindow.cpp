@@ -1,7 +1,7 @@
 #include "designer/mainwindow.h"
 
 #include "designer/designinstances.h"
-#include "designer/fitstatusbar.h"
+#include "designer/statusbars.h"
 #include "designer/document.h"
 #include "designer/marker.h"
 #include "designer/page.h"

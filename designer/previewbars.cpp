@@ -5,6 +5,7 @@
 
 #include "designer/mainglyphs.h"
 #include "designer/menutable.h"
+#include "designer/statusbars.h"
 
 #include "runtime/preview.h"
 
@@ -140,19 +141,7 @@ void TfrmPreview::CreateBars()
         button->SetDropdownMenu(mnuZoom);
     }
 
-    sbrBottom = new TStatusBar(this);
-    sbrBottom->SetName(QStringLiteral("sbrBottom"));
-    sbrBottom->Panels()->Add()->SetWidth(50);
-    for (int width : {80, 70}) {
-        TStatusPanel* panel = sbrBottom->Panels()->Add();
-        panel->SetStyle(psOwnerDraw);
-        panel->SetWidth(width);
-    }
-    sbrBottom->OnDrawPanel = Handler(u"sbrBottomDrawPanel");
-    // Bound before the bar is placed: placing it sizes it.
-    sbrBottom->OnResize = Handler(u"sbrBottomResize");
-    sbrBottom->SetParent(this);
-    sbrBottom->SetAlign(alBottom);
+    sbrBottom = MakeStatusBar(this, 50, {80, 70}, Handler(u"sbrBottomDrawPanel"), Handler(u"sbrBottomResize"));
 
     prvPreview = new runtime::TQXPreview(this);
     prvPreview->SetName(QStringLiteral("prvPreview"));
@@ -170,11 +159,10 @@ void TfrmPreview::CreateBars()
     prvPreviewPageChanged(prvPreview);
 }
 
-void TfrmPreview::sbrBottomResize(TObject*)
+void TfrmPreview::sbrBottomResize(TObject* Sender)
 {
-    TStatusPanels* panels = sbrBottom->Panels();
-    panels->Items(0)->SetWidth(
-        std::max(0, sbrBottom->Width() - panels->Items(1)->Width() - panels->Items(2)->Width()));
+    // Also while the bar is being placed, before the form holds it.
+    if (auto* bar = dynamic_cast<TStatusBar*>(Sender)) GiveFirstPanelTheRest(bar);
 }
 
 void TfrmPreview::sbrBottomDrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, TRect Rect)

@@ -1,6 +1,6 @@
 #include "designer/previewwindow.h"
 
-#include "designer/fitstatusbar.h"
+#include "designer/statusbars.h"
 #include "designer/mainglyphs.h"
 #include "designer/previewreport.h"
 

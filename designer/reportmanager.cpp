@@ -3,7 +3,7 @@
 
 #include "designer/reportmanager.h"
 
-#include "designer/fitstatusbar.h"
+#include "designer/statusbars.h"
 #include "designer/itemselector.h"
 #include "designer/mainglyphs.h"
 #include "designer/menutable.h"
@@ -237,16 +237,7 @@ void TfrmPages::CreateBars()
     imlGroup->SetHeight(ToolGlyphSize);
     imlGroup->AddMasked(OrderGlyphs().get(), clFuchsia);
 
-    sbrBottom = new TStatusBar(this);
-    sbrBottom->SetName(QStringLiteral("sbrBottom"));
-    sbrBottom->Panels()->Add()->SetWidth(50);
-    TStatusPanel* count = sbrBottom->Panels()->Add();
-    count->SetWidth(60);
-    count->SetStyle(psOwnerDraw);
-    sbrBottom->OnDrawPanel = Handler(u"sbrBottomDrawPanel");
-    sbrBottom->OnResize = Handler(u"sbrBottomResize");
-    sbrBottom->SetParent(this);
-    sbrBottom->SetAlign(alBottom);
+    sbrBottom = MakeStatusBar(this, 50, {60}, Handler(u"sbrBottomDrawPanel"), Handler(u"sbrBottomResize"));
 
     tbrPages = new TToolBar(this);
     tbrPages->SetName(QStringLiteral("tbrPages"));

@@ -9,6 +9,7 @@
 #include "designer/ordertree.h"
 #include "designer/designinstances.h"
 #include "designer/previewwindow.h"
+#include "designer/statusbars.h"
 
 #include "designer-framework/inspectorwindow.h"
 
@@ -492,10 +493,10 @@ void TfrmPages::splPagesMoved(TObject*)
     FollowGroupPane();
 }
 
-void TfrmPages::sbrBottomResize(TObject*)
+void TfrmPages::sbrBottomResize(TObject* Sender)
 {
-    TStatusPanels* panels = sbrBottom->Panels();
-    panels->Items(0)->SetWidth(std::max(0, sbrBottom->Width() - panels->Items(1)->Width()));
+    // Also while the bar is being placed, before the form holds it.
+    if (auto* bar = dynamic_cast<TStatusBar*>(Sender)) GiveFirstPanelTheRest(bar);
 }
 
 void TfrmPages::sbrBottomDrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, TRect Rect)
