@@ -111,7 +111,11 @@ TfrmColorScheme::~TfrmColorScheme()
 
 void TfrmColorScheme::ItemSelector1DrawItem(TObject*, int, TCanvas* Canvas, TRect r, bool Selected)
 {
-    // The tiles carry no colours: the dialog holds no schemes yet.
+    // The tiles carry no colours: the dialog holds no schemes yet. The
+    // slot leaves all of its drawing to us.
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(clBtnFace);
+    Canvas->FillRect(r);
     if (Selected)
         DrawEdge(Canvas->DC(), r, EDGE_RAISED, BF_RECT);
     else

@@ -6,6 +6,7 @@
 #include "designer/backgroundform.h"
 #include "designer/backgroundproperty.h"
 #include "designer/colorselector.h"
+#include "designer/dllbind.h"
 #include "designer/itemselector.h"
 #include "designer/label.h"
 #include "designer/tests/designfixture.h"
@@ -28,6 +29,10 @@
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/gditypes.h"
 #include "classlib/graphics/picture.h"
+#include "classlib/system/dll.h"
+#include "classlib/system/registry.h"
+#include "classlib/tests/errorof.h"
+#include "classlib/tests/tempconfig.h"
 
 #include <QImage>
 #include <QTest>
@@ -289,6 +294,29 @@ TEST_F(BackgroundTest, GradientsKeepTheirColoursAndStoreThePictureThatPrints)
         EXPECT_EQ(Form.clrColor2->RGB(), clBlue);
         return mrCancel;
     });
+}
+
+TEST_F(BackgroundTest, ATextureThatCannotBeReadLeavesTheBackgroundAsItWas)
+{
+    // Settings of our own: the library is moved away while the dialog is open.
+    classlib::test::TTempConfig config;
+    A->Background()->Density = 5;
+    A->Background()->Color1 = clRed;
+    const QString error = classlib::test::ErrorOf<EDLLException>([&] {
+        Edit({A}, [](TfrmBackground& Form) {
+            OpenPage(Form, Form.tshTexture);
+            PickTexture(Form, 0);
+            TRegistry reg;
+            EXPECT_TRUE(reg.OpenKey(QString::fromLatin1(InstallationKey), true));
+            reg.WriteString(QString::fromLatin1(BinaryPathValue), QStringLiteral("/nonexistent"));
+            return Ok(Form);
+        });
+    });
+    EXPECT_EQ(error, QStringLiteral("Error loading library /nonexistent/qxres.dll"));
+    const TQXBackground& bg = *A->Background();
+    EXPECT_EQ(bg.Style, bsColor);
+    EXPECT_EQ(bg.Color1, clRed);
+    EXPECT_EQ(bg.Density, 5);
 }
 
 class BackgroundPictureTest : public BackgroundTest {
