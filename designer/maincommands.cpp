@@ -3,6 +3,7 @@
 
 #include "designer/mainwindow.h"
 
+#include "designer/colorschemeform.h"
 #include "designer/designinstances.h"
 #include "designer/designstate.h"
 #include "designer/document.h"
@@ -217,6 +218,12 @@ void TfrmMain::mmiSendToBackClick(TObject*)
 void TfrmMain::mmiPrintOrderClick(TObject*)
 {
     if (PageWindow) PageWindow->EditPrintOrder();
+}
+
+void TfrmMain::mmiSchemeClick(TObject*)
+{
+    // Nothing is read back: the dialog keeps no schemes yet.
+    std::make_unique<TfrmColorScheme>(Application())->ShowModal();
 }
 
 void TfrmMain::RebuildPageList()

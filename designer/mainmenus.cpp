@@ -71,7 +71,7 @@ void TfrmMain::CreateMenus()
               {"mmiDeletePage", &TfrmMain::mmiDeletePage, "Delete Pag&e", "", 45, "Removes the current page from report", u"mmiDeletePageClick"},
               {"", nullptr, "-"},
               {"mmiLayout", &TfrmMain::mmiLayout, "Page &Layout...", "", 0, "Opens Page Layout editor"},
-              {"mmiScheme", &TfrmMain::mmiScheme, "Page Color &Scheme...", "", 0, "Opens Color Scheme editor"},
+              {"mmiScheme", &TfrmMain::mmiScheme, "Page Color &Scheme...", "", 0, "Opens Color Scheme editor", u"mmiSchemeClick"},
               {"", nullptr, "-"},
               {"mmiPaper", &TfrmMain::mmiPaper, "Pape&r Properties", "", 0, "Opens Paper Properties edito", u"mmiPaperClick"}},
              handler);

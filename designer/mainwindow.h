@@ -151,6 +151,7 @@ public:
     void mmiBringToFrontClick(classlib::TObject* Sender);
     void mmiSendToBackClick(classlib::TObject* Sender);
     void mmiPrintOrderClick(classlib::TObject* Sender);
+    void mmiSchemeClick(classlib::TObject* Sender);
     void mmiPageClick(classlib::TObject* Sender);
     void PageClick(classlib::TObject* Sender);
     void InspectClick(classlib::TObject* Sender);

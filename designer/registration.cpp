@@ -1,5 +1,6 @@
 #include "designer/registration.h"
 
+#include "designer/backgroundproperty.h"
 #include "designer/band.h"
 #include "designer/extdefaulteditor.h"
 #include "designer/label.h"
@@ -13,6 +14,8 @@
 #include "designer/shape.h"
 
 #include "designer-framework/designregistry.h"
+
+#include "runtime/attributes.h"
 
 #include "classlib/core/component.h"
 #include "classlib/design/componenteditor.h"
@@ -151,6 +154,7 @@ void RegisterStandardEditors()
     RegisterPropertyEditor(TypeInfo<TPicture*>(), nullptr, {}, PropertyEditorClass<TPictureProperty>());
     RegisterPropertyEditor(TypeInfo<TQXPaperSize>(), nullptr, {}, PropertyEditorClass<TPaperSizeProperty>());
     RegisterPropertyEditor(TypeInfo<double>(), nullptr, {}, PropertyEditorClass<TMetrixProperty>());
+    RegisterPropertyEditor(TypeInfo<runtime::TQXBackground*>(), nullptr, {}, PropertyEditorClass<TBackgroundProperty>());
     RegisterComponentEditor(TComponent::StaticClass(), ComponentEditorClass<TExtDefaultEditor>());
 }
 

@@ -59,8 +59,7 @@ TPictureEditorDlg::TPictureEditorDlg(TComponent* AOwner) : TForm(AOwner)
     CancelButton->SetModalResult(mrCancel);
     OpenDialog = new TOpenDialog(this);
     OpenDialog->SetTitle(QStringLiteral("Load picture"));
-    OpenDialog->SetFilter(QStringLiteral("All (*.bmp;*.jpg;*.jpeg;*.emf)|*.bmp;*.jpg;*.jpeg;*.emf|Bitmaps (*.bmp)|*.bmp|"
-                                         "JPEG Image File (*.jpg;*.jpeg)|*.jpg;*.jpeg|Enhanced Metafiles (*.emf)|*.emf"));
+    OpenDialog->SetFilter(GraphicFilter());
     OpenDialog->SetOptions({ofHideReadOnly, ofPathMustExist, ofFileMustExist});
     SetActiveControl(LoadButton);
     InitForm();

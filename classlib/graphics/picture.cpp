@@ -104,6 +104,12 @@ void TPicture::LoadFromFile(const QString& FileName)
     SetOwned(std::move(graphic));
 }
 
+QString GraphicFilter()
+{
+    return QStringLiteral("All (*.bmp;*.jpg;*.jpeg;*.emf)|*.bmp;*.jpg;*.jpeg;*.emf|Bitmaps (*.bmp)|*.bmp|"
+                          "JPEG Image File (*.jpg;*.jpeg)|*.jpg;*.jpeg|Enhanced Metafiles (*.emf)|*.emf");
+}
+
 void TPicture::SaveToFile(const QString& FileName) const
 {
     if (FGraphic) FGraphic->SaveToFile(FileName);

@@ -60,4 +60,7 @@ std::unique_ptr<TGraphic> CreateGraphic(const QString& ClassName);
 // Registers TBitmap, TJPEGImage and TMetafile with the class registry.
 void RegisterGraphicClasses();
 
+// The open-dialog filter of every format LoadFromFile reads, "All" first.
+QString GraphicFilter();
+
 } // namespace classlib

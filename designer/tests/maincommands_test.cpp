@@ -2,6 +2,7 @@
 // driven through keys and menus with the responder answering dialogs.
 
 #include "designer/band.h"
+#include "designer/colorschemeform.h"
 #include "designer/designinstances.h"
 #include "designer/designstate.h"
 #include "designer/document.h"
@@ -19,6 +20,7 @@
 #include "runtime/report.h"
 #include "designer/qxactivate.h"
 
+#include "classlib/controls/application.h"
 #include "classlib/controls/button.h"
 #include "classlib/controls/checkbox.h"
 #include "classlib/controls/listbox.h"
@@ -479,6 +481,22 @@ TEST(MainCommands, TheReportManagerFollowsTheDocument)
         Script.Answer(mrNo);
         Main.mmiNew->Click();
         EXPECT_EQ(Manager->tvwPages->Items()->RootCount(), 1);
+    });
+}
+
+TEST(MainCommands, PageColorSchemeIsDisabledButItsCommandShowsTheDialog)
+{
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        EXPECT_FALSE(Main.mmiScheme->Enabled());
+        bool shown = false;
+        Script.Then([&](TModalRequest& Request) {
+            shown = dynamic_cast<TfrmColorScheme*>(Request.Form) != nullptr;
+            EXPECT_EQ(Request.Form->Owner(), Application());
+            return mrCancel;
+        });
+        Main.mmiSchemeClick(nullptr);
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(Script.Pending(), 0);
     });
 }
 
