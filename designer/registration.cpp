@@ -1,5 +1,6 @@
 #include "designer/registration.h"
 
+#include "designer/attributeproperties.h"
 #include "designer/band.h"
 #include "designer/extdefaulteditor.h"
 #include "designer/label.h"
@@ -19,6 +20,10 @@
 #include "classlib/design/pictureproperty.h"
 #include "classlib/design/stringlistproperty.h"
 #include "classlib/design/propertyeditorregistry.h"
+#include "classlib/graphics/brush.h"
+#include "classlib/graphics/pen.h"
+
+#include "runtime/attributes.h"
 
 #include <QStringList>
 #include <QVariantList>
@@ -145,12 +150,15 @@ void RegisterStandardEditors()
     static bool done = false;
     if (done) return;
     done = true;
-    // The frame, shadow, brush, pen and background dialogs join this
-    // table as they come.
-    RegisterPropertyEditor(TypeInfo<TStrings*>(), nullptr, {}, PropertyEditorClass<TStringListProperty>());
-    RegisterPropertyEditor(TypeInfo<TPicture*>(), nullptr, {}, PropertyEditorClass<TPictureProperty>());
+    // The background dialog joins this table as it comes.
+    RegisterPropertyEditor(TypeInfo<runtime::TQXFrame*>(), nullptr, {}, PropertyEditorClass<TFrameProperty>());
     RegisterPropertyEditor(TypeInfo<TQXPaperSize>(), nullptr, {}, PropertyEditorClass<TPaperSizeProperty>());
     RegisterPropertyEditor(TypeInfo<double>(), nullptr, {}, PropertyEditorClass<TMetrixProperty>());
+    RegisterPropertyEditor(TypeInfo<TStrings*>(), nullptr, {}, PropertyEditorClass<TStringListProperty>());
+    RegisterPropertyEditor(TypeInfo<TPicture*>(), nullptr, {}, PropertyEditorClass<TPictureProperty>());
+    RegisterPropertyEditor(TypeInfo<runtime::TQXShadow*>(), nullptr, {}, PropertyEditorClass<TShadowProperty>());
+    RegisterPropertyEditor(TypeInfo<TBrush*>(), nullptr, {}, PropertyEditorClass<TBrushProperty>());
+    RegisterPropertyEditor(TypeInfo<TPen*>(), nullptr, {}, PropertyEditorClass<TPenProperty>());
     RegisterComponentEditor(TComponent::StaticClass(), ComponentEditorClass<TExtDefaultEditor>());
 }
 
