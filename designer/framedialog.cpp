@@ -44,6 +44,7 @@ TfrmFrameProperty::TfrmFrameProperty(TComponent* AOwner) : TAttributeDialog(AOwn
     };
     cbxTop = side("cbxTop", "Top", 70, 2, 45);
     cbxLeft = side("cbxLeft", "Left", 4, 44, 37);
+    cbxLeft->SetAlignment(taLeftJustify);
     cbxRight = side("cbxRight", "Right", 113, 44, 49);
     cbxBottom = side("cbxBottom", "Bottom", 70, 87, 61);
     pnlWhite = Place(new TPanel(this), "pnlWhite", this, 44, 20, 66, 66);

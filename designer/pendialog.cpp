@@ -9,20 +9,22 @@
 #include "classlib/core/classbuilder.h"
 #include "classlib/graphics/pen.h"
 
+#include <QByteArray>
+
 namespace designer {
 
 using namespace classlib;
 
 namespace {
 
-// A line of the style across the middle.
+// A line of the style across the middle, its pattern shortened so that a
+// whole period fits in the picture ('x' a pixel set).
 void PenPicture(TCanvas& Canvas, int Index)
 {
-    Canvas.Pen()->SetColor(clBlack);
-    Canvas.Pen()->SetWidth(1);
-    Canvas.Pen()->SetStyle(TPenStyle(Index));
-    Canvas.MoveTo(0, 6);
-    Canvas.LineTo(16, 6);
+    static const char* const Patterns[] = {"x", "xxxxx  ", "x ", "xxxx  x  ", "xxx x x  ", " "};
+    const QByteArray pattern(Patterns[Index]);
+    for (int x = 0; x < 16; ++x)
+        if (pattern[x % pattern.size()] == 'x') Canvas.SetPixels(x, 6, clBlack);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/stringlist.h"
 #include "classlib/graphics/bitmap.h"
+#include "classlib/graphics/brush.h"
 
 namespace designer {
 
@@ -46,7 +47,12 @@ void TStyleListDialog::AddStyleList(int L, int T, int W, const QStringList& Item
     for (int i = 0; i < int(Items.size()); ++i) {
         TBitmap picture;
         picture.SetSize(PictureWidth, PictureHeight);
-        Picture(picture.Canvas(), i);
+        // What the picture leaves shows the item's own background.
+        TCanvas& canvas = picture.Canvas();
+        canvas.Brush()->SetColor(clFuchsia);
+        canvas.FillRect(TRect{0, 0, PictureWidth, PictureHeight});
+        canvas.Brush()->SetStyle(bsSolid);
+        Picture(canvas, i);
         imlCombo->AddMasked(&picture, clFuchsia);
     }
 }
