@@ -1,5 +1,6 @@
 #include "designer/registration.h"
 
+#include "designer/attributeproperties.h"
 #include "designer/backgroundproperty.h"
 #include "designer/band.h"
 #include "designer/extdefaulteditor.h"
@@ -22,6 +23,10 @@
 #include "classlib/design/pictureproperty.h"
 #include "classlib/design/stringlistproperty.h"
 #include "classlib/design/propertyeditorregistry.h"
+#include "classlib/graphics/brush.h"
+#include "classlib/graphics/pen.h"
+
+#include "runtime/attributes.h"
 
 #include <QStringList>
 #include <QVariantList>
@@ -148,12 +153,14 @@ void RegisterStandardEditors()
     static bool done = false;
     if (done) return;
     done = true;
-    // The frame, shadow, brush, pen and background dialogs join this
-    // table as they come.
-    RegisterPropertyEditor(TypeInfo<TStrings*>(), nullptr, {}, PropertyEditorClass<TStringListProperty>());
-    RegisterPropertyEditor(TypeInfo<TPicture*>(), nullptr, {}, PropertyEditorClass<TPictureProperty>());
+    RegisterPropertyEditor(TypeInfo<runtime::TQXFrame*>(), nullptr, {}, PropertyEditorClass<TFrameProperty>());
     RegisterPropertyEditor(TypeInfo<TQXPaperSize>(), nullptr, {}, PropertyEditorClass<TPaperSizeProperty>());
     RegisterPropertyEditor(TypeInfo<double>(), nullptr, {}, PropertyEditorClass<TMetrixProperty>());
+    RegisterPropertyEditor(TypeInfo<TStrings*>(), nullptr, {}, PropertyEditorClass<TStringListProperty>());
+    RegisterPropertyEditor(TypeInfo<TPicture*>(), nullptr, {}, PropertyEditorClass<TPictureProperty>());
+    RegisterPropertyEditor(TypeInfo<runtime::TQXShadow*>(), nullptr, {}, PropertyEditorClass<TShadowProperty>());
+    RegisterPropertyEditor(TypeInfo<TBrush*>(), nullptr, {}, PropertyEditorClass<TBrushProperty>());
+    RegisterPropertyEditor(TypeInfo<TPen*>(), nullptr, {}, PropertyEditorClass<TPenProperty>());
     RegisterPropertyEditor(TypeInfo<runtime::TQXBackground*>(), nullptr, {}, PropertyEditorClass<TBackgroundProperty>());
     RegisterComponentEditor(TComponent::StaticClass(), ComponentEditorClass<TExtDefaultEditor>());
 }

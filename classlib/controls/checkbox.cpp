@@ -23,6 +23,7 @@ const TClassInfo& TCheckBox::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TCheckBox>("TCheckBox")
         .Prop("Caption", &TCheckBox::Caption, &TCheckBox::SetCaption).Type(TypeInfo<TCaption>())
+        .Prop("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment).Default(taRightJustify)
         .Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Default(false)
         .Build();
     return info;
@@ -49,6 +50,14 @@ void TCheckBox::SetChecked(bool Value)
     } reset{FChanging};
     if (!ComponentState().Contains(csLoading))
         Click();
+}
+
+void TCheckBox::SetAlignment(TAlignment Value)
+{
+    if (Value == FAlignment)
+        return;
+    FAlignment = Value;
+    Invalidate();
 }
 
 void TCheckBox::Click()
@@ -101,7 +110,9 @@ void TCheckBox::Paint()
     c.Brush()->SetColor(Color());
     c.FillRect(client);
     const int top = client.Top + (client.Height() - BoxSize) / 2;
-    TRect box{client.Left, top, client.Left + BoxSize, top + BoxSize};
+    const bool textLeft = FAlignment == taLeftJustify;
+    const int boxLeft = textLeft ? client.Right - BoxSize : client.Left;
+    TRect box{boxLeft, top, boxLeft + BoxSize, top + BoxSize};
     c.Brush()->SetStyle(bsSolid);
     c.Brush()->SetColor(Enabled() ? clWindow : clBtnFace);
     c.FillRect(box);
@@ -122,7 +133,8 @@ void TCheckBox::Paint()
         c.Font()->Assign(Font());
         c.Font()->SetColor(Enabled() ? clWindowText : clGrayText);
         c.Brush()->SetStyle(bsClear);
-        TRect text{box.Right + TextGap, client.Top, client.Right, client.Bottom};
+        TRect text = textLeft ? TRect{client.Left + 1, client.Top, box.Left - TextGap, client.Bottom}
+                              : TRect{box.Right + TextGap, client.Top, client.Right, client.Bottom};
         DrawText(c, Caption(), text, DT_SINGLELINE | DT_VCENTER);
         if (Focused()) {
             TRect measured{0, 0, 0, 0};

@@ -4,6 +4,7 @@
 // Space while focused) toggles Checked; OnClick follows every change of
 // Checked, from the user or from code, as the box's click does.
 
+#include "classlib/controls/align.h"
 #include "classlib/controls/control.h"
 
 namespace classlib {
@@ -15,6 +16,10 @@ public:
 
     bool Checked() const { return FChecked; }
     void SetChecked(bool Value);
+    // taRightJustify (the default) puts the caption right of the box,
+    // taLeftJustify left of it, with the box at the right edge.
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment Value);
 
     void Dispatch(TMessage& Message) override;
 
@@ -29,6 +34,7 @@ protected:
 
 private:
     bool FChecked = false;
+    TAlignment FAlignment = taRightJustify;
     // Set while Checked changes: the click it fires toggles nothing.
     bool FChanging = false;
 };

@@ -70,5 +70,22 @@ TEST(CheckBox, ShowsItsTickOnlyWhileChecked)
     EXPECT_GT(dark(), 10);
 }
 
+TEST(CheckBox, LeftJustifiedPutsTheBoxAtTheRightEdge)
+{
+    TCheckBox box(nullptr);
+    box.SetBounds(0, 0, 60, 17);
+    box.SetCaption(QStringLiteral("Left"));
+    // The box's sunken edge: dark pixels in its first column.
+    auto edgeAt = [&box](int X) {
+        const QImage img = box.Widget()->grab().toImage();
+        return qGray(img.pixel(X, 8)) < 160;
+    };
+    EXPECT_TRUE(edgeAt(0));
+    EXPECT_FALSE(edgeAt(60 - 13));
+    box.SetAlignment(taLeftJustify);
+    EXPECT_FALSE(edgeAt(0));
+    EXPECT_TRUE(edgeAt(60 - 13));
+}
+
 } // namespace
 } // namespace classlib
