@@ -29,7 +29,7 @@ const TClassInfo& TCheckBox::StaticClass()
     return info;
 }
 
-TCheckBox::TCheckBox(TComponent* AOwner) : TCustomControl(AOwner)
+TCheckBox::TCheckBox(TComponent* AOwner) : TButtonControl(AOwner)
 {
     SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
     SetBounds(0, 0, 97, 17);
@@ -67,39 +67,13 @@ void TCheckBox::Click()
         SetChecked(!FChecked);
         return;
     }
-    TCustomControl::Click();
+    TButtonControl::Click();
 }
 
 void TCheckBox::DblClick()
 {
     Click();
-    TCustomControl::DblClick();
-}
-
-void TCheckBox::Dispatch(TMessage& Message)
-{
-    if (Message.Msg == CM_DIALOGCHAR && Showing() && Enabled() && IsAccel(unsigned(Message.WParam), Caption())) {
-        if (CanFocus())
-            SetFocus();
-        Click();
-        Message.Result = 1;
-        return;
-    }
-    TCustomControl::Dispatch(Message);
-}
-
-void TCheckBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    if (Button == mbLeft && CanFocus() && !Focused() && !IsDesigning())
-        SetFocus();
-    TCustomControl::MouseDown(Button, Shift, X, Y);
-}
-
-void TCheckBox::KeyUp(unsigned& Key, TShiftState Shift)
-{
-    TCustomControl::KeyUp(Key, Shift);
-    if (Key == VK_SPACE && Shift.Mask() == 0)
-        Click();
+    TButtonControl::DblClick();
 }
 
 void TCheckBox::Paint()

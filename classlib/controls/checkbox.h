@@ -5,12 +5,12 @@
 // Checked, from the user or from code, as the box's click does.
 
 #include "classlib/controls/align.h"
-#include "classlib/controls/control.h"
+#include "classlib/controls/buttoncontrol.h"
 
 namespace classlib {
 
-class TCheckBox : public TCustomControl {
-    QX_CLASS(TCheckBox, TCustomControl)
+class TCheckBox : public TButtonControl {
+    QX_CLASS(TCheckBox, TButtonControl)
 public:
     explicit TCheckBox(TComponent* AOwner);
 
@@ -21,16 +21,12 @@ public:
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment Value);
 
-    void Dispatch(TMessage& Message) override;
-
 protected:
     // The user's click: toggles.
     void Click() override;
     // The second click of a double click toggles again, as two clicks do.
     void DblClick() override;
     void Paint() override;
-    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void KeyUp(unsigned& Key, TShiftState Shift) override;
 
 private:
     bool FChecked = false;

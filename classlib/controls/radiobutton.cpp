@@ -27,7 +27,7 @@ const TClassInfo& TRadioButton::StaticClass()
     return info;
 }
 
-TRadioButton::TRadioButton(TComponent* AOwner) : TCustomControl(AOwner)
+TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner)
 {
     SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
     SetBounds(0, 0, 113, 17);
@@ -63,33 +63,7 @@ void TRadioButton::Click()
         SetChecked(true);
         return;
     }
-    TCustomControl::Click();
-}
-
-void TRadioButton::Dispatch(TMessage& Message)
-{
-    if (Message.Msg == CM_DIALOGCHAR && Showing() && Enabled() && IsAccel(unsigned(Message.WParam), Caption())) {
-        if (CanFocus())
-            SetFocus();
-        Click();
-        Message.Result = 1;
-        return;
-    }
-    TCustomControl::Dispatch(Message);
-}
-
-void TRadioButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    if (Button == mbLeft && CanFocus() && !Focused() && !IsDesigning())
-        SetFocus();
-    TCustomControl::MouseDown(Button, Shift, X, Y);
-}
-
-void TRadioButton::KeyUp(unsigned& Key, TShiftState Shift)
-{
-    TCustomControl::KeyUp(Key, Shift);
-    if (Key == VK_SPACE && Shift.Mask() == 0)
-        Click();
+    TButtonControl::Click();
 }
 
 void TRadioButton::Paint()
