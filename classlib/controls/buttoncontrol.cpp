@@ -8,8 +8,18 @@ namespace classlib {
 
 const TClassInfo& TButtonControl::StaticClass()
 {
-    static const TClassInfo& info = TClassBuilder<TButtonControl>("TButtonControl").Build();
+    static const TClassInfo& info =
+        TClassBuilder<TButtonControl>("TButtonControl")
+            .Prop("Caption", &TButtonControl::Caption, &TButtonControl::SetCaption).Type(TypeInfo<TCaption>())
+            .Build();
     return info;
+}
+
+TButtonControl::TButtonControl(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
+    Widget()->setFocusPolicy(Qt::StrongFocus);
+    detail::InstallWindowKeys();
 }
 
 void TButtonControl::Dispatch(TMessage& Message)

@@ -10,7 +10,7 @@ namespace classlib {
 class TButtonControl : public TCustomControl {
     QX_CLASS(TButtonControl, TCustomControl)
 public:
-    using TCustomControl::TCustomControl;
+    explicit TButtonControl(TComponent* AOwner);
 
     void Dispatch(TMessage& Message) override;
 

@@ -22,7 +22,6 @@ constexpr int TextGap = 4;
 const TClassInfo& TCheckBox::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TCheckBox>("TCheckBox")
-        .Prop("Caption", &TCheckBox::Caption, &TCheckBox::SetCaption).Type(TypeInfo<TCaption>())
         .Prop("Alignment", &TCheckBox::Alignment, &TCheckBox::SetAlignment).Default(taRightJustify)
         .Prop("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked).Default(false)
         .Build();
@@ -31,10 +30,7 @@ const TClassInfo& TCheckBox::StaticClass()
 
 TCheckBox::TCheckBox(TComponent* AOwner) : TButtonControl(AOwner)
 {
-    SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
     SetBounds(0, 0, 97, 17);
-    Widget()->setFocusPolicy(Qt::StrongFocus);
-    detail::InstallWindowKeys();
 }
 
 void TCheckBox::SetChecked(bool Value)

@@ -21,7 +21,6 @@ constexpr int TextGap = 4;
 const TClassInfo& TRadioButton::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TRadioButton>("TRadioButton")
-        .Prop("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption).Type(TypeInfo<TCaption>())
         .Prop("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(false)
         .Build();
     return info;
@@ -29,10 +28,7 @@ const TClassInfo& TRadioButton::StaticClass()
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner)
 {
-    SetControlStyle({csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
     SetBounds(0, 0, 113, 17);
-    Widget()->setFocusPolicy(Qt::StrongFocus);
-    detail::InstallWindowKeys();
 }
 
 void TRadioButton::SetChecked(bool Value)
