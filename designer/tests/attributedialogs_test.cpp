@@ -64,17 +64,6 @@ QString Local(const char* Text)
 
 class AttributeDialogsTest : public DesignerTest {
 protected:
-    static std::unique_ptr<TPropertyEditor> EditorOf(std::initializer_list<TComponent*> Components,
-                                                     const QString& Name)
-    {
-        TComponentList list;
-        for (TComponent* c : Components) list.Add(c);
-        std::unique_ptr<TPropertyEditor> found;
-        GetComponentProperties(list, tkProperties, nullptr, [&](std::unique_ptr<TPropertyEditor> E) {
-            if (E->GetName() == Name) found = std::move(E);
-        });
-        return found;
-    }
     // Opens the property's dialog as the "..." button does; Body drives it
     // and closes it (else it is cancelled). The script, for its log.
     template <class Dialog>

@@ -84,24 +84,13 @@ protected:
         A = Insert<TQXLabel>(10, 10);
         B = Insert<TQXLabel>(10, 200);
     }
-    // The inspector's editor of the Background of these elements.
-    static std::unique_ptr<TPropertyEditor> EditorOf(std::initializer_list<TComponent*> Components)
-    {
-        TComponentList list;
-        for (TComponent* c : Components) list.Add(c);
-        std::unique_ptr<TPropertyEditor> found;
-        GetComponentProperties(list, tkProperties, nullptr, [&](std::unique_ptr<TPropertyEditor> E) {
-            if (E->GetName() == QStringLiteral("Background")) found = std::move(E);
-        });
-        return found;
-    }
     // The "..." of the Background row; Body plays the user and its answer
     // ends the dialog when no button did. Further answers follow in Script.
     void Edit(std::initializer_list<TComponent*> Components,
               const std::function<TModalResult(TfrmBackground&)>& Body,
               const std::function<void(TModalScript&)>& More = {})
     {
-        auto editor = EditorOf(Components);
+        auto editor = EditorOf(Components, QStringLiteral("Background"));
         ASSERT_NE(dynamic_cast<TBackgroundProperty*>(editor.get()), nullptr);
         TModalScript script;
         script.Then([&](TModalRequest& Request) {
@@ -132,7 +121,7 @@ protected:
 
 TEST_F(BackgroundTest, TheEditorIsADialogForSeveralElements)
 {
-    auto e = EditorOf({A, B});
+    auto e = EditorOf({A, B}, QStringLiteral("Background"));
     ASSERT_NE(dynamic_cast<TBackgroundProperty*>(e.get()), nullptr);
     using enum TPropertyAttribute;
     EXPECT_EQ(e->GetAttributes(), (TPropertyAttributes{paMultiSelect, paDialog, paReadOnly}));

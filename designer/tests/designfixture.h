@@ -16,7 +16,14 @@
 
 #include <QByteArray>
 
+#include <initializer_list>
+#include <memory>
+
 #include <gtest/gtest.h>
+
+namespace classlib {
+class TPropertyEditor;
+}
 
 namespace designer_framework {
 class TfrmInspector;
@@ -51,5 +58,9 @@ protected:
 QByteArray DocumentBytes();
 // A temporary folder's file of that name (the folder lives for the test).
 QString TempFile(const QString& Name);
+// The editor the inspector gets for that property of the components
+// selected together; nil when it offers none.
+std::unique_ptr<classlib::TPropertyEditor> EditorOf(std::initializer_list<classlib::TComponent*> Components,
+                                                    const QString& Name);
 
 } // namespace designer::tests

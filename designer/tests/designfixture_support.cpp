@@ -4,7 +4,9 @@
 
 #include "designer-framework/inspectorwindow.h"
 
+#include "classlib/core/componentlist.h"
 #include "classlib/core/streams.h"
+#include "classlib/design/propertyeditorregistry.h"
 #include "classlib/tests/controls/handlers.h"
 
 #include <QTemporaryDir>
@@ -61,6 +63,17 @@ QString TempFile(const QString& Name)
 {
     if (!Temp) Temp = std::make_unique<QTemporaryDir>();
     return Temp->filePath(Name);
+}
+
+std::unique_ptr<TPropertyEditor> EditorOf(std::initializer_list<TComponent*> Components, const QString& Name)
+{
+    TComponentList list;
+    for (TComponent* c : Components) list.Add(c);
+    std::unique_ptr<TPropertyEditor> found;
+    GetComponentProperties(list, tkProperties, nullptr, [&](std::unique_ptr<TPropertyEditor> E) {
+        if (E->GetName() == Name) found = std::move(E);
+    });
+    return found;
 }
 
 } // namespace designer::tests

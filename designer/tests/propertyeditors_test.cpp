@@ -34,19 +34,6 @@ using enum TPropertyAttribute;
 
 class PropertyEditorsTest : public DesignerTest {
 protected:
-    // The editor the inspector gets for that property of the components
-    // selected together; nil when it offers none.
-    static std::unique_ptr<TPropertyEditor> EditorOf(std::initializer_list<TComponent*> Components,
-                                                     const QString& Name)
-    {
-        TComponentList list;
-        for (TComponent* c : Components) list.Add(c);
-        std::unique_ptr<TPropertyEditor> found;
-        GetComponentProperties(list, tkProperties, nullptr, [&](std::unique_ptr<TPropertyEditor> E) {
-            if (E->GetName() == Name) found = std::move(E);
-        });
-        return found;
-    }
     // The inspector's row of that name on the "All properties" page, and
     // text typed into its value field the way a person types it.
     void GoTo(const QString& Name)
