@@ -2,12 +2,12 @@
 // many pages and showing its first page; painting a page window that
 // holds many labels at 100 %, as the screen gets it.
 
-#include "designer/band.h"
-#include "designer/designinstances.h"
-#include "designer/document.h"
-#include "designer/label.h"
-#include "designer/page.h"
-#include "designer/pagedesigner.h"
+#include "designer/elements/band.h"
+#include "designer/document/designinstances.h"
+#include "designer/document/document.h"
+#include "designer/elements/label.h"
+#include "designer/document/page.h"
+#include "designer/document/pagedesigner.h"
 
 #include "designer-framework/inspectorwindow.h"
 

@@ -1,9 +1,9 @@
 // The designer's start: from QXActivate to the first page painted, with
 // fresh settings, as a person sees it start.
 
-#include "designer/designinstances.h"
-#include "designer/page.h"
-#include "designer/qxactivate.h"
+#include "designer/document/designinstances.h"
+#include "designer/document/page.h"
+#include "designer/mainwindow/qxactivate.h"
 
 #include "classlib/controls/modalresponder.h"
 #include "classlib/tests/tempconfig.h"

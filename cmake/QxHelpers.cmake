@@ -1,10 +1,15 @@
-# qx_add_tests(<target> <dir> LIBS ... [MAIN | APP]): one gtest executable from
-# every *_test.cpp and *_support.cpp in <dir>, registered with CTest. With MAIN
+# qx_add_tests(<target> <dir> LIBS ... [MAIN | APP] [RECURSE]): one gtest executable
+# from every *_test.cpp and *_support.cpp in <dir> (and its subfolders with
+# RECURSE), registered with CTest. With MAIN
 # the folder brings its own main(); with APP the tests run inside a
 # QApplication (application_main.cpp).
 function(qx_add_tests target dir)
-  cmake_parse_arguments(ARG "MAIN;APP" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*_test.cpp ${dir}/*_support.cpp)
+  cmake_parse_arguments(ARG "MAIN;APP;RECURSE" "" "LIBS" ${ARGN})
+  set(glob GLOB)
+  if(ARG_RECURSE)
+    set(glob GLOB_RECURSE)
+  endif()
+  file(${glob} sources CONFIGURE_DEPENDS ${dir}/*_test.cpp ${dir}/*_support.cpp)
   if(NOT sources)
     return()
   endif()

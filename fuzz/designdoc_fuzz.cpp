@@ -8,10 +8,10 @@
 
 #include "designerhost.h"
 
-#include "designer/band.h"
-#include "designer/label.h"
-#include "designer/page.h"
-#include "designer/pagedesigner.h"
+#include "designer/elements/band.h"
+#include "designer/elements/label.h"
+#include "designer/document/page.h"
+#include "designer/document/pagedesigner.h"
 
 #include "classlib/core/sysutils.h"
 

@@ -4,8 +4,8 @@
 // a scroll box that holds the paper and page windows, an object inspector
 // and the designer-wide instances, made once for the whole program.
 
-#include "designer/designinstances.h"
-#include "designer/document.h"
+#include "designer/document/designinstances.h"
+#include "designer/document/document.h"
 
 #include "designer-framework/inspectorwindow.h"
 

@@ -5,12 +5,12 @@
 
 #include "designerhost.h"
 
-#include "designer/band.h"
-#include "designer/label.h"
-#include "designer/page.h"
-#include "designer/panel.h"
-#include "designer/paper.h"
-#include "designer/shape.h"
+#include "designer/elements/band.h"
+#include "designer/elements/label.h"
+#include "designer/document/page.h"
+#include "designer/elements/panel.h"
+#include "designer/document/paper.h"
+#include "designer/elements/shape.h"
 
 #include "classlib/core/streams.h"
 #include "classlib/graphics/bitmap.h"

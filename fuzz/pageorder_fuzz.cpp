@@ -8,7 +8,7 @@
 
 #include "designerhost.h"
 
-#include "designer/page.h"
+#include "designer/document/page.h"
 
 #include "runtime/pageorder.h"
 #include "runtime/reporterror.h"

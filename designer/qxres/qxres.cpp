@@ -2,7 +2,7 @@
 // texturegen.cpp) and the entry every library of the designer binds with.
 
 #include "classlib/system/libraryentry.h"
-#include "designer/qxlibentries.h"
+#include "designer/libraries/qxlibentries.h"
 
 #include <type_traits>
 

@@ -9,7 +9,7 @@
 #include "classlib/core/streams.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/jpegimage.h"
-#include "designer/resourceids.h"
+#include "designer/libraries/resourceids.h"
 
 #include <QFile>
 #include <QImage>

@@ -8,7 +8,7 @@
 #include "classlib/controls/application.h"
 #include "classlib/controls/screen.h"
 #include "classlib/system/libraryentry.h"
-#include "designer/qxlibentries.h"
+#include "designer/libraries/qxlibentries.h"
 
 #include <utility>
 #include <type_traits>

@@ -2,12 +2,12 @@
 // a tinted title band, a column header, two detail rows, a
 // total under a rule and a shaded ellipse. Usage: make_sample_report FILE
 
-#include "designer/band.h"
-#include "designer/designinstances.h"
-#include "designer/document.h"
-#include "designer/label.h"
-#include "designer/page.h"
-#include "designer/shape.h"
+#include "designer/elements/band.h"
+#include "designer/document/designinstances.h"
+#include "designer/document/document.h"
+#include "designer/elements/label.h"
+#include "designer/document/page.h"
+#include "designer/elements/shape.h"
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/form.h"

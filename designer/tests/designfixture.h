@@ -5,11 +5,11 @@
 // designer-wide instances and a new document. The page lies on the paper
 // inside the margins, as the main window places it.
 
-#include "designer/designinstances.h"
-#include "designer/document.h"
-#include "designer/page.h"
-#include "designer/pagedesigner.h"
-#include "designer/paper.h"
+#include "designer/document/designinstances.h"
+#include "designer/document/document.h"
+#include "designer/document/page.h"
+#include "designer/document/pagedesigner.h"
+#include "designer/document/paper.h"
 
 #include "classlib/controls/form.h"
 #include "classlib/controls/scrollbox.h"

@@ -1,6 +1,6 @@
 #include "designer/tests/designfixture.h"
 
-#include "designer/registration.h"
+#include "designer/editors/registration.h"
 
 #include "designer-framework/inspectorwindow.h"
 

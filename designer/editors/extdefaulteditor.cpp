@@ -1,0 +1,12 @@
+#include "designer/editors/extdefaulteditor.h"
+
+#include "designer/document/designinstances.h"
+
+namespace designer {
+
+void TExtDefaultEditor::Edit()
+{
+    ShowInspector();
+}
+
+} // namespace designer

@@ -1,0 +1,71 @@
+#include "designer/mainwindow/qxactivate.h"
+
+#include "designer/mainwindow/mainwindow.h"
+#include "designer/libraries/wqxui.h"
+
+#include "classlib/controls/application.h"
+#include "classlib/core/sysutils.h"
+
+#include <QFile>
+
+#include <memory>
+
+using namespace classlib;
+
+namespace {
+
+// What the designer borrows from its caller's application object, given
+// back however the designer ends.
+class TBorrowedApplication {
+public:
+    TBorrowedApplication()
+        : FMainForm(Application()->MainForm()), FTitle(Application()->Title()), FIcon(Application()->Icon())
+    {
+    }
+    ~TBorrowedApplication()
+    {
+        Application()->SetMainForm(FMainForm);
+        Application()->SetTitle(FTitle);
+        Application()->SetIcon(FIcon);
+    }
+    TBorrowedApplication(const TBorrowedApplication&) = delete;
+    TBorrowedApplication& operator=(const TBorrowedApplication&) = delete;
+
+private:
+    TForm* FMainForm;
+    QString FTitle;
+    QIcon FIcon;
+};
+
+void Activate(const char* FileName, bool Embedded, bool WithSplash)
+{
+    EnsureQApplication();
+    TBorrowedApplication borrowed;
+    designer::TfrmMain* main = nullptr;
+    Application()->CreateForm(main);
+    std::unique_ptr<designer::TfrmMain> owned(main);
+    Application()->SetMainForm(main);
+    Application()->SetIcon(main->Icon());
+    Application()->SetTitle(QStringLiteral("Tessary"));
+    if (WithSplash) designer::ShowSplash();
+    if (FileName) main->FileName = QFile::decodeName(FileName);
+    main->Embedded = Embedded;
+    main->ShowModal();
+}
+
+} // namespace
+
+extern "C" void QXActivate(const char* FileName, unsigned char Embedded, unsigned char WithSplash) noexcept
+{
+    try {
+        Activate(FileName, Embedded != 0, WithSplash != 0);
+    } catch (...) {
+        // Nothing crosses the C entry; a splash form left up would hide
+        // the message.
+        try {
+            designer::HideSplash();
+            Application()->HandleException(Application());
+        } catch (...) {
+        }
+    }
+}

@@ -1,0 +1,290 @@
+#include "designer/preview/previewwindow.h"
+
+#include "designer/controls/statusbars.h"
+#include "designer/mainwindow/mainglyphs.h"
+#include "designer/document/previewreport.h"
+
+#include "designer-framework/inspectorwindow.h"
+
+#include "runtime/preview.h"
+#include "runtime/report.h"
+
+#include "classlib/controls/dialogs.h"
+#include "classlib/controls/imagelist.h"
+#include "classlib/controls/menus.h"
+#include "classlib/controls/statusbar.h"
+#include "classlib/controls/toolbar.h"
+#include "classlib/core/classbuilder.h"
+
+#include <cmath>
+
+namespace designer {
+
+using namespace classlib;
+
+namespace {
+
+// The zoom In steps up only from below this factor.
+constexpr double ZoomInLimit = 328;
+// The five preset items' factors, in the menus' order.
+constexpr double PresetZoom[5] = {2.0, 1.5, 1.0, 0.75, 0.5};
+
+} // namespace
+
+const TClassInfo& TfrmPreview::StaticClass()
+{
+    using F = TfrmPreview;
+    static const TClassInfo& info = TClassBuilder<TfrmPreview>("TfrmPreview")
+                                        .Method("FormClose", &F::FormClose)
+                                        .Method("mmiRefreshClick", &F::mmiRefreshClick)
+                                        .Method("mmiPrintClick", &F::mmiPrintClick)
+                                        .Method("mmiCloseClick", &F::mmiCloseClick)
+                                        .Method("mmiZoomInClick", &F::mmiZoomInClick)
+                                        .Method("mmiZoomOutClick", &F::mmiZoomOutClick)
+                                        .Method("mmiZoomPerCentClick", &F::mmiZoomPerCentClick)
+                                        .Method("pmiZoomPerCentClick", &F::pmiZoomPerCentClick)
+                                        .Method("mmiMonochromeClick", &F::mmiMonochromeClick)
+                                        .Method("ToggleToolbar", &F::ToggleToolbar)
+                                        .Method("ToggleStatusBar", &F::ToggleStatusBar)
+                                        .Method("pmiStayOnTopClick", &F::pmiStayOnTopClick)
+                                        .Method("mmiFirstClick", &F::mmiFirstClick)
+                                        .Method("mmiPreviousClick", &F::mmiPreviousClick)
+                                        .Method("mmiNextClick", &F::mmiNextClick)
+                                        .Method("mmiLastClick", &F::mmiLastClick)
+                                        .Method("MenuPopup", &F::MenuPopup)
+                                        .Method("prvPreviewPageChanged", &F::prvPreviewPageChanged)
+                                        .Method("sbrBottomResize", &F::sbrBottomResize)
+                                        .Method("sbrBottomDrawPanel", &F::sbrBottomDrawPanel)
+                                        .Build();
+    return info;
+}
+
+TMethod TfrmPreview::Handler(const char16_t* Name)
+{
+    return TMethod{StaticClass().FindMethod(Name), this};
+}
+
+TfrmPreview::TfrmPreview(TComponent* AOwner) : TForm(AOwner)
+{
+    SetName(QStringLiteral("frmPreview"));
+    SetCaption(QStringLiteral("Preview"));
+    SetBorderStyle(bsSizeToolWin);
+    SetHelpContext(100);
+    SetBounds(Left(), Top(), 355, 267);
+    OnClose = Handler(u"FormClose");
+
+    imlToolbar = new TImageList(this);
+    imlToolbar->SetName(QStringLiteral("imlToolbar"));
+    imlToolbar->SetWidth(ToolGlyphSize);
+    imlToolbar->SetHeight(ToolGlyphSize);
+    imlToolbar->AddMasked(PreviewGlyphs().get(), clFuchsia);
+
+    QXReport = new runtime::TQXReport(this);
+    QXReport->SetName(QStringLiteral("QXReport"));
+    QXReport->SetMonochrome(false);
+    QXReport->SetShowEmptyPages(false);
+
+    dlgPrint = new TPrintDialog(this);
+    dlgPrint->SetName(QStringLiteral("dlgPrint"));
+    dlgPrint->SetOptions({poPageNums});
+
+    CreateMenus();
+    CreateBars();
+    // Every drop-down part works here: the common controls are never older.
+    FitStatusBar(sbrBottom);
+    ResetInterface();
+    // Hidden until shown, so that its stored place says so too.
+    SetVisible(false);
+}
+
+TfrmPreview::~TfrmPreview()
+{
+    DoDestroy();
+}
+
+void TfrmPreview::RefreshPreview()
+{
+    prvPreview->BeginUpdate();
+    const int page = prvPreview->CurrentPage();
+    // Whatever the build does, the control gets its page and its updates
+    // back; a failure leaves the pages marked out of date.
+    try {
+        BuildPreviewReport(*QXReport, true);
+    } catch (...) {
+        prvPreview->SetCurrentPage(page);
+        prvPreview->EndUpdate();
+        throw;
+    }
+    prvPreview->SetCurrentPage(page);
+    prvPreview->EndUpdate();
+    SetOutOfDate(false);
+    ResetInterface();
+}
+
+void TfrmPreview::PrintReport()
+{
+    BuildPreviewReport(*QXReport, true);
+    mmiPrintClick(this);
+}
+
+void TfrmPreview::mmiPrintClick(TObject*)
+{
+    dlgPrint->SetFromPage(1);
+    dlgPrint->SetMinPage(1);
+    dlgPrint->SetToPage(QXReport->PageCount());
+    dlgPrint->SetMaxPage(QXReport->PageCount());
+    // The report's own print range stays: the dialog's range is not its.
+    if (dlgPrint->Execute()) QXReport->Print();
+}
+
+void TfrmPreview::SetOutOfDate(bool Value)
+{
+    if (Value == FOutOfDate) return;
+    FOutOfDate = Value;
+    tbnRefresh->SetImageIndex(Value ? pgRefreshStale : pgRefresh);
+}
+
+void TfrmPreview::SetMonochrome(bool Value)
+{
+    if (Value == FMonochrome) return;
+    FMonochrome = Value;
+    ResetInterface();
+}
+
+bool TfrmPreview::GetStayOnTop() const
+{
+    return pmiStayOnTop->Checked();
+}
+
+void TfrmPreview::SetStayOnTop(bool Value)
+{
+    if (Value != GetStayOnTop()) pmiStayOnTop->Click();
+}
+
+void TfrmPreview::ResetInterface()
+{
+    // Halves go to the even neighbour, as the main window's zoom does.
+    const long percent = long(std::nearbyint(prvPreview->Zoom() * 100));
+    for (int i = 0; i < 5; ++i) {
+        const bool on = percent == long(std::nearbyint(PresetZoom[i] * 100));
+        mmiZoomPerCent[i]->SetChecked(on);
+        pmiZoomPerCent[i]->SetChecked(on);
+    }
+    mmiToolbar->SetChecked(tbrPreview->Visible());
+    pmiToolbar->SetChecked(tbrPreview->Visible());
+    mmiStatusBar->SetChecked(sbrBottom->Visible());
+    pmiStatusBar->SetChecked(sbrBottom->Visible());
+    mmiMonochrome->SetChecked(FMonochrome);
+    sbrBottom->Panels()->Items(2)->SetText(QStringLiteral("%1%").arg(percent));
+}
+
+void TfrmPreview::FormClose(TObject*, TCloseAction& Action)
+{
+    Action = caHide;
+}
+
+void TfrmPreview::mmiRefreshClick(TObject*)
+{
+    RefreshPreview();
+}
+
+void TfrmPreview::mmiCloseClick(TObject*)
+{
+    Close();
+}
+
+void TfrmPreview::SetZoom(double Value)
+{
+    prvPreview->SetZoom(Value);
+    ResetInterface();
+}
+
+void TfrmPreview::mmiZoomInClick(TObject*)
+{
+    if (prvPreview->Zoom() < ZoomInLimit)
+        SetZoom(prvPreview->Zoom() * 1.5);
+    else
+        ResetInterface();
+}
+
+void TfrmPreview::mmiZoomOutClick(TObject*)
+{
+    SetZoom(prvPreview->Zoom() * 2 / 3);
+}
+
+void TfrmPreview::mmiZoomPerCentClick(TObject* Sender)
+{
+    for (int i = 0; i < 5; ++i)
+        if (Sender == mmiZoomPerCent[i]) SetZoom(PresetZoom[i]);
+}
+
+void TfrmPreview::pmiZoomPerCentClick(TObject* Sender)
+{
+    for (int i = 0; i < 5; ++i)
+        if (Sender == pmiZoomPerCent[i]) SetZoom(PresetZoom[i]);
+}
+
+void TfrmPreview::mmiMonochromeClick(TObject*)
+{
+    SetMonochrome(!mmiMonochrome->Checked());
+}
+
+void TfrmPreview::ToggleToolbar(TObject*)
+{
+    tbrPreview->SetVisible(!tbrPreview->Visible());
+    ResetInterface();
+}
+
+void TfrmPreview::ToggleStatusBar(TObject*)
+{
+    sbrBottom->SetVisible(!sbrBottom->Visible());
+    ResetInterface();
+}
+
+void TfrmPreview::pmiStayOnTopClick(TObject*)
+{
+    pmiStayOnTop->SetChecked(!pmiStayOnTop->Checked());
+    designer_framework::ShowToolWindow(this, pmiStayOnTop->Checked());
+}
+
+void TfrmPreview::mmiFirstClick(TObject*)
+{
+    prvPreview->FirstLine();
+    ResetInterface();
+}
+
+void TfrmPreview::mmiPreviousClick(TObject*)
+{
+    prvPreview->PrevPage();
+    ResetInterface();
+}
+
+void TfrmPreview::mmiNextClick(TObject*)
+{
+    prvPreview->NextPage();
+    ResetInterface();
+}
+
+void TfrmPreview::mmiLastClick(TObject*)
+{
+    prvPreview->LastLine();
+    ResetInterface();
+}
+
+void TfrmPreview::MenuPopup(TObject*)
+{
+    ResetInterface();
+}
+
+void TfrmPreview::prvPreviewPageChanged(TObject*)
+{
+    const int count = QXReport->PageCount();
+    const int current = prvPreview->CurrentPage();
+    tbnFirst->SetEnabled(current > 0);
+    tbnPrevious->SetEnabled(current > 0);
+    tbnLast->SetEnabled(current < count - 1);
+    tbnNext->SetEnabled(current < count - 1);
+    sbrBottom->Panels()->Items(1)->SetText(QStringLiteral("%1 of %2").arg(count > 0 ? current + 1 : 0).arg(count));
+}
+
+} // namespace designer
