@@ -5,6 +5,7 @@
 #include "designer-framework/controldesigner.h"
 #include "designer-framework/inspectorform.h"
 
+#include "classlib/design/selectionlist.h"
 #include "classlib/core/componentlist.h"
 #include "classlib/core/sysutils.h"
 
@@ -175,7 +176,7 @@ QString TExtDesigner::GetPrivateDirectory()
     Unsupported(8);
 }
 
-void TExtDesigner::GetSelections(TComponentList* List)
+void TExtDesigner::GetSelections(TDesignerSelectionList* List)
 {
     TControlDesigner* surface = Surface();
     if (!List || !surface) return;
@@ -205,7 +206,7 @@ void TExtDesigner::SelectComponent(TComponent* Instance)
     surface->SelectControl(Instance);
 }
 
-void TExtDesigner::SetSelections(TComponentList*)
+void TExtDesigner::SetSelections(TDesignerSelectionList*)
 {
     Unsupported(13);
 }

@@ -44,11 +44,11 @@ public:
     QString GetMethodName(const classlib::TMethod& Method) override;
     void GetMethods(const classlib::TTypeInfo* TypeData, const classlib::TGetStrProc& Proc) override;
     QString GetPrivateDirectory() override;
-    void GetSelections(classlib::TComponentList* List) override;
+    void GetSelections(classlib::TDesignerSelectionList* List) override;
     bool MethodExists(const QString& Name) override;
     void RenameMethod(const QString& CurName, const QString& NewName) override;
     void SelectComponent(classlib::TComponent* Instance) override;
-    void SetSelections(classlib::TComponentList* List) override;
+    void SetSelections(classlib::TDesignerSelectionList* List) override;
     void ShowMethod(const QString& Name) override;
     QString UniqueName(const QString& BaseName) override;
     void GetComponentNames(const classlib::TTypeInfo* TypeData, const classlib::TGetStrProc& Proc) override;

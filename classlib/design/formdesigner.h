@@ -15,6 +15,7 @@
 namespace classlib {
 
 class TComponentList;
+class TDesignerSelectionList;
 class TPersistent;
 
 // Called once for each name of an enumeration.
@@ -32,11 +33,11 @@ public:
     virtual void GetMethods(const TTypeInfo* TypeData, const TGetStrProc& Proc) = 0;
     virtual QString GetPrivateDirectory() = 0;
     // Appends the selected components to List.
-    virtual void GetSelections(TComponentList* List) = 0;
+    virtual void GetSelections(TDesignerSelectionList* List) = 0;
     virtual bool MethodExists(const QString& Name) = 0;
     virtual void RenameMethod(const QString& CurName, const QString& NewName) = 0;
     virtual void SelectComponent(TComponent* Instance) = 0;
-    virtual void SetSelections(TComponentList* List) = 0;
+    virtual void SetSelections(TDesignerSelectionList* List) = 0;
     virtual void ShowMethod(const QString& Name) = 0;
     // A component name that is free on the form.
     virtual QString UniqueName(const QString& BaseName) = 0;

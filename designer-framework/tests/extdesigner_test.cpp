@@ -10,6 +10,7 @@
 
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/componentlist.h"
+#include "classlib/design/selectionlist.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/tests/errorof.h"
 
@@ -402,7 +403,7 @@ TEST_F(ExtDesignerTest, ComponentByNameAndNameOfComponent)
 
 TEST_F(ExtDesignerTest, SelectionsInOrderOrTheSurfaceAlone)
 {
-    TComponentList list;
+    TDesignerSelectionList list;
     Designer->GetSelections(&list);
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Items(0), Surface.get());
@@ -410,7 +411,7 @@ TEST_F(ExtDesignerTest, SelectionsInOrderOrTheSurfaceAlone)
     TComponent* a = Add("A1");
     TComponent* b = Add("B1");
     Surface->SetSelection({b, a});
-    TComponentList two;
+    TDesignerSelectionList two;
     Designer->GetSelections(&two);
     ASSERT_EQ(two.Count(), 2);
     EXPECT_EQ(two.Items(0), b);
@@ -495,7 +496,7 @@ struct TRefusedCase {
 TEST_F(ExtDesignerTest, UnservedOperationsRaiseTheirNumbers)
 {
     TMethod method;
-    TComponentList list;
+    TDesignerSelectionList list;
     const std::vector<TRefusedCase> cases = {
         {1, [](TExtDesigner& d) { d.CreateMethod("Click", nullptr); }},
         {2, [&](TExtDesigner& d) { d.GetMethodName(method); }},

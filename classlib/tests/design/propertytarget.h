@@ -101,11 +101,11 @@ public:
     QString GetMethodName(const TMethod& Method) override;
     void GetMethods(const TTypeInfo* TypeData, const TGetStrProc& Proc) override;
     QString GetPrivateDirectory() override { return {}; }
-    void GetSelections(TComponentList*) override {}
+    void GetSelections(TDesignerSelectionList*) override {}
     bool MethodExists(const QString& Name) override;
     void RenameMethod(const QString& CurName, const QString& NewName) override;
     void SelectComponent(TComponent*) override {}
-    void SetSelections(TComponentList*) override {}
+    void SetSelections(TDesignerSelectionList*) override {}
     void ShowMethod(const QString& Name) override { Shown << Name; }
     QString UniqueName(const QString& BaseName) override { return BaseName + "1"; }
     void GetComponentNames(const TTypeInfo* TypeData, const TGetStrProc& Proc) override;
