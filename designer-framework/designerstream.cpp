@@ -8,6 +8,7 @@
 #include "classlib/core/writer.h"
 
 #include <QList>
+#include <QSet>
 
 namespace designer_framework {
 
@@ -55,37 +56,61 @@ const TClassInfo* ClassOf(const TControlDesigner& Surface, const QString& ClassN
     return cls ? cls : GetClass(ClassName);
 }
 
-void CheckRecord(TReader& Reader, const TControlDesigner& Surface, int Depth)
+// How deep a record read under Parent lies in a stream of the surface: the
+// surface's own record is level 1, its children's level 2.
+int LevelBelow(const TControlDesigner& Surface, const TWinControl* Parent)
 {
-    if (Depth > Reader.Limits.MaxDepth) throw EReadError(QString::fromLatin1(SStreamTooDeep));
+    int level = 2;
+    for (const TControl* c = Parent; c && c != &Surface; c = c->Parent()) ++level;
+    return level;
+}
+
+void CheckRecord(TReader& Reader, const TControlDesigner& Surface, int Level, int MaxLevel)
+{
     int flags, pos;
     Reader.ReadPrefix(flags, pos);
     const QString className = Reader.ReadStr();
     const QString name = Reader.ReadStr();
+    if (Level > MaxLevel) throw EReadError(Format(SNestedTooDeep, {name.isEmpty() ? className : name}));
     // An inherited record is read into the surface's component of that name.
     if (flags & ffInherited) throw EReadError(Format(SInheritedNotPastable, {name}));
     const TClassInfo* cls = ClassOf(Surface, className);
     if (cls && cls->InheritsFrom(&TControlDesigner::StaticClass()))
         throw EReadError(Format(SSurfaceNotPastable, {className}));
+    // The record's values nest inside it, as deep as the levels left.
+    Reader.Limits.MaxDepth = MaxLevel - Level;
     while (!Reader.EndOfList()) {
         Reader.ReadStr();
         Reader.SkipValue();
     }
+    Reader.Limits.MaxDepth = MaxLevel;
     Reader.ReadValue();
-    while (!Reader.EndOfList()) CheckRecord(Reader, Surface, Depth + 1);
+    while (!Reader.EndOfList()) CheckRecord(Reader, Surface, Level + 1, MaxLevel);
     Reader.ReadValue();
+}
+
+// A control shows inside any windowed control, but only one that accepts
+// controls keeps it when the surface is stored.
+void CheckHeld(const TComponent* Parent, const TComponent* Component)
+{
+    if (!As<TControl>(Component)) return;
+    const auto* windowed = As<TWinControl>(Parent);
+    if (windowed && windowed->ControlStyle().Contains(csAcceptsControls)) return;
+    throw EReadError(Format(SCannotHoldControl, {Component->ClassName(), Parent ? Parent->ClassName() : QString()}));
 }
 
 } // namespace
 
-void TDesignerStream::CheckPastable()
+void TDesignerStream::CheckPastable(const TWinControl* AParent)
 {
     const qint64 start = Position();
     {
         TReader reader(*this, BufferSize);
+        const int level = LevelBelow(*FSurface, AParent);
+        const int maxLevel = reader.Limits.MaxDepth;
         while (!reader.EndOfList()) {
             reader.ReadSignature();
-            CheckRecord(reader, *FSurface, 0);
+            CheckRecord(reader, *FSurface, level, maxLevel);
         }
     }
     SetPosition(start);
@@ -94,11 +119,12 @@ void TDesignerStream::CheckPastable()
 void TDesignerStream::ReadInto(TControlDesigner* ASurface, TWinControl* AParent)
 {
     FSurface = ASurface;
-    CheckPastable();
+    CheckPastable(AParent);
     TCreated created;
     try {
         TDesignReader reader(*this, BufferSize);
         reader.OnSetName = [&](TReader& Reader, TComponent* Component, QString& Name) {
+            CheckHeld(Reader.Parent(), Component);
             created.Add(Component);
             ReaderSetName(Reader, Component, Name);
         };
@@ -129,15 +155,24 @@ void WriteComponentTree(TStream& Stream, TComponent* Component, TWriter* Writer)
     }
     Writer->WriteComponent(Component);
     const auto* control = As<TWinControl>(Component);
-    if (!control || control->ControlCount() == 0) return;
-    // Controls are not a component's children in the stream: reopen the
-    // record's child list over its end marker and nest them there. Inner
-    // parts of compound controls belong to another owner and stay behind.
-    Writer->SetPosition(Writer->Position() - 1);
+    if (!control) return;
+    // A class may stream its child controls itself (as it would into its
+    // own root); those are in the record already.
+    QSet<const TComponent*> streamed;
+    Component->GetChildren([&](TComponent* Child) { streamed.insert(Child); },
+                           Writer->Root() ? Writer->Root() : Component);
+    // Inner parts of compound controls belong to another owner and stay
+    // behind.
+    QList<TControl*> rest;
     for (int i = 0; i < control->ControlCount(); ++i) {
         TControl* child = control->Controls(i);
-        if (child->Owner() == Component->Owner()) WriteComponentTree(Stream, child, Writer);
+        if (child->Owner() == Component->Owner() && !streamed.contains(child)) rest.append(child);
     }
+    if (rest.isEmpty()) return;
+    // Controls are not a component's children in the stream: reopen the
+    // record's child list over its end marker and nest them there.
+    Writer->SetPosition(Writer->Position() - 1);
+    for (TControl* child : rest) WriteComponentTree(Stream, child, Writer);
     Writer->WriteListEnd();
 }
 

@@ -21,6 +21,11 @@ class TControlDesigner;
 // Messages of a paste that is refused before anything is read.
 inline constexpr char SSurfaceNotPastable[] = "Class %s cannot be pasted";
 inline constexpr char SInheritedNotPastable[] = "Inherited component %s cannot be pasted";
+// A component that would lie deeper below the surface than a stream nests.
+inline constexpr char SNestedTooDeep[] = "Component %s is nested too deeply to be pasted here";
+// A control inside something that takes no controls: it would be shown
+// there but never stored.
+inline constexpr char SCannotHoldControl[] = "Class %s cannot be pasted into %s";
 
 // Adds nothing: a paste's behaviour lies in the handlers that the stream
 // gives it.
@@ -36,9 +41,11 @@ public:
 
     // Reads every record from the position to the end marker onto ASurface,
     // owned by it and under AParent. Nothing is read when a record would
-    // read into an existing component or create a design surface; a read
-    // that fails part-way frees all that it created, so the surface is left
-    // as it was.
+    // read into an existing component, create a design surface, or lie
+    // deeper below the surface than a stream of it could nest. A control is
+    // read only into a windowed control that accepts controls. A read that
+    // fails part-way frees all that it created, so the surface is left as
+    // it was.
     void ReadInto(TControlDesigner* ASurface, classlib::TWinControl* AParent);
 
     // The reader's handlers: a free name on the surface, and the placing of
@@ -47,15 +54,17 @@ public:
     void ComponentRead(classlib::TComponent* Component);
 
 private:
-    // EReadError unless every record from the position on may be pasted;
-    // the position is kept.
-    void CheckPastable();
+    // EReadError unless every record from the position on may be pasted
+    // under AParent; the position is kept.
+    void CheckPastable(const classlib::TWinControl* AParent);
 
     TControlDesigner* FSurface = nullptr;
 };
 
 // Writes Component with its child controls that share its owner nested in
-// it. Without a writer, a signature first, through a writer of its own.
+// it, each once. A class that streams child controls itself decides what
+// those carry, as it does when its root is stored; the others are nested
+// here. Without a writer, a signature first, through a writer of its own.
 QX_DESIGNFW_EXPORT void WriteComponentTree(classlib::TStream& Stream, classlib::TComponent* Component,
                                            classlib::TWriter* Writer = nullptr);
 

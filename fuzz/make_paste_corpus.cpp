@@ -63,6 +63,15 @@ void Decorate(TControlDesigner& Surface)
     deep->Default = true;
 }
 
+// Panels, each inside the one before.
+QByteArray Nested(int Count)
+{
+    QByteArray text;
+    for (int i = 1; i <= Count; ++i) text += "object P" + QByteArray::number(i) + ": TPastePanel\r\n";
+    for (int i = 1; i <= Count; ++i) text += "end\r\n";
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -99,5 +108,19 @@ int main(int argc, char** argv)
          "object B: TPasteShape\r\n  Left = 2147483647\r\n  Top = 2147483640\r\nend\r\n");
     Save("unknown-class-late", 1, panel + "object X: TNoSuchClass\r\nend\r\n");
     Save("garbage", 0, "Not a component at all.");
+
+    // A container that streams its children, with one that does not inside.
+    Save("box", 0, Copied({"Box1"}));
+    Save("box-into-panel", 1, Copied({"Box1", "Shape2"}));
+    // Controls where nothing keeps them.
+    Save("control-in-button", 0,
+         "object P: TPastePanel\r\n  object B: TPasteButton\r\n    object S: TPasteShape\r\n    end\r\n"
+         "  end\r\nend\r\n");
+    Save("control-in-shape", 0, "object S: TPasteShape\r\n  object T: TPasteShape\r\n  end\r\nend\r\n");
+    Save("control-in-thing", 0, "object T: TPasteThing\r\n  object S: TPasteShape\r\n  end\r\nend\r\n");
+    // As deep as the surface holds, and one level more.
+    Save("deepest", 0, Nested(63));
+    Save("too-deep", 0, Nested(64));
+    Save("too-deep-into-panel", 1, Nested(63));
     return 0;
 }

@@ -1,8 +1,10 @@
 // Arbitrary text on the clipboard, pasted onto a design surface that holds
 // a few components, with one of them (or none, or the surface) selected:
 // the first byte picks which, the rest is the clipboard's text. A paste
-// that raises must leave the surface as it was; what pasted is copied and
-// pasted again under the same rule, then deleted. Class-library exceptions
+// that raises must leave the surface as it was; one that succeeds must
+// leave every control where it is kept and no deeper below the surface
+// than a stream nests. What pasted is copied and pasted again under the
+// same rules, adding no component twice, then deleted. Class-library exceptions
 // are the expected outcome of bad text; anything else escaping, a hang, a
 // crash or a sanitizer report is a finding.
 
@@ -10,6 +12,7 @@
 
 #include "designer-framework/extdesigner.h"
 
+#include "classlib/core/streamformat.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/system/clipboard.h"
 
@@ -58,17 +61,49 @@ void CheckUnchanged(const QStringList& Before, const TControlDesigner& Surface, 
     std::abort();
 }
 
+[[noreturn]] void Fail(const TComponent& Component, const char* What)
+{
+    std::fprintf(stderr, "a paste left %s %s\n", qPrintable(Component.Name()), What);
+    std::abort();
+}
+
+// What the surface could not store: a control in something that takes no
+// controls, or one nested deeper than a stream of the surface.
+void CheckStorable(const TControlDesigner& Surface)
+{
+    for (int i = 0; i < Surface.ComponentCount(); ++i) {
+        const auto* control = As<TControl>(Surface.Components(i));
+        if (!control) continue;
+        const TWinControl* parent = control->Parent();
+        if (!parent || !parent->ControlStyle().Contains(csAcceptsControls)) Fail(*control, "where it is not kept");
+        int level = 2;
+        for (; parent && parent != &Surface; parent = parent->Parent()) ++level;
+        if (level > TReaderLimits().MaxDepth) Fail(*control, "nested too deeply");
+    }
+}
+
+// Component and the controls inside it: the most a copy of it carries.
+int TreeSize(const TControlDesigner& Surface, const TComponent* Component)
+{
+    int size = 1;
+    if (const auto* control = As<TWinControl>(Component))
+        for (int i = 0; i < control->ControlCount(); ++i)
+            if (control->Controls(i)->Owner() == &Surface) size += TreeSize(Surface, control->Controls(i));
+    return size;
+}
+
 // Pastes the clipboard; a paste that raises takes back all it did.
 bool Paste(TControlDesigner& Surface)
 {
     const QStringList before = Describe(Surface);
     try {
         Surface.PasteFromClipboard();
-        return true;
     } catch (const Exception&) {
         CheckUnchanged(before, Surface, "paste");
         return false;
     }
+    CheckStorable(Surface);
+    return true;
 }
 
 void Run(int Selector, const QByteArray& Text)
@@ -97,7 +132,12 @@ void Run(int Selector, const QByteArray& Text)
         return;
     }
     surface.UnselectAll();
-    Paste(surface);
+    const int components = surface.ComponentCount();
+    if (Paste(surface) && surface.ComponentCount() > components + TreeSize(surface, pasted)) {
+        std::fprintf(stderr, "a copy of %s pasted %d components for %d\n", qPrintable(pasted->Name()),
+                     surface.ComponentCount() - components, TreeSize(surface, pasted));
+        std::abort();
+    }
     surface.SelectOnly(pasted);
     surface.CutSelection();
 }

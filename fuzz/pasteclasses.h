@@ -1,8 +1,9 @@
 #pragma once
 
 // What the paste target's surface knows: a panel that takes controls, a
-// windowed control that takes none, a shape-like control that refers to a
-// component, and a non-visual component. The surface class is registered
+// box that takes them and streams them as its own children (as a report
+// container does), a windowed control that takes none, a shape-like
+// control that refers to a component, and a non-visual component. The surface class is registered
 // too, so that pasting one is tried.
 
 #include "designer-framework/controldesigner.h"
@@ -12,6 +13,8 @@
 #include "classlib/core/classregistry.h"
 
 #include <QString>
+
+#include <functional>
 
 namespace fuzz {
 
@@ -55,6 +58,17 @@ public:
     QString Caption;
 };
 
+class TPasteBox : public TPastePanel {
+    QX_CLASS(TPasteBox, TPastePanel)
+public:
+    using TPastePanel::TPastePanel;
+    void GetChildren(const std::function<void(classlib::TComponent*)>& Proc, classlib::TComponent*) override
+    {
+        for (int i = 0; i < ControlCount(); ++i)
+            if (Controls(i)->Owner() == Owner()) Proc(Controls(i));
+    }
+};
+
 inline const classlib::TClassInfo& TPasteThing::StaticClass()
 {
     static const classlib::TClassInfo& info = classlib::TClassBuilder<TPasteThing>("TPasteThing")
@@ -89,8 +103,15 @@ inline const classlib::TClassInfo& TPastePanel::StaticClass()
     return info;
 }
 
+inline const classlib::TClassInfo& TPasteBox::StaticClass()
+{
+    static const classlib::TClassInfo& info = classlib::TClassBuilder<TPasteBox>("TPasteBox").Build();
+    return info;
+}
+
 // The surface the target pastes onto: a panel with a shape in it, a
-// windowed control, a shape and a non-visual component.
+// windowed control, a shape, a non-visual component, and a box with a
+// shape in it.
 inline void FillSurface(designer_framework::TControlDesigner& Surface)
 {
     auto place = [&](classlib::TControl* Control, const char* Name, classlib::TWinControl* Parent, int Left,
@@ -106,6 +127,9 @@ inline void FillSurface(designer_framework::TControlDesigner& Surface)
     place(new TPasteShape(&Surface), "Shape2", &Surface, 16, 16);
     auto* thing = new TPasteThing(&Surface);
     thing->SetName(QStringLiteral("Thing1"));
+    auto* box = new TPasteBox(&Surface);
+    place(box, "Box1", &Surface, 80, 0);
+    place(new TPasteShape(&Surface), "Shape3", box, 0, 0);
 }
 
 // What a selector byte selects: nothing, the panel, the shape in it, the
@@ -126,7 +150,8 @@ inline void SelectForPaste(designer_framework::TControlDesigner& Surface, int Se
 inline void RegisterPasteClasses()
 {
     classlib::RegisterClasses({&TPasteThing::StaticClass(), &TPasteShape::StaticClass(), &TPasteButton::StaticClass(),
-                               &TPastePanel::StaticClass(), &designer_framework::TControlDesigner::StaticClass()});
+                               &TPastePanel::StaticClass(), &TPasteBox::StaticClass(),
+                               &designer_framework::TControlDesigner::StaticClass()});
 }
 
 } // namespace fuzz

@@ -45,16 +45,28 @@ const TClassInfo& TClipPanel::StaticClass()
     return info;
 }
 
+const TClassInfo& TClipBox::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TClipBox>("TClipBox").Build();
+    return info;
+}
+
+void TClipBox::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent*)
+{
+    for (int i = 0; i < ControlCount(); ++i)
+        if (Controls(i)->Owner() == Owner()) Proc(Controls(i));
+}
+
 TRegisteredClipClasses::TRegisteredClipClasses()
 {
     RegisterClasses({&TClipThing::StaticClass(), &TClipShape::StaticClass(), &TClipButton::StaticClass(),
-                     &TClipPanel::StaticClass()});
+                     &TClipPanel::StaticClass(), &TClipBox::StaticClass()});
 }
 
 TRegisteredClipClasses::~TRegisteredClipClasses()
 {
     UnregisterClasses({&TClipThing::StaticClass(), &TClipShape::StaticClass(), &TClipButton::StaticClass(),
-                       &TClipPanel::StaticClass()});
+                       &TClipPanel::StaticClass(), &TClipBox::StaticClass()});
 }
 
 } // namespace designer_framework::test

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -66,8 +67,17 @@ void Fill(TDesignerStream& Binary, const QByteArray& Text)
 }
 
 
+// Panels P1 .. PCount, each inside the one before.
+QByteArray NestedPanels(int Count)
+{
+    QByteArray text;
+    for (int i = 1; i <= Count; ++i) text += QByteArray(2 * (i - 1), ' ') + "object P" + QByteArray::number(i) + ": TClipPanel\n";
+    for (int i = Count; i >= 1; --i) text += QByteArray(2 * (i - 1), ' ') + "end\n";
+    return text;
+}
+
 class DesignerStreamTest : public ::testing::Test {
-protected:
+public:
     template <class T>
     T* Add(const QString& Name, TWinControl* Parent, int Left, int Top)
     {
@@ -138,6 +148,73 @@ TEST_F(DesignerStreamTest, NestedPanelsNestInTheirOrder)
     ASSERT_GE(innerAt, 0) << text.constData();
     EXPECT_GT(deepAt, innerAt) << text.constData();
     EXPECT_GT(lastAt, deepAt) << text.constData();
+}
+
+struct TOnceCase {
+    const char* Name;
+    // Builds the tree under the surface and gives its top.
+    std::function<TWinControl*(DesignerStreamTest&)> Build;
+    const char* Text;  // the object lines of the copy
+};
+
+// The object lines of a text form, with their indent.
+QByteArray ObjectLinesOf(const QByteArray& Text)
+{
+    QByteArray lines;
+    for (const QByteArray& line : Text.split('\n'))
+        if (line.trimmed().startsWith("object ")) lines += line + '\n';
+    return lines;
+}
+
+TEST_F(DesignerStreamTest, EveryChildIsWrittenOnceWhoeverNestsIt)
+{
+    const std::vector<TOnceCase> cases = {
+        {"a box that streams its two children",
+         [](DesignerStreamTest& T) {
+             auto* box = T.Add<TClipBox>("Box", T.Surface.get(), 0, 0);
+             T.Add<TClipShape>("S1", box, 0, 0);
+             T.Add<TClipButton>("B1", box, 0, 0);
+             return box;
+         },
+         "object Box: TClipBox\n  object S1: TClipShape\n  object B1: TClipButton\n"},
+        {"boxes three deep",
+         [](DesignerStreamTest& T) {
+             auto* outer = T.Add<TClipBox>("Outer", T.Surface.get(), 0, 0);
+             auto* middle = T.Add<TClipBox>("Middle", outer, 0, 0);
+             auto* inner = T.Add<TClipBox>("Inner", middle, 0, 0);
+             T.Add<TClipShape>("Deep", inner, 0, 0);
+             T.Add<TClipShape>("Last", outer, 0, 0);
+             return outer;
+         },
+         "object Outer: TClipBox\n  object Middle: TClipBox\n    object Inner: TClipBox\n"
+         "      object Deep: TClipShape\n  object Last: TClipShape\n"},
+        {"a box in a panel",
+         [](DesignerStreamTest& T) {
+             auto* panel = T.Add<TClipPanel>("Panel", T.Surface.get(), 0, 0);
+             auto* box = T.Add<TClipBox>("Box", panel, 0, 0);
+             T.Add<TClipShape>("S1", box, 0, 0);
+             T.Add<TClipShape>("S2", panel, 0, 0);
+             return panel;
+         },
+         "object Panel: TClipPanel\n  object Box: TClipBox\n    object S1: TClipShape\n"
+         "  object S2: TClipShape\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Surface = std::make_unique<TFakeSurface>(Log);
+        TWinControl* top = c.Build(*this);
+        TDesignerStream binary;
+        WriteComponentTree(binary, top);
+        EXPECT_EQ(ObjectLinesOf(TextOf(binary)), c.Text);
+
+        // Read back, the copy has as many components as the original.
+        const int before = Surface->ComponentCount();
+        const char end = 0;
+        binary.WriteBuffer(&end, 1);
+        binary.SetPosition(0);
+        binary.ReadInto(Surface.get(), Surface.get());
+        EXPECT_EQ(Surface->ComponentCount(), 2 * before);
+    }
 }
 
 TEST_F(DesignerStreamTest, ComponentWithoutControlsIsWrittenAsItIs)
@@ -279,7 +356,7 @@ TEST_F(DesignerStreamTest, ChildPositionPrefixEndsPlacement)
 
 struct TFailCase {
     const char* Name;
-    const char* Text;
+    QByteArray Text;
     const char* Message;
 };
 
@@ -305,6 +382,17 @@ TEST_F(DesignerStreamTest, FailedOrRefusedReadLeavesTheSurfaceAsItWas)
         {"a design surface nested in a panel",
          "object P: TClipPanel\n  object S: TControlDesigner\n  end\nend\n",
          "Class TControlDesigner cannot be pasted"},
+        {"a control in a windowed control that takes none",
+         "object P: TClipPanel\n  object B: TClipButton\n    object S: TClipShape\n    end\n  end\nend\n",
+         "Class TClipShape cannot be pasted into TClipButton"},
+        {"a control in a control without a window",
+         "object A: TClipShape\nend\nobject S: TClipShape\n  object B: TClipButton\n  end\nend\n",
+         "Class TClipButton cannot be pasted into TClipShape"},
+        {"a control in a non-visual component",
+         "object T: TClipThing\n  object S: TClipShape\n  end\nend\n",
+         "Class TClipShape cannot be pasted into TClipThing"},
+        {"panels nested deeper than a stream of the surface can hold", NestedPanels(64),
+         "Component P64 is nested too deeply to be pasted here"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -323,6 +411,42 @@ TEST_F(DesignerStreamTest, FailedOrRefusedReadLeavesTheSurfaceAsItWas)
         EXPECT_EQ(old->Top(), 2);
     }
     UnregisterClass(TControlDesigner::StaticClass());
+}
+
+struct TDepthCase {
+    const char* Name;
+    const char* Parent;  // nil: the surface
+    int Panels;
+    bool Pasted;
+};
+
+TEST_F(DesignerStreamTest, NestingCountsFromTheSurfaceNotFromThePastedComponent)
+{
+    // The surface's stream holds the surface, then its children: 64 levels
+    // in all.
+    const std::vector<TDepthCase> cases = {
+        {"onto the surface, as deep as a stream goes", nullptr, 63, true},
+        {"onto the surface, one level more", nullptr, 64, false},
+        {"into a panel on the surface", "Outer", 62, true},
+        {"into a panel on the surface, one level more", "Outer", 63, false},
+        {"into a panel in a panel, one level more", "Inner", 62, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Surface = std::make_unique<TFakeSurface>(Log);
+        auto* outer = Add<TClipPanel>("Outer", Surface.get(), 0, 0);
+        Add<TClipPanel>("Inner", outer, 0, 0);
+        const int before = Surface->ComponentCount();
+        auto* parent = c.Parent ? As<TWinControl>(Surface->FindComponent(c.Parent)) : Surface.get();
+        const QString error = ErrorOf([&] { Paste(NestedPanels(c.Panels), parent); });
+        if (c.Pasted) {
+            EXPECT_EQ(error, "<no error>");
+            EXPECT_EQ(Surface->ComponentCount(), before + c.Panels);
+        } else {
+            EXPECT_EQ(error, QString("Component P%1 is nested too deeply to be pasted here").arg(c.Panels));
+            EXPECT_EQ(Surface->ComponentCount(), before);
+        }
+    }
 }
 
 } // namespace

@@ -119,6 +119,45 @@ TEST_F(SurfaceClipboardTest, PanelWithTwoChildrenTravelsAsOneObjectAndPastesOffs
     EXPECT_EQ(Surface->Selection(), QList<TComponent*>{panel});
 }
 
+TEST_F(SurfaceClipboardTest, CopyOrCutAndPasteOfNestedContainersKeepsEveryComponentOnce)
+{
+    struct TCase {
+        const char* Name;
+        bool Cut;
+    };
+    for (const TCase c : {TCase{"copy and paste", false}, TCase{"cut and paste", true}}) {
+        SCOPED_TRACE(c.Name);
+        Surface = std::make_unique<TFakeSurface>(Log);
+        Surface->SetInspector(new TExtDesigner(Inspector.get()));
+        // Containers that stream their children, in one that does not.
+        auto* panel = Add<TClipPanel>("Panel", Surface.get(), 0, 0);
+        auto* box = Add<TClipBox>("Box", panel, 0, 0);
+        auto* inner = Add<TClipBox>("Inner", box, 0, 0);
+        Add<TClipShape>("Deep", inner, 0, 0);
+        Add<TClipButton>("Button", panel, 0, 30);
+        auto* other = Add<TClipBox>("Other", Surface.get(), 100, 0);
+        Add<TClipShape>("Lone", other, 0, 0);
+        const int before = Surface->ComponentCount();
+        Surface->SetSelection({panel, other});
+        if (c.Cut)
+            Surface->CutSelection();
+        else
+            Surface->CopySelection();
+        EXPECT_EQ(ObjectLines(),
+                  (QStringList{"object Panel: TClipPanel", "  object Box: TClipBox", "    object Inner: TClipBox",
+                               "      object Deep: TClipShape", "  object Button: TClipButton",
+                               "object Other: TClipBox", "  object Lone: TClipShape"}));
+        Surface->UnselectAll();
+        Surface->PasteFromClipboard();
+        EXPECT_EQ(Surface->ComponentCount(), c.Cut ? before : 2 * before);
+        // Each child in its own parent, once.
+        auto* deep = Find(c.Cut ? "Deep" : "TClipShape1");
+        ASSERT_NE(deep, nullptr);
+        EXPECT_EQ(deep->Parent()->ControlCount(), 1);
+        EXPECT_EQ(deep->Parent()->Parent()->ControlCount(), 1);
+    }
+}
+
 TEST_F(SurfaceClipboardTest, PastedControlsTakeFreeCornersAsStored)
 {
     // Each of these comes to the surface's top-left corner, where nothing
