@@ -84,6 +84,18 @@ QByteArray SingleBand()
     return fuzz::DocumentBytes();
 }
 
+// A band placed freely, not at the top: it must reopen where it was.
+QByteArray FreeBand()
+{
+    NewReport();
+    auto* band = Insert<TQXBand>(10, 10);
+    band->SetAlign(alNone);
+    band->SetQXTop(5000);
+    band->SetQXWidth(9000);
+    Insert<TQXLabel>(20, 20)->SetCaption(QStringLiteral("Free"));
+    return fuzz::DocumentBytes();
+}
+
 // Three pages, a gradient, other paper and an order with groups.
 QByteArray ThreePages()
 {
@@ -156,6 +168,7 @@ void WriteDocuments()
 {
     const QByteArray single = SingleBand(), three = ThreePages(), damaged = DamagedSecondPage();
     Save(QStringLiteral("single-band.qxf"), single);
+    Save(QStringLiteral("free-band.qxf"), FreeBand());
     Save(QStringLiteral("three-pages.qxf"), three);
     Save(QStringLiteral("damaged-second-page.qxf"), damaged);
     Save(QStringLiteral("gradient-page.qxf"), GradientPage());

@@ -1,6 +1,7 @@
 #include "designer/document/previewreport.h"
 
 #include "designer/document/document.h"
+#include "designer/elements/qxcontrol.h"
 
 #include "runtime/report.h"
 
@@ -33,7 +34,11 @@ void ReregisterClasses(const TClassList& List)
     std::exception_ptr first;
     for (const TClassInfo* c : List) {
         try {
-            for (const TClassInfo* a = c; a && a != &TComponent::StaticClass(); a = a->Parent) {
+            // Ancestors up to the elements' base, as the designer registers
+            // them: the class library's controls never become readable
+            // from a page.
+            const TClassInfo* above = TQXControl::StaticClass().Parent;
+            for (const TClassInfo* a = c; a && a != &TComponent::StaticClass() && a != above; a = a->Parent) {
                 if (GetClass(a->Name) == a) break;
                 RegisterClass(*a);
             }

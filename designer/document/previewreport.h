@@ -28,8 +28,8 @@ void BuildPreviewReport(runtime::TQXReport& Report, bool Prepare);
 // Takes exactly the classes registered under those names out of the
 // registry (their ancestors stay); the classes taken.
 TClassList UnregisterDesignClasses(const QStringList& Names);
-// Registers every class of the list, ancestors along, and then raises the
-// first failure.
+// Registers every class of the list, ancestors along up to the elements'
+// base, and then raises the first failure.
 void ReregisterClasses(const TClassList& List);
 
 } // namespace designer

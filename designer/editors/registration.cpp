@@ -3,6 +3,7 @@
 #include "designer/dialogs/attributeproperties.h"
 #include "designer/dialogs/backgroundproperty.h"
 #include "designer/elements/band.h"
+#include "designer/elements/elementclasses.h"
 #include "designer/editors/extdefaulteditor.h"
 #include "designer/elements/label.h"
 #include "designer/editors/metrixproperty.h"
@@ -18,6 +19,7 @@
 
 #include "runtime/attributes.h"
 
+#include "classlib/core/classregistry.h"
 #include "classlib/core/component.h"
 #include "classlib/design/componenteditor.h"
 #include "classlib/design/pictureproperty.h"
@@ -145,6 +147,10 @@ void RegisterDesignerComponents()
     const QVariantList byName{QVariant()};
     for (const TDesignClass& c : DesignClasses())
         RegisterDesignClass(QString(), c.Class->Name, *c.Class, c.Shown, c.General, byName, c.Palette);
+    // The elements' base classes too, as their ancestors: the preview takes
+    // all seven out of the registry and puts them back, and must find what
+    // it leaves.
+    for (const TClassInfo* c : DesignElementClasses()) RegisterClass(*c);
     done = true;
 }
 

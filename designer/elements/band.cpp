@@ -9,6 +9,9 @@ using namespace classlib;
 const TClassInfo& TQXBand::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TQXBand>("TQXBand")
+        // A band is made aligned to the top: a free one must say so, or it
+        // reopens at the top, as wide as its parent.
+        .Restate("Align").Default(alTop)
         .Prop("PageBreak", &TQXBand::PageBreak, &TQXBand::SetPageBreak)
         .Prop("ColumnBreak", &TQXBand::ColumnBreak, &TQXBand::SetColumnBreak)
         .Prop("AutoSize", &TQXBand::AutoSize, &TQXBand::SetAutoSize)

@@ -19,11 +19,13 @@ using namespace classlib;
 const TClassInfo& TQXLabel::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TQXLabel>("TQXLabel")
-        .Prop("ParentFont", &TControl::ParentFont, &TQXLabel::SetStoredParentFont).Default(true)
-        .Prop("Caption", &TCustomControl::Caption, &TCustomControl::SetCaption).Type(TypeInfo<TCaption>())
+        // Always stored: the font is, and a stored font is the label's own
+        // unless the stream says to follow the parent's.
+        .Prop("ParentFont", &TControl::ParentFont, &TQXLabel::SetStoredParentFont)
+        .Prop("Caption", &TCustomControl::Caption, &TQXLabel::SetCaption).Type(TypeInfo<TCaption>())
         .Encoded(&TQXLabel::StoredCaption, &TQXLabel::SetStoredCaption)
-        .Prop("Font", &TControl::Font, &TControl::SetFont).Stored(false)
-        .Prop("QXFont", &TControl::Font, &TControl::SetFont)
+        .Prop("Font", &TControl::Font, &TQXLabel::SetFont).Stored(false)
+        .Prop("QXFont", &TQXLabel::StreamFont, &TQXLabel::SetFont)
         .Prop("Lines", &TQXLabel::Lines, &TQXLabel::SetLines).Stored(false)
         .Prop("Alignment", &TQXLabel::Alignment, &TQXLabel::SetAlignment)
         .Prop("AutoSize", &TQXLabel::AutoSize, &TQXLabel::SetAutoSize)
@@ -53,7 +55,23 @@ QByteArray TQXLabel::StoredCaption() const
 void TQXLabel::SetStoredCaption(const QByteArray& Value)
 {
     FStoredCaption = TStoredText(Value, CharsetToCodePage(Font()->Charset()));
-    SetCaption(FStoredCaption.Text());
+    // Read text is taken as it decodes; Loaded decodes it again once the
+    // font's character set is known.
+    TCustomControl::SetCaption(FStoredCaption.Text());
+}
+
+void TQXLabel::SetCaption(const QString& Value)
+{
+    // Refused here rather than at the next save, page switch or preview,
+    // which would all fail until the text changed.
+    EncodeCodePage(Value, CharsetToCodePage(Font()->Charset()));
+    TCustomControl::SetCaption(Value);
+}
+
+void TQXLabel::SetFont(const TFont* Value)
+{
+    if (Value) EncodeCodePage(Caption(), CharsetToCodePage(Value->Charset()));
+    TControl::SetFont(Value);
 }
 
 TStrings* TQXLabel::Lines() const

@@ -10,6 +10,7 @@
 #include "classlib/core/codepage.h"
 
 namespace classlib {
+class TFont;
 class TStringList;
 class TStrings;
 }
@@ -31,6 +32,13 @@ public:
     // character set (the runtime reads them so).
     QByteArray StoredCaption() const;
     void SetStoredCaption(const QByteArray& Value);
+
+    // The caption and the font hold text only in a pair that the font's code
+    // page can store: a caption, or a font, that breaks the pair raises
+    // EConvertError "Character U+%.4X cannot be stored in code page %d"
+    // and changes nothing.
+    void SetCaption(const QString& Value);
+    void SetFont(const classlib::TFont* Value);
 
     // The caption split at its line breaks.
     classlib::TStrings* Lines() const;

@@ -231,15 +231,26 @@ void TQXControl::Loaded()
 
 void TQXControl::ReadState(TReader& Reader)
 {
-    FReadParentFont = ParentFont();
+    FReadParentFont.reset();
+    FFontRead = false;
     TCustomControl::ReadState(Reader);
-    if (ParentFont() != FReadParentFont) SetParentFont(FReadParentFont);
+    // Reading a font clears ParentFont only when a value differs; a stored
+    // ParentFont may come before the font. Other programs store a font and
+    // no ParentFont: theirs is the element's own.
+    const bool parentFont = FReadParentFont ? *FReadParentFont : ParentFont() && !FFontRead;
+    if (ParentFont() != parentFont) SetParentFont(parentFont);
 }
 
 void TQXControl::SetStoredParentFont(bool Value)
 {
     FReadParentFont = Value;
     SetParentFont(Value);
+}
+
+TFont* TQXControl::StreamFont() const
+{
+    if (ComponentState().Contains(csReading)) FFontRead = true;
+    return Font();
 }
 
 TRect TQXControl::PictureRect(const TRect& C) const
@@ -305,7 +316,7 @@ void TQXControl::Moved()
 const TClassInfo& TQXContainer::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TQXContainer>("TQXContainer")
-        .Prop("Font", &TControl::Font, &TControl::SetFont).StoredIf(&TControl::IsFontStored)
+        .Prop("Font", &TQXContainer::StreamFont, &TControl::SetFont).StoredIf(&TControl::IsFontStored)
         .Prop("ParentFont", &TControl::ParentFont, &TQXContainer::SetStoredParentFont).Default(true)
         .Build();
     return info;

@@ -11,6 +11,8 @@
 
 #include "classlib/controls/control.h"
 
+#include <optional>
+
 namespace designer {
 
 class TQXContainer;
@@ -83,12 +85,16 @@ public:
     // A blank name raises EComponentError "'%s' is not a valid component name".
     void SetName(const QString& Value) override;
     void Loaded() override;
-    // Reading a font clears ParentFont; the stored value is put back after.
+    // A font read from the stream is the element's own; it follows its
+    // parent's only when the stream says so or holds no font.
     void ReadState(classlib::TReader& Reader) override;
 
 protected:
     // The setter of the published ParentFont: remembers the stored value.
     void SetStoredParentFont(bool Value);
+    // The getter of a published font: notes that a stream being read
+    // holds one.
+    classlib::TFont* StreamFont() const;
     // The picture's pixel rectangle inside the content rectangle C.
     classlib::TRect PictureRect(const classlib::TRect& C) const;
     void Paint() override;
@@ -108,7 +114,8 @@ private:
     int FPrintOrder = 0;
     runtime::TQXBackground* FBackground;
     bool FStatic = false;
-    bool FReadParentFont = false;
+    std::optional<bool> FReadParentFont;
+    mutable bool FFontRead = false;
 };
 
 // Accepts child elements; its aligned children are placed in stored units.

@@ -5,6 +5,8 @@
 #include "runtime/paper.h"
 #include "runtime/reportclasses.h"
 #include "runtime/tests/designerpage.h"
+#include "runtime/tests/documentbytes.h"
+#include "runtime/tests/reportdoc.h"
 #include "runtime/tests/elementtree.h"
 
 #include "classlib/core/classregistry.h"
@@ -149,6 +151,26 @@ TEST(PageLoading, ReadsTheRuntimeClassesWhileTheDesignersAreRegistered)
     EXPECT_NE(dynamic_cast<TQXLabel*>(paper->GetControl(0)), nullptr);
     EXPECT_EQ(ReportClass(QStringLiteral("tqxlabel")), &TQXLabel::StaticClass());
     EXPECT_EQ(ReportClass(QStringLiteral("TQXPaper")), nullptr);
+}
+
+TEST(PageLoading, BandsKeepTheAlignmentTheyStore)
+{
+    // A free band is written as free and read so.
+    for (TAlign align : {alNone, alTop, alBottom, alClient}) {
+        SCOPED_TRACE(int(align));
+        TStoredPaper page(QStringLiteral("Page1"));
+        auto* band = new TQXBand(&page);
+        band->SetName(QStringLiteral("B"));
+        band->SetAlign(align);
+        band->SetQXTop(5000);
+        band->SetQXWidth(9000);
+        const auto paper = LoadRuntimePage(StreamOf(page));
+        auto* read = dynamic_cast<TQXBand*>(paper->FindComponent(QStringLiteral("B")));
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->Align(), align);
+        EXPECT_EQ(read->QXTop(), 5000);
+        EXPECT_EQ(read->QXWidth(), 9000);
+    }
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include "classlib/core/componentlist.h"
 #include "classlib/core/stringlist.h"
 #include "classlib/design/propertyeditorregistry.h"
+#include "classlib/graphics/font.h"
 #include "classlib/tests/errorof.h"
 
 #include <QStringList>
@@ -201,6 +202,50 @@ TEST_F(PropertyEditorsTest, TwoSelectedElementsShowNoMillimetreRows)
     // Others that allow several components stay.
     EXPECT_NE(EditorOf({a, b}, QStringLiteral("Caption")), nullptr);
     EXPECT_NE(EditorOf({a}, QStringLiteral("MMLeft")), nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Text the label's font must store
+
+TEST_F(PropertyEditorsTest, ACaptionTheFontsCodePageCannotStoreIsRefusedAndTheOldOneKept)
+{
+    auto* label = Insert<TQXLabel>(20, 10);
+    label->SetParentFont(false);
+    label->Font()->SetCharset(RUSSIAN_CHARSET);
+    label->SetCaption(QStringLiteral("Итого"));
+    const QString refused = QStringLiteral("Character U+4E2D cannot be stored in code page 1251");
+
+    // Typed in the inspector: the row refuses it and keeps the old caption.
+    GoTo(QStringLiteral("Caption"));
+    Type(QString::fromUtf8("中文"));
+    EXPECT_EQ(label->Caption(), QStringLiteral("Итого"));
+    EXPECT_EQ(InspectorWindow->memStatus->Lines()->Text().trimmed(), refused);
+    EXPECT_EQ(InspectorWindow->memStatus->Font()->Color(), TColor(255));
+    // Escape gives the stored value back; the page saves, previews and is left.
+    QTest::keyClick(InspectorWindow->edtValue->Widget(), Qt::Key_Escape);
+    EXPECT_EQ(InspectorWindow->edtValue->Text(), QStringLiteral("Итого"));
+    EXPECT_NO_THROW(DocumentBytes());
+    Document->AddPage();
+    EXPECT_NO_THROW(Document->SetCurrentPage(0));
+    label = Element<TQXLabel>(QStringLiteral("Label1"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Caption(), QStringLiteral("Итого"));
+
+    // Every way into the caption, and a font that could not store it.
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { EditorOf({label}, QStringLiteral("Caption"))->SetValue(QString::fromUtf8("中")); }),
+              refused);
+    TStringList lines;
+    lines.Add(QStringLiteral("Строка"));
+    lines.Add(QString::fromUtf8("中"));
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { label->SetLines(&lines); }), refused);
+    TFont ansi;
+    ansi.Assign(label->Font());
+    ansi.SetCharset(ANSI_CHARSET);
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { label->SetFont(&ansi); }),
+              QStringLiteral("Character U+0418 cannot be stored in code page 1252"));
+    EXPECT_EQ(label->Caption(), QStringLiteral("Итого"));
+    EXPECT_EQ(label->Font()->Charset(), RUSSIAN_CHARSET);
+    EXPECT_NO_THROW(DocumentBytes());
 }
 
 } // namespace
