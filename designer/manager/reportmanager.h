@@ -146,8 +146,6 @@ private:
     // item per page.
     void FillShortcutMenu(classlib::TMenuItem* Menu);
     void FollowGroupPane();
-    // The designs follow the document's pages and current page.
-    void ShowDesigns();
 };
 
 } // namespace designer
