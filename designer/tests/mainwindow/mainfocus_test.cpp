@@ -5,6 +5,7 @@
 #include "classlib/tests/controls/waituntil.h"
 #include "designer/document/designinstances.h"
 #include "designer/document/designstate.h"
+#include "designer/document/document.h"
 #include "designer/document/page.h"
 #include "designer/elements/band.h"
 #include "designer/mainwindow/mainwindow.h"
@@ -174,14 +175,17 @@ TEST(MainFocus, TheManagerKeepsTheKeysAfterARefusedNameAndGivesThemBackForAPage)
             }
         Settle();
         ASSERT_EQ(Script.Pending(), 0);
-        EXPECT_EQ(Script.Requests().back().Text, QStringLiteral("Group named group1 already exists!"));
+        EXPECT_TRUE(Script.Requests().back().Text.startsWith(QStringLiteral("Group named group1 already exists!")));
         EXPECT_TRUE(classlib::testing::WaitUntil([&] { return Screen()->ActiveForm() == Manager; }));
 
         // A double click on a page entry opens the page for the main window.
         TTreeNode* first = tree->Items()->Root(0);
         const TRect r = first->DisplayRect(true);
         const TPoint at = tree->ClientToScreen(TPoint{r.Left + 3, (r.Top + r.Bottom) / 2});
-        QTest::mouseDClick(tree->Widget(), Qt::LeftButton, {}, tree->Widget()->mapFromGlobal(QPoint(at.X, at.Y)));
+        const QPoint point = tree->Widget()->mapFromGlobal(QPoint(at.X, at.Y));
+        // A person's double click: a click, then the second press.
+        QTest::mouseClick(tree->Widget(), Qt::LeftButton, {}, point);
+        QTest::mouseDClick(tree->Widget(), Qt::LeftButton, {}, point);
         Settle();
         EXPECT_EQ(Document->CurrentPage(), 0);
         EXPECT_TRUE(classlib::testing::WaitUntil([&] { return Screen()->ActiveForm() == &Main; }));
