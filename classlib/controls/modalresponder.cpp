@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace classlib {
 
@@ -265,9 +266,22 @@ TModalResult ModalResultOfButton(TMsgDlgBtn Button)
 
 TModalResult RunModal(TModalRequest& Request)
 {
+    // A form shown modally keeps the activation from before its Show itself.
+    std::optional<TActivationKeeper> keeper;
+    if (Request.Kind != TModalKind::Form)
+        keeper.emplace();
     // A copy: the responder may install another while it runs.
     const TModalResponder responder = Installed();
     return responder ? responder(Request) : ShowRealDialog(Request);
+}
+
+TActivationKeeper::TActivationKeeper() : FWindow(QApplication::activeWindow()) {}
+
+TActivationKeeper::~TActivationKeeper()
+{
+    // Whatever the window system activated when the dialog went.
+    if (FWindow && FWindow->isVisible() && QApplication::activeWindow() != FWindow)
+        FWindow->activateWindow();
 }
 
 TModalResponder SetModalResponder(TModalResponder Responder)

@@ -10,7 +10,9 @@
 #include "classlib/core/typinfo.h"
 #include "classlib/graphics/color.h"
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <QStringList>
 
 #include <deque>
@@ -89,8 +91,23 @@ struct TModalRequest {
 using TModalResponder = std::function<TModalResult(TModalRequest& Request)>;
 
 // Runs the request through the installed responder, or through the
-// program's own when none is installed.
+// program's own when none is installed. The window that was active before
+// the dialog is active again after it.
 TModalResult RunModal(TModalRequest& Request);
+
+// Gives the activation back, when it went elsewhere, to the window that
+// had it when the keeper was made: a dialog that closes leaves the user in
+// the window he was working in.
+class TActivationKeeper {
+public:
+    TActivationKeeper();
+    ~TActivationKeeper();
+    TActivationKeeper(const TActivationKeeper&) = delete;
+    TActivationKeeper& operator=(const TActivationKeeper&) = delete;
+
+private:
+    QPointer<QWidget> FWindow;
+};
 // Installs Responder (empty: the program's own) and gives back the one
 // installed before.
 TModalResponder SetModalResponder(TModalResponder Responder);

@@ -310,7 +310,7 @@ void TfrmMain::mmiAlignClick(TObject*)
 void TfrmMain::UpdateCaptions()
 {
     UpdateZoom();
-    // A form's Visible holds until it is shown: the marks follow its window.
+    // The marks follow the windows as they show.
     mmiInspector->SetChecked(FInspector && FInspector->Showing());
     mmiAlign->SetChecked(FAlign && FAlign->Showing());
     mmiPreview->SetChecked(Preview && Preview->Showing());

@@ -156,8 +156,6 @@ private:
     // item per page.
     void FillShortcutMenu(classlib::TMenuItem* Menu);
     void FollowGroupPane();
-    // The designs follow the document's pages and current page.
-    void ShowDesigns();
     // Takes the selected entry out of the tree and the order.
     void DeleteSelectedEntry();
 

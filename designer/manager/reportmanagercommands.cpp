@@ -60,8 +60,7 @@ void SetClipboardText(const QString& Text)
 
 void TfrmPages::FormShow(TObject*)
 {
-    // Not visible yet while it is being shown.
-    ShowDesigns();
+    RefreshView();
 }
 
 void TfrmPages::FormClose(TObject*, TCloseAction& Action)
@@ -71,12 +70,7 @@ void TfrmPages::FormClose(TObject*, TCloseAction& Action)
 
 void TfrmPages::RefreshView()
 {
-    if (Visible()) ShowDesigns();
-}
-
-void TfrmPages::ShowDesigns()
-{
-    if (!Document) return;
+    if (!Visible() || !Document) return;
     islPages->SetItemCount(Document->GetPageCount());
     islPages->SetItemIndex(Document->CurrentPage());
     islPages->InvalidateItem(Document->CurrentPage());

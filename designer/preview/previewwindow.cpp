@@ -93,8 +93,6 @@ TfrmPreview::TfrmPreview(TComponent* AOwner) : TForm(AOwner)
     // Every drop-down part works here: the common controls are never older.
     FitStatusBar(sbrBottom);
     ResetInterface();
-    // Hidden until shown, so that its stored place says so too.
-    SetVisible(false);
 }
 
 TfrmPreview::~TfrmPreview()

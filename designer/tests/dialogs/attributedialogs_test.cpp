@@ -3,6 +3,7 @@
 // inspector gets for the property, one dialog at a time through the modal
 // responder.
 
+#include "classlib/tests/controls/waituntil.h"
 #include "designer/dialogs/attributeproperties.h"
 #include "designer/dialogs/brushdialog.h"
 #include "designer/controls/colorselector.h"
@@ -21,6 +22,7 @@
 #include "classlib/controls/edit.h"
 #include "classlib/controls/label.h"
 #include "classlib/controls/modalresponder.h"
+#include "classlib/controls/mouse.h"
 #include "classlib/controls/paintbox.h"
 #include "classlib/controls/panel.h"
 #include "classlib/controls/radiobutton.h"
@@ -31,6 +33,7 @@
 #include "classlib/graphics/brush.h"
 #include "classlib/graphics/pen.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTest>
 
@@ -400,6 +403,44 @@ TEST_F(AttributeDialogsTest, PenDialogWritesStyleAndColourOnOKOnly)
             EXPECT_EQ(s->Pen()->Color(), c.Color);
         }
     }
+}
+
+// The controls Tab visits from the one that has the keys, by name, until
+// it comes back.
+QStringList TabOrder()
+{
+    QStringList names;
+    for (int i = 0; i < 10; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        TControl* control = focus ? classlib::detail::ControlOfWidget(focus) : nullptr;
+        if (!control || names.contains(control->Name())) break;
+        names << control->Name();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return names;
+}
+
+TEST_F(AttributeDialogsTest, TheStyleListsComeFirstForTheKeyboard)
+{
+    auto* shape = Insert<TQXShape>(10, 10);
+    const QStringList order{"cmbStyle", "clrColor", "btnOk", "btnCancel"};
+    Edit<TfrmPropBrush>({shape}, "Brush", [&](TfrmPropBrush& D) {
+        EXPECT_TRUE(classlib::testing::WaitUntil([&] { return D.cmbStyle->Focused(); }));
+        EXPECT_EQ(TabOrder(), order);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(D.cmbStyle->ItemIndex(), int(bsClear));
+        Press(D.btnOk);
+    });
+    EXPECT_EQ(shape->Brush()->Style(), bsClear);
+    // The disabled width is passed over.
+    Edit<TfrmPropPen>({shape}, "Pen", [&](TfrmPropPen& D) {
+        EXPECT_TRUE(classlib::testing::WaitUntil([&] { return D.cmbStyle->Focused(); }));
+        EXPECT_EQ(TabOrder(), order);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(D.cmbStyle->ItemIndex(), int(psDash));
+        Press(D.btnOk);
+    });
+    EXPECT_EQ(shape->Pen()->Style(), psDash);
 }
 
 } // namespace

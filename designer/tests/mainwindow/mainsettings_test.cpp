@@ -8,6 +8,9 @@
 #include "designer/manager/reportmanager.h"
 #include "designer/controls/ruler.h"
 
+#include "designer-framework/alignpalette.h"
+#include "designer-framework/inspectorwindow.h"
+
 #include "classlib/controls/application.h"
 #include "classlib/controls/coolbar.h"
 #include "classlib/controls/menus.h"
@@ -25,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace designer::tests {
 namespace {
@@ -163,6 +168,34 @@ TEST(MainSettings, AFailureToStoreIsReportedAndTheWindowClosesAnyway)
     });
     EXPECT_EQ(shown, 1);
     Application()->OnException = old;
+}
+
+TEST(MainSettings, WindowsNeverShownAreStoredHiddenAndStayHidden)
+{
+    test::TTempConfig config;
+    const auto tools = [](TfrmMain& Main) {
+        return std::vector<std::pair<const char*, TForm*>>{{"Inspector", Main.InspectorWindow()},
+                                                            {"Align", Main.AlignWindow()},
+                                                            {"Manager", Manager},
+                                                            {"Preview", Preview}};
+    };
+    Start([&](TfrmMain& Main) {
+        for (const auto& [key, window] : tools(Main)) EXPECT_FALSE(window->Visible()) << key;
+    });
+    for (const char* key : {"Inspector", "Align", "Manager", "Preview"}) {
+        TRegistry registry;
+        ASSERT_TRUE(registry.OpenKeyReadOnly(Root + QString::fromLatin1(key))) << key;
+        EXPECT_FALSE(registry.ReadBool(QStringLiteral("Visible"))) << key;
+    }
+    Start([&](TfrmMain& Main) {
+        for (const auto& [key, window] : tools(Main)) EXPECT_FALSE(window->Showing()) << key;
+        // Shown at close: shown at the next start.
+        Main.mmiAlign->Click();
+    });
+    Start([&](TfrmMain& Main) {
+        EXPECT_TRUE(Main.AlignWindow()->Showing());
+        EXPECT_FALSE(Main.InspectorWindow()->Showing());
+    });
 }
 
 TEST(MainSettings, ThePreviewWindowKeepsItsPlaceBarsAndMonochromeCheck)
