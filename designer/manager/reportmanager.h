@@ -7,6 +7,8 @@
 
 #include "classlib/controls/form.h"
 
+#include <QStringList>
+
 namespace classlib {
 class TBevel;
 class TImageList;
@@ -148,6 +150,9 @@ private:
     void FollowGroupPane();
     // The designs follow the document's pages and current page.
     void ShowDesigns();
+
+    // The page names the designs were last shown with, in page order.
+    QStringList FShownNames;
 };
 
 } // namespace designer
