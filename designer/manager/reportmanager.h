@@ -9,6 +9,8 @@
 
 #include "classlib/controls/form.h"
 
+#include <QStringList>
+
 namespace classlib {
 class TBevel;
 class TImageList;
@@ -164,6 +166,9 @@ private:
     // the user was last told about.
     int FUnreadLines = 0;
     QString FToldOrder;
+
+    // The page names the designs were last shown with, in page order.
+    QStringList FShownNames;
 };
 
 } // namespace designer

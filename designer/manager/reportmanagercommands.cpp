@@ -74,6 +74,15 @@ void TfrmPages::RefreshView()
     islPages->SetItemCount(Document->GetPageCount());
     islPages->SetItemIndex(Document->CurrentPage());
     islPages->InvalidateItem(Document->CurrentPage());
+    // A caption reads its number and its page's name: after a page went,
+    // came or was renamed, every item whose page is not the one it showed
+    // is drawn again.
+    QStringList names;
+    for (int i = 0; i < Document->GetPageCount(); ++i) {
+        names << Document->GetPageName(i);
+        if (i >= FShownNames.size() || FShownNames[i] != names.back()) islPages->InvalidateItem(i);
+    }
+    FShownNames = names;
     tvwPages->FullExpand();
     UpdateCommands();
 }

@@ -203,6 +203,88 @@ TEST_F(AttributeDialogsTest, AWidthThatIsNoNumberIsShownAndChangesNothing)
     EXPECT_TRUE(label->Frame()->Shape().Empty());
 }
 
+// A negative width or one past what a width can hold is said in the
+// dialog, which stays open; nothing changes.
+TEST_F(AttributeDialogsTest, AWidthOutOfRangeIsRefusedAndChangesNothing)
+{
+    auto* label = Insert<TQXLabel>(10, 10);
+    label->Frame()->SetShape({fsTop});
+    label->Shadow()->SetShape(ssLeftTop);
+    label->Shadow()->SetWidth(150);
+    const struct {
+        const char* Name;
+        const char* Typed;
+        const char* Shown;
+    } cases[] = {
+        {"negative", "-2", "-2.00 is not a valid positive value."},
+        {"negative after rounding", "-0.006", "-0.01 is not a valid positive value."},
+        {"past an integer's hundredths", "10000000000",
+         "10000000000.00 is out of range (0.00 to 21474836.47)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QString shown = Local(c.Shown);
+        auto refuse = [&](auto& D, TModalScript& Script) {
+            TypeInto(D.edtWidth, Local(c.Typed));
+            Script.Answer(mrOk);
+            Press(D.btnOk);
+            EXPECT_EQ(D.ModalResult(), mrNone);
+            EXPECT_TRUE(D.Visible());
+            Press(D.btnCancel);
+        };
+        TModalScript frameScript;
+        Edit<TfrmFrameProperty>({label}, "Frame", [&](TfrmFrameProperty& D) { refuse(D, frameScript); },
+                                &frameScript);
+        ASSERT_EQ(frameScript.Requests().size(), 2u);
+        EXPECT_EQ(frameScript.Requests()[1].Text, shown);
+        TModalScript shadowScript;
+        Edit<TfrmShadowProp>({label}, "Shadow", [&](TfrmShadowProp& D) { refuse(D, shadowScript); },
+                             &shadowScript);
+        ASSERT_EQ(shadowScript.Requests().size(), 2u);
+        EXPECT_EQ(shadowScript.Requests()[1].Text, shown);
+        EXPECT_EQ(label->Frame()->Width(), 80);
+        EXPECT_EQ(label->Shadow()->Width(), 150);
+    }
+    // Zero is a width (a half hundredth below it rounds to it); so is the
+    // largest that can be kept.
+    for (const char* typed : {"0", "-0.005", "21474836.47"}) {
+        Edit<TfrmFrameProperty>({label}, "Frame", [&](TfrmFrameProperty& D) {
+            TypeInto(D.edtWidth, Local(typed));
+            Press(D.btnOk);
+        });
+        EXPECT_EQ(label->Frame()->Width(), Round(StrToFloat(Local(typed)) * 100)) << typed;
+    }
+}
+
+// A disabled width edit is painted in the button face, as the dialogs ask.
+TEST_F(AttributeDialogsTest, ADisabledWidthEditShowsTheButtonFace)
+{
+    auto* label = Insert<TQXLabel>(10, 10);
+    auto* shape = Insert<TQXShape>(10, 80);
+    auto rgb = [](TColor Color) {
+        const TColorRef c = ColorToRGB(Color);
+        return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+    };
+    const QRgb face = rgb(clBtnFace);
+    const QRgb window = rgb(clWindow);
+    ASSERT_NE(face, window);
+    // Right of the text, inside the edit's border.
+    auto inside = [](TEdit* Edit) {
+        const QImage img = Edit->Widget()->grab().toImage();
+        return img.pixel(img.width() - 5, img.height() / 2) | 0xFF000000u;
+    };
+    Edit<TfrmFrameProperty>({label}, "Frame", [&](TfrmFrameProperty& D) {
+        ASSERT_FALSE(D.edtWidth->Enabled());
+        EXPECT_EQ(inside(D.edtWidth), face);
+        Press(D.cbxTop);
+        EXPECT_EQ(inside(D.edtWidth), window);
+    });
+    Edit<TfrmShadowProp>({label}, "Shadow", [&](TfrmShadowProp& D) {
+        EXPECT_EQ(inside(D.edtWidth), face);
+    });
+    Edit<TfrmPropPen>({shape}, "Pen", [&](TfrmPropPen& D) { EXPECT_EQ(inside(D.edtWidth), face); });
+}
+
 TEST_F(AttributeDialogsTest, FramePreviewClosesTheSquareOnlyWithAllFourSides)
 {
     auto* label = Insert<TQXLabel>(10, 10);
