@@ -65,7 +65,7 @@ public:
 
     const char* Memory() const { return FData.constData(); }
     void SaveToStream(TStream& Stream) const;
-    // Written to a temporary file that replaces FileName once complete.
+    // Through AtomicSaveToFile: a failed save leaves the old file.
     void SaveToFile(const QString& FileName) const;
 
 protected:
