@@ -107,6 +107,8 @@ public:
     explicit TBytesStream(const QByteArray& Bytes = {}) { SetPointer(Bytes); }
 };
 
+// Reads files and changes them in place. Whole files are written with
+// SaveToFile of a memory stream, which never leaves a half-written one.
 class TFileStream : public TStream {
 public:
     // EFCreateError "Cannot create file %s" / EFOpenError "Cannot open file %s".
