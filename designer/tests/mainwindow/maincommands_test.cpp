@@ -22,6 +22,7 @@
 #include "designer/mainwindow/qxactivate.h"
 
 #include "classlib/controls/application.h"
+#include "classlib/core/atomicsave.h"
 #include "classlib/controls/button.h"
 #include "classlib/controls/checkbox.h"
 #include "classlib/controls/listbox.h"
@@ -39,6 +40,7 @@
 #include "classlib/system/printers.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
@@ -186,6 +188,48 @@ TEST(MainCommands, SaveCopyLeavesTheDocumentAsItWas)
         QFile::remove(copy);
         Main.mmiSaveCopy->Click();
         EXPECT_FALSE(QFile::exists(copy));
+    });
+}
+
+TEST(MainCommands, AFailedSaveIsShownAndKeepsTheNameAndTheChanges)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sales.qxf"));
+    const QString other = dir.filePath(QStringLiteral("other.qxf"));
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        Main.mmiComponent->Items(1)->Click();
+        Script.ChooseFile(path);
+        QTest::keyClick(Main.Widget(), Qt::Key_S, Qt::ControlModifier);
+        Settle();
+        const QByteArray saved = FileBytes(path);
+        ASSERT_FALSE(saved.isEmpty());
+        Main.mmiComponent->Items(1)->Click();
+        ASSERT_TRUE(Document->GetModified());
+        // The disk is full just before the last byte.
+        TSaveFaultScope fault({TSaveStage::Write, saved.size() - 1, ENOSPC});
+        // Shown as a sentence, with its full stop.
+        const QString full = QStringLiteral(": No space left on device.");
+        Script.Answer(mrOk);
+        QTest::keyClick(Main.Widget(), Qt::Key_S, Qt::ControlModifier);
+        Settle();
+        ASSERT_EQ(Script.Pending(), 0);
+        EXPECT_EQ(Script.Requests().back().Kind, TModalKind::Message);
+        EXPECT_EQ(Script.Requests().back().Text.toStdString(),
+                  (QStringLiteral("Stream write error in file ") + path + full).toStdString());
+        Script.ChooseFile(other).Answer(mrOk);
+        Main.mmiSaveAs->Click();
+        Settle();
+        ASSERT_EQ(Script.Pending(), 0);
+        EXPECT_EQ(Script.Requests().back().Text.toStdString(),
+                  (QStringLiteral("Stream write error in file ") + other + full).toStdString());
+        EXPECT_EQ(FileBytes(path), saved);
+        EXPECT_FALSE(QFile::exists(other));
+        EXPECT_EQ(Document->FileName, path);
+        EXPECT_TRUE(Document->GetModified());
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - sales"));
+        EXPECT_EQ(Main.Recent.Count(), 1);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral("sales.qxf")});
     });
 }
 

@@ -12,6 +12,7 @@
 #include "designer-framework/inspectorwindow.h"
 
 #include "classlib/controls/application.h"
+#include "classlib/core/atomicsave.h"
 #include "classlib/controls/coolbar.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/panel.h"
@@ -22,7 +23,9 @@
 #include "classlib/tests/tempconfig.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -196,6 +199,41 @@ TEST(MainSettings, WindowsNeverShownAreStoredHiddenAndStayHidden)
         EXPECT_TRUE(Main.AlignWindow()->Showing());
         EXPECT_FALSE(Main.InspectorWindow()->Showing());
     });
+}
+
+TEST(MainSettings, AFullDiskAtCloseIsReportedAndKeepsTheStoredSettings)
+{
+    test::TTempConfig config;
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(Root + QStringLiteral("Delphi"), true));
+        reg.WriteString(QStringLiteral("Binary Path"), QStringLiteral("/opt/tessary"));
+    }
+    Start([](TfrmMain&) {});
+    QFile file(TRegistry::FileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray stored = file.readAll();
+    file.close();
+
+    QStringList shown;
+    auto old = Application()->OnException;
+    {
+        TSaveFaultScope fault({TSaveStage::Write, stored.size() / 2, ENOSPC});
+        Start([&](TfrmMain& Main) {
+            Application()->OnException = [&shown](TObject*, const Exception& E) { shown << E.Message; };
+            Main.mmiPalette->Click();
+        });
+    }
+    Application()->OnException = old;
+    EXPECT_EQ(shown, QStringList{QStringLiteral("Failed to set data for 'Palette'")});
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), stored);
+    file.close();
+    EXPECT_EQ(QDir(QFileInfo(file).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("registry.ini")});
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(Root + QStringLiteral("Delphi")));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("Binary Path")), QStringLiteral("/opt/tessary"));
 }
 
 TEST(MainSettings, ThePreviewWindowKeepsItsPlaceBarsAndMonochromeCheck)
