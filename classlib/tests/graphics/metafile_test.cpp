@@ -721,7 +721,7 @@ TEST_P(MetafileHugeText, PlaysIntoItsPlace)
 {
     // A font far larger than the page: the glyphs still land where the text
     // is. Characters that no installed face has are drawn as boxes, which
-    // Qt once rendered into an image of hundreds of megabytes at this size.
+    // Qt would keep in a cache image of hundreds of megabytes at this size.
     TMetafileDC rec(TRect{0, 0, 2540, 2540});
     TLogFont font;
     font.Height = -65168;
