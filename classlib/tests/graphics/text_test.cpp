@@ -358,8 +358,8 @@ class TextAsQtDrawsIt : public ::testing::TestWithParam<PlainTextCase> {};
 
 TEST_P(TextAsQtDrawsIt, PixelForPixel)
 {
-    // Text of the sizes reports use keeps the platform's own glyph drawing:
-    // the same pixels as Qt's text drawing with the same face.
+    // The same pixels as Qt's own text drawing with the same face: at the
+    // sizes reports use, and filled as outlines far beyond them.
     const PlainTextCase& c = GetParam();
     const QString text = QString::fromUtf8(c.Text);
     const int w = std::min(100 + c.Pixels * int(text.size()), 600), h = std::min(2 * c.Pixels + 20, 600);
