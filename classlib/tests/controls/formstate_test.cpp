@@ -5,6 +5,7 @@
 #include "classlib/controls/button.h"
 #include "classlib/controls/form.h"
 #include "classlib/core/sysutils.h"
+#include "classlib/tests/controls/waituntil.h"
 
 #include "handlers.h"
 
@@ -127,7 +128,7 @@ TEST(FormClose, AModalFormWhoseOnCloseAnswersFreeIsFreedAfterItsRun)
     EXPECT_EQ(form->ShowModal(), mrOk);
     EXPECT_TRUE(window);  // the caller still reads it
     QCoreApplication::sendPostedEvents();
-    QTRY_VERIFY(!window);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return !window; }));
 }
 
 TEST(FormState, MaximisedOrMinimisedTheFormKeepsItsNormalBounds)

@@ -182,7 +182,7 @@ TEST_F(FormWindow, CaFreeFreesTheFormOnceTheEventLoopIsBack)
     form->Show();
     form->Close();
     ASSERT_TRUE(widget);  // still there while its own handler could run
-    QTRY_VERIFY(!widget);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return !widget; }));
 }
 
 // Logs each time the window is shown whether it asked not to be activated
@@ -280,7 +280,7 @@ TEST_F(FormWindow, TheUsersDragOfAnEdgeIsToldAndTakesTheHandlersRectangle)
         Log.clear();
         const QRect dragged = start.marginsAdded(c.Drag);
         form.Widget()->setGeometry(dragged);  // what the window system does
-        QTRY_VERIFY(Log.contains(QStringLiteral("sizing %1").arg(c.Edge)));
+        EXPECT_TRUE(classlib::testing::WaitUntil([&] { return Log.contains(QStringLiteral("sizing %1").arg(c.Edge)); }));
         QCoreApplication::processEvents();
         // Heard as it came, then once more with the handler's size when that differs.
         QStringList resizes{QStringLiteral("resize %1").arg(dragged.height())};
@@ -317,10 +317,10 @@ TEST_F(FormWindow, ActiveControlFollowsTheFocusAndTakesItOnActivation)
     form.SetActiveControl(form.Other);  // not shown yet: only remembered
     EXPECT_EQ(form.ActiveControl(), form.Other);
     ShowActive(form);
-    QTRY_VERIFY(form.Other->Focused());
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return form.Other->Focused(); }));
 
     QTest::mouseClick(form.Edit->Widget(), Qt::LeftButton);
-    QTRY_VERIFY(form.Edit->Focused());
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return form.Edit->Focused(); }));
     EXPECT_EQ(form.ActiveControl(), form.Edit);
 
     form.SetActiveControl(form.Other);
