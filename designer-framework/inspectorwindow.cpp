@@ -520,16 +520,28 @@ void TfrmInspector::ComponentInserted(TComponent* AComponent)
     ChooserChange(nullptr, AComponent, AComponent->Name());
 }
 
+namespace {
+
+// A component stands in the chooser once; the one just read is the last.
+int ChooserIndexOf(const TStrings& List, const TComponent* AComponent)
+{
+    for (int i = List.Count() - 1; i >= 0; --i)
+        if (List.Objects(i) == AComponent) return i;
+    return -1;
+}
+
+} // namespace
+
 void TfrmInspector::ComponentRemoved(TComponent* AComponent)
 {
-    const int i = FChooserList.IndexOfObject(AComponent);
+    const int i = ChooserIndexOf(FChooserList, AComponent);
     if (i >= 0) FChooserList.Delete(i);
     ChooserChange(AComponent, nullptr, QString());
 }
 
 void TfrmInspector::ComponentNameChanged(TComponent* AComponent, const QString& NewName)
 {
-    const int i = FChooserList.IndexOfObject(AComponent);
+    const int i = ChooserIndexOf(FChooserList, AComponent);
     if (i >= 0) FChooserList.Put(i, NewName);
     ChooserChange(AComponent, AComponent, NewName);
 }
@@ -560,7 +572,9 @@ void TfrmInspector::ChooserChange(TComponent* Removed, TComponent* Added, const 
     if (Removed)
         if (const int i = items->IndexOfObject(Removed); i >= 0) items->Delete(i);
     if (Added) items->AddObject(Name, Added);
-    const int again = chosen ? items->IndexOfObject(chosen) : -1;
+    // The box follows its chosen entry; it loses it only to a rename.
+    int again = cmbControl->ItemIndex();
+    if (chosen && (again < 0 || items->Objects(again) != chosen)) again = items->IndexOfObject(chosen);
     cmbControl->SetItemIndex(again >= 0 ? again : (items->Count() > 0 ? 0 : -1));
 }
 

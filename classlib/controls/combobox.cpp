@@ -157,9 +157,13 @@ void TCustomComboBox::ItemsChanged()
         const bool same = FItemIndex < FItems->Count() && FItems->Objects(FItemIndex) == FSelObject &&
                           FItems->Get(FItemIndex) == FSelText;
         if (!same) {
-            int found = -1;
+            auto at = [this](int i) {
+                return i >= 0 && i < FItems->Count() && FItems->Objects(i) == FSelObject && FItems->Get(i) == FSelText;
+            };
+            // One entry added or deleted moves the chosen one by one place.
+            int found = at(FItemIndex - 1) ? FItemIndex - 1 : at(FItemIndex + 1) ? FItemIndex + 1 : -1;
             for (int i = 0; i < FItems->Count() && found < 0; ++i)
-                if (FItems->Objects(i) == FSelObject && FItems->Get(i) == FSelText)
+                if (at(i))
                     found = i;
             FItemIndex = found;
         }

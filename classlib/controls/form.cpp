@@ -77,6 +77,8 @@ TForm::TForm(TComponent* AOwner)
     : TWinControl(AOwner), FHorzScrollBar(new TControlScrollBar(sbHorizontal)),
       FVertScrollBar(new TControlScrollBar(sbVertical)), FConstraints(new TSizeConstraints)
 {
+    // A form hears its owner, and passes the news on to what it owns.
+    SetHearsOwner(true);
     FConstraints->OnChange = [this](TObject*) {
         ApplySizeLimits();
         const TRect r = WindowState() == wsNormal ? BoundsRect() : FNormalRect;

@@ -339,6 +339,8 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
     : TWinControl(AOwner), FItems(std::make_unique<TTreeNodes>(this)),
       FScrollBar(new QScrollBar(Qt::Vertical, Widget()))
 {
+    // Its image list may belong to the same owner.
+    SetHearsOwner(true);
     SetControlStyle({csCaptureMouse, csDoubleClicks, csOpaque});
     SetColor(clWindow);
     SetBorderStyle(bsSingle);

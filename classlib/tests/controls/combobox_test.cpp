@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace classlib {
@@ -76,6 +78,31 @@ TEST_F(TComboFixture, ItemsAreSortedAndTheSelectionFollowsItsItem)
     EXPECT_EQ(combo->ItemIndex(), -1);
     EXPECT_EQ(combo->Text(), QString());
     EXPECT_TRUE(clicks.isEmpty());  // code picks nothing
+}
+
+TEST_F(TComboFixture, TheChosenItemFollowsEveryKindOfEdit)
+{
+    struct {
+        const char* Name;
+        std::function<void(TStrings*)> Edit;
+        QString Text;  // what the box shows after
+    } cases[] = {
+        {"added before", [](TStrings* I) { I->Add("Aardvark"); }, "Memo"},
+        {"added after", [](TStrings* I) { I->Add("Zebra"); }, "Memo"},
+        {"deleted before", [](TStrings* I) { I->Delete(0); }, "Memo"},
+        {"deleted after", [](TStrings* I) { I->Delete(I->Count() - 1); }, "Memo"},
+        {"two added before", [](TStrings* I) { I->Add("A1"); I->Add("A2"); }, "Memo"},
+        {"itself deleted", [](TStrings* I) { I->Delete(I->IndexOf("Memo")); }, ""},
+        {"cleared", [](TStrings* I) { I->Clear(); }, ""},
+    };
+    for (const auto& c : cases) {
+        combo->Items()->Clear();
+        for (const char* s : {"Band1", "Label1", "Memo", "Paper", "Shape1"}) combo->Items()->Add(QString::fromLatin1(s));
+        combo->SetItemIndex(2);
+        c.Edit(combo->Items());
+        EXPECT_EQ(combo->Text(), c.Text) << c.Name;
+        if (!c.Text.isEmpty()) EXPECT_EQ(combo->Items()->Get(combo->ItemIndex()), c.Text) << c.Name;
+    }
 }
 
 TEST_F(TComboFixture, AClickedItemIsPickedAfterTheListCloses)
