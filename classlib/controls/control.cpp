@@ -5,6 +5,7 @@
 #include "classlib/controls/hints.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/mouse.h"
+#include "classlib/controls/updatehold.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/listsearch.h"
 #include "classlib/core/reader.h"
@@ -930,14 +931,16 @@ void TControl::ApplyCursor()
 void TControl::SetControlStyle(TControlStyle Value)
 {
     FControlStyle = Value;
-    if (FWidget)
-        FWidget->setAttribute(Qt::WA_OpaquePaintEvent, Value.Contains(csOpaque));
+    // csOpaque is not passed on to Qt: for an opaque widget it clips the
+    // siblings' paint around it and checks them for overlap at every move,
+    // one walk over all siblings each, which many controls on one parent
+    // cannot afford. The parent paints below instead, a fill.
     ShowWidget();
 }
 
 void TControl::Invalidate()
 {
-    if (FWidget)
+    if (FWidget && !TUpdateHold::Hold(FWidget))
         FWidget->update();
 }
 
