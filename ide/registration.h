@@ -1,0 +1,13 @@
+#pragma once
+
+// What the package's entries run: the units' registrations in the order the
+// development environment calls them, and the reset of every unit state.
+
+namespace ide {
+
+// UseInternalRegister: the component editor without the "Controls..." verb.
+void RegisterPackage(bool UseInternalRegister);
+void CloseWindows();
+void DetachPackage();
+
+} // namespace ide
