@@ -7,6 +7,9 @@ namespace ide {
 
 // UseInternalRegister: the component editor without the "Controls..." verb.
 void RegisterPackage(bool UseInternalRegister);
+// Takes back what RegisterPackage registered (the host does it itself,
+// by the group it tags them with).
+void UnregisterPackage(bool UseInternalRegister);
 void CloseWindows();
 void DetachPackage();
 
