@@ -92,7 +92,11 @@ QString TQXMethodProperty::GetFormMethodName()
     if (!stub) return TMethodProperty::GetFormMethodName();
     QString name = stub->Report() ? stub->Report()->Name() : QString();
     if (stub->Parent()) name += stub->Parent()->GetNamePath();
-    return name + stub->GetNamePath() + GetTrimmedEventName();
+    name += stub->GetNamePath();
+    // Nothing names the handler's owner: the event's name alone would
+    // clash with every other unnamed one.
+    if (name.isEmpty()) return {};
+    return name + GetTrimmedEventName();
 }
 
 QString TQXMethodProperty::GetValue()
