@@ -1,10 +1,14 @@
 #include "ide/registration.h"
 
 #include "ide/ideentries.h"
+#include "ide/componenteditor.h"
 #include "ide/methodproperty.h"
+#include "ide/reportbridge.h"
 
 #include "runtime/control.h"
+#include "runtime/report.h"
 
+#include "classlib/design/componenteditor.h"
 #include "classlib/design/propertyeditorregistry.h"
 
 using namespace classlib;
@@ -13,8 +17,11 @@ namespace ide {
 
 void RegisterPackage(bool UseInternalRegister)
 {
-    (void)UseInternalRegister;
     Qxctlstb::Register();
+    if (UseInternalRegister)
+        Cerpt::InternalRegister();
+    else
+        Cerpt::Register();
 }
 
 void UnregisterPackage(bool UseInternalRegister)
@@ -25,6 +32,7 @@ void UnregisterPackage(bool UseInternalRegister)
                                   TypeInfo<runtime::TQXAskData>(), TypeInfo<runtime::TQXGetText>(),
                                   TypeInfo<runtime::TQXOwnerDraw>()})
         UnregisterPropertyEditor(type, nullptr, QString(), method);
+    UnregisterComponentEditor(runtime::TQXReport::StaticClass(), ComponentEditorClass<TQXComponentEditor>());
 }
 
 void CloseWindows()
@@ -33,6 +41,8 @@ void CloseWindows()
 
 void DetachPackage()
 {
+    Cerpt::Reset();
+    QXSetCloseControlEditor(nullptr);
 }
 
 } // namespace ide
