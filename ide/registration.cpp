@@ -2,6 +2,7 @@
 
 #include "ide/ideentries.h"
 #include "ide/componenteditor.h"
+#include "ide/documentdialog.h"
 #include "ide/methodproperty.h"
 #include "ide/reportbridge.h"
 
@@ -18,6 +19,7 @@ namespace ide {
 void RegisterPackage(bool UseInternalRegister)
 {
     Qxctlstb::Register();
+    Frepprop::Register();
     if (UseInternalRegister)
         Cerpt::InternalRegister();
     else
@@ -32,6 +34,8 @@ void UnregisterPackage(bool UseInternalRegister)
                                   TypeInfo<runtime::TQXAskData>(), TypeInfo<runtime::TQXGetText>(),
                                   TypeInfo<runtime::TQXOwnerDraw>()})
         UnregisterPropertyEditor(type, nullptr, QString(), method);
+    UnregisterPropertyEditor(TypeInfo<runtime::TQXReport*>(), &runtime::TQXReport::StaticClass(),
+                             QStringLiteral("Document"), PropertyEditorClass<TQXDocumentProperty>());
     UnregisterComponentEditor(runtime::TQXReport::StaticClass(), ComponentEditorClass<TQXComponentEditor>());
 }
 
