@@ -1,10 +1,15 @@
 #include "ide/registration.h"
 
 #include "ide/ideentries.h"
+#include "ide/componenteditor.h"
+#include "ide/documentdialog.h"
 #include "ide/methodproperty.h"
+#include "ide/reportbridge.h"
 
 #include "runtime/control.h"
+#include "runtime/report.h"
 
+#include "classlib/design/componenteditor.h"
 #include "classlib/design/propertyeditorregistry.h"
 
 using namespace classlib;
@@ -13,8 +18,12 @@ namespace ide {
 
 void RegisterPackage(bool UseInternalRegister)
 {
-    (void)UseInternalRegister;
     Qxctlstb::Register();
+    Frepprop::Register();
+    if (UseInternalRegister)
+        Cerpt::InternalRegister();
+    else
+        Cerpt::Register();
 }
 
 void UnregisterPackage(bool UseInternalRegister)
@@ -25,6 +34,9 @@ void UnregisterPackage(bool UseInternalRegister)
                                   TypeInfo<runtime::TQXAskData>(), TypeInfo<runtime::TQXGetText>(),
                                   TypeInfo<runtime::TQXOwnerDraw>()})
         UnregisterPropertyEditor(type, nullptr, QString(), method);
+    UnregisterPropertyEditor(TypeInfo<runtime::TQXReport*>(), &runtime::TQXReport::StaticClass(),
+                             QStringLiteral("Document"), PropertyEditorClass<TQXDocumentProperty>());
+    UnregisterComponentEditor(runtime::TQXReport::StaticClass(), ComponentEditorClass<TQXComponentEditor>());
 }
 
 void CloseWindows()
@@ -33,6 +45,8 @@ void CloseWindows()
 
 void DetachPackage()
 {
+    Cerpt::Reset();
+    QXSetCloseControlEditor(nullptr);
 }
 
 } // namespace ide

@@ -121,3 +121,36 @@ std::unique_ptr<classlib::TPropertyEditor> EditorOf(classlib::TObject* Object, c
 QStringList PublishedNames(const classlib::TObject& Object);
 
 } // namespace ide::tests
+
+#include "classlib/tests/tempconfig.h"
+
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace ide::tests {
+
+// Settings in a folder of the test's own, and the stand-in designer
+// library in a folder that "Binary Path" names. Mode tells the stand-in
+// what to do with the file ("keep", "delete", "garbage", "copy:<path>").
+class TCoreStub {
+public:
+    explicit TCoreStub(const QString& Mode = QStringLiteral("keep"));
+    ~TCoreStub();
+
+    void SetMode(const QString& Mode);
+    // nullopt deletes the value.
+    static void SetBinaryPath(const std::optional<QString>& Value);
+    QString Folder() const { return FTemp.filePath(QStringLiteral("bin")); }
+    QString TempPath(const QString& Name) const { return FTemp.filePath(Name); }
+    // The logged calls: "<file> <existed> <embedded> <splash> <folder mode>".
+    QStringList Calls() const;
+    // The exchange file of the last call.
+    QString LastFile() const;
+
+private:
+    classlib::test::TTempConfig FConfig;
+    QTemporaryDir FTemp;
+};
+
+} // namespace ide::tests

@@ -163,3 +163,57 @@ QStringList PublishedNames(const TObject& Object)
 }
 
 } // namespace ide::tests
+
+#include "ide/reportbridge.h"
+
+#include "classlib/system/registry.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace ide::tests {
+
+TCoreStub::TCoreStub(const QString& Mode)
+{
+    QDir().mkpath(Folder());
+    QFile::copy(QStringLiteral(QX_TESTLIBS_DIR "/libqxcorestub.so"), Folder() + QStringLiteral("/libqxcore.so"));
+    SetBinaryPath(Folder());
+    qputenv("QXCORESTUB_LOG", QFile::encodeName(FTemp.filePath(QStringLiteral("calls.log"))));
+    SetMode(Mode);
+}
+
+TCoreStub::~TCoreStub()
+{
+    qunsetenv("QXCORESTUB_LOG");
+    qunsetenv("QXCORESTUB_MODE");
+}
+
+void TCoreStub::SetMode(const QString& Mode)
+{
+    qputenv("QXCORESTUB_MODE", Mode.toUtf8());
+}
+
+void TCoreStub::SetBinaryPath(const std::optional<QString>& Value)
+{
+    TRegistry reg;
+    if (!reg.OpenKey(QString::fromLatin1(InstallationKey), true)) return;
+    if (Value)
+        reg.WriteString(QString::fromLatin1(BinaryPathValue), *Value);
+    else
+        reg.DeleteValue(QString::fromLatin1(BinaryPathValue));
+}
+
+QStringList TCoreStub::Calls() const
+{
+    QFile log(FTemp.filePath(QStringLiteral("calls.log")));
+    if (!log.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+QString TCoreStub::LastFile() const
+{
+    const QStringList calls = Calls();
+    return calls.isEmpty() ? QString() : calls.last().section(u' ', 0, 0);
+}
+
+} // namespace ide::tests
