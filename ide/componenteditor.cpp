@@ -1,9 +1,11 @@
 #include "ide/componenteditor.h"
 
+#include "ide/previewwindow.h"
 #include "ide/reportbridge.h"
 
 #include "runtime/report.h"
 
+#include "classlib/controls/application.h"
 #include "classlib/core/componentlist.h"
 #include "classlib/design/formdesigner.h"
 #include "classlib/design/propertyeditorregistry.h"
@@ -87,6 +89,10 @@ void TQXComponentEditor::EditControls()
 
 void TQXComponentEditor::MakePreview()
 {
+    // Freed however it ends, also when the report cannot be prepared.
+    std::unique_ptr<TfrmPreview> window(new TfrmPreview(Application()));
+    window->SetReport(Report());
+    window->ShowModal();
 }
 
 namespace Cerpt {

@@ -2,6 +2,7 @@
 
 #include "ide/ideentries.h"
 #include "ide/componenteditor.h"
+#include "ide/controlswindow.h"
 #include "ide/documentdialog.h"
 #include "ide/methodproperty.h"
 #include "ide/reportbridge.h"
@@ -20,6 +21,7 @@ void RegisterPackage(bool UseInternalRegister)
 {
     Qxctlstb::Register();
     Frepprop::Register();
+    Fprctrl::Register();
     if (UseInternalRegister)
         Cerpt::InternalRegister();
     else
@@ -36,11 +38,14 @@ void UnregisterPackage(bool UseInternalRegister)
         UnregisterPropertyEditor(type, nullptr, QString(), method);
     UnregisterPropertyEditor(TypeInfo<runtime::TQXReport*>(), &runtime::TQXReport::StaticClass(),
                              QStringLiteral("Document"), PropertyEditorClass<TQXDocumentProperty>());
+    UnregisterPropertyEditor(TypeInfo<runtime::TQXReport*>(), &runtime::TQXReport::StaticClass(),
+                             QStringLiteral("Controls"), PropertyEditorClass<TQXControlsProperty>());
     UnregisterComponentEditor(runtime::TQXReport::StaticClass(), ComponentEditorClass<TQXComponentEditor>());
 }
 
 void CloseWindows()
 {
+    while (TfrmPropControls* window = FindControlsEditor(nullptr)) DOCloseControlsEditor(window->Report());
 }
 
 void DetachPackage()

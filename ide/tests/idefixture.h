@@ -6,6 +6,7 @@
 
 #include "runtime/report.h"
 
+#include "classlib/controls/form.h"
 #include "classlib/core/component.h"
 #include "classlib/design/formdesigner.h"
 #include "classlib/design/propertyeditor.h"
@@ -30,6 +31,8 @@ public:
     // What SetSelections handed over last.
     std::vector<classlib::TPersistent*> Selection;
     int SelectionCount = 0;
+    // Each selection handed over: the names of its objects, "," between.
+    QStringList SelectionLog;
     std::map<QString, std::unique_ptr<classlib::TMethodInfo>> Methods;
     // A method the form's source no longer has.
     void DeleteMethod(const QString& Name) { Methods.erase(Name.toUpper()); }
@@ -90,10 +93,14 @@ QByteArray StoredForm(runtime::TQXReport& Report);
 struct TIdeForm {
     TIdeForm();
     ~TIdeForm();
-    std::unique_ptr<classlib::TComponent> Form;
+    std::unique_ptr<classlib::TForm> Form;
     runtime::TQXReport* Report;
     std::unique_ptr<TIdeDesigner> Designer;
 };
+
+// Pages "Good" and "Bad", the second's stream damaged: the document reads,
+// the page does not.
+QByteArray DocumentWithBadPage();
 
 // Lets posted events (deferred frees, timers of 0) run.
 void Settle();

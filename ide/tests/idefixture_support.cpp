@@ -1,6 +1,10 @@
 #include "ide/tests/idefixture.h"
 
+#include "ide/stubs.h"
+
 #include "runtime/band.h"
+#include "runtime/host.h"
+#include "runtime/tests/documentbytes.h"
 #include "runtime/label.h"
 #include "runtime/paintbox.h"
 #include "runtime/panel.h"
@@ -59,7 +63,15 @@ void TIdeDesigner::SetSelections(TDesignerSelectionList* List)
 {
     ++SelectionCount;
     Selection.clear();
-    for (int i = 0; List && i < List->Count(); ++i) Selection.push_back(List->Items(i));
+    QStringList names;
+    for (int i = 0; List && i < List->Count(); ++i) {
+        Selection.push_back(List->Items(i));
+        if (auto* c = dynamic_cast<TComponent*>(List->Items(i)))
+            names << c->Name();
+        else if (auto* stub = dynamic_cast<TQXBase_*>(List->Items(i)))
+            names << stub->Name();
+    }
+    SelectionLog << names.join(u',');
 }
 
 QByteArray SampleDocument()
@@ -108,7 +120,23 @@ QByteArray StoredForm(TQXReport& Report)
     return bytes + "\n--events--\n" + Report.Events()->Text().toUtf8() + "\n--title--\n" + Report.Title().toUtf8();
 }
 
-TIdeForm::TIdeForm() : Form(std::make_unique<TComponent>(nullptr))
+QByteArray DocumentWithBadPage()
+{
+    TStoredPaper good(QStringLiteral("Good"));
+    AddElement<TQXLabel>(&good, &good, QStringLiteral("Label1"), {0, 0, 4000, 600});
+    TQXHost host(nullptr);
+    host.SetName(QStringLiteral("Host"));
+    host.SetQXWidth(14800);
+    host.SetQXHeight(21000);
+    TBytesStream page(StreamOf(good));
+    host.AddPage(good.Name(), page);
+    TBytesStream bad(QByteArray("TPF0 this is no component"));
+    host.AddPage(QStringLiteral("Bad"), bad);
+    host.SetPageOrder(OrderLine("p", -1, "Good") + OrderLine("p", -1, "Bad"));
+    return DocumentOf(host);
+}
+
+TIdeForm::TIdeForm() : Form(std::make_unique<TForm>(nullptr))
 {
     Form->SetName(QStringLiteral("Form1"));
     Report = new TQXReport(Form.get());
