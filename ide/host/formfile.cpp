@@ -7,6 +7,7 @@
 #include "runtime/report.h"
 
 #include "classlib/core/reader.h"
+#include "classlib/core/streamformat.h"
 #include "classlib/core/streams.h"
 #include "classlib/core/writer.h"
 
@@ -75,6 +76,12 @@ void ReadFormStream(const QByteArray& Stream, TComponent& Form)
     TBytesStream input(Stream);
     TReader reader(input);
     reader.ClassResolver = [](const QString& ClassName) { return FormComponentClass(ClassName); };
+    // The design form publishes the surface's own settings, which a run
+    // instance does not have: unknown properties are passed over, as
+    // documents pass them over.
+    reader.OnError = [](TReader&, const QString& Message, bool& Handled) {
+        if (Message == QLatin1String(SUnknownProperty)) Handled = true;
+    };
     reader.ReadRootComponent(&Form);
 }
 

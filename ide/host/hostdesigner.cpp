@@ -13,6 +13,7 @@
 #include "classlib/design/propertyeditorregistry.h"
 #include "classlib/design/selectionlist.h"
 
+#include <QDir>
 #include <QObject>
 
 using namespace classlib;
@@ -33,7 +34,7 @@ TTypeKinds ShownKinds()
 } // namespace
 
 THostDesigner::THostDesigner(THostInspector* AInspector, TSourceUnit& Unit)
-    : TExtDesigner(AInspector), FInspector(AInspector), FUnit(Unit)
+    : TExtDesigner(AInspector), FInspector(AInspector), FUnit(Unit), FWatchContext(std::make_unique<QObject>())
 {
 }
 
@@ -160,8 +161,7 @@ void THostDesigner::WatchDesignWindows()
         if (!window || window->Designer() != this || !window->Widget()) continue;
         if (window->Widget()->property("qxHostWatched").toBool()) continue;
         window->Widget()->setProperty("qxHostWatched", true);
-        QObject::connect(window->Widget(), &QObject::destroyed, FInspector ? FInspector->Widget() : nullptr,
-                         [this] { ForgetObjects(); });
+        QObject::connect(window->Widget(), &QObject::destroyed, FWatchContext.get(), [this] { ForgetObjects(); });
     }
 }
 
@@ -213,5 +213,61 @@ QString THostDesigner::GetObjectName(TPersistent* Instance)
     const TPropInfo* name = Instance ? Instance->ClassType()->FindProp(u"Name") : nullptr;
     return name && name->GetStr ? name->GetStr(*Instance) : QString();
 }
+
+QString THostDesigner::GetPrivateDirectory()
+{
+    return QDir::tempPath();
+}
+
+TPersistent* THostDesigner::GetObject(const QString& Name)
+{
+    return GetComponent(Name);
+}
+
+void THostDesigner::GetObjectNames(const TTypeInfo* TypeData, const TGetStrProc& Proc)
+{
+    GetComponentNames(TypeData, Proc);
+}
+
+TComponent* THostDesigner::CreateComponent(const TClassInfo& ComponentClass, TComponent*, int Left, int Top, int,
+                                           int)
+{
+    TControlDesigner* surface = Surface();
+    if (!surface) throw Exception("The form is not being designed");
+    TComponent* c = surface->CreateComponent(ComponentClass, Point(Left, Top));
+    Modified();
+    return c;
+}
+
+bool THostDesigner::IsComponentLinkable(TComponent* Component)
+{
+    return Component && Component->Owner() == GetRoot();
+}
+
+void THostDesigner::MakeComponentLinkable(TComponent*) {}
+
+TComponent* THostDesigner::GetRoot()
+{
+    return Surface();
+}
+
+void THostDesigner::Revert(TPersistent*, const TPropInfo*) {}
+
+bool THostDesigner::GetIsDormant()
+{
+    return false;
+}
+
+bool THostDesigner::HasInterface()
+{
+    return false;
+}
+
+bool THostDesigner::HasInterfaceMember(const QString&)
+{
+    return false;
+}
+
+void THostDesigner::AddInterfaceMember(const QString&) {}
 
 } // namespace idehost

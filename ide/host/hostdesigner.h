@@ -9,7 +9,7 @@
 
 #include "classlib/core/stringlist.h"
 
-#include <QPointer>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -56,6 +56,19 @@ public:
     void GetSelections(classlib::TDesignerSelectionList* List) override;
     void SetSelections(classlib::TDesignerSelectionList* List) override;
     QString GetObjectName(classlib::TPersistent* Instance) override;
+    QString GetPrivateDirectory() override;
+    classlib::TPersistent* GetObject(const QString& Name) override;
+    void GetObjectNames(const classlib::TTypeInfo* TypeData, const classlib::TGetStrProc& Proc) override;
+    classlib::TComponent* CreateComponent(const classlib::TClassInfo& ComponentClass, classlib::TComponent* Parent,
+                                          int Left, int Top, int Width, int Height) override;
+    bool IsComponentLinkable(classlib::TComponent* Component) override;
+    void MakeComponentLinkable(classlib::TComponent* Component) override;
+    classlib::TComponent* GetRoot() override;
+    void Revert(classlib::TPersistent* Instance, const classlib::TPropInfo* PropInfo) override;
+    bool GetIsDormant() override;
+    bool HasInterface() override;
+    bool HasInterfaceMember(const QString& Name) override;
+    void AddInterfaceMember(const QString& MemberText) override;
 
 private:
     void Feed();
@@ -72,6 +85,8 @@ private:
     classlib::TStringList FAllRows;
     classlib::TStringList FGeneralRows;
     classlib::TStringList FEventRows;
+    // Ties the watches of design windows to this designer's life.
+    std::unique_ptr<QObject> FWatchContext;
 };
 
 } // namespace idehost

@@ -65,8 +65,9 @@ const THandlerKind* KindNamed(const QString& TypeName)
 
 } // namespace
 
-// The invoker of a method for one parameter list: the event calls it
-// through exactly this function type (TEvent checks the signature).
+// The invoker of a method for one parameter list (the event's, Sender
+// included): the event calls it through exactly this function type, with
+// the instance first (TEvent checks the signature).
 template <class... Args, class F>
 static std::shared_ptr<const void> MakeInvoker(F Body)
 {
@@ -92,26 +93,26 @@ const TMethodInfo* TSourceUnit::Add(const QString& Name, const TTypeInfo* TypeDa
     auto log = [this, e] { FCalls << e->Info->Name; };
     using namespace runtime;
     if (kind->Action == THandlerKind::Text)
-        info->Invoker = MakeInvoker<QString&>([log, e](QString& Text) {
+        info->Invoker = MakeInvoker<TObject*, QString&>([log, e](TObject*, QString& Text) {
             log();
             Text = e->Info->Name;
         });
     else if (kind->Action == THandlerKind::Data)
-        info->Invoker = MakeInvoker<bool&>([log, e](bool& NeedData) {
+        info->Invoker = MakeInvoker<TObject*, bool&>([log, e](TObject*, bool& NeedData) {
             log();
             NeedData = e->RowsGiven < DataRows;
             if (NeedData) ++e->RowsGiven;
         });
     else if (TypeData == TypeInfo<TQXBeforePrint>())
-        info->Invoker = MakeInvoker<bool&>([log](bool&) { log(); });
+        info->Invoker = MakeInvoker<TObject*, bool&>([log](TObject*, bool&) { log(); });
     else if (TypeData == TypeInfo<TQXOwnerDraw>())
-        info->Invoker = MakeInvoker<TCanvas*, const TRect&>([log](TCanvas*, const TRect&) { log(); });
+        info->Invoker = MakeInvoker<TObject*, TCanvas*, const TRect&>([log](TObject*, TCanvas*, const TRect&) { log(); });
     else if (TypeData == TypeInfo<TQXBeforePage>() || TypeData == TypeInfo<TQXBeforeGroup>())
-        info->Invoker = MakeInvoker<const QString&, bool&>([log](const QString&, bool&) { log(); });
+        info->Invoker = MakeInvoker<TObject*, const QString&, bool&>([log](TObject*, const QString&, bool&) { log(); });
     else if (TypeData == TypeInfo<TQXAfterPage>() || TypeData == TypeInfo<TQXAfterGroup>())
-        info->Invoker = MakeInvoker<const QString&>([log](const QString&) { log(); });
+        info->Invoker = MakeInvoker<TObject*, const QString&>([log](TObject*, const QString&) { log(); });
     else
-        info->Invoker = MakeInvoker<>([log] { log(); });
+        info->Invoker = MakeInvoker<TObject*>([log](TObject*) { log(); });
     e->Info = info.get();
     e->Type = TypeData;
     FClass->Methods.push_back(std::move(info));
