@@ -39,6 +39,7 @@ void TPackage::Load(const QString& LibraryName, bool InternalRegister)
     }
     FHandle = load.Release();
     FGroup = group;
+    FLastGroup = group;
 }
 
 void TPackage::Unload()

@@ -33,10 +33,13 @@ public:
 
     bool Loaded() const { return FHandle != nullptr; }
     classlib::TRegistrationGroup Group() const { return FGroup; }
+    // The group of the last load, also once unloaded.
+    classlib::TRegistrationGroup LastGroup() const { return FLastGroup; }
 
 private:
     classlib::TDLLHandle FHandle = nullptr;
     classlib::TRegistrationGroup FGroup = classlib::NoRegistrationGroup;
+    classlib::TRegistrationGroup FLastGroup = classlib::NoRegistrationGroup;
 };
 
 } // namespace idehost

@@ -17,6 +17,8 @@
 #include "classlib/controls/menus.h"
 #include "classlib/controls/modalresponder.h"
 #include "classlib/controls/screen.h"
+#include "classlib/controls/statusbar.h"
+#include "classlib/system/printers.h"
 #include "classlib/controls/treeview.h"
 #include "classlib/core/classregistry.h"
 #include "classlib/graphics/devicecontext.h"
@@ -334,6 +336,23 @@ private:
             inspector->edtValue->SetText(A[1]);
             inspector->edtValue->SetModified(true);
             if (!inspector->CommitValue()) Fail(QStringLiteral("Value refused: %1").arg(inspector->memStatus->Lines()->Text().trimmed()));
+        } else if (C == "dialog") {
+            // The "..." button of a property on the Properties page.
+            Need(A, 1);
+            THostInspector* inspector = FMain.Inspector();
+            inspector->ShowEvents(false);
+            if (!inspector->SelectProperty(A[0])) Fail(QStringLiteral("No property %1 in the inspector").arg(A[0]));
+            Settle();
+            if (!inspector->btnDlg->Visible()) Fail(QStringLiteral("%1 has no dialog button").arg(A[0]));
+            QTest::mouseClick(inspector->btnDlg->Widget(), Qt::LeftButton, {}, QPoint(3, 3));
+        } else if (C == "printto") {
+            Need(A, 1);
+            Printer()->SetOutputFileName(QFileInfo(A[0]).absoluteFilePath());
+        } else if (C == "move") {
+            // Where a person drags the modal window.
+            Need(A, 2);
+            TForm* form = ModalForm();
+            form->SetBounds(A[0].toInt(), A[1].toInt(), form->Width(), form->Height());
         } else if (C == "tree") {
             Need(A, 1);
             TCustomTreeView* tree = DesignTree();
@@ -448,8 +467,8 @@ private:
         }
         if (P == "registrations")
             return QStringLiteral("%1 %2")
-                .arg(PropertyEditorGroupCount(FMain.Package().Group()))
-                .arg(ComponentEditorGroupCount(FMain.Package().Group()));
+                .arg(PropertyEditorGroupCount(FMain.Package().LastGroup()))
+                .arg(ComponentEditorGroupCount(FMain.Package().LastGroup()));
         if (P == "designclasses") {
             QStringList found;
             for (const char* name : {"TQXPaper", "TQXPanel", "TQXBand", "TQXLabel", "TQXShape", "TQXPaintBox"})
@@ -489,6 +508,32 @@ private:
             TMemoryStream stream;
             WriteComponentToStream(stream, FormComponent(name));
             return QString::fromLatin1(QCryptographicHash::hash(stream.Bytes(), QCryptographicHash::Md5).toHex());
+        }
+        if (P == "bounds") {
+            TForm* form = ModalForm();
+            return QStringLiteral("%1 %2").arg(form->Left()).arg(form->Top());
+        }
+        if (const QString path = Argument(P, "text"); !path.isEmpty()) {
+            // A control of the innermost modal form (a status bar's panel
+            // by its index), or its caption.
+            const QStringList parts = path.split(u'.');
+            TComponent* c = ModalForm()->FindComponent(parts[0]);
+            if (!c) Fail(QStringLiteral("No %1 in the modal form").arg(parts[0]));
+            if (auto* bar = As<TStatusBar>(c)) {
+                if (parts.size() < 2) return bar->SimpleText();
+                const int i = parts[1].toInt();
+                if (i < 0 || i >= bar->Panels()->Count()) Fail(QStringLiteral("No panel %1").arg(path));
+                return bar->Panels()->Items(i)->Text();
+            }
+            if (auto* item = As<TMenuItem>(c)) return item->Checked() ? "checked" : "unchecked";
+            if (const TPropInfo* caption = c->ClassType()->FindProp(u"Caption"); caption && caption->GetStr)
+                return caption->GetStr(*c);
+            Fail(QStringLiteral("%1 shows no text").arg(path));
+        }
+        if (P == "modalcaption") return ModalForm()->Caption();
+        if (const QString name = Argument(P, "pdfpages"); !name.isEmpty()) {
+            static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+            return QString::number(QString::fromLatin1(ReadWholeFile(name)).count(page));
         }
         if (const QString name = Argument(P, "value"); !name.isEmpty()) return FMain.Inspector()->ValueOf(name);
         if (const QString name = Argument(P, "exists"); !name.isEmpty()) return QFileInfo::exists(name) ? "yes" : "no";
