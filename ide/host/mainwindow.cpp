@@ -19,6 +19,8 @@
 #include "classlib/controls/panel.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/core/classbuilder.h"
+#include <QApplication>
+#include <QWidget>
 #include "classlib/design/componenteditor.h"
 #include "classlib/design/designwindow.h"
 #include "classlib/design/selectionlist.h"
@@ -67,7 +69,8 @@ THostMainWindow::THostMainWindow(TComponent* AOwner, const QString& PackageName)
     CreateControls();
     OnCloseQuery = Handler("FormCloseQuery");
     FInspector = new THostInspector(nullptr);
-    FInspector->SetBounds(10, 340, 301, 400);
+    FInspector->SetBounds(790, 370, 301, 400);
+    FInspector->Show();
     FUnit->OnChange = [this] { ShowSource(); };
     CreateDesignForm();
     UpdateCaption();
@@ -229,6 +232,8 @@ void THostMainWindow::ChooseVerb(const QString& Caption)
 {
     for (int i = 0; i < FPopup->Count(); ++i)
         if (FPopup->Items(i)->Caption() == Caption) {
+            // A click on an item closes the menu before the item acts.
+            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
             FPopup->Items(i)->Click();
             return;
         }

@@ -36,7 +36,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QGuiApplication>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTextStream>
 
@@ -557,6 +559,15 @@ private:
 
     void Grab(const QString& Window, const QString& FileName)
     {
+        if (Window == "screen") {
+            // The whole screen as the window manager shows it, once what
+            // was just shown has been drawn.
+            QTest::qWait(400);
+            QScreen* screen = QGuiApplication::primaryScreen();
+            if (!screen || !screen->grabWindow(0).save(FileName, "PNG"))
+                Fail(QStringLiteral("Cannot write %1").arg(FileName));
+            return;
+        }
         TForm* form = WindowNamed(Window);
         if (!form || !form->Widget()) Fail(QStringLiteral("No window %1").arg(Window));
         Settle();
