@@ -85,6 +85,17 @@ TControlDesigner::TControlDesigner(TComponent* AOwner) : TForm(AOwner)
     FPubBorderStyle = BorderStyle();
 }
 
+void TControlDesigner::SetName(const QString& NewName)
+{
+    const QString old = Name();
+    TForm::SetName(NewName);
+    // The surface is an entry of its own list: its designer hears of its
+    // new name as of any of its components' (a form's rename goes to its
+    // owner, not to the designer of the form itself).
+    if (Name() != old)
+        if (TDesigner* designer = Designer()) designer->ValidateRename(this, old, Name());
+}
+
 TControlDesigner::~TControlDesigner()
 {
     DoDestroy();

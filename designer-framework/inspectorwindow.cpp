@@ -435,7 +435,12 @@ void TfrmInspector::PlaceEditor(int ARow)
     edtValue->Show();
     btnList->SetVisible(list);
     btnDlg->SetVisible(dialog);
-    if (edtValue->CanFocus()) edtValue->SetFocus();
+    FocusEditor();
+}
+
+void TfrmInspector::FocusEditor()
+{
+    if (edtValue->CanFocus()) SetActiveControl(edtValue);
 }
 
 void TfrmInspector::ShowRowInfo(int ARow, const QString* Error)
@@ -479,7 +484,7 @@ bool TfrmInspector::CommitValue()
         const QString message = E.Message;
         FillGrids();
         ShowRowInfo(ActiveGrid()->Row(), &message);
-        if (edtValue->CanFocus()) edtValue->SetFocus();
+        FocusEditor();
         return false;
     }
 }
@@ -627,7 +632,7 @@ void TfrmInspector::dwgControlGeneralTopLeftChanged(TObject*)
 
 void TfrmInspector::dwgControlGeneralDblClick(TObject*)
 {
-    if (edtValue->CanFocus()) edtValue->SetFocus();
+    FocusEditor();
 }
 
 // ---------------------------------------------------------------------------
@@ -772,7 +777,7 @@ void TfrmInspector::lbxValueClick(TObject*)
     const int i = lbxValue->ItemIndex();
     if (i < 0) return;
     SetEditorText(lbxValue->Items()->Get(i));
-    if (edtValue->CanFocus()) edtValue->SetFocus();
+    FocusEditor();
     edtValue->SetModified(true);
     CommitValue();
 }
@@ -788,7 +793,7 @@ void TfrmInspector::FormKeyDown(TObject*, unsigned& Key, TShiftState Shift)
         Key = 0;
     } else if (Key == VK_ESCAPE && cmbControl->Focused()) {
         cmbControl->SetDroppedDown(false);
-        if (edtValue->CanFocus()) edtValue->SetFocus();
+        FocusEditor();
         Key = 0;
     }
 }

@@ -124,6 +124,8 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TWinControl(AOwner), FIte
     SetControlStyle({csCaptureMouse, csDoubleClicks, csFixedHeight, csSetCaption});
     SetColor(clWindow);
     SetBorderStyle(bsSingle);
+    // Tab and a click give it the keys, as they do other controls.
+    Widget()->setFocusPolicy(Qt::StrongFocus);
     FItems->OnChange = [this] { ItemsChanged(); };
     FList = new detail::TComboListBox(this);
     SetBounds(0, 0, 145, 21);

@@ -9,6 +9,8 @@
 
 #include "classlib/controls/form.h"
 
+#include <QStringList>
+
 namespace classlib {
 class TBevel;
 class TImageList;
@@ -156,8 +158,6 @@ private:
     // item per page.
     void FillShortcutMenu(classlib::TMenuItem* Menu);
     void FollowGroupPane();
-    // The designs follow the document's pages and current page.
-    void ShowDesigns();
     // Takes the selected entry out of the tree and the order.
     void DeleteSelectedEntry();
 
@@ -166,6 +166,9 @@ private:
     // the user was last told about.
     int FUnreadLines = 0;
     QString FToldOrder;
+
+    // The page names the designs were last shown with, in page order.
+    QStringList FShownNames;
 };
 
 } // namespace designer

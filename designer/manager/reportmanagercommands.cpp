@@ -60,8 +60,7 @@ void SetClipboardText(const QString& Text)
 
 void TfrmPages::FormShow(TObject*)
 {
-    // Not visible yet while it is being shown.
-    ShowDesigns();
+    RefreshView();
 }
 
 void TfrmPages::FormClose(TObject*, TCloseAction& Action)
@@ -71,15 +70,19 @@ void TfrmPages::FormClose(TObject*, TCloseAction& Action)
 
 void TfrmPages::RefreshView()
 {
-    if (Visible()) ShowDesigns();
-}
-
-void TfrmPages::ShowDesigns()
-{
-    if (!Document) return;
+    if (!Visible() || !Document) return;
     islPages->SetItemCount(Document->GetPageCount());
     islPages->SetItemIndex(Document->CurrentPage());
     islPages->InvalidateItem(Document->CurrentPage());
+    // A caption reads its number and its page's name: after a page went,
+    // came or was renamed, every item whose page is not the one it showed
+    // is drawn again.
+    QStringList names;
+    for (int i = 0; i < Document->GetPageCount(); ++i) {
+        names << Document->GetPageName(i);
+        if (i >= FShownNames.size() || FShownNames[i] != names.back()) islPages->InvalidateItem(i);
+    }
+    FShownNames = names;
     tvwPages->FullExpand();
     UpdateCommands();
 }

@@ -3,6 +3,7 @@
 // closed with Enter, Escape or a click outside; owner drawing and the
 // overrides a component chooser makes.
 
+#include "waituntil.h"
 #include "classlib/controls/combobox.h"
 #include "classlib/controls/form.h"
 #include "handlers.h"
@@ -184,6 +185,36 @@ TEST(ComboBox, PublishesItsSettingsAndEvents)
         EXPECT_NE(info.FindProp(QString::fromLatin1(name)), nullptr) << name;
     TComboBox combo(nullptr);
     EXPECT_EQ(info.FindProp(u"Style")->GetOrd(combo), csDropDown);
+}
+
+} // namespace
+} // namespace classlib
+
+namespace classlib {
+namespace {
+
+TEST(ComboBoxFocus, TabAndAClickGiveAComboBoxTheKeysAsOtherControls)
+{
+    TForm form(nullptr);
+    form.SetBounds(20, 20, 300, 200);
+    auto* first = new TComboBox(&form);
+    first->SetParent(&form);
+    first->SetBounds(2, 0, 120, 22);
+    auto* second = new TComboBox(&form);
+    second->SetParent(&form);
+    second->SetBounds(2, 40, 120, 22);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+    // A form shown gives the keys to its first control in tab order.
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return first->Focused(); }));
+    QTest::keyClick(first->Widget(), Qt::Key_Tab);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return second->Focused(); }));
+    EXPECT_EQ(form.ActiveControl(), second);
+    QTest::keyClick(second->Widget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return first->Focused(); }));
+    QTest::mouseClick(second->Widget(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(second->Focused());
+    second->SetDroppedDown(false);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // stay-on-top styles, size limits, the active control, the screen's list
 // and the application's forms.
 
+#include "waituntil.h"
 #include "classlib/controls/application.h"
 #include "classlib/controls/form.h"
 #include "classlib/controls/panel.h"
@@ -332,6 +333,52 @@ TEST_F(FormWindow, ActiveControlFollowsTheFocusAndTakesItOnActivation)
     delete form.Other;
     form.Other = nullptr;
     EXPECT_EQ(form.ActiveControl(), nullptr);
+}
+
+TEST_F(FormWindow, ShowBringsTheWindowForwardAndActivatesIt)
+{
+    TWindowForm a(nullptr), b(nullptr);
+    b.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(b.Widget()));
+    // Shown already, behind the other: Show brings it back to the user.
+    a.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(a.Widget()));
+    b.Show();
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return Screen()->ActiveForm() == &b; }));
+    EXPECT_TRUE(b.Active());
+    EXPECT_FALSE(a.Active());
+}
+
+TEST_F(FormWindow, AnInactiveFormsActiveControlWaitsForTheActivation)
+{
+    TWindowForm tool(nullptr), main(nullptr);
+    tool.Show();
+    main.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.Widget()));
+    main.SetActiveControl(main.Edit);
+    ASSERT_TRUE(main.Edit->Focused());
+    // What a tool window does for another window's selection.
+    tool.SetActiveControl(tool.Other);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Screen()->ActiveForm(), &main);
+    EXPECT_TRUE(main.Edit->Focused());
+    EXPECT_FALSE(tool.Other->Focused());
+    EXPECT_EQ(tool.ActiveControl(), tool.Other);
+    // The user comes to the tool window: the control has the keys.
+    tool.Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tool.Widget()));
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return tool.Other->Focused(); }));
+}
+
+TEST_F(FormWindow, AShownFormGivesTheKeysToItsFirstControlInTabOrder)
+{
+    TWindowForm form(nullptr);
+    // A disabled control is passed over.
+    form.Edit->SetEnabled(false);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return form.Other->Focused(); }));
+    EXPECT_EQ(form.ActiveControl(), form.Other);
 }
 
 TEST_F(FormWindow, TheScreenListsFormsInTheOrderTheyWereMade)

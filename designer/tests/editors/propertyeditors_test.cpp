@@ -146,7 +146,9 @@ TEST_F(PropertyEditorsTest, MillimetresTypedAreSetAndBadTextChangesNothing)
         {"infinite", QStringLiteral("inf"), QStringLiteral("'inf' is not a valid floating point value")},
         {"beyond a Double", QStringLiteral("1e400"), QStringLiteral("'1e400' is not a valid floating point value")},
         {"hundredths beyond an integer", QStringLiteral("30000000"),
-         QStringLiteral("Cannot round 3000000000 to an integer")},
+         QStringLiteral("30000000.00 is out of range (-21474836.48 to 21474836.47)")},
+        {"hundredths below an integer", QStringLiteral("-21474836.49"),
+         QStringLiteral("-21474836.49 is out of range (-21474836.48 to 21474836.47)")},
         {"nothing", QString(), QStringLiteral("'' is not a valid floating point value")},
     };
     for (const auto& r : refused) {

@@ -125,6 +125,32 @@ TEST_F(ReportManagerTest, GroupsAreNamedRenamedAndRefusedAsThePartsSay)
     EXPECT_FALSE(Pages->tvwPages->IsEditing());
 }
 
+// The clash is shown by the exception display in the Part's own words:
+// no full stop after its exclamation mark.
+TEST_F(ReportManagerTest, AGroupNameClashIsShownExactlyAsWorded)
+{
+    Pages->LoadPageOrder(QStringLiteral("g  -1body\r\ng  -1Group2\r\n"));
+    FocusTree();
+    TTreeNode* second = Node(QStringLiteral("Group2"));
+    Pages->tvwPages->SetSelected(second);
+    QTest::keyClick(Pages->tvwPages->Widget(), Qt::Key_F2);
+    ASSERT_TRUE(Pages->tvwPages->IsEditing());
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : Pages->tvwPages->Widget()->findChildren<QLineEdit*>())
+        if (e->isVisible()) editor = e;
+    ASSERT_NE(editor, nullptr);
+    TModalScript script;
+    script.Answer(mrOk);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("body"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(int(script.Requests().size()), 1);
+    EXPECT_EQ(script.Requests()[0].Kind, TModalKind::Message);
+    EXPECT_EQ(script.Requests()[0].Text, QStringLiteral("Group named body already exists!"));
+    EXPECT_EQ(second->Text(), QStringLiteral("Group2"));
+    EXPECT_EQ(script.Unexpected(), 0);
+}
+
 TEST_F(ReportManagerTest, CopyAndPasteGoThroughTheClipboardAsOrderText)
 {
     Pages->LoadPageOrder(QStringLiteral("g  -1Left\r\np   0A\r\np   0B\r\ng  -1Right\r\np   3C\r\n"));
