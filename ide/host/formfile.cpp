@@ -6,13 +6,13 @@
 #include "runtime/preview.h"
 #include "runtime/report.h"
 
+#include "classlib/core/atomicsave.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/streamformat.h"
 #include "classlib/core/streams.h"
 #include "classlib/core/writer.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -97,9 +97,7 @@ QStringList CheckFormFile(const QByteArray& Bytes)
 
 void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes)
 {
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(Bytes) != Bytes.size() || !file.commit())
-        throw EFCreateError(Format("Cannot create file \"%s\". %s", {FileName, file.errorString()}));
+    AtomicSaveToFile(FileName, Bytes);
 }
 
 QByteArray ReadWholeFile(const QString& FileName)

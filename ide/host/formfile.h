@@ -51,8 +51,7 @@ void ReadFormStream(const QByteArray& Stream, classlib::TComponent& Form);
 // bad file is refused before the real form is touched; its method list.
 QStringList CheckFormFile(const QByteArray& Bytes);
 
-// Writes the file under a temporary name and renames it over FileName; a
-// failure leaves the old file.
+// Through the class library's atomic save: a failure leaves the old file.
 void WriteFileAtomically(const QString& FileName, const QByteArray& Bytes);
 QByteArray ReadWholeFile(const QString& FileName);
 

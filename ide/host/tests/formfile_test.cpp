@@ -8,6 +8,7 @@
 #include "runtime/report.h"
 
 #include "classlib/controls/form.h"
+#include "classlib/core/atomicsave.h"
 #include "classlib/core/stringlist.h"
 
 #include <QTemporaryDir>
@@ -95,6 +96,11 @@ TEST(FormFile, AFailedSaveLeavesTheOldFile)
     const QString path = dir.filePath("form.qxh");
     WriteFileAtomically(path, "old");
     EXPECT_THROW(WriteFileAtomically(dir.filePath("missing/form.qxh"), "new"), EFCreateError);
+    {
+        // A disk that fills up half way.
+        TSaveFaultScope full(TSaveFault{TSaveStage::Write, 1});
+        EXPECT_THROW(WriteFileAtomically(path, "new"), EWriteError);
+    }
     EXPECT_EQ(ReadWholeFile(path), "old");
     WriteFileAtomically(path, "new");
     EXPECT_EQ(ReadWholeFile(path), "new");
