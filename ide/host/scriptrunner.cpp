@@ -142,8 +142,14 @@ public:
             Report(E.Message);
         }
         Settle();
-        if (FScript.Unexpected() > 0)
-            Report(QStringLiteral("%1 dialog(s) came unexpected").arg(FScript.Unexpected()));
+        if (FScript.Unexpected() > 0) {
+            QStringList asked;
+            for (const TModalRequest& r : FScript.Requests())
+                asked << (r.Caption + QLatin1Char(':') + r.Text + QLatin1Char(':') + r.FileName);
+            Report(QStringLiteral("%1 dialog(s) came unexpected; asked: %2")
+                       .arg(FScript.Unexpected())
+                       .arg(asked.join(QLatin1String(" / "))));
+        }
         if (FScript.Pending() > 0) Report(QStringLiteral("%1 answer(s) were never asked for").arg(FScript.Pending()));
         return FFailures == 0 ? 0 : 1;
     }
