@@ -1,5 +1,6 @@
 #include "classlib/core/classregistry.h"
 
+#include "classlib/core/registrationgroup.h"
 #include "classlib/core/sysutils.h"
 
 #include <QHash>
@@ -8,10 +9,17 @@ namespace classlib {
 
 namespace {
 
+struct TRegisteredClass {
+    const TClassInfo* Class;
+    // The group of the first registration: a later one of the same class
+    // by another group does not take it over.
+    TRegistrationGroup Group;
+};
+
 // Keyed by the upper-cased name: names compare without regard to case.
-QHash<QString, const TClassInfo*>& Registry()
+QHash<QString, TRegisteredClass>& Registry()
 {
-    static QHash<QString, const TClassInfo*> classes;
+    static QHash<QString, TRegisteredClass> classes;
     return classes;
 }
 
@@ -22,10 +30,10 @@ void RegisterClass(const TClassInfo& Class)
     const QString key = UpperCase(Class.Name);
     auto it = Registry().constFind(key);
     if (it != Registry().constEnd()) {
-        if (*it == &Class) return;
+        if (it->Class == &Class) return;
         throw EFilerError(Format("A class named %s already exists", {Class.Name}));
     }
-    Registry().insert(key, &Class);
+    Registry().insert(key, {&Class, CurrentRegistrationGroup()});
 }
 
 void RegisterClasses(std::initializer_list<const TClassInfo*> Classes)
@@ -37,7 +45,13 @@ void UnregisterClass(const TClassInfo& Class)
 {
     const QString key = UpperCase(Class.Name);
     auto it = Registry().find(key);
-    if (it != Registry().end() && *it == &Class) Registry().erase(it);
+    if (it != Registry().end() && it->Class == &Class) Registry().erase(it);
+}
+
+void UnregisterClassGroup(TRegistrationGroup Group)
+{
+    if (Group == NoRegistrationGroup) return;
+    Registry().removeIf([Group](const auto& Entry) { return Entry.value().Group == Group; });
 }
 
 void UnregisterClasses(std::initializer_list<const TClassInfo*> Classes)
@@ -47,7 +61,8 @@ void UnregisterClasses(std::initializer_list<const TClassInfo*> Classes)
 
 const TClassInfo* GetClass(const QString& ClassName)
 {
-    return Registry().value(UpperCase(ClassName), nullptr);
+    const auto it = Registry().constFind(UpperCase(ClassName));
+    return it == Registry().constEnd() ? nullptr : it->Class;
 }
 
 const TClassInfo& FindClass(const QString& ClassName)

@@ -1,7 +1,9 @@
 #include "classlib/design/componenteditor.h"
 
 #include "classlib/core/component.h"
+#include "classlib/core/registrationgroup.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace classlib {
@@ -11,6 +13,7 @@ namespace {
 struct TEditorRegistration {
     const TClassInfo* ComponentClass;
     TComponentEditorClass EditorClass;
+    TRegistrationGroup Group;
 };
 
 // In registration order.
@@ -49,7 +52,7 @@ void TComponentEditor::Copy() {}
 void RegisterComponentEditor(const TClassInfo& ComponentClass, TComponentEditorClass EditorClass)
 {
     if (EditorClass)
-        Registrations().push_back({&ComponentClass, EditorClass});
+        Registrations().push_back({&ComponentClass, EditorClass, CurrentRegistrationGroup()});
 }
 
 void UnregisterComponentEditor(const TClassInfo& ComponentClass, TComponentEditorClass EditorClass)
@@ -60,6 +63,18 @@ void UnregisterComponentEditor(const TClassInfo& ComponentClass, TComponentEdito
             list.erase(std::next(it).base());
             return;
         }
+}
+
+void UnregisterComponentEditorGroup(TRegistrationGroup Group)
+{
+    if (Group == NoRegistrationGroup) return;
+    std::erase_if(Registrations(), [Group](const TEditorRegistration& r) { return r.Group == Group; });
+}
+
+int ComponentEditorGroupCount(TRegistrationGroup Group)
+{
+    return int(std::count_if(Registrations().begin(), Registrations().end(),
+                             [Group](const TEditorRegistration& r) { return r.Group == Group; }));
 }
 
 std::unique_ptr<TComponentEditor> GetComponentEditor(TComponent* Component, TFormDesigner* Designer)

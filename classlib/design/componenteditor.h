@@ -68,6 +68,11 @@ void RegisterComponentEditor(const TClassInfo& ComponentClass, TComponentEditorC
 // leaves the registrations it found; nothing when there is none.
 void UnregisterComponentEditor(const TClassInfo& ComponentClass, TComponentEditorClass EditorClass);
 
+// Takes back every registration made while Group was current.
+void UnregisterComponentEditorGroup(int Group);
+// How many registrations were made while Group was current.
+int ComponentEditorGroupCount(int Group);
+
 // A new editor for Component (nil: the default editor of nothing).
 std::unique_ptr<TComponentEditor> GetComponentEditor(TComponent* Component, TFormDesigner* Designer);
 

@@ -2,6 +2,7 @@
 
 #include "classlib/core/component.h"
 #include "classlib/core/componentlist.h"
+#include "classlib/core/registrationgroup.h"
 #include "classlib/design/classproperty.h"
 #include "classlib/design/floatproperty.h"
 #include "classlib/design/methodproperty.h"
@@ -21,6 +22,7 @@ struct TEditorRegistration {
     const TClassInfo* ComponentClass;
     QString PropertyName;
     TPropertyEditorClass EditorClass;
+    TRegistrationGroup Group;
 };
 
 // In registration order.
@@ -117,7 +119,7 @@ bool Editable(const TPropInfo& Prop)
 void RegisterPropertyEditor(const TTypeInfo* PropertyType, const TClassInfo* ComponentClass,
                             const QString& PropertyName, TPropertyEditorClass EditorClass)
 {
-    if (PropertyType) Registrations().push_back({PropertyType, ComponentClass, PropertyName, EditorClass});
+    if (PropertyType) Registrations().push_back({PropertyType, ComponentClass, PropertyName, EditorClass, CurrentRegistrationGroup()});
 }
 
 void UnregisterPropertyEditor(const TTypeInfo* PropertyType, const TClassInfo* ComponentClass,
@@ -130,6 +132,18 @@ void UnregisterPropertyEditor(const TTypeInfo* PropertyType, const TClassInfo* C
             list.erase(std::next(it).base());
             return;
         }
+}
+
+void UnregisterPropertyEditorGroup(TRegistrationGroup Group)
+{
+    if (Group == NoRegistrationGroup) return;
+    std::erase_if(Registrations(), [Group](const TEditorRegistration& r) { return r.Group == Group; });
+}
+
+int PropertyEditorGroupCount(TRegistrationGroup Group)
+{
+    return int(std::count_if(Registrations().begin(), Registrations().end(),
+                             [Group](const TEditorRegistration& r) { return r.Group == Group; }));
 }
 
 TPropertyEditorClass GetEditorClass(const TPropInfo* PropInfo, const TObject* Instance)

@@ -27,6 +27,11 @@ void RegisterPropertyEditor(const TTypeInfo* PropertyType, const TClassInfo* Com
 void UnregisterPropertyEditor(const TTypeInfo* PropertyType, const TClassInfo* ComponentClass,
                               const QString& PropertyName, TPropertyEditorClass EditorClass);
 
+// Takes back every registration made while Group was current.
+void UnregisterPropertyEditorGroup(int Group);
+// How many registrations were made while Group was current.
+int PropertyEditorGroupCount(int Group);
+
 // The editor class for PropInfo of Instance; nil when it has none.
 TPropertyEditorClass GetEditorClass(const TPropInfo* PropInfo, const TObject* Instance);
 

@@ -20,6 +20,8 @@
 #include "runtime/attributes.h"
 
 #include "classlib/core/classregistry.h"
+#include "classlib/core/registrationgroup.h"
+#include "classlib/design/registrationgroup.h"
 #include "classlib/core/component.h"
 #include "classlib/design/componenteditor.h"
 #include "classlib/design/pictureproperty.h"
@@ -134,10 +136,23 @@ std::vector<TDesignClass> DesignClasses()
 
 } // namespace
 
+namespace {
+
+// Static initialisers do not run again when the library is loaded anew, so
+// the flags are reset by the unregistration, not by a load.
+bool ComponentsDone = false;
+bool EditorsDone = false;
+TRegistrationGroup ComponentsGroup = NoRegistrationGroup;
+TRegistrationGroup EditorsGroup = NoRegistrationGroup;
+
+} // namespace
+
 void RegisterDesignerComponents()
 {
-    static bool done = false;
+    bool& done = ComponentsDone;
     if (done) return;
+    if (ComponentsGroup == NoRegistrationGroup) ComponentsGroup = NewRegistrationGroup();
+    TRegistrationGroupScope group(ComponentsGroup);
     // Hints first: a class takes its properties' hints when it is registered.
     for (const THint& h : Hints())
         RegisterPropertyHint(QString::fromLatin1(h.Property), h.Class, QString::fromLatin1(h.Text));
@@ -154,11 +169,19 @@ void RegisterDesignerComponents()
     done = true;
 }
 
+void UnregisterDesignerComponents()
+{
+    UnregisterGroup(ComponentsGroup);
+    ComponentsDone = false;
+}
+
 void RegisterStandardEditors()
 {
-    static bool done = false;
+    bool& done = EditorsDone;
     if (done) return;
     done = true;
+    if (EditorsGroup == NoRegistrationGroup) EditorsGroup = NewRegistrationGroup();
+    TRegistrationGroupScope group(EditorsGroup);
     RegisterPropertyEditor(TypeInfo<runtime::TQXFrame*>(), nullptr, {}, PropertyEditorClass<TFrameProperty>());
     RegisterPropertyEditor(TypeInfo<TQXPaperSize>(), nullptr, {}, PropertyEditorClass<TPaperSizeProperty>());
     RegisterPropertyEditor(TypeInfo<double>(), nullptr, {}, PropertyEditorClass<TMetrixProperty>());
@@ -169,6 +192,12 @@ void RegisterStandardEditors()
     RegisterPropertyEditor(TypeInfo<TPen*>(), nullptr, {}, PropertyEditorClass<TPenProperty>());
     RegisterPropertyEditor(TypeInfo<runtime::TQXBackground*>(), nullptr, {}, PropertyEditorClass<TBackgroundProperty>());
     RegisterComponentEditor(TComponent::StaticClass(), ComponentEditorClass<TExtDefaultEditor>());
+}
+
+void UnregisterStandardEditors()
+{
+    UnregisterGroup(EditorsGroup);
+    EditorsDone = false;
 }
 
 namespace {

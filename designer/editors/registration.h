@@ -15,5 +15,10 @@ void RegisterDesignerComponents();
 // The editors by property type and the editor of every component; runs
 // when the library is loaded.
 void RegisterStandardEditors();
+// Take back what the two above registered (the stream classes and the
+// editors), so that the library leaves its host as it found it when it is
+// unloaded; the next call of either registers anew.
+void UnregisterDesignerComponents();
+void UnregisterStandardEditors();
 
 } // namespace designer

@@ -1,5 +1,6 @@
 #include "designer/mainwindow/qxactivate.h"
 
+#include "designer/editors/registration.h"
 #include "designer/mainwindow/mainwindow.h"
 #include "designer/libraries/wqxui.h"
 
@@ -19,7 +20,8 @@ namespace {
 class TBorrowedApplication {
 public:
     TBorrowedApplication()
-        : FMainForm(Application()->MainForm()), FTitle(Application()->Title()), FIcon(Application()->Icon())
+        : FMainForm(Application()->MainForm()), FTitle(Application()->Title()), FIcon(Application()->Icon()),
+          FHelpFile(Application()->HelpFile())
     {
     }
     ~TBorrowedApplication()
@@ -27,6 +29,7 @@ public:
         Application()->SetMainForm(FMainForm);
         Application()->SetTitle(FTitle);
         Application()->SetIcon(FIcon);
+        Application()->SetHelpFile(FHelpFile);
     }
     TBorrowedApplication(const TBorrowedApplication&) = delete;
     TBorrowedApplication& operator=(const TBorrowedApplication&) = delete;
@@ -35,6 +38,7 @@ private:
     TForm* FMainForm;
     QString FTitle;
     QIcon FIcon;
+    QString FHelpFile;
 };
 
 void Activate(const char* FileName, bool Embedded, bool WithSplash)
@@ -54,6 +58,19 @@ void Activate(const char* FileName, bool Embedded, bool WithSplash)
 }
 
 } // namespace
+
+extern "C" int QXLibraryAttach(TQXEntryStatus* Status)
+{
+    return GuardEntry(Status, [] { designer::RegisterStandardEditors(); });
+}
+
+extern "C" int QXLibraryDetach(TQXEntryStatus* Status)
+{
+    return GuardEntry(Status, [] {
+        designer::UnregisterDesignerComponents();
+        designer::UnregisterStandardEditors();
+    });
+}
 
 extern "C" void QXActivate(const char* FileName, unsigned char Embedded, unsigned char WithSplash) noexcept
 {
