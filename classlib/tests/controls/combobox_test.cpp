@@ -101,7 +101,9 @@ TEST_F(TComboFixture, TheChosenItemFollowsEveryKindOfEdit)
         combo->SetItemIndex(2);
         c.Edit(combo->Items());
         EXPECT_EQ(combo->Text(), c.Text) << c.Name;
-        if (!c.Text.isEmpty()) EXPECT_EQ(combo->Items()->Get(combo->ItemIndex()), c.Text) << c.Name;
+        if (!c.Text.isEmpty()) {
+            EXPECT_EQ(combo->Items()->Get(combo->ItemIndex()), c.Text) << c.Name;
+        }
     }
 }
 
