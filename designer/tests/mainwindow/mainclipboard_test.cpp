@@ -12,6 +12,7 @@
 #include "designer/elements/shape.h"
 #include "designer/mainwindow/mainwindow.h"
 #include "designer/mainwindow/qxactivate.h"
+#include "designer/tests/mainwindow/rundesigner.h"
 
 #include "classlib/controls/modalresponder.h"
 #include "classlib/system/clipboard.h"
@@ -32,27 +33,6 @@ namespace designer::tests {
 namespace {
 
 using namespace classlib;
-
-void Settle()
-{
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
-void RunDesigner(const std::function<void(TfrmMain&, TModalScript&)>& Body)
-{
-    classlib::test::TTempConfig config;
-    TModalScript script;
-    script.Then([&](TModalRequest& Request) {
-        auto* main = dynamic_cast<TfrmMain*>(Request.Form);
-        EXPECT_NE(main, nullptr);
-        if (!main) return mrCancel;
-        Settle();
-        Body(*main, script);
-        return mrOk;
-    });
-    QXActivate(nullptr, 0, 0);
-    EXPECT_EQ(script.Unexpected(), 0);
-}
 
 void Key(TfrmMain& Main, Qt::Key K)
 {

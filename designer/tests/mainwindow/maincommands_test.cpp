@@ -20,6 +20,7 @@
 #include "designer-framework/inspectorwindow.h"
 #include "runtime/report.h"
 #include "designer/mainwindow/qxactivate.h"
+#include "designer/tests/mainwindow/rundesigner.h"
 
 #include "classlib/controls/application.h"
 #include "classlib/core/atomicsave.h"
@@ -55,28 +56,6 @@ namespace designer::tests {
 namespace {
 
 using namespace classlib;
-
-void Settle()
-{
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
-void RunDesigner(const std::function<void(TfrmMain&, TModalScript&)>& Body)
-{
-    // Settings are read at start and written at close: never the user's.
-    classlib::test::TTempConfig config;
-    TModalScript script;
-    script.Then([&](TModalRequest& Request) {
-        auto* main = dynamic_cast<TfrmMain*>(Request.Form);
-        EXPECT_NE(main, nullptr);
-        if (!main) return mrCancel;
-        Settle();
-        Body(*main, script);
-        return mrOk;
-    });
-    QXActivate(nullptr, 0, 0);
-    EXPECT_EQ(script.Unexpected(), 0);
-}
 
 QByteArray FileBytes(const QString& Path)
 {

@@ -12,6 +12,7 @@
 #include "designer/mainwindow/qxactivate.h"
 #include "designer/manager/reportmanager.h"
 #include "designer/preview/previewwindow.h"
+#include "designer/tests/mainwindow/rundesigner.h"
 
 #include "designer-framework/alignpalette.h"
 #include "designer-framework/inspectorgrid.h"
@@ -39,27 +40,6 @@ namespace designer::tests {
 namespace {
 
 using namespace classlib;
-
-void Settle()
-{
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
-void RunDesigner(const std::function<void(TfrmMain&, TModalScript&)>& Body)
-{
-    classlib::test::TTempConfig config;
-    TModalScript script;
-    script.Then([&](TModalRequest& Request) {
-        auto* main = dynamic_cast<TfrmMain*>(Request.Form);
-        EXPECT_NE(main, nullptr);
-        if (!main) return mrCancel;
-        Settle();
-        Body(*main, script);
-        return mrOk;
-    });
-    QXActivate(nullptr, 0, 0);
-    EXPECT_EQ(script.Unexpected(), 0);
-}
 
 // Where a person's key goes: the control with the focus, else the active window.
 void PressKey(Qt::Key Key, Qt::KeyboardModifiers Modifiers = {})
