@@ -45,6 +45,12 @@ void UnregisterClasses(std::initializer_list<const TClassInfo*> Classes)
     for (const TClassInfo* c : Classes) UnregisterClass(*c);
 }
 
+std::vector<const TClassInfo*> RegisteredClassList()
+{
+    const QList<const TClassInfo*> classes = Registry().values();
+    return {classes.begin(), classes.end()};
+}
+
 const TClassInfo* GetClass(const QString& ClassName)
 {
     return Registry().value(UpperCase(ClassName), nullptr);
