@@ -1,10 +1,12 @@
 #include "designer/mainwindow/qxactivate.h"
 
+#include "designer/editors/registration.h"
 #include "designer/mainwindow/mainwindow.h"
 #include "designer/libraries/wqxui.h"
 
 #include "classlib/controls/application.h"
 #include "classlib/core/sysutils.h"
+#include "classlib/system/libraryentry.h"
 
 #include <QFile>
 
@@ -37,9 +39,27 @@ private:
     QIcon FIcon;
 };
 
+// What the designer registers while it runs, taken back when it returns:
+// a design class left registered would make the host's next runtime read
+// fail on its name. What was registered before the call stays.
+class TSessionRegistrations {
+public:
+    TSessionRegistrations() : FHadComponents(designer::DesignerComponentsRegistered()) {}
+    ~TSessionRegistrations()
+    {
+        if (!FHadComponents) designer::UnregisterDesignerComponents();
+    }
+    TSessionRegistrations(const TSessionRegistrations&) = delete;
+    TSessionRegistrations& operator=(const TSessionRegistrations&) = delete;
+
+private:
+    bool FHadComponents;
+};
+
 void Activate(const char* FileName, bool Embedded, bool WithSplash)
 {
     EnsureQApplication();
+    TSessionRegistrations registrations;
     TBorrowedApplication borrowed;
     designer::TfrmMain* main = nullptr;
     Application()->CreateForm(main);
@@ -69,3 +89,22 @@ extern "C" void QXActivate(const char* FileName, unsigned char Embedded, unsigne
         }
     }
 }
+
+extern "C" {
+
+// The library's initialisation and finalisation: its editors are there
+// while it is loaded and gone when its host lets it go.
+__attribute__((visibility("default"))) int QXLibraryAttach(TQXEntryStatus* Status)
+{
+    return GuardEntry(Status, [] { designer::RegisterStandardEditors(); });
+}
+
+__attribute__((visibility("default"))) int QXLibraryDetach(TQXEntryStatus* Status)
+{
+    return GuardEntry(Status, [] {
+        designer::UnregisterDesignerComponents();
+        designer::UnregisterStandardEditors();
+    });
+}
+
+} // extern "C"
