@@ -41,7 +41,7 @@ QString InputFile(const char* Name)
 
 void RegisterFormINIFile()
 {
-    RegisterFormResource(QStringLiteral("TFormINIFile"), FormINIFileStream());
+    RegisterFormResource(TFormINIFile::StaticClass(), FormINIFileStream());
 }
 
 const TClassInfo& TFormINIFile::StaticClass()

@@ -118,6 +118,12 @@ void TDesignerPages::RemoveItem(const TRegControlItem* Item)
     for (int i = 0; i < Count(); ++i) GetPage(i)->FItems.removeAll(Item);
 }
 
+void TDesignerPages::RemoveEmptyPages()
+{
+    for (int i = Count() - 1; i >= 0; --i)
+        if (GetPage(i)->Count() == 0) FPages.Delete(i);
+}
+
 // The inspector's editors of the class library's own types, registered
 // when the library loads, before anything registers a class.
 [[maybe_unused]] const bool StandardEditors = [] {
@@ -183,6 +189,25 @@ void RegisterDesignClass(const QString& PageName, const QString& ClassKey, const
     PutObject(RegisteredClasses(), ClassKey, item.release());
 }
 
+void UnregisterPropertyHint(const QString& PropName, const TClassInfo* ComponentClass)
+{
+    const QString key = ComponentClass ? ComponentClass->Name + '-' + PropName : PropName;
+    int index = 0;
+    if (PropertyHints().Find(key, index)) PropertyHints().Delete(index);
+}
+
+void UnregisterDesignClass(const QString& ClassKey, const TClassInfo& ComponentClass)
+{
+    int index = 0;
+    if (!RegisteredClasses().Find(ClassKey, index)) return;
+    auto* item = static_cast<TRegControlItem*>(RegisteredClasses().Objects(index));
+    if (item->ComponentClass() != &ComponentClass) return;
+    DesignerPages().RemoveItem(item);
+    DesignerPages().RemoveEmptyPages();
+    RegisteredClasses().Delete(index);
+    UnregisterClass(ComponentClass);
+}
+
 TRegControlItem* FindRegControlItem(const QString& ClassKey)
 {
     int index = 0;
@@ -192,7 +217,9 @@ TRegControlItem* FindRegControlItem(const QString& ClassKey)
 
 TRegControlItem* FindRegControlItem(const TComponent* Component)
 {
-    return Component ? FindRegControlItem(Component->ClassName()) : nullptr;
+    if (!Component) return nullptr;
+    TRegControlItem* item = FindRegControlItem(Component->ClassName());
+    return item && item->ComponentClass() == Component->ClassType() ? item : nullptr;
 }
 
 } // namespace designer_framework

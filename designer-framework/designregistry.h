@@ -87,6 +87,8 @@ public:
     bool ReplaceItem(const TRegControlItem* Old, TRegControlItem* New);
     // Takes Item off every page.
     void RemoveItem(const TRegControlItem* Item);
+    // Drops the pages that hold no item.
+    void RemoveEmptyPages();
 
 private:
     classlib::TStringList FPages;
@@ -108,7 +110,15 @@ QX_DESIGNFW_EXPORT void RegisterDesignClass(const QString& PageName, const QStri
                                             const classlib::TClassInfo& ComponentClass,
                                             const QStringList& Properties, const QStringList& GeneralProperties,
                                             const QVariantList& Hints, bool ShowOnPalette);
-// The registration of the component's own class (not of an ancestor); nil.
+// Takes back the hint of that key; nothing when there is none.
+QX_DESIGNFW_EXPORT void UnregisterPropertyHint(const QString& PropName, const classlib::TClassInfo* ComponentClass);
+// Takes back the entry of ClassKey when it holds exactly ComponentClass:
+// off its page (a page left empty goes), out of the registry, and the class
+// out of the class library's registry. A same-named class of another
+// library is never taken out.
+QX_DESIGNFW_EXPORT void UnregisterDesignClass(const QString& ClassKey, const classlib::TClassInfo& ComponentClass);
+// The registration of the component's own class (not of an ancestor, nor
+// of another class of the same name); nil.
 QX_DESIGNFW_EXPORT TRegControlItem* FindRegControlItem(const classlib::TComponent* Component);
 QX_DESIGNFW_EXPORT TRegControlItem* FindRegControlItem(const QString& ClassKey);
 

@@ -23,22 +23,36 @@ namespace classlib {
 
 namespace {
 
-QHash<QString, QByteArray>& Resources()
+QHash<const TClassInfo*, QByteArray>& Resources()
 {
-    static QHash<QString, QByteArray> resources;
+    static QHash<const TClassInfo*, QByteArray> resources;
     return resources;
 }
 
 } // namespace
 
-void RegisterFormResource(const QString& ClassName, const QByteArray& Stream)
+void RegisterFormResource(const TClassInfo& Class, const QByteArray& Stream)
 {
-    Resources().insert(ClassName, Stream);
+    if (Stream.isEmpty())
+        Resources().remove(&Class);
+    else
+        Resources().insert(&Class, Stream);
 }
 
-QByteArray FormResource(const QString& ClassName)
+void UnregisterFormResource(const TClassInfo& Class)
 {
-    return Resources().value(ClassName);
+    Resources().remove(&Class);
+}
+
+QByteArray FormResource(const TClassInfo& Class)
+{
+    return Resources().value(&Class);
+}
+
+std::vector<const TClassInfo*> FormResourceClasses()
+{
+    const QList<const TClassInfo*> keys = Resources().keys();
+    return {keys.begin(), keys.end()};
 }
 
 const TClassInfo& TForm::StaticClass()
@@ -219,7 +233,7 @@ void TForm::SetIcon(const QIcon& Value)
 
 void TForm::InitForm()
 {
-    const QByteArray stream = FormResource(ClassName());
+    const QByteArray stream = FormResource(*ClassType());
     if (!stream.isEmpty()) {
         TBytesStream bytes(stream);
         ReadComponentFromStream(bytes, this);

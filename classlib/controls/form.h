@@ -18,6 +18,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QEventLoop;
 
@@ -256,9 +257,14 @@ private:
     bool FScaled = true;
 };
 
-// The stored stream of the forms of class ClassName; a later call replaces it.
-void RegisterFormResource(const QString& ClassName, const QByteArray& Stream);
+// The stored stream of the forms of exactly Class; a later call replaces
+// it, an empty stream takes it back. Keyed by the class itself, not its
+// name: two libraries may each have a form class of one name.
+void RegisterFormResource(const TClassInfo& Class, const QByteArray& Stream);
+void UnregisterFormResource(const TClassInfo& Class);
 // Empty when none is registered.
-QByteArray FormResource(const QString& ClassName);
+QByteArray FormResource(const TClassInfo& Class);
+// The classes that have a stream, in no particular order.
+std::vector<const TClassInfo*> FormResourceClasses();
 
 } // namespace classlib

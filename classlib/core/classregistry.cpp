@@ -59,6 +59,14 @@ void UnregisterClasses(std::initializer_list<const TClassInfo*> Classes)
     for (const TClassInfo* c : Classes) UnregisterClass(*c);
 }
 
+std::vector<const TClassInfo*> RegisteredClassList()
+{
+    std::vector<const TClassInfo*> classes;
+    classes.reserve(Registry().size());
+    for (const TRegisteredClass& entry : Registry()) classes.push_back(entry.Class);
+    return classes;
+}
+
 const TClassInfo* GetClass(const QString& ClassName)
 {
     const auto it = Registry().constFind(UpperCase(ClassName));

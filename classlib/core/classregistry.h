@@ -4,17 +4,22 @@
 
 #include <functional>
 #include <initializer_list>
+#include <vector>
 
 namespace classlib {
 
 // The registry of classes that streams create by name. Names compare
 // without regard to case. Registering the same class twice is harmless;
-// another class of a registered name raises EFilerError
-// "A class named %s already exists".
+// another class of a registered name (a same-named class of another
+// library) raises EFilerError "A class named %s already exists", and
+// unregistering takes out exactly the class given, never a namesake.
 void RegisterClass(const TClassInfo& Class);
 void RegisterClasses(std::initializer_list<const TClassInfo*> Classes);
 void UnregisterClass(const TClassInfo& Class);
 void UnregisterClasses(std::initializer_list<const TClassInfo*> Classes);
+
+// Every registered class, in no particular order.
+std::vector<const TClassInfo*> RegisteredClassList();
 
 // Null when no class of that name is registered.
 const TClassInfo* GetClass(const QString& ClassName);

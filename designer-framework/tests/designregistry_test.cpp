@@ -19,7 +19,20 @@ public:
     using TCustomControl::TCustomControl;
 };
 
+// A class no other test registers.
+class TLoneBox : public TCustomControl {
+    QX_CLASS(TLoneBox, TCustomControl)
+public:
+    using TCustomControl::TCustomControl;
+};
+
 } // namespace
+
+const TClassInfo& TLoneBox::StaticClass()
+{
+    static const TClassInfo& info = TClassBuilder<TLoneBox>("TLoneBox").Build();
+    return info;
+}
 
 const TClassInfo& TShapeTwin::StaticClass()
 {
@@ -124,6 +137,39 @@ TEST(DesignRegistry, AClassWhoseNameIsTakenLeavesThePagesAsTheyWere)
     ASSERT_EQ(page->Count(), 1);
     EXPECT_EQ(page->GetItem(0), FindRegControlItem("KeyTwin"));
     EXPECT_EQ(page->GetItem(0)->ComponentClass(), &TBox::StaticClass());
+}
+
+TEST(DesignRegistry, TakingAClassBackTakesExactlyThatClass)
+{
+    RegisterPropertyHint("GoneHint", nullptr, "going");
+    UnregisterPropertyHint("GoneHint", nullptr);
+    EXPECT_EQ(PropertyHints().IndexOf("GoneHint"), -1);
+    UnregisterPropertyHint("NeverRegistered", &TShape::StaticClass());
+
+    const int pages = DesignerPages().Count();
+    RegisterDesignClass("LonePage", "TLoneBox", TLoneBox::StaticClass(), {"Name"}, {}, {}, true);
+    ASSERT_NE(DesignerPages().FindPage("LonePage"), nullptr);
+    // Another class's take-back under that key leaves the entry and the class.
+    UnregisterDesignClass("TLoneBox", TShapeTwin::StaticClass());
+    EXPECT_NE(FindRegControlItem("TLoneBox"), nullptr);
+    EXPECT_EQ(GetClass("TLoneBox"), &TLoneBox::StaticClass());
+
+    UnregisterDesignClass("tlonebox", TLoneBox::StaticClass());
+    EXPECT_EQ(FindRegControlItem("TLoneBox"), nullptr);
+    EXPECT_EQ(GetClass("TLoneBox"), nullptr);
+    // The page it stood on alone goes with it.
+    EXPECT_EQ(DesignerPages().FindPage("LonePage"), nullptr);
+    EXPECT_EQ(DesignerPages().Count(), pages);
+    UnregisterDesignClass("TLoneBox", TLoneBox::StaticClass());
+}
+
+TEST(DesignRegistry, AComponentOfANamesakeClassHasNoEntry)
+{
+    RegisterDesignClass("", "TShape", TShape::StaticClass(), {"Name"}, {}, {}, false);
+    TShapeTwin twin(nullptr);
+    TShape shape(nullptr);
+    EXPECT_EQ(FindRegControlItem(&twin), nullptr);
+    EXPECT_EQ(FindRegControlItem(&shape), FindRegControlItem("TShape"));
 }
 
 } // namespace

@@ -20,8 +20,6 @@
 #include "runtime/attributes.h"
 
 #include "classlib/core/classregistry.h"
-#include "classlib/core/registrationgroup.h"
-#include "classlib/design/registrationgroup.h"
 #include "classlib/core/component.h"
 #include "classlib/design/componenteditor.h"
 #include "classlib/design/pictureproperty.h"
@@ -134,70 +132,124 @@ std::vector<TDesignClass> DesignClasses()
     };
 }
 
-} // namespace
+// The hints the designer's registration replaced or added: put back as
+// they were when the designer is done.
+struct TReplacedHint {
+    QString Property;
+    const TClassInfo* Class;
+    QString Previous;  // null: there was none
+};
 
-namespace {
+bool ComponentsRegistered = false;
+std::vector<TReplacedHint> ReplacedHints;
 
-// Static initialisers do not run again when the library is loaded anew, so
-// the flags are reset by the unregistration, not by a load.
-bool ComponentsDone = false;
-bool EditorsDone = false;
-TRegistrationGroup ComponentsGroup = NoRegistrationGroup;
-TRegistrationGroup EditorsGroup = NoRegistrationGroup;
+QString RegisteredHint(const QString& Property, const TClassInfo* Class)
+{
+    int index = 0;
+    const QString key = Class ? Class->Name + '-' + Property : Property;
+    if (!designer_framework::PropertyHints().Find(key, index)) return {};
+    return static_cast<const designer_framework::TStringObject*>(designer_framework::PropertyHints().Objects(index))
+        ->Text;
+}
+
+void TakeBackComponents()
+{
+    for (const TDesignClass& c : DesignClasses()) designer_framework::UnregisterDesignClass(c.Class->Name, *c.Class);
+    // Exactly the designer's classes: a same-named runtime class stays.
+    for (const TClassInfo* c : DesignElementClasses()) UnregisterClass(*c);
+    // Latest first, so a key registered twice ends with what was there first.
+    for (auto it = ReplacedHints.rbegin(); it != ReplacedHints.rend(); ++it) {
+        if (it->Previous.isNull())
+            designer_framework::UnregisterPropertyHint(it->Property, it->Class);
+        else
+            RegisterPropertyHint(it->Property, it->Class, it->Previous);
+    }
+    ReplacedHints.clear();
+    ComponentsRegistered = false;
+}
 
 } // namespace
 
 void RegisterDesignerComponents()
 {
-    bool& done = ComponentsDone;
-    if (done) return;
-    if (ComponentsGroup == NoRegistrationGroup) ComponentsGroup = NewRegistrationGroup();
-    TRegistrationGroupScope group(ComponentsGroup);
-    // Hints first: a class takes its properties' hints when it is registered.
-    for (const THint& h : Hints())
-        RegisterPropertyHint(QString::fromLatin1(h.Property), h.Class, QString::fromLatin1(h.Text));
-    // One null hint: every shown property takes the registered one. A class
-    // whose name another holds in the registry (an application's own
-    // runtime classes) raises; a later call tries again from the start.
-    const QVariantList byName{QVariant()};
-    for (const TDesignClass& c : DesignClasses())
-        RegisterDesignClass(QString(), c.Class->Name, *c.Class, c.Shown, c.General, byName, c.Palette);
-    // The elements' base classes too, as their ancestors: the preview takes
-    // all seven out of the registry and puts them back, and must find what
-    // it leaves.
-    for (const TClassInfo* c : DesignElementClasses()) RegisterClass(*c);
-    done = true;
+    if (ComponentsRegistered) return;
+    try {
+        // Hints first: a class takes its properties' hints when it is registered.
+        for (const THint& h : Hints()) {
+            const QString property = QString::fromLatin1(h.Property);
+            ReplacedHints.push_back({property, h.Class, RegisteredHint(property, h.Class)});
+            RegisterPropertyHint(property, h.Class, QString::fromLatin1(h.Text));
+        }
+        // One null hint: every shown property takes the registered one. A
+        // class whose name another holds in the registry (an application's
+        // own runtime classes) raises; a later call tries again from the start.
+        const QVariantList byName{QVariant()};
+        for (const TDesignClass& c : DesignClasses())
+            RegisterDesignClass(QString(), c.Class->Name, *c.Class, c.Shown, c.General, byName, c.Palette);
+        // The elements' base classes too, as their ancestors: the preview takes
+        // all seven out of the registry and puts them back, and must find what
+        // it leaves.
+        for (const TClassInfo* c : DesignElementClasses()) RegisterClass(*c);
+    } catch (...) {
+        TakeBackComponents();
+        throw;
+    }
+    ComponentsRegistered = true;
 }
 
 void UnregisterDesignerComponents()
 {
-    UnregisterGroup(ComponentsGroup);
-    ComponentsDone = false;
+    if (ComponentsRegistered) TakeBackComponents();
 }
+
+bool DesignerComponentsRegistered()
+{
+    return ComponentsRegistered;
+}
+
+namespace {
+
+bool EditorsRegistered = false;
+
+struct TTypeEditor {
+    const TTypeInfo* Type;
+    TPropertyEditorClass Editor;
+};
+
+std::vector<TTypeEditor> TypeEditors()
+{
+    return {
+        {TypeInfo<runtime::TQXFrame*>(), PropertyEditorClass<TFrameProperty>()},
+        {TypeInfo<TQXPaperSize>(), PropertyEditorClass<TPaperSizeProperty>()},
+        {TypeInfo<double>(), PropertyEditorClass<TMetrixProperty>()},
+        {TypeInfo<TStrings*>(), PropertyEditorClass<TStringListProperty>()},
+        {TypeInfo<TPicture*>(), PropertyEditorClass<TPictureProperty>()},
+        {TypeInfo<runtime::TQXShadow*>(), PropertyEditorClass<TShadowProperty>()},
+        {TypeInfo<TBrush*>(), PropertyEditorClass<TBrushProperty>()},
+        {TypeInfo<TPen*>(), PropertyEditorClass<TPenProperty>()},
+        {TypeInfo<runtime::TQXBackground*>(), PropertyEditorClass<TBackgroundProperty>()},
+    };
+}
+
+} // namespace
 
 void RegisterStandardEditors()
 {
-    bool& done = EditorsDone;
-    if (done) return;
-    done = true;
-    if (EditorsGroup == NoRegistrationGroup) EditorsGroup = NewRegistrationGroup();
-    TRegistrationGroupScope group(EditorsGroup);
-    RegisterPropertyEditor(TypeInfo<runtime::TQXFrame*>(), nullptr, {}, PropertyEditorClass<TFrameProperty>());
-    RegisterPropertyEditor(TypeInfo<TQXPaperSize>(), nullptr, {}, PropertyEditorClass<TPaperSizeProperty>());
-    RegisterPropertyEditor(TypeInfo<double>(), nullptr, {}, PropertyEditorClass<TMetrixProperty>());
-    RegisterPropertyEditor(TypeInfo<TStrings*>(), nullptr, {}, PropertyEditorClass<TStringListProperty>());
-    RegisterPropertyEditor(TypeInfo<TPicture*>(), nullptr, {}, PropertyEditorClass<TPictureProperty>());
-    RegisterPropertyEditor(TypeInfo<runtime::TQXShadow*>(), nullptr, {}, PropertyEditorClass<TShadowProperty>());
-    RegisterPropertyEditor(TypeInfo<TBrush*>(), nullptr, {}, PropertyEditorClass<TBrushProperty>());
-    RegisterPropertyEditor(TypeInfo<TPen*>(), nullptr, {}, PropertyEditorClass<TPenProperty>());
-    RegisterPropertyEditor(TypeInfo<runtime::TQXBackground*>(), nullptr, {}, PropertyEditorClass<TBackgroundProperty>());
+    if (EditorsRegistered) return;
+    EditorsRegistered = true;
+    for (const TTypeEditor& e : TypeEditors()) RegisterPropertyEditor(e.Type, nullptr, {}, e.Editor);
     RegisterComponentEditor(TComponent::StaticClass(), ComponentEditorClass<TExtDefaultEditor>());
 }
 
 void UnregisterStandardEditors()
 {
-    UnregisterGroup(EditorsGroup);
-    EditorsDone = false;
+    if (!EditorsRegistered) return;
+    EditorsRegistered = false;
+    // Each takes back the latest of its kind: a host's own stays.
+    UnregisterComponentEditor(TComponent::StaticClass(), ComponentEditorClass<TExtDefaultEditor>());
+    const std::vector<TTypeEditor> editors = TypeEditors();
+    for (auto it = editors.rbegin(); it != editors.rend(); ++it)
+        UnregisterPropertyEditor(it->Type, nullptr, {}, it->Editor);
 }
 
 namespace {

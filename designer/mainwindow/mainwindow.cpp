@@ -32,6 +32,8 @@
 #include <QFile>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace designer {
 
 using namespace classlib;
@@ -114,6 +116,8 @@ TMethod TfrmMain::Handler(const char16_t* Name)
 
 TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
 {
+    for (int i = 0; i < Screen()->FormCount(); ++i)
+        if (TForm* form = Screen()->Forms(i); form != this && form->Widget()) FHostForms.append(form->Widget());
     SetName(QStringLiteral("frmMain"));
     SetCaption(QStringLiteral("Tessary"));
     SetHelpContext(100);
@@ -375,8 +379,15 @@ void TfrmMain::ActiveFormChange(TObject*)
     // named forms, and the designer's own windows are not elements.
     for (int i = 0; i < Screen()->FormCount(); ++i) {
         TForm* form = Screen()->Forms(i);
-        if (!dynamic_cast<TQXPage*>(form) && !form->Name().isEmpty()) form->SetName(QString());
+        if (!dynamic_cast<TQXPage*>(form) && !form->Name().isEmpty() && !IsHostForm(form)) form->SetName(QString());
     }
+}
+
+bool TfrmMain::IsHostForm(const TForm* Form) const
+{
+    const QWidget* widget = Form->Widget();
+    return widget && std::any_of(FHostForms.begin(), FHostForms.end(),
+                                 [widget](const QPointer<QWidget>& w) { return w == widget; });
 }
 
 } // namespace designer

@@ -9,6 +9,10 @@
 #include "classlib/core/stringlist.h"
 #include "classlib/core/sysutils.h"
 
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
 #include <functional>
 
 namespace classlib {
@@ -191,6 +195,8 @@ public:
     void sbrBottomDrawPanel(classlib::TStatusBar* StatusBar, classlib::TStatusPanel* Panel, classlib::TRect Rect);
     void ApplicationHint(classlib::TObject* Sender);
     void ActiveFormChange(classlib::TObject* Sender);
+    // Whether Form was there before this window, a form of the host's.
+    bool IsHostForm(const classlib::TForm* Form) const;
 
 protected:
     void Dispatch(classlib::TMessage& Message) override;
@@ -220,6 +226,9 @@ private:
     classlib::TNotifyEvent FOldHint;
     classlib::TNotifyEvent FOldActiveFormChange;
     std::function<void(classlib::TObject*, const classlib::Exception&)> FOldException;
+    // The host's forms, there before the designer: their names are not the
+    // designer's to clear.
+    QList<QPointer<QWidget>> FHostForms;
     bool FShown = false;
     bool FDestroying = false;
     designer_framework::TfrmInspector* FInspector = nullptr;

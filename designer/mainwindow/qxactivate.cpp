@@ -6,6 +6,7 @@
 
 #include "classlib/controls/application.h"
 #include "classlib/core/sysutils.h"
+#include "classlib/system/libraryentry.h"
 
 #include <QFile>
 
@@ -41,9 +42,27 @@ private:
     QString FHelpFile;
 };
 
+// What the designer registers while it runs, taken back when it returns:
+// a design class left registered would make the host's next runtime read
+// fail on its name. What was registered before the call stays.
+class TSessionRegistrations {
+public:
+    TSessionRegistrations() : FHadComponents(designer::DesignerComponentsRegistered()) {}
+    ~TSessionRegistrations()
+    {
+        if (!FHadComponents) designer::UnregisterDesignerComponents();
+    }
+    TSessionRegistrations(const TSessionRegistrations&) = delete;
+    TSessionRegistrations& operator=(const TSessionRegistrations&) = delete;
+
+private:
+    bool FHadComponents;
+};
+
 void Activate(const char* FileName, bool Embedded, bool WithSplash)
 {
     EnsureQApplication();
+    TSessionRegistrations registrations;
     TBorrowedApplication borrowed;
     designer::TfrmMain* main = nullptr;
     Application()->CreateForm(main);

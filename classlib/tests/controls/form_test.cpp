@@ -82,7 +82,7 @@ QByteArray StoredForm()
 class FormTest : public ::testing::Test {
 protected:
     void SetUp() override { Log.clear(); }
-    void TearDown() override { RegisterFormResource(QStringLiteral("TNoteForm"), {}); }
+    void TearDown() override { UnregisterFormResource(TNoteForm::StaticClass()); }
 };
 
 TEST_F(FormTest, ReadsItsStreamThenFiresOnCreate)
@@ -90,7 +90,7 @@ TEST_F(FormTest, ReadsItsStreamThenFiresOnCreate)
     const QByteArray stream = StoredForm();
     // The panel is built by the form's code, never stored.
     EXPECT_FALSE(stream.contains("Panel"));
-    RegisterFormResource(QStringLiteral("TNoteForm"), stream);
+    RegisterFormResource(TNoteForm::StaticClass(), stream);
     Log.clear();
     {
         TNoteForm form(nullptr);
@@ -130,7 +130,7 @@ TEST_F(FormTest, ABadStreamFailsTheConstruction)
         {"cut short", stream.left(stream.size() / 2)},
     };
     for (const auto& c : cases) {
-        RegisterFormResource(QStringLiteral("TNoteForm"), c.Bytes);
+        RegisterFormResource(TNoteForm::StaticClass(), c.Bytes);
         Log.clear();
         EXPECT_THROW(TNoteForm(nullptr), EReadError) << c.Name;
         EXPECT_TRUE(Log.isEmpty()) << c.Name;

@@ -76,7 +76,7 @@ protected:
     {
         Log.clear();
         RegisterClasses({&TSpeedButton::StaticClass(), &TPanel::StaticClass()});
-        RegisterFormResource(QStringLiteral("TBoundForm"), Binary(R"(object BoundForm: TBoundForm
+        RegisterFormResource(TBoundForm::StaticClass(), Binary(R"(object BoundForm: TBoundForm
   Left = 20
   Top = 20
   Width = 200
@@ -103,7 +103,7 @@ protected:
 end
 )"));
     }
-    void TearDown() override { RegisterFormResource(QStringLiteral("TBoundForm"), {}); }
+    void TearDown() override { UnregisterFormResource(TBoundForm::StaticClass()); }
 };
 
 TEST_F(PublishedEvents, AStoredFormBindsControlAndFormEventsByName)

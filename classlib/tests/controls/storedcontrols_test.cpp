@@ -126,7 +126,7 @@ TEST(StoredControls, SettingsAndEventsComeBackFromTheStream)
 {
     RegisterClasses({&TEdit::StaticClass(), &TStringGrid::StaticClass(), &TListBox::StaticClass(),
                      &TComboBox::StaticClass(), &TLabel::StaticClass(), &TMemo::StaticClass()});
-    RegisterFormResource(QStringLiteral("TControlsForm"), StoredForm());
+    RegisterFormResource(TControlsForm::StaticClass(), StoredForm());
     {
         TControlsForm form(nullptr);
         ASSERT_NE(form.edtValue, nullptr);
@@ -162,7 +162,7 @@ TEST(StoredControls, SettingsAndEventsComeBackFromTheStream)
         EXPECT_EQ(form.Log, (QStringList{"change", "cell 0,0", "cell 1,0", "cell 0,1", "cell 1,1", "cell 0,2",
                                          "cell 1,2", "lbxValue 0"}));
     }
-    RegisterFormResource(QStringLiteral("TControlsForm"), {});
+    UnregisterFormResource(TControlsForm::StaticClass());
     UnregisterClasses({&TEdit::StaticClass(), &TStringGrid::StaticClass(), &TListBox::StaticClass(),
                        &TComboBox::StaticClass(), &TLabel::StaticClass(), &TMemo::StaticClass()});
 }

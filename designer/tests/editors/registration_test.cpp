@@ -20,6 +20,7 @@
 #include "designer-framework/inspectordesigner.h"
 #include "designer-framework/inspectorwindow.h"
 
+#include "runtime/band.h"
 #include "runtime/report.h"
 
 #include "classlib/controls/pagecontrol.h"
@@ -206,6 +207,64 @@ TEST_F(RegistrationTest, ASecondRegistrationDoesNothing)
     EXPECT_EQ(GetEditorClass(left, label), nullptr);
     UnregisterPropertyEditor(TypeInfo<double>(), nullptr, {}, nullptr);
     dfw::RegisterPropertyHint(QStringLiteral("Caption"), nullptr, QStringLiteral("Text to draw (single line)"));
+    EXPECT_EQ(GetEditorClass(left, label), PropertyEditorClass<TMetrixProperty>());
+}
+
+QString HintText(const QString& Key)
+{
+    int k = 0;
+    if (!dfw::PropertyHints().Find(Key, k)) return QStringLiteral("<none>");
+    return static_cast<const dfw::TStringObject*>(dfw::PropertyHints().Objects(k))->Text;
+}
+
+TEST_F(RegistrationTest, TakingTheRegistrationBackLeavesWhatWasThereBefore)
+{
+    const int pages = dfw::DesignerPages().Count();
+    UnregisterDesignerComponents();
+    EXPECT_FALSE(DesignerComponentsRegistered());
+    for (const char* name : {"TQXPaper", "TQXPage", "TQXPanel", "TQXBand", "TQXLabel", "TQXShape", "TQXPaintBox",
+                             "TQXControl", "TQXContainer"}) {
+        EXPECT_EQ(GetClass(QString::fromLatin1(name)), nullptr) << name;
+        EXPECT_EQ(dfw::FindRegControlItem(QString::fromLatin1(name)), nullptr) << name;
+    }
+    // The unnamed palette page held only the designer's classes.
+    EXPECT_EQ(dfw::DesignerPages().Count(), pages - 1);
+    EXPECT_EQ(HintText(QStringLiteral("Caption")), QStringLiteral("<none>"));
+    EXPECT_EQ(HintText(QStringLiteral("TQXLabel-Font")), QStringLiteral("<none>"));
+
+    // A host's own hint under one of the designer's keys comes back.
+    dfw::RegisterPropertyHint(QStringLiteral("Caption"), nullptr, QStringLiteral("the host's"));
+    RegisterDesignerComponents();
+    EXPECT_EQ(HintText(QStringLiteral("Caption")), QStringLiteral("Text to draw (single line)"));
+    EXPECT_EQ(dfw::DesignerPages().Count(), pages);
+    UnregisterDesignerComponents();
+    EXPECT_EQ(HintText(QStringLiteral("Caption")), QStringLiteral("the host's"));
+    dfw::UnregisterPropertyHint(QStringLiteral("Caption"), nullptr);
+    RegisterDesignerComponents();
+}
+
+TEST_F(RegistrationTest, AFailedRegistrationLeavesNothingHalfDone)
+{
+    UnregisterDesignerComponents();
+    // The runtime's band holds the name the designer's band needs.
+    RegisterClass(runtime::TQXBand::StaticClass());
+    EXPECT_THROW(RegisterDesignerComponents(), EFilerError);
+    UnregisterClass(runtime::TQXBand::StaticClass());
+    EXPECT_FALSE(DesignerComponentsRegistered());
+    EXPECT_EQ(GetClass(QStringLiteral("TQXPanel")), nullptr);
+    EXPECT_EQ(dfw::FindRegControlItem(QStringLiteral("TQXPaper")), nullptr);
+    EXPECT_EQ(HintText(QStringLiteral("Caption")), QStringLiteral("<none>"));
+    RegisterDesignerComponents();
+    EXPECT_EQ(GetClass(QStringLiteral("TQXBand")), &TQXBand::StaticClass());
+}
+
+TEST_F(RegistrationTest, TheEditorsGoAndComeBack)
+{
+    auto* label = Insert<TQXLabel>(20, 10);
+    const TPropInfo* left = TQXLabel::StaticClass().FindProp(QStringLiteral("MMLeft"));
+    UnregisterStandardEditors();
+    EXPECT_NE(GetEditorClass(left, label), PropertyEditorClass<TMetrixProperty>());
+    RegisterStandardEditors();
     EXPECT_EQ(GetEditorClass(left, label), PropertyEditorClass<TMetrixProperty>());
 }
 
