@@ -116,9 +116,6 @@ public:
     ~TRegisteredPackage();
     TRegisteredPackage(const TRegisteredPackage&) = delete;
     TRegisteredPackage& operator=(const TRegisteredPackage&) = delete;
-
-private:
-    bool FInternal;
 };
 
 // The editor of property Name of Object, as the inspector makes it.

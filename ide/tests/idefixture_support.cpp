@@ -163,14 +163,14 @@ void Settle()
 
 namespace ide::tests {
 
-TRegisteredPackage::TRegisteredPackage(bool Internal) : FInternal(Internal)
+TRegisteredPackage::TRegisteredPackage(bool Internal)
 {
     RegisterPackage(Internal);
 }
 
 TRegisteredPackage::~TRegisteredPackage()
 {
-    UnregisterPackage(FInternal);
+    UnregisterPackage();
     DetachPackage();
 }
 
