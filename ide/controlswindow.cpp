@@ -37,7 +37,7 @@ void AddEntryImage(TImageList& List)
     bitmap.SetSize(16, 16);
     TCanvas& c = bitmap.Canvas();
     c.Brush()->SetColor(clFuchsia);
-    c.FillRect(TRect(0, 0, 16, 16));
+    c.FillRect(TRect{0, 0, 16, 16});
     c.Brush()->SetColor(clWhite);
     c.Pen()->SetColor(clNavy);
     c.Rectangle(3, 1, 13, 15);
