@@ -1,6 +1,7 @@
 // The report designer's document and page window: opening a document of
-// many pages and showing its first page; painting a page window that
-// holds many labels at 100 %, as the screen gets it.
+// many pages and showing its first page; opening a page of many labels;
+// painting a page window that holds many labels at 100 %, as the screen
+// gets it.
 
 #include "designer/elements/band.h"
 #include "designer/document/designinstances.h"
@@ -90,6 +91,40 @@ void BM_DesignerOpenDocument(benchmark::State& State)
     NewReport();
 }
 BENCHMARK(BM_DesignerOpenDocument)->ArgName("pages")->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// A saved document of one page holding Count labels. They are made and
+// named directly: naming through the surface looks for the smallest free
+// number, which is not what is measured here.
+QString LabelsFile(QTemporaryDir& Dir, int Count)
+{
+    NewReport();
+    for (int i = 0; i < Count; ++i) {
+        auto* label = new TQXLabel(PageWindow);
+        label->SetName(QStringLiteral("Label%1").arg(i + 1));
+        label->SetCaption(QStringLiteral("L%1").arg(i));
+        label->SetBounds(1 + (i % 10) * 70, 1 + (i / 10 % 60) * 17, label->Width(), label->Height());
+        label->SetParent(PageWindow);
+    }
+    const QString file = Dir.filePath(QStringLiteral("labels.qxf"));
+    SaveReportToFile(file);
+    NewReport();
+    return file;
+}
+
+void BM_DesignerOpenPage(benchmark::State& State)
+{
+    TDesignerSession session;
+    QTemporaryDir dir;
+    const int count = int(State.range(0));
+    const QString file = LabelsFile(dir, count);
+    for (auto _ : State) {
+        OpenReport(file);
+        QCoreApplication::processEvents();
+    }
+    if (PageWindow->ComponentCount() != count) State.SkipWithError("the page lost labels");
+    NewReport();
+}
+BENCHMARK(BM_DesignerOpenPage)->ArgName("labels")->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 // Labels in a grid of ten columns over the printable area of an A4 page.
 void FillLabels(int Count)

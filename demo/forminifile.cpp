@@ -8,11 +8,13 @@
 #include "runtime/preview.h"
 #include "runtime/report.h"
 
+#include "classlib/controls/dialogs.h"
 #include "classlib/controls/panel.h"
 #include "classlib/controls/speedbutton.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/stringlist.h"
 #include "classlib/graphics/bitmap.h"
+#include "classlib/system/printers.h"
 
 #include <QDir>
 
@@ -181,8 +183,17 @@ void TFormINIFile::ButtonPreviewClick(TObject*)
 
 void TFormINIFile::ToolButtonPrintClick(TObject*)
 {
-    if (ReportINIFile)
-        ReportINIFile->Print();
+    if (!ReportINIFile)
+        return;
+    // With no printer installed the pages can still go into a PDF file: the
+    // print dialog asks for it, once there are pages to print.
+    TPrinter* printer = Printer();
+    if (ReportINIFile->PageCount() > 0 && printer->Printers().Count() == 0 && printer->OutputFileName().isEmpty()) {
+        TPrintDialog dialog(nullptr);
+        if (!dialog.Execute())
+            return;
+    }
+    ReportINIFile->Print();
 }
 
 void TFormINIFile::ToolButtonFirstClick(TObject*)

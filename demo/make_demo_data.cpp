@@ -247,8 +247,9 @@ void SaveLines(const QString& FileName, const QStringList& Lines)
 {
     TStringList list;
     for (const QString& line : Lines) list.Add(line);
-    TFileStream file(FileName, fmCreate);
-    list.SaveToStream(file);
+    TMemoryStream bytes;
+    list.SaveToStream(bytes);
+    bytes.SaveToFile(FileName);
 }
 
 void WriteInputFiles(const QDir& Folder)
@@ -286,8 +287,7 @@ int main(int argc, char** argv)
     try {
         const QDir folder(QString::fromLocal8Bit(argv[1]));
         const QByteArray form = FormStream();
-        TFileStream file(folder.filePath(QStringLiteral("TFormINIFile.frm")), fmCreate);
-        file.WriteBuffer(form.constData(), form.size());
+        TBytesStream(form).SaveToFile(folder.filePath(QStringLiteral("TFormINIFile.frm")));
         WriteInputFiles(folder);
     } catch (const Exception& E) {
         std::fprintf(stderr, "make_demo_data: %s\n", qPrintable(E.Message));

@@ -7,6 +7,7 @@
 #include "designer-framework/inspectorform.h"
 
 #include "classlib/controls/menus.h"
+#include "classlib/controls/updatehold.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/core/componentlist.h"
 #include "classlib/core/sysutils.h"
@@ -83,6 +84,17 @@ TControlDesigner::TControlDesigner(TComponent* AOwner) : TForm(AOwner)
     SetScaled(false);
     FPubBorderIcons = BorderIcons();
     FPubBorderStyle = BorderStyle();
+}
+
+void TControlDesigner::SetName(const QString& NewName)
+{
+    const QString old = Name();
+    TForm::SetName(NewName);
+    // The surface is an entry of its own list: its designer hears of its
+    // new name as of any of its components' (a form's rename goes to its
+    // owner, not to the designer of the form itself).
+    if (Name() != old)
+        if (TDesigner* designer = Designer()) designer->ValidateRename(this, old, Name());
 }
 
 TControlDesigner::~TControlDesigner()
@@ -201,6 +213,7 @@ bool TControlDesigner::AddToSelection(TComponent* AControl)
     // The selection holds siblings of one parent only.
     const TControl* shown = ControlOfComponent(component);
     const TWinControl* parent = shown ? shown->Parent() : nullptr;
+    const TUpdateHold hold;
     for (qsizetype i = FSelection.size() - 1; i >= 0; --i) {
         TControl* entry = GetSelected(int(i));
         if (shown && entry->Parent() == parent) continue;
@@ -240,6 +253,7 @@ bool TControlDesigner::ClearSelection()
 {
     const bool had = !FSelection.isEmpty();
     const bool several = FSelection.size() > 1;
+    const TUpdateHold hold;
     while (!FSelection.isEmpty()) {
         TComponent* component = FSelection.takeLast();
         if (several) InvalidateEntry(component);
@@ -307,6 +321,7 @@ void TControlDesigner::UpdateHandles()
     if (IsDestroying() || !FHandles[0]) return;
     SetHandlesVisible(false);
     if (FSelection.size() != 1) {
+        const TUpdateHold hold;
         for (int i = 0; i < SelectionCount(); ++i) GetSelected(i)->Invalidate();
         return;
     }

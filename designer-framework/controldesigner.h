@@ -40,6 +40,9 @@ public:
     explicit TControlDesigner(classlib::TComponent* AOwner);
     ~TControlDesigner() override;
 
+    // The bound designer is told, as of a component's rename.
+    void SetName(const QString& NewName) override;
+
     // --- binding and activation ---
     // The bound designer; the surface owns it.
     TExtDesigner* Inspector() const { return FInspector; }

@@ -9,6 +9,7 @@
 #include "classlib/core/componentlist.h"
 #include "classlib/core/sysutils.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -147,8 +148,13 @@ void TExtDesigner::PaintGrid()
     TCanvas* canvas = surface->Canvas();
     const int columns = surface->ClientWidth() / stepX;
     const int rows = surface->ClientHeight() / stepY;
-    for (int i = 0; i <= columns; ++i)
-        for (int j = 0; j <= rows; ++j) canvas->SetPixels(i * stepX, j * stepY, clWindowText);
+    // One row of dots, clear between them, drawn once for every row: a fill
+    // for each dot takes milliseconds on a large surface.
+    const TColorRef ink = ColorToRGB(clWindowText);
+    QImage row(columns * stepX + 1, 1, QImage::Format_ARGB32_Premultiplied);
+    row.fill(Qt::transparent);
+    for (int i = 0; i <= columns; ++i) row.setPixel(i * stepX, 0, qRgb(GetRValue(ink), GetGValue(ink), GetBValue(ink)));
+    for (int j = 0; j <= rows; ++j) canvas->StretchDrawImage(Bounds(0, j * stepY, row.width(), 1), row);
 }
 
 void TExtDesigner::ValidateRename(TComponent* AComponent, const QString&, const QString& NewName)

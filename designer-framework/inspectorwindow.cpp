@@ -435,7 +435,12 @@ void TfrmInspector::PlaceEditor(int ARow)
     edtValue->Show();
     btnList->SetVisible(list);
     btnDlg->SetVisible(dialog);
-    if (edtValue->CanFocus()) edtValue->SetFocus();
+    FocusEditor();
+}
+
+void TfrmInspector::FocusEditor()
+{
+    if (edtValue->CanFocus()) SetActiveControl(edtValue);
 }
 
 void TfrmInspector::ShowRowInfo(int ARow, const QString* Error)
@@ -479,7 +484,7 @@ bool TfrmInspector::CommitValue()
         const QString message = E.Message;
         FillGrids();
         ShowRowInfo(ActiveGrid()->Row(), &message);
-        if (edtValue->CanFocus()) edtValue->SetFocus();
+        FocusEditor();
         return false;
     }
 }
@@ -515,16 +520,28 @@ void TfrmInspector::ComponentInserted(TComponent* AComponent)
     ChooserChange(nullptr, AComponent, AComponent->Name());
 }
 
+namespace {
+
+// A component stands in the chooser once; the one just read is the last.
+int ChooserIndexOf(const TStrings& List, const TComponent* AComponent)
+{
+    for (int i = List.Count() - 1; i >= 0; --i)
+        if (List.Objects(i) == AComponent) return i;
+    return -1;
+}
+
+} // namespace
+
 void TfrmInspector::ComponentRemoved(TComponent* AComponent)
 {
-    const int i = FChooserList.IndexOfObject(AComponent);
+    const int i = ChooserIndexOf(FChooserList, AComponent);
     if (i >= 0) FChooserList.Delete(i);
     ChooserChange(AComponent, nullptr, QString());
 }
 
 void TfrmInspector::ComponentNameChanged(TComponent* AComponent, const QString& NewName)
 {
-    const int i = FChooserList.IndexOfObject(AComponent);
+    const int i = ChooserIndexOf(FChooserList, AComponent);
     if (i >= 0) FChooserList.Put(i, NewName);
     ChooserChange(AComponent, AComponent, NewName);
 }
@@ -555,7 +572,9 @@ void TfrmInspector::ChooserChange(TComponent* Removed, TComponent* Added, const 
     if (Removed)
         if (const int i = items->IndexOfObject(Removed); i >= 0) items->Delete(i);
     if (Added) items->AddObject(Name, Added);
-    const int again = chosen ? items->IndexOfObject(chosen) : -1;
+    // The box follows its chosen entry; it loses it only to a rename.
+    int again = cmbControl->ItemIndex();
+    if (chosen && (again < 0 || items->Objects(again) != chosen)) again = items->IndexOfObject(chosen);
     cmbControl->SetItemIndex(again >= 0 ? again : (items->Count() > 0 ? 0 : -1));
 }
 
@@ -627,7 +646,7 @@ void TfrmInspector::dwgControlGeneralTopLeftChanged(TObject*)
 
 void TfrmInspector::dwgControlGeneralDblClick(TObject*)
 {
-    if (edtValue->CanFocus()) edtValue->SetFocus();
+    FocusEditor();
 }
 
 // ---------------------------------------------------------------------------
@@ -772,7 +791,7 @@ void TfrmInspector::lbxValueClick(TObject*)
     const int i = lbxValue->ItemIndex();
     if (i < 0) return;
     SetEditorText(lbxValue->Items()->Get(i));
-    if (edtValue->CanFocus()) edtValue->SetFocus();
+    FocusEditor();
     edtValue->SetModified(true);
     CommitValue();
 }
@@ -788,7 +807,7 @@ void TfrmInspector::FormKeyDown(TObject*, unsigned& Key, TShiftState Shift)
         Key = 0;
     } else if (Key == VK_ESCAPE && cmbControl->Focused()) {
         cmbControl->SetDroppedDown(false);
-        if (edtValue->CanFocus()) edtValue->SetFocus();
+        FocusEditor();
         Key = 0;
     }
 }

@@ -127,6 +127,9 @@ private:
     void FillGrids();
     void SelectCell(int ACol, int ARow, bool& CanSelect);
     void PlaceEditor(int ARow);
+    // The editor has the keys while the user works in this window; placed
+    // for another window's selection, it waits for the activation.
+    void FocusEditor();
     void ShowRowInfo(int ARow, const QString* Error);
     void SelectRow(int ARow);
     void CycleValue();

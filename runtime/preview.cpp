@@ -52,6 +52,8 @@ const TClassInfo& TQXPreview::StaticClass()
 
 TQXPreview::TQXPreview(TComponent* AOwner) : TCustomPreview(AOwner), FLink(std::make_unique<TQXLink>())
 {
+    // Its report is mostly a component of the same form.
+    SetHearsOwner(true);
     FLink->OnChange = [this](TQXReport* Report) { ReportChanged(Report); };
 }
 

@@ -55,7 +55,10 @@ void TApplication::HandleException(TObject* Sender)
 void TApplication::ShowException(const Exception& E)
 {
     QString msg = E.Message.trimmed();
-    if (!msg.isEmpty() && !msg.endsWith(QLatin1Char('.')))
+    // A sentence gets its full stop; one that already ends in punctuation
+    // ("exists!", "Continue?") keeps its own.
+    static const QString closing = QStringLiteral(".!?:;\u2026");
+    if (!msg.isEmpty() && !closing.contains(msg.back()))
         msg += QLatin1Char('.');
     auto show = [msg, title = Title()] {
         TModalRequest request;

@@ -124,6 +124,8 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TWinControl(AOwner), FIte
     SetControlStyle({csCaptureMouse, csDoubleClicks, csFixedHeight, csSetCaption});
     SetColor(clWindow);
     SetBorderStyle(bsSingle);
+    // Tab and a click give it the keys, as they do other controls.
+    Widget()->setFocusPolicy(Qt::StrongFocus);
     FItems->OnChange = [this] { ItemsChanged(); };
     FList = new detail::TComboListBox(this);
     SetBounds(0, 0, 145, 21);
@@ -155,9 +157,13 @@ void TCustomComboBox::ItemsChanged()
         const bool same = FItemIndex < FItems->Count() && FItems->Objects(FItemIndex) == FSelObject &&
                           FItems->Get(FItemIndex) == FSelText;
         if (!same) {
-            int found = -1;
+            auto at = [this](int i) {
+                return i >= 0 && i < FItems->Count() && FItems->Objects(i) == FSelObject && FItems->Get(i) == FSelText;
+            };
+            // One entry added or deleted moves the chosen one by one place.
+            int found = at(FItemIndex - 1) ? FItemIndex - 1 : at(FItemIndex + 1) ? FItemIndex + 1 : -1;
             for (int i = 0; i < FItems->Count() && found < 0; ++i)
-                if (FItems->Objects(i) == FSelObject && FItems->Get(i) == FSelText)
+                if (at(i))
                     found = i;
             FItemIndex = found;
         }

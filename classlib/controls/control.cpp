@@ -5,7 +5,9 @@
 #include "classlib/controls/hints.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/mouse.h"
+#include "classlib/controls/updatehold.h"
 #include "classlib/core/classbuilder.h"
+#include "classlib/core/listsearch.h"
 #include "classlib/core/reader.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/painterdc.h"
@@ -338,7 +340,9 @@ const TClassInfo& TControl::StaticClass()
 TControl::TControl(TComponent* AOwner) : TControl(AOwner, nullptr) {}
 
 TControl::TControl(TComponent* AOwner, QWidget* AWidget)
-    : TComponent(AOwner), FWidget(AWidget ? AWidget : new detail::TControlWidget(this)),
+    // Deaf to the owner's news: a form holds controls by the thousand, and
+    // what a control watches (its popup menu) it asks FreeNotification of.
+    : TComponent(AOwner, false), FWidget(AWidget ? AWidget : new detail::TControlWidget(this)),
       FFont(new TFont), FCanvas(new TCanvas)
 {
     detail::InstallInputFilter();
@@ -372,7 +376,8 @@ TControl::~TControl()
     if (FPopupMenu)
         FPopupMenu->RemoveFreeNotification(this);
     if (FParent) {
-        FParent->FControls.removeOne(this);
+        if (const qsizetype i = IndexFromEnds(FParent->FControls, this); i >= 0)
+            FParent->FControls.removeAt(i);
         if (FAlign != alNone)
             FParent->Realign();
     }
@@ -389,7 +394,8 @@ void TControl::SetParent(TWinControl* AParent)
     if (AParent == FParent)
         return;
     if (FParent) {
-        FParent->FControls.removeOne(this);
+        if (const qsizetype i = IndexFromEnds(FParent->FControls, this); i >= 0)
+            FParent->FControls.removeAt(i);
         if (FAlign != alNone)
             FParent->Realign();
     }
@@ -925,14 +931,16 @@ void TControl::ApplyCursor()
 void TControl::SetControlStyle(TControlStyle Value)
 {
     FControlStyle = Value;
-    if (FWidget)
-        FWidget->setAttribute(Qt::WA_OpaquePaintEvent, Value.Contains(csOpaque));
+    // csOpaque is not passed on to Qt: for an opaque widget it clips the
+    // siblings' paint around it and checks them for overlap at every move,
+    // one walk over all siblings each, which many controls on one parent
+    // cannot afford. The parent paints below instead, a fill.
     ShowWidget();
 }
 
 void TControl::Invalidate()
 {
-    if (FWidget)
+    if (FWidget && !TUpdateHold::Hold(FWidget))
         FWidget->update();
 }
 
@@ -1243,8 +1251,14 @@ TWinControl::TWinControl(TComponent* AOwner, QWidget* AWidget) : TControl(AOwner
 TWinControl::~TWinControl()
 {
     ++FAlignLevel;  // no aligning while the children go
-    while (!FControls.isEmpty())
-        delete FControls.takeLast();
+    // The first first, each leaving the list itself: Qt finds a child
+    // widget that goes from the front of its parent's list at once.
+    while (!FControls.isEmpty()) {
+        TControl* c = FControls.first();
+        delete c;
+        if (!FControls.isEmpty() && FControls.first() == c)
+            FControls.removeFirst();
+    }
 }
 
 bool TWinControl::CanFocus() const

@@ -160,6 +160,8 @@ const TClassInfo& TCoolBar::StaticClass()
 
 TCoolBar::TCoolBar(TComponent* AOwner) : TCustomControl(AOwner), FBands(new TCoolBands(this))
 {
+    // Its bands hold controls of the same owner, and forget them when they go.
+    SetHearsOwner(true);
     SetControlStyle({csAcceptsControls, csCaptureMouse, csOpaque});
     SetBounds(0, 0, 150, 75);
 }

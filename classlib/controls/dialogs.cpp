@@ -6,7 +6,10 @@
 #include "classlib/graphics/font.h"
 #include "classlib/system/printers.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -106,6 +109,19 @@ const TClassInfo& TPrintDialog::StaticClass()
     return info;
 }
 
+namespace {
+
+// Where a PDF goes when nobody named a file yet: the documents folder, as
+// desktop print dialogs propose it.
+QString ProposedPrintFile()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("print.pdf"));
+}
+
+} // namespace
+
 bool TPrintDialog::Execute()
 {
     TPrinter* printer = Printer();
@@ -115,6 +131,10 @@ bool TPrintDialog::Execute()
     const TStrings& names = printer->Printers();
     for (int i = 0; i < names.Count(); ++i) request.Printers << names.Get(i);
     request.PrinterIndex = printer->PrinterIndex();
+    // Without a printer a file is the only place the pages can go.
+    if (request.Printers.isEmpty()) request.Text = QStringLiteral("No printer is installed.");
+    request.PrintToFile = request.Printers.isEmpty() || !printer->OutputFileName().isEmpty();
+    request.FileName = printer->OutputFileName().isEmpty() ? ProposedPrintFile() : printer->OutputFileName();
     request.FromPage = FFromPage;
     request.ToPage = FToPage;
     request.MinPage = FMinPage;
@@ -122,9 +142,17 @@ bool TPrintDialog::Execute()
     request.PageNums = FOptions.Contains(poPageNums);
     request.PageRange = request.PageNums && FPrintRange == prPageNums;
     if (RunModal(request) != mrOk) return false;
-    if (request.PrinterIndex != printer->PrinterIndex() && request.PrinterIndex >= 0
-        && request.PrinterIndex < request.Printers.size())
-        printer->SetPrinterIndex(request.PrinterIndex);
+    const bool validPrinter = request.PrinterIndex >= 0 && request.PrinterIndex < request.Printers.size();
+    if (request.PrintToFile || !validPrinter) {
+        QString file = request.FileName.trimmed();
+        // Confirmed without a place to print to is no confirmation.
+        if (file.isEmpty()) return false;
+        if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
+        printer->SetOutputFileName(file);
+    } else {
+        printer->SetOutputFileName(QString());
+        if (request.PrinterIndex != printer->PrinterIndex()) printer->SetPrinterIndex(request.PrinterIndex);
+    }
     if (request.PageRange && request.PageNums) {
         // Whoever answered, the range stays one the caller can print.
         const int high = std::max(FMinPage, FMaxPage);

@@ -66,7 +66,9 @@ QX_ENUM(TPrintDialogOption, poPrintToFile, poPageNums, poSelection, poWarning, p
 using TPrintDialogOptions = TSet<TPrintDialogOption>;
 QX_ENUM(TPrintRange, prAllPages, prSelection, prPageNums)
 
-// Chooses the printer (the process's Printer() takes it) and the pages.
+// Chooses where the pages go (the process's Printer() takes it: an
+// installed printer, or a PDF file, which is the choice when no printer is
+// installed) and which pages.
 class TPrintDialog : public TComponent {
     QX_CLASS(TPrintDialog, TComponent)
 public:
@@ -86,7 +88,9 @@ public:
     TPrintRange PrintRange() const { return FPrintRange; }
     void SetPrintRange(TPrintRange Value) { FPrintRange = Value; }
     // True when the user confirmed; the chosen range then lies within
-    // MinPage and MaxPage, from before to. A cancel changes nothing.
+    // MinPage and MaxPage, from before to. A file named without extension
+    // gets ".pdf"; one confirmed without a name is no confirmation. A cancel
+    // changes nothing.
     bool Execute();
 
 private:

@@ -2,6 +2,7 @@
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/menus.h"
+#include "classlib/controls/mouse.h"
 #include "classlib/controls/screen.h"
 #include "classlib/controls/windowkeys.h"
 #include "classlib/core/classbuilder.h"
@@ -76,6 +77,8 @@ TForm::TForm(TComponent* AOwner)
     : TWinControl(AOwner), FHorzScrollBar(new TControlScrollBar(sbHorizontal)),
       FVertScrollBar(new TControlScrollBar(sbVertical)), FConstraints(new TSizeConstraints)
 {
+    // A form hears its owner, and passes the news on to what it owns.
+    SetHearsOwner(true);
     FConstraints->OnChange = [this](TObject*) {
         ApplySizeLimits();
         const TRect r = WindowState() == wsNormal ? BoundsRect() : FNormalRect;
@@ -86,6 +89,8 @@ TForm::TForm(TComponent* AOwner)
     // A click gives the form the keys (its controls take them only when
     // focused from code), and so it hears when its window loses them.
     Widget()->setFocusPolicy(Qt::ClickFocus);
+    // Hidden until shown, as its window is: what is stored of it says so too.
+    SetVisible(false);
     Screen()->AddForm(this);
 }
 
@@ -232,17 +237,60 @@ void TForm::DoDestroy()
 
 void TForm::Show()
 {
-    const bool hidden = !Widget() || !Widget()->isVisible();
-    if (hidden)
-        OnShow(this);
+    QWidget* w = Widget();
+    const bool hidden = !Visible() || (w && w->isWindow() && !w->isVisible());
     SetVisible(true);
-    if (!Widget())
+    if (hidden) {
+        // The handlers see the form visible; one that fails leaves it hidden.
+        try {
+            OnShow(this);
+        } catch (...) {
+            SetVisible(false);
+            throw;
+        }
+    }
+    w = Widget();
+    if (!w || !Visible())
         return;
     // A child window is in place already, inside its parent's border.
-    if (Widget()->isWindow() && hidden)
+    if (w->isWindow() && hidden)
         ApplyPosition();
     ApplySizeLimits();
-    Widget()->show();
+    const bool open = w->isVisible();
+    w->show();
+    if (w->isWindow()) {
+        // As the platform's own showing does: forward (a window just opened
+        // is in front already) and active.
+        if (open)
+            w->raise();
+        w->activateWindow();
+        FocusFirstControl();
+    }
+}
+
+void TForm::FocusFirstControl()
+{
+    if (!FActiveControl || !FActiveControl->CanFocus())
+        SetFocusedControl(FirstTabControl());
+    // Taken at once in an active window, else when the window is activated.
+    if (Active() && FActiveControl && FActiveControl->CanFocus() && !FActiveControl->Focused())
+        FActiveControl->Widget()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+TWinControl* TForm::FirstTabControl() const
+{
+    QWidget* w = Widget();
+    if (!w)
+        return nullptr;
+    // The tab order is the window's focus chain.
+    for (QWidget* next = w->nextInFocusChain(); next && next != w; next = next->nextInFocusChain()) {
+        if (!(next->focusPolicy() & Qt::TabFocus) || next->window() != w->window())
+            continue;
+        auto* control = dynamic_cast<TWinControl*>(detail::ControlOfWidget(next));
+        if (control && control != this && GetParentForm(control) == this && control->CanFocus())
+            return control;
+    }
+    return nullptr;
 }
 
 void TForm::ApplyPosition()
@@ -367,6 +415,8 @@ TModalResult TForm::ShowModal()
             w->setWindowModality(Qt::NonModal);
         }
     };
+    // Gone on the way out, once the form is hidden again.
+    const TActivationKeeper keeper;
     // The form may be freed while it runs (by a handler or the script).
     const std::shared_ptr<bool> alive = FAlive;
     TModalResult answer = mrCancel;
@@ -409,14 +459,27 @@ TModalResult TForm::RunModalLoop()
 
 void TForm::SetActiveControl(TWinControl* Value)
 {
-    if (Value == FActiveControl)
+    // Set again, it takes back the focus that went to a widget of no control.
+    if (Value == FActiveControl && (!Value || Value->Focused() || !Value->CanFocus()))
         return;
     const bool loading = ComponentState().Contains(csLoading);
     if (Value && !loading && (Value == this || GetParentForm(Value) != this))
         throw EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
     SetFocusedControl(Value);
-    if (Value && !loading && Widget() && Widget()->isVisible())
-        Value->SetFocus();
+    // An inactive window keeps it until it is activated: setting it never
+    // takes the activation from another window.
+    if (Value && !loading && Widget() && Widget()->isVisible()) {
+        if (!Value->CanFocus())
+            throw EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
+        if (Active())
+            Value->Widget()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool TForm::Active() const
+{
+    const QWidget* w = Widget();
+    return w && w->isVisible() && QApplication::activeWindow() == w->window();
 }
 
 void TForm::SetFocusedControl(TWinControl* Control)

@@ -55,8 +55,10 @@ public:
     const QString& Caption() const { return FCaption; }
     void SetCaption(const QString& Value);
 
-    // Shows the form as a window, placed as Position asks; OnShow comes
-    // first when the window was hidden.
+    // A form is hidden until it is shown. Show makes it visible, fires
+    // OnShow when it was hidden, opens its window placed as Position asks,
+    // brings it forward and activates it; the ActiveControl, or else the
+    // first control in tab order, has the keys once the window is active.
     void Show();
     // What the window's close box does too: asks CloseQuery, then OnClose
     // with caHide; the action then hides the window (caHide), frees the form
@@ -81,9 +83,11 @@ public:
     TModalResult RunModalLoop();
 
     // The control that has, or gets when the form is activated, the keys.
-    // Set while the form is shown, it takes the focus at once; a freed
-    // control leaves nil.
+    // Set while the window is active, it takes the focus at once; setting it
+    // never activates the window. A freed control leaves nil.
     TWinControl* ActiveControl() const { return FActiveControl; }
+    // The form's window is the application's active window.
+    bool Active() const;
     void SetActiveControl(TWinControl* Value);
     // Told by a control of the form that took the focus.
     void SetFocusedControl(TWinControl* Control);
@@ -167,7 +171,8 @@ public:
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
-    // The hidden window is about to be shown (Show, ShowModal).
+    // The hidden form became visible (Show, ShowModal); its window opens
+    // right after.
     TNotifyEvent OnShow;
     // The window became, or stopped being, the active one.
     TNotifyEvent OnActivate;
@@ -210,6 +215,11 @@ private:
     void TrackUserSizing();
     // Places a window about to be shown as Position asks.
     void ApplyPosition();
+    // The ActiveControl, or the first control in tab order when there is
+    // none, takes the focus now or when the window is activated.
+    void FocusFirstControl();
+    // The first enabled, showing control of the form that Tab reaches.
+    TWinControl* FirstTabControl() const;
     // Notes the bounds as the normal ones while the window is normal.
     void NoteNormalBounds();
 

@@ -42,7 +42,8 @@ TWindowState StoredWindowState(int Value)
 
 void SaveWindowPos(TForm* Form, TRegistry* Registry)
 {
-    Registry->WriteBool("Visible", Form->Visible());
+    // What the user sees: a window never shown is no visible one.
+    Registry->WriteBool("Visible", Form->Showing());
     Registry->WriteInteger("Window State", int(Form->WindowState()));
     TRect r;
     if (!Form->GetNormalBounds(r)) {

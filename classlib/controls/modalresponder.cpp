@@ -2,25 +2,20 @@
 
 #include "classlib/controls/application.h"
 #include "classlib/controls/form.h"
+#include "classlib/controls/printsetupdialog.h"
 #include "classlib/graphics/font.h"
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace classlib {
 
@@ -180,44 +175,11 @@ TModalResult ShowFileDialog(TModalRequest& Request)
     return mrOk;
 }
 
-// A small dialog of our own: the printer and the pages.
 TModalResult ShowPrintDialog(TModalRequest& Request)
 {
-    QDialog dialog;
-    dialog.setWindowTitle(Request.Caption.isEmpty() ? QStringLiteral("Print") : Request.Caption);
-    auto* printers = new QComboBox(&dialog);
-    printers->addItems(Request.Printers);
-    printers->setCurrentIndex(Request.PrinterIndex);
-    auto* all = new QRadioButton(QStringLiteral("&All"), &dialog);
-    auto* range = new QRadioButton(QStringLiteral("Pa&ges"), &dialog);
-    auto* from = new QSpinBox(&dialog);
-    auto* to = new QSpinBox(&dialog);
-    for (QSpinBox* box : {from, to}) box->setRange(Request.MinPage, std::max(Request.MinPage, Request.MaxPage));
-    from->setValue(Request.FromPage);
-    to->setValue(Request.ToPage);
-    (Request.PageRange ? range : all)->setChecked(true);
-    range->setEnabled(Request.PageNums);
-    from->setEnabled(Request.PageNums);
-    to->setEnabled(Request.PageNums);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setEnabled(!Request.Printers.isEmpty());
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* pages = new QHBoxLayout;
-    pages->addWidget(range);
-    pages->addWidget(from);
-    pages->addWidget(new QLabel(QStringLiteral("to"), &dialog));
-    pages->addWidget(to);
-    auto* form = new QFormLayout(&dialog);
-    form->addRow(QStringLiteral("&Name:"), printers);
-    form->addRow(all);
-    form->addRow(pages);
-    form->addRow(buttons);
+    TPrintSetupDialog dialog(Request);
     if (dialog.exec() != QDialog::Accepted) return mrCancel;
-    Request.PrinterIndex = printers->currentIndex();
-    Request.PageRange = range->isChecked();
-    Request.FromPage = from->value();
-    Request.ToPage = to->value();
+    dialog.Apply(Request);
     return mrOk;
 }
 
@@ -265,9 +227,22 @@ TModalResult ModalResultOfButton(TMsgDlgBtn Button)
 
 TModalResult RunModal(TModalRequest& Request)
 {
+    // A form shown modally keeps the activation from before its Show itself.
+    std::optional<TActivationKeeper> keeper;
+    if (Request.Kind != TModalKind::Form)
+        keeper.emplace();
     // A copy: the responder may install another while it runs.
     const TModalResponder responder = Installed();
     return responder ? responder(Request) : ShowRealDialog(Request);
+}
+
+TActivationKeeper::TActivationKeeper() : FWindow(QApplication::activeWindow()) {}
+
+TActivationKeeper::~TActivationKeeper()
+{
+    // Whatever the window system activated when the dialog went.
+    if (FWindow && FWindow->isVisible() && QApplication::activeWindow() != FWindow)
+        FWindow->activateWindow();
 }
 
 TModalResponder SetModalResponder(TModalResponder Responder)
@@ -350,12 +325,16 @@ TModalScript& TModalScript::ChooseFile(const QString& FileName)
     return *this;
 }
 
-TModalScript& TModalScript::ConfirmPrint(int From, int To)
+TModalScript& TModalScript::ConfirmPrint(int From, int To, const QString& FileName)
 {
-    FQueue.push_back([this, From, To](TModalRequest& Request) {
+    FQueue.push_back([this, From, To, FileName](TModalRequest& Request) {
         if (Request.Kind != TModalKind::Print) {
             ++FUnexpected;
             return mrCancel;
+        }
+        if (!FileName.isEmpty()) {
+            Request.PrintToFile = true;
+            Request.FileName = FileName;
         }
         Request.PageRange = From != 0 || To != 0;
         if (Request.PageRange) {

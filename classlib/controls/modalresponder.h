@@ -10,7 +10,9 @@
 #include "classlib/core/typinfo.h"
 #include "classlib/graphics/color.h"
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <QStringList>
 
 #include <deque>
@@ -64,7 +66,8 @@ struct TModalRequest {
     // Form: shown (and modal) while the responder runs; it ends with its
     // ModalResult when that is set, else with the responder's answer.
     TForm* Form = nullptr;
-    // Open and save: the file shown at the start, the chosen one on mrOk;
+    // Open and save: the file shown at the start, the chosen one on mrOk
+    // (print: the PDF file the pages go into when PrintToFile is set);
     // the filter ("Text|*.txt|All|*.*"), its 1-based index (the chosen one
     // on mrOk), the folder to start in and the extension added to a name
     // without one.
@@ -73,11 +76,14 @@ struct TModalRequest {
     int FilterIndex = 1;
     QString InitialDir;
     QString DefaultExt;
-    // Print: the printers to choose from and the chosen one's index; the
-    // page range and its limits; whether a range may be chosen at all, and
-    // whether one was (false: all pages), both set again on mrOk.
+    // Print: the printers to choose from and the chosen one's index, or
+    // the PDF file (FileName) when PrintToFile (chosen at the start when no
+    // printer is installed, which Text then says); the page range and its
+    // limits; whether a range may be chosen at all, and whether one was
+    // (false: all pages), all set again on mrOk.
     QStringList Printers;
     int PrinterIndex = -1;
+    bool PrintToFile = false;
     int FromPage = 0;
     int ToPage = 0;
     int MinPage = 0;
@@ -89,8 +95,23 @@ struct TModalRequest {
 using TModalResponder = std::function<TModalResult(TModalRequest& Request)>;
 
 // Runs the request through the installed responder, or through the
-// program's own when none is installed.
+// program's own when none is installed. The window that was active before
+// the dialog is active again after it.
 TModalResult RunModal(TModalRequest& Request);
+
+// Gives the activation back, when it went elsewhere, to the window that
+// had it when the keeper was made: a dialog that closes leaves the user in
+// the window he was working in.
+class TActivationKeeper {
+public:
+    TActivationKeeper();
+    ~TActivationKeeper();
+    TActivationKeeper(const TActivationKeeper&) = delete;
+    TActivationKeeper& operator=(const TActivationKeeper&) = delete;
+
+private:
+    QPointer<QWidget> FWindow;
+};
 // Installs Responder (empty: the program's own) and gives back the one
 // installed before.
 TModalResponder SetModalResponder(TModalResponder Responder);
@@ -118,8 +139,9 @@ public:
     // The next dialog is an open or save dialog; FileName is chosen (mrOk).
     TModalScript& ChooseFile(const QString& FileName);
     // The next dialog is a print dialog, confirmed (mrOk) with the pages
-    // From to To; 0, 0: all pages.
-    TModalScript& ConfirmPrint(int From = 0, int To = 0);
+    // From to To; 0, 0: all pages. With a FileName the pages go into that
+    // PDF file; without one, where the dialog proposed.
+    TModalScript& ConfirmPrint(int From = 0, int To = 0, const QString& FileName = QString());
     // The next dialog is handled by Proc, which may drive a modal form with
     // mouse and keys; its return is the answer.
     TModalScript& Then(TModalResponder Proc);

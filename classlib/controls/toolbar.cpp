@@ -75,6 +75,8 @@ const TClassInfo& TToolButton::StaticClass()
 
 TToolButton::TToolButton(TComponent* AOwner) : TCustomControl(AOwner)
 {
+    // Its drop-down menu may belong to the same owner.
+    SetHearsOwner(true);
     SetControlStyle({csCaptureMouse, csClickEvents, csOpaque});
     SetBounds(0, 0, 23, 22);
     FTracker = new TTracker(this);
@@ -362,6 +364,8 @@ const TClassInfo& TToolBar::StaticClass()
 
 TToolBar::TToolBar(TComponent* AOwner) : TCustomControl(AOwner)
 {
+    // Its image lists may belong to the same owner.
+    SetHearsOwner(true);
     SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque});
     SetBounds(0, 0, 150, 29);
     FImagesLink.OnChange = [this](TObject* Sender) { ImagesChanged(Sender); };

@@ -81,15 +81,6 @@ void TTreeNode::SetSelectedIndex(int Value)
     TreeView()->Invalidate();
 }
 
-int TTreeNode::Index() const
-{
-    const auto& siblings = FOwner->SiblingsOf(FParent);
-    for (size_t i = 0; i < siblings.size(); ++i)
-        if (siblings[i].get() == this)
-            return int(i);
-    return -1;
-}
-
 int TTreeNode::Level() const
 {
     int level = 0;
@@ -101,14 +92,12 @@ int TTreeNode::Level() const
 TTreeNode* TTreeNode::GetNextSibling() const
 {
     const auto& siblings = FOwner->SiblingsOf(FParent);
-    const int i = Index();
-    return i + 1 < int(siblings.size()) ? siblings[i + 1].get() : nullptr;
+    return size_t(FIndex) + 1 < siblings.size() ? siblings[size_t(FIndex) + 1].get() : nullptr;
 }
 
 TTreeNode* TTreeNode::GetPrevSibling() const
 {
-    const int i = Index();
-    return i > 0 ? FOwner->SiblingsOf(FParent)[i - 1].get() : nullptr;
+    return FIndex > 0 ? FOwner->SiblingsOf(FParent)[size_t(FIndex) - 1].get() : nullptr;
 }
 
 TTreeNode* TTreeNode::GetNext() const
@@ -235,6 +224,12 @@ std::vector<std::unique_ptr<TTreeNode>>& TTreeNodes::SiblingsOf(TTreeNode* Paren
     return Parent ? Parent->FChildren : FRoots;
 }
 
+void TTreeNodes::Renumber(std::vector<std::unique_ptr<TTreeNode>>& Siblings, size_t From)
+{
+    for (size_t i = From; i < Siblings.size(); ++i)
+        Siblings[i]->FIndex = int(i);
+}
+
 int TTreeNodes::Count() const
 {
     int n = 0;
@@ -265,7 +260,9 @@ TTreeNode* TTreeNodes::AddChildObject(TTreeNode* Parent, const QString& S, void*
     node->FText = S;
     node->FData = Data;
     TTreeNode* added = node.get();
-    SiblingsOf(Parent).push_back(std::move(node));
+    auto& siblings = SiblingsOf(Parent);
+    node->FIndex = int(siblings.size());
+    siblings.push_back(std::move(node));
     FOwner->SortSiblings(Parent);
     FOwner->ShapeChanged();
     return added;
@@ -277,12 +274,13 @@ void TTreeNodes::Delete(TTreeNode* Node)
         return;
     FOwner->NodeFreeing(Node);
     auto& siblings = SiblingsOf(Node->FParent);
-    const auto it = std::find_if(siblings.begin(), siblings.end(), [Node](const auto& p) { return p.get() == Node; });
-    if (it == siblings.end())
+    const size_t at = size_t(Node->FIndex);
+    if (at >= siblings.size() || siblings[at].get() != Node)
         return;
     // Taken out first: whoever hears of the change finds it gone.
-    std::unique_ptr<TTreeNode> gone = std::move(*it);
-    siblings.erase(it);
+    std::unique_ptr<TTreeNode> gone = std::move(siblings[at]);
+    siblings.erase(siblings.begin() + std::ptrdiff_t(at));
+    Renumber(siblings, at);
     FOwner->ShapeChanged();
 }
 
@@ -341,6 +339,8 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
     : TWinControl(AOwner), FItems(std::make_unique<TTreeNodes>(this)),
       FScrollBar(new QScrollBar(Qt::Vertical, Widget()))
 {
+    // Its image list may belong to the same owner.
+    SetHearsOwner(true);
     SetControlStyle({csCaptureMouse, csDoubleClicks, csOpaque});
     SetColor(clWindow);
     SetBorderStyle(bsSingle);
@@ -466,6 +466,7 @@ void TCustomTreeView::Sort(std::vector<std::unique_ptr<TTreeNode>>& Nodes, bool 
     std::stable_sort(Nodes.begin(), Nodes.end(), [](const auto& A, const auto& B) {
         return A->FText.compare(B->FText, Qt::CaseInsensitive) < 0;
     });
+    TTreeNodes::Renumber(Nodes, 0);
     if (Recurse)
         for (const auto& node : Nodes)
             Sort(node->FChildren, true);

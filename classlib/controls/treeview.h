@@ -44,8 +44,9 @@ public:
     int Count() const { return int(FChildren.size()); }
     TTreeNode* Item(int Index) const { return FChildren.at(Index).get(); }
     bool HasChildren() const { return !FChildren.empty(); }
-    // The place among its siblings; its depth, 0 at the top.
-    int Index() const;
+    // The place among its siblings (kept, not searched: walks stay linear);
+    // its depth, 0 at the top.
+    int Index() const { return FIndex; }
     int Level() const;
     TTreeNode* GetFirstChild() const { return FChildren.empty() ? nullptr : FChildren.front().get(); }
     TTreeNode* GetNextSibling() const;
@@ -80,6 +81,7 @@ private:
 
     TTreeNodes* FOwner;
     TTreeNode* FParent = nullptr;
+    int FIndex = 0;
     QString FText;
     void* FData = nullptr;
     int FImageIndex = -1;
@@ -122,6 +124,8 @@ private:
     friend class TTreeNode;
     friend class TCustomTreeView;
     std::vector<std::unique_ptr<TTreeNode>>& SiblingsOf(TTreeNode* Parent);
+    // Each node from From on learns its place again.
+    static void Renumber(std::vector<std::unique_ptr<TTreeNode>>& Siblings, size_t From);
 
     TCustomTreeView* FOwner;
     std::vector<std::unique_ptr<TTreeNode>> FRoots;

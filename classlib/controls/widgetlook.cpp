@@ -45,6 +45,10 @@ void ApplyWidgetLook(const TControl& Control, QWidget& Widget)
         pal.setColor(g, QPalette::Base, back);
         pal.setColor(g, QPalette::Window, back);
     }
+    // A disabled control greys its text but keeps its own colour behind it:
+    // a dialog that paints a disabled edit in the button face shows that.
+    pal.setColor(QPalette::Disabled, QPalette::Base, back);
+    pal.setColor(QPalette::Disabled, QPalette::Window, back);
     Widget.setPalette(pal);
 }
 

@@ -1,6 +1,7 @@
 #include "classlib/core/component.h"
 
 #include "classlib/core/classbuilder.h"
+#include "classlib/core/listsearch.h"
 #include "classlib/core/reader.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/core/writer.h"
@@ -51,10 +52,11 @@ TComponent::~TComponent()
 {
     Destroying();
     // Whoever asked to hear of our end forgets us; they may ask again from
-    // inside the call, so take the list first.
-    while (!FFreeNotifies.isEmpty()) {
-        TComponent* c = FFreeNotifies.takeLast();
-        c->FFreeNotifies.removeAll(this);
+    // inside the call, so take each off first. One that hears our owner
+    // hears of it from the owner.
+    while (TComponent* c = FFreeNotifies.TakeLast()) {
+        c->FFreeNotifies.Remove(this);
+        if (FOwner && c->FOwner == FOwner && c->HearsOwner()) continue;
         c->Notification(this, opRemove);
     }
     DestroyComponents();
@@ -78,7 +80,9 @@ void TComponent::SetComponentIndex(int Value)
     if (!FOwner) return;
     const int i = ComponentIndex();
     Value = std::clamp(Value, 0, int(FOwner->FComponents.size()) - 1);
-    if (i >= 0 && i != Value) FOwner->FComponents.move(i, Value);
+    if (i < 0 || i == Value) return;
+    FOwner->FComponents.move(i, Value);
+    if (HearsOwner()) FOwner->ListHearers();
 }
 
 void TComponent::SetName(const QString& NewName)
@@ -161,7 +165,11 @@ void TComponent::Insert(TComponent* AComponent)
 {
     FComponents.append(AComponent);
     AComponent->FOwner = this;
-    if (AComponent->FHearsOwner) ++FHearing;
+    if (AComponent->HearsOwner()) {
+        const bool before = HearsOwner();
+        FHearers.append(AComponent);
+        HearingChanged(before);
+    }
     IndexName(AComponent);
 }
 
@@ -169,18 +177,42 @@ void TComponent::Remove(TComponent* AComponent)
 {
     UnindexName(AComponent);
     AComponent->FOwner = nullptr;
-    if (AComponent->FHearsOwner) --FHearing;
-    // Most removals are of recent components (DestroyComponents, readers,
-    // a page's row clones): search from the end.
-    const qsizetype i = FComponents.lastIndexOf(AComponent);
+    if (const qsizetype h = IndexFromEnds(FHearers, AComponent); h >= 0) {
+        const bool before = HearsOwner();
+        FHearers.removeAt(h);
+        HearingChanged(before);
+    }
+    const qsizetype i = IndexFromEnds(FComponents, AComponent);
     if (i >= 0) FComponents.removeAt(i);
 }
 
 void TComponent::SetHearsOwner(bool Value)
 {
     if (FHearsOwner == Value) return;
+    const bool before = HearsOwner();
     FHearsOwner = Value;
-    if (FOwner) FOwner->FHearing += Value ? 1 : -1;
+    HearingChanged(before);
+}
+
+void TComponent::HearingChanged(bool Before)
+{
+    if (!FOwner || Before == HearsOwner()) return;
+    TComponent* owner = FOwner;
+    const bool ownerBefore = owner->HearsOwner();
+    if (!HearsOwner()) {
+        if (const qsizetype i = IndexFromEnds(owner->FHearers, this); i >= 0) owner->FHearers.removeAt(i);
+    } else if (owner->FComponents.last() == this)
+        owner->FHearers.append(this);
+    else
+        owner->ListHearers();
+    owner->HearingChanged(ownerBefore);
+}
+
+void TComponent::ListHearers()
+{
+    FHearers.clear();
+    for (TComponent* c : FComponents)
+        if (c->HearsOwner()) FHearers.append(c);
 }
 
 void TComponent::DestroyComponents()
@@ -202,32 +234,31 @@ void TComponent::Destroying()
 void TComponent::FreeNotification(TComponent* AComponent)
 {
     if (!AComponent || AComponent == this) return;
-    // Components of one owner hear of each other through the owner.
-    if (FOwner && AComponent->FOwner == FOwner) return;
-    if (!FFreeNotifies.contains(AComponent)) FFreeNotifies.append(AComponent);
-    if (!AComponent->FFreeNotifies.contains(this)) AComponent->FFreeNotifies.append(this);
+    // Components of one owner that hear it learn of each other's end there.
+    if (FOwner && AComponent->FOwner == FOwner && HearsOwner() && AComponent->HearsOwner()) return;
+    FFreeNotifies.Add(AComponent);
+    AComponent->FFreeNotifies.Add(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent)
 {
     if (!AComponent) return;
-    FFreeNotifies.removeAll(AComponent);
-    AComponent->FFreeNotifies.removeAll(this);
+    FFreeNotifies.Remove(AComponent);
+    AComponent->FFreeNotifies.Remove(this);
 }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation)
 {
-    // The lists are kept in pairs, so our own (short) list tells whether the
-    // other one needs looking at.
-    if (Operation == opRemove && AComponent && FFreeNotifies.removeAll(AComponent) > 0)
-        AComponent->FFreeNotifies.removeAll(this);
-    // Owned components hear of every insertion and removal in their owner.
-    // Index-based, because a handler may free components of the list.
-    if (FHearing == 0) return;
-    for (qsizetype i = FComponents.size() - 1; i >= 0; --i) {
-        if (i >= FComponents.size()) continue;
-        TComponent* c = FComponents[i];
-        if (c->FHearsOwner) c->Notification(AComponent, Operation);
+    // The lists are kept in pairs, so our own list tells whether the other
+    // one needs looking at.
+    if (Operation == opRemove && AComponent && FFreeNotifies.Remove(AComponent))
+        AComponent->FFreeNotifies.Remove(this);
+    // Owned components that hear learn of every insertion and removal in
+    // their owner, the last first. Index-based, because a handler may free
+    // components of the list.
+    for (qsizetype i = FHearers.size() - 1; i >= 0; --i) {
+        if (i >= FHearers.size()) continue;
+        FHearers[i]->Notification(AComponent, Operation);
     }
 }
 

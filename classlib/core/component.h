@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classlib/core/freenotifylist.h"
 #include "classlib/core/persistent.h"
 
 #include <QHash>
@@ -112,12 +113,15 @@ protected:
                                 const QString& NewName);
     // Sets the name without checks (the reader names components it creates).
     void ChangeName(const QString& NewName);
-    // Owners tell every owned component of each insertion and removal,
-    // which costs the square of their count. A class that neither
-    // overrides Notification nor owns components may stop hearing; one
-    // made in numbers says so at construction, before it joins its owner.
+    // Owners tell the owned components that hear of each insertion and
+    // removal, which costs the square of their count when all hear. A class
+    // whose Notification only watches what it asked FreeNotification of
+    // need not hear; one made in numbers says so at construction, before it
+    // joins its owner. A component that owns hearing ones hears all the
+    // same, to pass the news on.
     TComponent(TComponent* AOwner, bool HearsOwner);
     void SetHearsOwner(bool Value);
+    bool HearsOwner() const { return FHearsOwner || !FHearers.isEmpty(); }
 
 private:
     void Insert(TComponent* AComponent);
@@ -125,6 +129,9 @@ private:
     void SetReference(bool Enable);
     void IndexName(TComponent* AComponent);
     void UnindexName(TComponent* AComponent);
+    // Tells the owner that HearsOwner may have changed from Before.
+    void HearingChanged(bool Before);
+    void ListHearers();
 
     TComponent* FOwner = nullptr;
     QString FName;
@@ -136,9 +143,9 @@ private:
     // Owned components by upper-cased name: readers add thousands of named
     // components to one owner, each checked for a unique name.
     QHash<TNameKey, TComponent*> FNameIndex;
-    QList<TComponent*> FFreeNotifies;
+    TFreeNotifyList FFreeNotifies;
     bool FHearsOwner = true;
-    int FHearing = 0;  // owned components that hear
+    QList<TComponent*> FHearers;  // owned components that hear, in component order
 };
 
 // The application's global components (forms, data modules, the roots that

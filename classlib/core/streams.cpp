@@ -1,9 +1,9 @@
 #include "classlib/core/streams.h"
 
+#include "classlib/core/atomicsave.h"
 #include "classlib/core/sysutils.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtNumeric>
 
 #include <algorithm>
@@ -131,11 +131,7 @@ void TCustomMemoryStream::SaveToStream(TStream& Stream) const
 
 void TCustomMemoryStream::SaveToFile(const QString& FileName) const
 {
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EFCreateError(Format("Cannot create file %s", {FileName}));
-    if (file.write(FData) != FData.size() || !file.commit())
-        throw EWriteError(QStringLiteral("Stream write error"));
+    AtomicSaveToFile(FileName, FData);
 }
 
 void TCustomMemoryStream::SetPointer(const QByteArray& Data)

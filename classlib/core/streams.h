@@ -65,7 +65,7 @@ public:
 
     const char* Memory() const { return FData.constData(); }
     void SaveToStream(TStream& Stream) const;
-    // Written to a temporary file that replaces FileName once complete.
+    // Through AtomicSaveToFile: a failed save leaves the old file.
     void SaveToFile(const QString& FileName) const;
 
 protected:
@@ -107,6 +107,8 @@ public:
     explicit TBytesStream(const QByteArray& Bytes = {}) { SetPointer(Bytes); }
 };
 
+// Reads files and changes them in place. Whole files are written with
+// SaveToFile of a memory stream, which never leaves a half-written one.
 class TFileStream : public TStream {
 public:
     // EFCreateError "Cannot create file %s" / EFOpenError "Cannot open file %s".

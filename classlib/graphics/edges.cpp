@@ -80,31 +80,31 @@ bool DrawEdge(TDeviceContext& DC, TRect& R, unsigned Edge, unsigned Flags)
     return true;
 }
 
-bool DrawFocusRect(TDeviceContext& DC, const TRect& R)
+void DrawFocusRect(TDeviceContext& DC, const TRect& R)
 {
     if (R.Right <= R.Left || R.Bottom <= R.Top)
-        return true;
-    auto invert = [&DC](int X, int Y) {
-        const TColorRef c = DC.GetPixel(X, Y);
-        if (c == CLR_INVALID)
-            return false;
-        DC.SetPixel(X, Y, ~c & 0xFFFFFF);
-        return true;
+        return;
+    // Drawn through the device's own primitives, so that a widget being
+    // painted shows it as well as an image does.
+    const int level = DC.SaveDC();
+    DC.SetROP2(R2_NOT);
+    DC.SelectPen(TLogPen{PS_SOLID, 1, RGB(0, 0, 0)});
+    auto dot = [&DC](int X, int Y) {
+        DC.MoveTo(X, Y);
+        DC.LineTo(X + 1, Y);
     };
-    if (DC.GetPixel(R.Left, R.Top) == CLR_INVALID)
-        return false;
     const int right = R.Right - 1, bottom = R.Bottom - 1;
     for (int x = R.Left; x <= right; x += 2) {
-        invert(x, R.Top);
+        dot(x, R.Top);
         if (bottom != R.Top)
-            invert(x, bottom);
+            dot(x, bottom);
     }
     for (int y = R.Top + 2; y < bottom; y += 2) {
-        invert(R.Left, y);
+        dot(R.Left, y);
         if (right != R.Left)
-            invert(right, y);
+            dot(right, y);
     }
-    return true;
+    DC.RestoreDC(level);
 }
 
 } // namespace classlib

@@ -31,8 +31,9 @@ constexpr unsigned BF_MONO = 0x8000;
 // Draws up to two one-pixel borders (outer, inner) on the sides Flags
 // names. False, drawing nothing, for an edge without a border.
 bool DrawEdge(TDeviceContext& DC, TRect& R, unsigned Edge, unsigned Flags);
-// The dotted focus rectangle: every other pixel of the border inverted, so
-// that a second call restores it. False on a device that keeps no pixels.
-bool DrawFocusRect(TDeviceContext& DC, const TRect& R);
+// The dotted focus rectangle: every other pixel of the border inverted
+// (R2_NOT), so that a second call restores it. On every device; one without
+// raster operations draws the dots black.
+void DrawFocusRect(TDeviceContext& DC, const TRect& R);
 
 } // namespace classlib

@@ -19,6 +19,10 @@ namespace classlib {
 // Font sizes beyond this many device pixels are drawn at this size: larger
 // glyphs only fill memory (a rotated glyph cache of hundreds of megabytes).
 constexpr double MaxFontPixels = 1e4;
+// Glyphs larger than this many device pixels are filled as outlines: Qt
+// keeps some glyphs (boxes for characters no face has, colour bitmaps) in
+// a cache image whatever their size.
+constexpr double MaxGlyphImagePixels = 4.0 * 1024 * 1024;
 // An em or width in pixels brought into [Min, MaxFontPixels]; NaN gives Min.
 inline double ClampFontPixels(double Pixels, double Min)
 {

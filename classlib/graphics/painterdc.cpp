@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QRawFont>
 #include <QVarLengthArray>
 
@@ -606,6 +607,47 @@ struct TPainterDC::TTextFace {
         return ink;
     }
 
+    // Whether a glyph's image on P would exceed MaxGlyphImagePixels: the
+    // cell's height by the widest character (or the em, where boxes stand
+    // in for missing glyphs), through the painter's own scale.
+    bool TooLargeForImages(const QPainter& P) const
+    {
+        const TResolvedFont& of = *Resolved;
+        const double pixels = (of.Ascent() + of.Descent()) * std::max(of.MaxCharWidth(), of.EmPixels()) *
+                              std::fabs(P.combinedTransform().determinant());
+        return !(pixels <= MaxGlyphImagePixels);
+    }
+
+    // The font without decorations, for text whose decorations are drawn
+    // across it as a whole.
+    QFont PlainFont() const
+    {
+        QFont plain = Font;
+        plain.setUnderline(false);
+        plain.setStrikeOut(false);
+        return plain;
+    }
+
+    // What the painter would draw, as outlines in painter coordinates:
+    // Natural laid out by the font with its decorations, or Text as L
+    // placed it.
+    QPainterPath Outlines(const QPointF& Origin, const QString& Natural, const QString& Text,
+                          const TGlyphLayout& L) const
+    {
+        QPainterPath path;
+        path.setFillRule(Qt::WindingFill);
+        if (!Natural.isEmpty())
+            path.addText(Origin, Font, Natural);
+        for (qsizetype i = 0; i < L.Glyphs.size(); ++i)
+            path.addPath(Raw.pathForGlyph(L.Glyphs[i]).translated(Origin + L.Positions[i]));
+        if (!L.Shaped.isEmpty()) {
+            const QFont plain = PlainFont();
+            for (const TGlyphLayout::TShaped& c : L.Shaped)
+                path.addText(Origin + c.Pos, plain, Text.mid(c.At, c.Units));
+        }
+        return path;
+    }
+
     std::shared_ptr<const TResolvedFont> Resolved;
     QFont Font;  // at the device's resolution
     QRawFont Raw;  // the font's own glyphs, without fallback faces
@@ -745,26 +787,33 @@ void TPainterDC::ExtTextOut(int X, int Y, unsigned Options, const TRect* Rect, c
         if (p.backgroundMode() != Qt::TransparentMode)
             p.setBackgroundMode(Qt::TransparentMode);
         p.setPen(ToQColor(s.TextColor));
-        if (!Dx) {
-            p.setFont(face.Font);
-            p.drawText(origin, Text);
-        }
-        if (!layout.Glyphs.isEmpty()) {
-            // Qt would draw a glyph run's decorations at the device position
-            // through the painter's transform once more: on a widget inside a
-            // window that is off by the widget's offset. They are drawn below.
-            QGlyphRun run;
-            run.setRawFont(face.Raw);
-            run.setRawData(layout.Glyphs.constData(), layout.Positions.constData(), int(layout.Glyphs.size()));
-            p.drawGlyphRun(origin, run);
-        }
-        if (!layout.Shaped.isEmpty()) {
-            QFont plain = face.Font;
-            plain.setUnderline(false);
-            plain.setStrikeOut(false);
-            p.setFont(plain);
-            for (const TGlyphLayout::TShaped& c : layout.Shaped)
-                p.drawText(origin + c.Pos, Text.mid(c.At, c.Units));
+        if (face.TooLargeForImages(p)) {
+            // As Qt fills the outlines of large glyphs itself: smoothed
+            // where text would be.
+            const bool smooth =
+                p.testRenderHint(QPainter::TextAntialiasing) && !(face.Font.styleStrategy() & QFont::NoAntialias);
+            p.setRenderHint(QPainter::Antialiasing, smooth);
+            p.fillPath(face.Outlines(origin, Dx ? QString() : Text, Text, layout), p.pen().color());
+            p.setRenderHint(QPainter::Antialiasing, false);
+        } else {
+            if (!Dx) {
+                p.setFont(face.Font);
+                p.drawText(origin, Text);
+            }
+            if (!layout.Glyphs.isEmpty()) {
+                // Qt would draw a glyph run's decorations at the device position
+                // through the painter's transform once more: on a widget inside a
+                // window that is off by the widget's offset. They are drawn below.
+                QGlyphRun run;
+                run.setRawFont(face.Raw);
+                run.setRawData(layout.Glyphs.constData(), layout.Positions.constData(), int(layout.Glyphs.size()));
+                p.drawGlyphRun(origin, run);
+            }
+            if (!layout.Shaped.isEmpty()) {
+                p.setFont(face.PlainFont());
+                for (const TGlyphLayout::TShaped& c : layout.Shaped)
+                    p.drawText(origin + c.Pos, Text.mid(c.At, c.Units));
+            }
         }
         if (Dx)
             DrawDecorations(p, face, origin, width);

@@ -1,5 +1,6 @@
 #include "classlib/system/printers.h"
 
+#include "classlib/core/streams.h"
 #include "classlib/core/stringlist.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/painterdc.h"
@@ -12,10 +13,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 
 namespace classlib {
 
@@ -55,6 +53,15 @@ void RemoveSpool(const QString& File)
 {
     if (!File.isEmpty())
         QFile::remove(File);
+}
+
+// The spool is the engine's scratch; the output file is written by the
+// save that checks every step and keeps an older file on failure.
+void SaveSpoolAs(const QString& Spool, const QString& FileName)
+{
+    TMemoryStream bytes;
+    bytes.LoadFromFile(Spool);
+    bytes.SaveToFile(FileName);
 }
 
 } // namespace
@@ -232,8 +239,8 @@ void TPrinter::BeginDoc()
     if (!job->ToFile)
         job->PrinterName = printer;
     {
-        // Beside the output file, so that EndDoc's rename cannot cross file
-        // systems.
+        // Beside the output file, so that a folder that cannot take it fails
+        // before the first page.
         QTemporaryFile spool(job->ToFile ? FOutputFileName + QStringLiteral(".XXXXXX")
                                          : QDir::tempPath() + QStringLiteral("/qxprint-XXXXXX.pdf"));
         spool.setAutoRemove(false);
@@ -244,9 +251,6 @@ void TPrinter::BeginDoc()
             throw EPrinter(QStringLiteral("Cannot create a spool file for printing: %1").arg(spool.errorString()));
         }
         job->SpoolFile = spool.fileName();
-        if (job->ToFile)
-            spool.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                                 QFileDevice::ReadOther);
     }
 
     auto fail = [&](const QString& Why) {
@@ -335,17 +339,11 @@ void TPrinter::EndDoc()
         RemoveSpool(spool);
         throw EPrinter(QStringLiteral("Printing failed: the document could not be written"));
     }
-    if (toFile) {
-        // rename() replaces an older file in one step.
-        if (std::rename(QFile::encodeName(spool).constData(), QFile::encodeName(FOutputFileName).constData()) != 0) {
-            const QString why = QString::fromLocal8Bit(std::strerror(errno));
-            RemoveSpool(spool);
-            throw EPrinter(QStringLiteral("Cannot write the output file \"%1\": %2").arg(FOutputFileName, why));
-        }
-        return;
-    }
     try {
-        SubmitToCups(printer, spool, FTitle, FCopies, media);
+        if (toFile)
+            SaveSpoolAs(spool, FOutputFileName);
+        else
+            SubmitToCups(printer, spool, FTitle, FCopies, media);
     } catch (...) {
         RemoveSpool(spool);
         throw;

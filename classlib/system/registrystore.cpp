@@ -1,9 +1,11 @@
 #include "classlib/system/registrystore.h"
 
+#include "classlib/core/atomicsave.h"
+#include "classlib/core/sysutils.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <sys/stat.h>
 
@@ -459,9 +461,11 @@ bool TRegistryStore::Save()
         return false;
     if (!QDir().mkpath(QFileInfo(FFileName).absolutePath()))
         return false;
-    QSaveFile file(FFileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    try {
+        AtomicSaveToFile(FFileName, text);
+    } catch (const EStreamError&) {
         return false;
+    }
     FUnsaved = false;
     FStamp = StampOf();
     return true;

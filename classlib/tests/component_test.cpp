@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+
 using namespace classlib;
 
 namespace component_test {
@@ -124,6 +127,7 @@ class TDeafWatcher : public TWatcher {
 public:
     explicit TDeafWatcher(TComponent* AOwner) : TWatcher(AOwner, false) {}
     using TComponent::SetHearsOwner;
+    using TComponent::HearsOwner;
 };
 
 TEST(Component, OnlyComponentsThatHearGetTheOwnersBroadcasts)
@@ -149,6 +153,139 @@ TEST(Component, OnlyComponentsThatHearGetTheOwnersBroadcasts)
     other2.InsertComponent(deaf);
     delete new TComponent(&owner);
     EXPECT_EQ(deaf->Log.size(), 2);
+}
+
+TEST(Component, ADeafSiblingHearsOfAWatchedSiblingsEndOnce)
+{
+    TComponent owner(nullptr);
+    auto* deaf = new TDeafWatcher(&owner);
+    auto* hearing = new TWatcher(&owner);
+    auto* s = new TComponent(&owner);
+    s->SetName("S");
+    deaf->Watch(s);
+    hearing->Watch(s);
+    delete s;
+    EXPECT_EQ(deaf->Watched, nullptr);
+    EXPECT_EQ(hearing->Watched, nullptr);
+    EXPECT_EQ(deaf->Log, QStringList({"remove S"}));
+    EXPECT_EQ(hearing->Log.count("remove S"), 1);
+    // A watcher that goes first leaves nothing behind in the watched one.
+    auto* t = new TComponent(&owner);
+    deaf->Watch(t);
+    delete deaf;
+    delete t;
+    EXPECT_EQ(owner.ComponentCount(), 1);
+}
+
+// Logs into one list shared by all, to show the order they are told in.
+class TOrderWatcher : public TComponent {
+public:
+    TOrderWatcher(TComponent* AOwner, QStringList& Log, const QString& Tag) : TComponent(AOwner), FLog(Log)
+    {
+        SetName(Tag);
+    }
+    void Notification(TComponent* AComponent, TOperation Operation) override
+    {
+        TComponent::Notification(AComponent, Operation);
+        FLog << Name() + (Operation == opInsert ? "+" : "-") + AComponent->Name();
+    }
+
+private:
+    QStringList& FLog;
+};
+
+TEST(Component, BroadcastsReachTheHearersLastFirstAfterReordering)
+{
+    QStringList log;
+    TComponent owner(nullptr);
+    new TOrderWatcher(&owner, log, "A");
+    new TOrderWatcher(&owner, log, "B");
+    auto* c = new TOrderWatcher(&owner, log, "C");
+    new TDeafWatcher(&owner);
+    c->SetComponentIndex(0);
+    log.clear();
+    auto* n = new TComponent(nullptr);
+    n->SetName("N");
+    owner.InsertComponent(n);
+    EXPECT_EQ(log, QStringList({"B+N", "A+N", "C+N"}));
+}
+
+TEST(Component, AComponentThatOwnsHearersPassesItsOwnersNewsOn)
+{
+    TComponent owner(nullptr);
+    auto* deaf = new TDeafWatcher(&owner);
+    EXPECT_FALSE(deaf->HearsOwner());
+    auto* inner = new TWatcher(deaf);
+    EXPECT_TRUE(deaf->HearsOwner());
+    auto* n = new TComponent(nullptr);
+    n->SetName("N");
+    owner.InsertComponent(n);
+    EXPECT_EQ(inner->Log.last(), "insert N");
+    EXPECT_TRUE(deaf->Log.contains("insert N"));
+    delete inner;
+    EXPECT_FALSE(deaf->HearsOwner());
+    const qsizetype heard = deaf->Log.size();
+    delete n;
+    EXPECT_EQ(deaf->Log.size(), heard);
+}
+
+TEST(Component, ManyComponentsFreedFromEitherEndOrTheMiddle)
+{
+    constexpr int Count = 300;
+    struct {
+        const char* Name;
+        std::function<int(int Step)> Pick;  // the index freed at each step
+    } cases[] = {
+        {"last first", [](int Step) { return Count - 1 - Step; }},
+        {"first first", [](int) { return 0; }},
+        {"from the middle", [](int Step) { return (Count - Step) / 2; }},
+    };
+    for (const auto& c : cases) {
+        TComponent owner(nullptr);
+        TWatcher watcher(nullptr);  // asks of every one: a long list
+        for (int i = 0; i < Count; ++i) {
+            auto* x = new TComponent(&owner);
+            x->SetName(QString("Item%1").arg(i));
+            x->FreeNotification(&watcher);
+        }
+        QStringList freed;
+        for (int step = 0; step < Count; ++step) {
+            TComponent* x = owner.Components(c.Pick(step));
+            freed << "remove " + x->Name();
+            delete x;
+            if (step == Count / 2) {
+                for (int i = 0; i + 1 < owner.ComponentCount(); ++i)
+                    ASSERT_LT(owner.Components(i)->Name().mid(4).toInt(),
+                              owner.Components(i + 1)->Name().mid(4).toInt())
+                        << c.Name;
+                const QString kept = owner.Components(0)->Name();
+                EXPECT_EQ(owner.FindComponent(kept.toLower()), owner.Components(0)) << c.Name;
+                EXPECT_EQ(owner.FindComponent(freed.last().mid(7)), nullptr) << c.Name;
+            }
+        }
+        EXPECT_EQ(owner.ComponentCount(), 0) << c.Name;
+        EXPECT_EQ(watcher.Log, freed) << c.Name;
+    }
+}
+
+TEST(Component, FreeNotificationsAreToldOnceTheLastAskedFirst)
+{
+    QStringList log;
+    auto* x = new TComponent(nullptr);
+    x->SetName("X");
+    std::vector<std::unique_ptr<TOrderWatcher>> watchers;
+    for (int i = 0; i < 40; ++i) {
+        watchers.push_back(std::make_unique<TOrderWatcher>(nullptr, log, QString("W%1").arg(i)));
+        x->FreeNotification(watchers.back().get());
+        x->FreeNotification(watchers.back().get());  // asked twice, told once
+    }
+    for (int i = 0; i < 40; i += 3) x->RemoveFreeNotification(watchers[size_t(i)].get());
+    watchers[1].reset();  // a watcher that goes is forgotten
+    delete x;
+    QStringList expected;
+    for (int i = 39; i >= 0; --i)
+        if (i % 3 != 0 && i != 1) expected << QString("W%1-X").arg(i);
+    EXPECT_EQ(log, expected);
 }
 
 TEST(Component, DesigningStateReachesOwnedComponents)

@@ -6,6 +6,7 @@
 #include "runtime/report.h"
 
 #include "classlib/controls/application.h"
+#include "classlib/controls/modalresponder.h"
 #include "classlib/controls/speedbutton.h"
 #include "classlib/core/stringlist.h"
 #include "classlib/graphics/metafile.h"
@@ -225,6 +226,38 @@ TEST_F(FormINIFileTest, PrintWritesEveryPage)
     Click(Form->ToolButtonPrint);
     delete SetPrinter(old);
     EXPECT_TRUE(Errors.isEmpty()) << Errors.join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(QFile::exists(pdf));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!info.waitForFinished(10000) || info.exitCode() != 0) GTEST_SKIP() << "pdfinfo is not available";
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromLatin1(info.readAllStandardOutput()));
+    ASSERT_TRUE(m.hasMatch());
+    EXPECT_EQ(m.captured(1).toInt(), Form->ReportINIFile->PageCount());
+}
+
+// Where no printer is installed the print button asks for a PDF file and
+// writes every page there; before the report ran there is nothing to ask.
+TEST_F(FormINIFileTest, WithoutAPrinterPrintAsksForAPDFFile)
+{
+    auto* printer = new TPrinter;
+    TPrinter* old = SetPrinter(printer);
+    if (printer->Printers().Count() > 0) {
+        delete SetPrinter(old);
+        GTEST_SKIP() << "a printer is installed here";
+    }
+    const QString pdf = Dir.filePath(QStringLiteral("asked.pdf"));
+    TModalScript script;
+    Click(Form->ToolButtonPrint);
+    EXPECT_TRUE(script.Requests().empty());
+    Click(Form->ButtonPreview);
+    script.ConfirmPrint(0, 0, pdf);
+    Click(Form->ToolButtonPrint);
+    delete SetPrinter(old);
+    EXPECT_TRUE(Errors.isEmpty()) << Errors.join(QLatin1Char('\n')).toStdString();
+    ASSERT_EQ(script.Requests().size(), 1u);
+    EXPECT_EQ(script.Requests()[0].Kind, TModalKind::Print);
+    EXPECT_EQ(script.Requests()[0].Text, QStringLiteral("No printer is installed."));
+    EXPECT_EQ(script.Unexpected(), 0);
     ASSERT_TRUE(QFile::exists(pdf));
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});

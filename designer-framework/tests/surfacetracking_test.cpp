@@ -4,10 +4,14 @@
 
 #include "designer-framework/capsule.h"
 
+#include "classlib/controls/updatehold.h"
 #include "classlib/controls/xoroverlay.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
+#include <QPixmap>
+#include <QScreen>
 
 namespace designer_framework::test {
 namespace {
@@ -342,6 +346,73 @@ TEST_F(SurfaceTest, FocusLossCancelsAMove)
     EXPECT_EQ(GetCaptureControl(), nullptr);
     Release(shape, Point(60, 60));
     EXPECT_EQ(shape->BoundsRect(), Bounds(16, 16, 40, 24));
+}
+
+} // namespace
+} // namespace designer_framework::test
+
+namespace designer_framework::test {
+namespace {
+
+// What the surface window shows: its backing store, not a fresh rendering.
+QImage Shown(const TControlDesigner* Surface)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(Surface->Widget()->winId()).toImage();
+}
+
+TEST_F(SurfaceTest, ManySelectedControlsMovedByKeyShowTheirMarksWhereTheyNowAre)
+{
+    QList<TShape*> shapes;
+    for (int i = 0; i < 60; ++i) {
+        TShape* shape = Put<TShape>(nullptr, 10 + i % 10 * 36, 10 + i / 10 * 36, 20, 20);
+        shape->SetColor(clWhite);
+        shapes.append(shape);
+    }
+    Press(Surface.get(), Point(2, 2));
+    MoveTo(Surface.get(), Point(200, 150));
+    MoveTo(Surface.get(), Point(395, 295));
+    Release(Surface.get(), Point(395, 295));
+    ASSERT_EQ(Surface->SelectionCount(), 60);
+    QCoreApplication::processEvents();
+
+    Key(Qt::Key_Right, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_FALSE(TUpdateHold::Active());
+    EXPECT_FALSE(HandlesShown());
+    QCoreApplication::processEvents();
+    const QImage shown = Shown(Surface.get());
+    ASSERT_FALSE(shown.isNull());
+    const QColor grey(0x80, 0x80, 0x80), white(Qt::white);
+    const TColorRef face = ColorToRGB(clBtnFace);
+    const QColor surface(GetRValue(face), GetGValue(face), GetBValue(face));
+    for (int i = 0; i < 60; ++i) {
+        SCOPED_TRACE(i);
+        const TShape* shape = shapes[i];
+        const int x = 10 + i % 10 * 36 + 8, y = 10 + i / 10 * 36;
+        ASSERT_EQ(shape->BoundsRect(), Bounds(x, y, 20, 20));
+        EXPECT_EQ(shown.pixelColor(x, y), grey);
+        EXPECT_EQ(shown.pixelColor(x + 19, y + 19), grey);
+        EXPECT_EQ(shown.pixelColor(x + 10, y + 10), white);
+        // Where it stood, off the grid's dots, the surface shows again.
+        EXPECT_EQ(shown.pixelColor(x - 7, y + 9), surface);
+    }
+
+    // One of them alone has its handles around it, at its new place.
+    Press(Surface.get(), Point(390, 290));
+    Release(Surface.get(), Point(390, 290));
+    ASSERT_EQ(Surface->SelectionCount(), 0);
+    QCoreApplication::processEvents();
+    const QImage none = Shown(Surface.get());
+    for (const TShape* shape : shapes) EXPECT_EQ(none.pixelColor(shape->Left(), shape->Top()), white);
+    Press(shapes[11], Point(10, 10));
+    Release(shapes[11], Point(10, 10));
+    ASSERT_EQ(Selected(), QList<TComponent*>{shapes[11]});
+    EXPECT_TRUE(HandlesShown());
+    EXPECT_EQ(Surface->Handles(0)->BoundsRect(), Bounds(50, 42, 5, 5));
+    EXPECT_EQ(Surface->Handles(4)->BoundsRect(), Bounds(73, 65, 5, 5));
+    QCoreApplication::processEvents();
+    const QImage single = Shown(Surface.get());
+    EXPECT_EQ(single.pixelColor(shapes[12]->Left(), shapes[12]->Top()), white);
+    EXPECT_EQ(single.pixelColor(55, 47), white);
 }
 
 } // namespace

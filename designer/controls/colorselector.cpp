@@ -479,28 +479,6 @@ void TColorSelector::RunExtension(int Index)
 // ---------------------------------------------------------------------------
 // Painting
 
-namespace {
-
-// The focus rectangle: every other pixel of R's border in the inverse of
-// the background. (The system's exclusive-or rectangle needs a device
-// that keeps its pixels, which a window being painted is not.)
-void DrawFocusDots(TCanvas& C, const TRect& R, TColor Background)
-{
-    const TColor dot = MakeColor(~ColorToRGB(Background) & 0xFFFFFF);
-    const int right = R.Right - 1;
-    const int bottom = R.Bottom - 1;
-    for (int x = R.Left; x <= right; x += 2) {
-        C.SetPixels(x, R.Top, dot);
-        C.SetPixels(x, bottom, dot);
-    }
-    for (int y = R.Top + 2; y < bottom; y += 2) {
-        C.SetPixels(R.Left, y, dot);
-        C.SetPixels(right, y, dot);
-    }
-}
-
-} // namespace
-
 TRect TColorSelector::ButtonRect() const
 {
     return Rect(ClientWidth() - FButtonWidth, 0, ClientWidth(), ClientHeight());
@@ -566,7 +544,7 @@ void TColorSelector::Paint()
         }
     }
     r = Rect(r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1);
-    if (FFocused && !FPopup) DrawFocusDots(c, r, Color());
+    if (FFocused && !FPopup) c.DrawFocusRect(r);
 }
 
 void TColorSelector::EnabledChanged()

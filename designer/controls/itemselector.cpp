@@ -142,6 +142,8 @@ const TClassInfo& TItemSelector::StaticClass()
 
 TItemSelector::TItemSelector(TComponent* AOwner) : TCustomPanel(AOwner)
 {
+    // Its item menu may belong to the same owner.
+    SetHearsOwner(true);
     SetControlStyle({csClickEvents, csDoubleClicks, csOpaque});
     SetBevelInner(bvNone);
     SetBevelOuter(bvNone);

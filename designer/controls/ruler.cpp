@@ -95,6 +95,8 @@ const TClassInfo& TQXRuler::StaticClass()
 
 TQXRuler::TQXRuler(TComponent* AOwner) : TCustomControl(AOwner)
 {
+    // What it follows may belong to the same owner.
+    SetHearsOwner(true);
     // Every pixel is painted here: nothing to erase first.
     SetControlStyle({csCaptureMouse, csClickEvents, csOpaque, csDoubleClicks});
     SetBounds(Left(), Top(), 200, 20);

@@ -1,6 +1,7 @@
 #include "designer/dialogs/attributedialog.h"
 
 #include "designer/controls/colorselector.h"
+#include "designer/editors/millimetres.h"
 
 #include "classlib/controls/bevel.h"
 #include "classlib/controls/button.h"
@@ -82,7 +83,8 @@ QString TAttributeDialog::MMText(int Hundredths)
 
 int TAttributeDialog::Hundredths(const QString& Text)
 {
-    return Round(StrToFloat(Text.trimmed()) * 100);
+    // A frame or shadow is never narrower than nothing.
+    return MMToHundredths(StrToFloat(Text.trimmed()), true);
 }
 
 void TAttributeDialog::BindColorSelector(TColorSelector* Selector)

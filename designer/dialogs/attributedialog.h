@@ -48,7 +48,8 @@ protected:
     static void EnableControls(bool Enabled, std::initializer_list<classlib::TControl*> Controls);
     // "0.80" for 80 hundredths, with the user's decimal separator.
     static QString MMText(int Hundredths);
-    // The text read back: EConvertError for anything that is no number.
+    // The width typed, in hundredths: EConvertError for anything that is no
+    // number or too large to keep, EInvalidOp for a negative one.
     static int Hundredths(const QString& Text);
     // Binds the two handlers below to the selector.
     void BindColorSelector(TColorSelector* Selector);

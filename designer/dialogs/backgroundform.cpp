@@ -237,10 +237,8 @@ void TfrmBackground::BuildGradientPage()
     tbrDensity->SetLineSize(1);
     tbrDensity->SetFrequency(1);
     PlaceLabel(this, density, "lblLess", "Less", 8, 50);
-    auto* more = Place<TLabel>(this, density, "lblMore", 60, 50, 24, 13);
-    more->SetAutoSize(false);
-    more->SetAlignment(taRightJustify);
-    more->SetCaption(QStringLiteral("More"));
+    // Under the bar's right end, as "Less" stands under its left end.
+    PlaceLabel(this, density, "lblMore", "More", 84, 50)->SetAlignment(taRightJustify);
 
     auto* direction = PlaceCaptioned<TGroupBox>(this, tshGradient, "grbDirection", "Direction", 120, 188, 117, 45);
     cbxBackward = PlaceCaptioned<TCheckBox>(this, direction, "cbxBackward", "Backward", 8, 20, 97, 17);

@@ -80,8 +80,8 @@ void FreeDesignInstances()
 void ShowInspector()
 {
     if (!Inspector) return;
+    // Shown, it is the active window, and its editor has the keys.
     Inspector->Show();
-    Inspector->SetFocus();
 }
 
 } // namespace designer

@@ -18,7 +18,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 #include <memory>
@@ -413,10 +412,7 @@ void SaveReportToFile(const QString& FileName)
     // the file is touched.
     TMemoryStream bytes;
     Document->SaveToStream(bytes);
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(static_cast<const char*>(bytes.Memory()), bytes.Size()) != bytes.Size() || !file.commit())
-        throw EFCreateError(Format("Cannot create file %s", {FileName}));
+    bytes.SaveToFile(FileName);
 }
 
 void SaveReportAs(const QString& FileName)

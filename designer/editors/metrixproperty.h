@@ -14,8 +14,9 @@ public:
     classlib::TPropertyAttributes GetAttributes() override;
     QString GetValue() override;
     // EConvertError "'%s' is not a valid floating point value" for a text
-    // that is no finite number; EConvertError from Round for one whose
-    // hundredths no integer holds. The setter's own errors pass through.
+    // that is no finite number; EConvertError "%.2f is out of range (%.2f
+    // to %.2f)" for one whose hundredths no integer holds. The setter's own
+    // errors pass through.
     void SetValue(const QString& Value) override;
 };
 

@@ -310,7 +310,7 @@ void TfrmMain::mmiAlignClick(TObject*)
 void TfrmMain::UpdateCaptions()
 {
     UpdateZoom();
-    // A form's Visible holds until it is shown: the marks follow its window.
+    // The marks follow the windows as they show.
     mmiInspector->SetChecked(FInspector && FInspector->Showing());
     mmiAlign->SetChecked(FAlign && FAlign->Showing());
     mmiPreview->SetChecked(Preview && Preview->Showing());
@@ -325,7 +325,10 @@ void TfrmMain::UpdateCaptions()
         SetCaption(QStringLiteral("Tessary"));
     else
         SetCaption(QStringLiteral("Tessary - ") + Document->GetTitle());
-    if (PageWindow) sbrBottom->Panels()->Items(1)->SetText(PageWindow->Name());
+    // The document's name: while a page is being renamed the document has
+    // the new one before the page window does.
+    if (PageWindow && Document && Document->CurrentPage() >= 0)
+        sbrBottom->Panels()->Items(1)->SetText(Document->GetPageName(Document->CurrentPage()));
 }
 
 void TfrmMain::DocumentChanged(TObject*)

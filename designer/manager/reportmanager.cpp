@@ -100,8 +100,6 @@ TfrmPages::TfrmPages(TComponent* AOwner) : TForm(AOwner)
     OnShow = Handler(u"FormShow");
     OnClose = Handler(u"FormClose");
     FitStatusBar(sbrBottom);
-    // Hidden until shown, so that its stored place says so too.
-    SetVisible(false);
 }
 
 TfrmPages::~TfrmPages()

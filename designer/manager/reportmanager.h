@@ -5,7 +5,11 @@
 // as thumbnails ("Available Designs"). Every change of the tree is stored
 // at once into the document's page order.
 
+#include "designer/manager/ordertree.h"
+
 #include "classlib/controls/form.h"
+
+#include <QStringList>
 
 namespace classlib {
 class TBevel;
@@ -39,8 +43,12 @@ public:
 
     // While shown: the designs follow the document's pages and current page.
     void RefreshView();
-    // The tree from an order text, shown or not.
+    // The tree from an order text, shown or not. Lines it cannot read are
+    // kept in the document until an edit replaces the order; the first time
+    // a text has them, the user is told.
     void LoadPageOrder(const QString& Text);
+    // The print order the tree shows.
+    const TOrderTree& Order() const { return FOrder; }
     // Asks, then deletes the page design.
     void DeletePage(int Index);
     // Thumbnails of the paper's proportions, the longer side 100 pixels.
@@ -55,8 +63,12 @@ public:
     void EditSelectedDesign();
     // The tree into the document's page order; the document is modified.
     void StorePageOrder();
-    // Adds the text's lines below the selected node by the placement rule.
+    // Adds the text's lines below the selected node by the placement rule;
+    // refused (EQXError, nothing added) beyond what a run accepts.
     void InsertOrderText(const QString& Text);
+    // Before an edit replaces a stored order that holds lines the tree could
+    // not read: asks, and on Yes stores the tree. False: leave it alone.
+    bool ConfirmOrderEdit();
 
     // --- components (named as stored) ---
     classlib::TToolBar* tbrPages = nullptr;
@@ -146,8 +158,17 @@ private:
     // item per page.
     void FillShortcutMenu(classlib::TMenuItem* Menu);
     void FollowGroupPane();
-    // The designs follow the document's pages and current page.
-    void ShowDesigns();
+    // Takes the selected entry out of the tree and the order.
+    void DeleteSelectedEntry();
+
+    TOrderTree FOrder;
+    // Lines of the stored order the tree could not read, and the order text
+    // the user was last told about.
+    int FUnreadLines = 0;
+    QString FToldOrder;
+
+    // The page names the designs were last shown with, in page order.
+    QStringList FShownNames;
 };
 
 } // namespace designer

@@ -6,7 +6,7 @@
 #include "designer/document/document.h"
 #include "designer/controls/itemselector.h"
 #include "designer/mainwindow/mainglyphs.h"
-#include "designer/manager/ordertree.h"
+#include "designer/manager/ordertreeview.h"
 #include "designer/document/designinstances.h"
 #include "designer/preview/previewwindow.h"
 #include "designer/controls/statusbars.h"
@@ -60,8 +60,7 @@ void SetClipboardText(const QString& Text)
 
 void TfrmPages::FormShow(TObject*)
 {
-    // Not visible yet while it is being shown.
-    ShowDesigns();
+    RefreshView();
 }
 
 void TfrmPages::FormClose(TObject*, TCloseAction& Action)
@@ -71,15 +70,19 @@ void TfrmPages::FormClose(TObject*, TCloseAction& Action)
 
 void TfrmPages::RefreshView()
 {
-    if (Visible()) ShowDesigns();
-}
-
-void TfrmPages::ShowDesigns()
-{
-    if (!Document) return;
+    if (!Visible() || !Document) return;
     islPages->SetItemCount(Document->GetPageCount());
     islPages->SetItemIndex(Document->CurrentPage());
     islPages->InvalidateItem(Document->CurrentPage());
+    // A caption reads its number and its page's name: after a page went,
+    // came or was renamed, every item whose page is not the one it showed
+    // is drawn again.
+    QStringList names;
+    for (int i = 0; i < Document->GetPageCount(); ++i) {
+        names << Document->GetPageName(i);
+        if (i >= FShownNames.size() || FShownNames[i] != names.back()) islPages->InvalidateItem(i);
+    }
+    FShownNames = names;
     tvwPages->FullExpand();
     UpdateCommands();
 }
@@ -88,24 +91,58 @@ void TfrmPages::LoadPageOrder(const QString& Text)
 {
     tvwPages->Items()->BeginUpdate();
     tvwPages->Items()->Clear();
-    ParseOrderText(*tvwPages, nullptr, Text);
+    FOrder.Clear();
+    const TOrderReading reading = FOrder.ParseOrderText(nullptr, Text, TOverLimit::Stop);
+    ShowOrderNodes(*tvwPages, nullptr, reading.Added);
     tvwPages->FullExpand();
     tvwPages->Items()->EndUpdate();
+    FUnreadLines = reading.Unread;
+    if (FUnreadLines == 0) {
+        FToldOrder.clear();
+    } else if (Text != FToldOrder) {
+        // Once per order: the document reloads the tree on every change.
+        FToldOrder = Text;
+        MessageDlg(Format("Print Order has %d lines that cannot be read. They are kept until the Print Order is "
+                          "changed.",
+                          {FUnreadLines}),
+                   mtWarning, TMsgDlgButtons{mbOK});
+    }
 }
 
 void TfrmPages::StorePageOrder()
 {
     if (!Document) return;
-    Document->SetPageOrder(TreeToOrderText(*tvwPages));
+    Document->SetPageOrder(FOrder.TreeToOrderText());
     Document->SetModified(true);
+    FUnreadLines = 0;
+}
+
+bool TfrmPages::ConfirmOrderEdit()
+{
+    if (FUnreadLines == 0 || !Document) return true;
+    if (MessageDlg(Format("Changing the Print Order drops %d lines that cannot be read. Continue?", {FUnreadLines}),
+                   mtConfirmation, TMsgDlgButtons{mbYes, mbNo}) != mrYes)
+        return false;
+    StorePageOrder();
+    return true;
 }
 
 void TfrmPages::InsertOrderText(const QString& Text)
 {
+    TOrderNode* parent = TOrderTree::PlacementParent(OrderNodeOf(FOrder, tvwPages->Selected()));
+    TTreeNode* shownParent = TreeNodeOf(*tvwPages, parent);
+    const TOrderReading reading = FOrder.ParseOrderText(parent, Text, TOverLimit::Refuse);
     tvwPages->Items()->BeginUpdate();
-    ParseOrderText(*tvwPages, PlacementParent(tvwPages->Selected()), Text);
+    ShowOrderNodes(*tvwPages, shownParent, reading.Added);
     tvwPages->FullExpand();
     tvwPages->Items()->EndUpdate();
+}
+
+void TfrmPages::DeleteSelectedEntry()
+{
+    TTreeNode* selected = tvwPages->Selected();
+    FOrder.Delete(OrderNodeOf(FOrder, selected));
+    selected->Delete();
 }
 
 void TfrmPages::SetDesignProportions(int Width, int Height)
@@ -228,7 +265,9 @@ void TfrmPages::FillShortcutMenu(TMenuItem* Menu)
 
 void TfrmPages::mmiNewPageClick(TObject*)
 {
-    if (!Document) return;
+    if (!Document || !ConfirmOrderEdit()) return;
+    // Refused before the page exists: no design without its entry.
+    FOrder.CheckRoom(1);
     const int index = Document->AddPage();
     InsertOrderText(NewPageLine + Document->GetPageName(index));
     StorePageOrder();
@@ -244,14 +283,15 @@ void TfrmPages::mmiNewShortcutClick(TObject* Sender)
 void TfrmPages::ShortcutItemClick(TObject* Sender)
 {
     auto* item = dynamic_cast<TMenuItem*>(Sender);
-    if (!item) return;
+    if (!item || !ConfirmOrderEdit()) return;
     InsertOrderText(NewPageLine + item->Caption());
     StorePageOrder();
 }
 
 void TfrmPages::mmiNewGroupClick(TObject*)
 {
-    InsertOrderText(NewGroupLine + NewGroupName(*tvwPages));
+    if (!ConfirmOrderEdit()) return;
+    InsertOrderText(NewGroupLine + FOrder.NewGroupName());
     StorePageOrder();
 }
 
@@ -270,9 +310,8 @@ void TfrmPages::pmiDeleteClick(TObject*)
 
 void TfrmPages::pmiLDeleteClick(TObject*)
 {
-    TTreeNode* selected = tvwPages->Selected();
-    if (!selected) return;
-    selected->Delete();
+    if (!tvwPages->Selected() || !ConfirmOrderEdit()) return;
+    DeleteSelectedEntry();
     StorePageOrder();
 }
 
@@ -325,19 +364,21 @@ void TfrmPages::mmiPasteClick(TObject* Sender)
 void TfrmPages::pmiCutClick(TObject*)
 {
     TTreeNode* selected = tvwPages->Selected();
-    if (!selected) return;
-    SetClipboardText(NodeToOrderText(selected, -1, 0));
-    selected->Delete();
+    if (!selected || !ConfirmOrderEdit()) return;
+    SetClipboardText(TOrderTree::NodeToOrderText(OrderNodeOf(FOrder, selected), -1, 0));
+    DeleteSelectedEntry();
     StorePageOrder();
 }
 
 void TfrmPages::pmiCopyClick(TObject*)
 {
-    if (TTreeNode* selected = tvwPages->Selected()) SetClipboardText(NodeToOrderText(selected, -1, 0));
+    if (TTreeNode* selected = tvwPages->Selected())
+        SetClipboardText(TOrderTree::NodeToOrderText(OrderNodeOf(FOrder, selected), -1, 0));
 }
 
 void TfrmPages::pmiPasteClick(TObject*)
 {
+    if (!ConfirmOrderEdit()) return;
     InsertOrderText(ClipboardText());
     StorePageOrder();
 }
@@ -412,14 +453,16 @@ void TfrmPages::tvwPagesEditing(TObject*, TTreeNode* Node, bool& AllowEdit)
 
 void TfrmPages::tvwPagesEdited(TObject*, TTreeNode* Node, QString& S)
 {
-    // A line without a name could not be read back: the old name stays.
-    S = S.trimmed();
-    if (S.isEmpty()) {
-        S = Node->Text();
-        return;
-    }
-    if (!IsGroupNameFree(*tvwPages, S, Node))
-        throw runtime::EQXError(Format("Group named %s already exists!", {S}));
+    // A name no line could carry back (none, or a line break) keeps the old
+    // one; so does an edit the user does not let replace the stored order.
+    TOrderNode* group = OrderNodeOf(FOrder, Node);
+    const QString name = TOrderTree::ReadableName(S);
+    S = Node->Text();
+    if (!group || name.isEmpty() || name == group->Name()) return;
+    if (!FOrder.IsGroupNameFree(name, group))
+        throw runtime::EQXError(Format("Group named %s already exists!", {name}));
+    if (!ConfirmOrderEdit()) return;
+    S = FOrder.Rename(group, name);
     Node->SetText(S);
     StorePageOrder();
 }
@@ -436,10 +479,15 @@ void TfrmPages::tvwPagesDragDrop(TObject*, TObject*, int X, int Y)
     TTreeNode* target = tvwPages->GetNodeAt(X, Y);
     // Onto itself or into its own subtree the order stays as it is.
     if (target && (target == moved || target->HasAsParent(moved))) return;
-    const QString text = NodeToOrderText(moved, -1, 0);
+    if (!ConfirmOrderEdit()) return;
+    TOrderNode* node = OrderNodeOf(FOrder, moved);
+    TOrderNode* parent = TOrderTree::PlacementParent(OrderNodeOf(FOrder, target));
+    TTreeNode* shownParent = TreeNodeOf(*tvwPages, parent);
+    // Too deep a nesting is refused before anything moves.
+    FOrder.Move(node, parent);
     tvwPages->Items()->BeginUpdate();
     moved->Delete();
-    ParseOrderText(*tvwPages, PlacementParent(target), text);
+    ShowOrderNodes(*tvwPages, shownParent, {node});
     tvwPages->FullExpand();
     tvwPages->Items()->EndUpdate();
     StorePageOrder();

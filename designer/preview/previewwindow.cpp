@@ -93,8 +93,6 @@ TfrmPreview::TfrmPreview(TComponent* AOwner) : TForm(AOwner)
     // Every drop-down part works here: the common controls are never older.
     FitStatusBar(sbrBottom);
     ResetInterface();
-    // Hidden until shown, so that its stored place says so too.
-    SetVisible(false);
 }
 
 TfrmPreview::~TfrmPreview()
@@ -133,8 +131,19 @@ void TfrmPreview::mmiPrintClick(TObject*)
     dlgPrint->SetMinPage(1);
     dlgPrint->SetToPage(QXReport->PageCount());
     dlgPrint->SetMaxPage(QXReport->PageCount());
-    // The report's own print range stays: the dialog's range is not its.
-    if (dlgPrint->Execute()) QXReport->Print();
+    if (!dlgPrint->Execute()) return;
+    // The pages chosen are the ones printed; afterwards the report's own
+    // range is as it was.
+    const int from = QXReport->PrintFrom();
+    const int to = QXReport->PrintTo();
+    if (dlgPrint->PrintRange() == prPageNums) QXReport->SetPrintRange(dlgPrint->FromPage(), dlgPrint->ToPage());
+    try {
+        QXReport->Print();
+    } catch (...) {
+        QXReport->SetPrintRange(from, to);
+        throw;
+    }
+    QXReport->SetPrintRange(from, to);
 }
 
 void TfrmPreview::SetOutOfDate(bool Value)

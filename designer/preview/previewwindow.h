@@ -33,7 +33,8 @@ public:
 
     // Rebuilds the pages from the document and stays on the page shown.
     void RefreshPreview();
-    // Rebuilds the report, then prints it through the print dialog; the
+    // Rebuilds the report, then prints it through the print dialog (every
+    // page or the range chosen, on a printer or into a PDF file); the
     // window stays as it is.
     void PrintReport();
     bool OutOfDate() const { return FOutOfDate; }

@@ -6,12 +6,13 @@
 //
 // Usage: qxres_texturegen <output.cpp>
 
+#include "classlib/core/atomicsave.h"
 #include "classlib/core/streams.h"
+#include "classlib/core/sysutils.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/jpegimage.h"
 #include "designer/libraries/resourceids.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QStringList>
@@ -206,9 +207,10 @@ int main(int argc, char** argv)
            "    static const TQXResourceTable table{int(sizeof(Items) / sizeof(Items[0])), Items};\n"
            "    return &table;\n}\n";
 
-    QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(src) != src.size()) {
-        std::fprintf(stderr, "qxres_texturegen: cannot write %s\n", argv[1]);
+    try {
+        classlib::AtomicSaveToFile(QString::fromLocal8Bit(argv[1]), src);
+    } catch (const classlib::Exception& e) {
+        std::fprintf(stderr, "qxres_texturegen: %s\n", qPrintable(e.Message));
         return 1;
     }
     return 0;

@@ -17,6 +17,8 @@
 #include "classlib/core/stringlist.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/core/writer.h"
+#include "classlib/tests/errorof.h"
+#include "classlib/tests/savefaults.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/picture.h"
@@ -376,6 +378,30 @@ TEST(ReportComponent, FilesAndAssign)
     // A save that cannot happen leaves the old file whole.
     QDir(dir.path()).mkdir(QStringLiteral("sub.qxf"));
     EXPECT_NE(ErrorOf([&] { report.SaveToFile(dir.filePath(QStringLiteral("sub.qxf"))); }), QString());
+    report.SaveToFile(path);
+    EXPECT_EQ(QFile(path).size(), DocumentBytes(report).size());
+    QDir(dir.path()).rmdir(QStringLiteral("sub.qxf"));
+    // A full disk or a failing device at any step: the same.
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray old = saved.readAll();
+    saved.close();
+    report.SetTitle(QStringLiteral("Sales, revised"));
+    for (const classlib::test::TSaveFaultCase& c : classlib::test::SaveFaultCases(old.size())) {
+        SCOPED_TRACE(c.Name);
+        {
+            TSaveFaultScope fault(c.Fault);
+            auto save = [&] { report.SaveToFile(path); };
+            EXPECT_EQ(c.Reason.isEmpty() ? classlib::test::ErrorOf<EFCreateError>(save)
+                                         : classlib::test::ErrorOf<EWriteError>(save),
+                      classlib::test::SaveErrorOf(c, path));
+        }
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll(), old);
+        saved.close();
+        EXPECT_EQ(classlib::test::FolderEntries(dir.path()), QStringList{QStringLiteral("sales.qxf")});
+    }
+    report.SetTitle(QStringLiteral("Sales"));
     report.SaveToFile(path);
     EXPECT_EQ(QFile(path).size(), DocumentBytes(report).size());
 

@@ -102,6 +102,32 @@ TEST(ApplicationTitle, NamesTheProgramAndCaptionsItsMessageBoxes)
     EXPECT_FALSE(Application()->Title().isEmpty());
 }
 
+TEST(ApplicationExceptionDisplay, EndsASentenceWithOneFullStop)
+{
+    static const struct {
+        const char* Message;
+        const char* Shown;
+    } cases[] = {
+        {"Cannot open file", "Cannot open file."},
+        {"Cannot open file.", "Cannot open file."},
+        {"  Cannot open file  ", "Cannot open file."},
+        {"Group named body already exists!", "Group named body already exists!"},
+        {"Delete it?", "Delete it?"},
+        {"Reason:", "Reason:"},
+        {"'x' is not a valid floating point value", "'x' is not a valid floating point value."},
+        {"", ""},
+    };
+    TModalScript script;
+    for (const auto& c : cases) {
+        script.Answer(mrOk);
+        Application()->ShowException(Exception(QString::fromLatin1(c.Message)));
+        ASSERT_FALSE(script.Requests().empty());
+        EXPECT_EQ(script.Requests().back().Text, QString::fromLatin1(c.Shown)) << c.Message;
+        EXPECT_EQ(script.Requests().back().DlgType, mtError) << c.Message;
+    }
+    EXPECT_EQ(script.Unexpected(), 0);
+}
+
 TEST(ApplicationIcon, IsEveryWindowsIconUnlessTheFormHasItsOwn)
 {
     QPixmap red(16, 16);

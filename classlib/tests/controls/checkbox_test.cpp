@@ -89,3 +89,35 @@ TEST(CheckBox, LeftJustifiedPutsTheBoxAtTheRightEdge)
 
 } // namespace
 } // namespace classlib
+
+namespace classlib {
+namespace {
+
+TEST(CheckBoxFocus, TheFocusedOneShowsItsDottedRectangle)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 80);
+    auto* focused = new TCheckBox(&form);
+    auto* other = new TCheckBox(&form);
+    for (TCheckBox* box : {focused, other}) {
+        box->SetParent(&form);
+        box->SetCaption(QStringLiteral("Top"));
+    }
+    focused->SetBounds(8, 8, 80, 17);
+    other->SetBounds(8, 40, 80, 17);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+    QTest::mouseClick(focused->Widget(), Qt::LeftButton, {}, QPoint(5, 8));
+    ASSERT_TRUE(focused->Focused());
+    const QImage on = focused->Widget()->grab().toImage();
+    const QImage off = other->Widget()->grab().toImage();
+    ASSERT_EQ(on.size(), off.size());
+    // The tick differs too: only the caption's surroundings count.
+    int differing = 0;
+    for (int y = 0; y < on.height(); ++y)
+        for (int x = 18; x < on.width(); ++x) differing += on.pixel(x, y) != off.pixel(x, y);
+    EXPECT_GT(differing, 10);
+}
+
+} // namespace
+} // namespace classlib

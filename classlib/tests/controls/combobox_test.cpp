@@ -3,6 +3,7 @@
 // closed with Enter, Escape or a click outside; owner drawing and the
 // overrides a component chooser makes.
 
+#include "waituntil.h"
 #include "classlib/controls/combobox.h"
 #include "classlib/controls/form.h"
 #include "handlers.h"
@@ -11,6 +12,8 @@
 #include <QScreen>
 #include <QStringList>
 #include <QTest>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -75,6 +78,31 @@ TEST_F(TComboFixture, ItemsAreSortedAndTheSelectionFollowsItsItem)
     EXPECT_EQ(combo->ItemIndex(), -1);
     EXPECT_EQ(combo->Text(), QString());
     EXPECT_TRUE(clicks.isEmpty());  // code picks nothing
+}
+
+TEST_F(TComboFixture, TheChosenItemFollowsEveryKindOfEdit)
+{
+    struct {
+        const char* Name;
+        std::function<void(TStrings*)> Edit;
+        QString Text;  // what the box shows after
+    } cases[] = {
+        {"added before", [](TStrings* I) { I->Add("Aardvark"); }, "Memo"},
+        {"added after", [](TStrings* I) { I->Add("Zebra"); }, "Memo"},
+        {"deleted before", [](TStrings* I) { I->Delete(0); }, "Memo"},
+        {"deleted after", [](TStrings* I) { I->Delete(I->Count() - 1); }, "Memo"},
+        {"two added before", [](TStrings* I) { I->Add("A1"); I->Add("A2"); }, "Memo"},
+        {"itself deleted", [](TStrings* I) { I->Delete(I->IndexOf("Memo")); }, ""},
+        {"cleared", [](TStrings* I) { I->Clear(); }, ""},
+    };
+    for (const auto& c : cases) {
+        combo->Items()->Clear();
+        for (const char* s : {"Band1", "Label1", "Memo", "Paper", "Shape1"}) combo->Items()->Add(QString::fromLatin1(s));
+        combo->SetItemIndex(2);
+        c.Edit(combo->Items());
+        EXPECT_EQ(combo->Text(), c.Text) << c.Name;
+        if (!c.Text.isEmpty()) EXPECT_EQ(combo->Items()->Get(combo->ItemIndex()), c.Text) << c.Name;
+    }
 }
 
 TEST_F(TComboFixture, AClickedItemIsPickedAfterTheListCloses)
@@ -184,6 +212,36 @@ TEST(ComboBox, PublishesItsSettingsAndEvents)
         EXPECT_NE(info.FindProp(QString::fromLatin1(name)), nullptr) << name;
     TComboBox combo(nullptr);
     EXPECT_EQ(info.FindProp(u"Style")->GetOrd(combo), csDropDown);
+}
+
+} // namespace
+} // namespace classlib
+
+namespace classlib {
+namespace {
+
+TEST(ComboBoxFocus, TabAndAClickGiveAComboBoxTheKeysAsOtherControls)
+{
+    TForm form(nullptr);
+    form.SetBounds(20, 20, 300, 200);
+    auto* first = new TComboBox(&form);
+    first->SetParent(&form);
+    first->SetBounds(2, 0, 120, 22);
+    auto* second = new TComboBox(&form);
+    second->SetParent(&form);
+    second->SetBounds(2, 40, 120, 22);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+    // A form shown gives the keys to its first control in tab order.
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return first->Focused(); }));
+    QTest::keyClick(first->Widget(), Qt::Key_Tab);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return second->Focused(); }));
+    EXPECT_EQ(form.ActiveControl(), second);
+    QTest::keyClick(second->Widget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return first->Focused(); }));
+    QTest::mouseClick(second->Widget(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(second->Focused());
+    second->SetDroppedDown(false);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
@@ -161,6 +162,56 @@ public:
     TNotifyEvent Handler() { return TMethod{StaticClass().FindMethod(u"ButtonClick"), this}; }
     QList<TObject*> Senders;
 };
+
+// Logs what its owner tells it.
+class THearingControl : public TCustomControl {
+public:
+    explicit THearingControl(TComponent* AOwner, bool Hears) : TCustomControl(AOwner) { SetHearsOwner(Hears); }
+    QStringList Log;
+    void Notification(TComponent* AComponent, TOperation Operation) override
+    {
+        TCustomControl::Notification(AComponent, Operation);
+        Log << QString(Operation == opInsert ? "insert %1" : "remove %1").arg(AComponent->Name());
+    }
+};
+
+TEST(Control, ControlsHearTheirOwnerOnlyWhenTheyAsk)
+{
+    TComponent owner(nullptr);
+    auto* deaf = new THearingControl(&owner, false);
+    auto* hearing = new THearingControl(&owner, true);
+    auto* sibling = new TCustomControl(nullptr);
+    sibling->SetName("Sibling");
+    owner.InsertComponent(sibling);
+    delete sibling;
+    EXPECT_TRUE(deaf->Log.isEmpty());
+    EXPECT_EQ(hearing->Log, QStringList({"insert Sibling", "remove Sibling"}));
+}
+
+TEST(Control, FreedChildrenLeaveTheirParentAndTakeTheirWidgets)
+{
+    auto* parent = new TPanel(nullptr);
+    parent->SetBounds(0, 0, 200, 200);
+    QList<TControl*> children;
+    QList<QPointer<QWidget>> widgets;  // tracked across the frees
+    for (int i = 0; i < 40; ++i) {
+        auto* c = new TCustomControl(parent);
+        c->SetName(QString("C%1").arg(i));
+        c->SetParent(parent);
+        children << c;
+        widgets << c->Widget();
+    }
+    // One from the middle, one from each end, as a user deletes them.
+    for (TControl* victim : {children[20], children[0], children[39]}) delete victim;
+    EXPECT_EQ(parent->ControlCount(), 37);
+    EXPECT_EQ(parent->ComponentCount(), 37);
+    EXPECT_EQ(parent->Widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 37);
+    EXPECT_EQ(parent->Controls(0)->Name(), "C1");
+    EXPECT_EQ(parent->Controls(36)->Name(), "C38");
+    EXPECT_EQ(parent->Controls(19)->Name(), "C21");
+    delete parent;
+    for (const QPointer<QWidget>& w : widgets) EXPECT_TRUE(w.isNull());
+}
 
 TEST(SpeedButton, ClicksOnlyWhileEnabled)
 {

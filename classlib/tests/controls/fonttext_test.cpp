@@ -5,6 +5,7 @@
 #include "classlib/controls/label.h"
 #include "classlib/controls/panel.h"
 #include "classlib/core/sysutils.h"
+#include "classlib/tests/controls/waituntil.h"
 
 #include <QTest>
 
@@ -204,7 +205,7 @@ TEST(MeasureCanvas, MeasuresOutsidePaintAsPaintDoes)
     form.Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
     control->Repaint();
-    QTRY_VERIFY(control->PaintedWidth >= 0);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return control->PaintedWidth >= 0; }));
     EXPECT_EQ(control->PaintedWidth, small);
 
     // The measuring font is the control's, whenever asked.

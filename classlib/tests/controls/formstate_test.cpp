@@ -5,6 +5,7 @@
 #include "classlib/controls/button.h"
 #include "classlib/controls/form.h"
 #include "classlib/core/sysutils.h"
+#include "classlib/tests/controls/waituntil.h"
 
 #include "handlers.h"
 
@@ -24,17 +25,26 @@ TEST(FormShow, OnShowComesOnceEachTimeTheHiddenWindowIsShown)
 {
     TForm form(nullptr);
     form.SetBounds(10, 10, 200, 100);
+    // Hidden until shown.
+    EXPECT_FALSE(form.Visible());
+    EXPECT_FALSE(form.Showing());
     int shows = 0;
-    bool visibleInHandler = true;
+    bool visibleInHandler = false;
+    bool windowInHandler = true;
     Bind(form.OnShow, [&](TObject*) {
         ++shows;
-        visibleInHandler = form.Widget()->isVisible();
+        visibleInHandler = form.Visible();
+        windowInHandler = form.Widget()->isVisible();
     });
     form.Show();
     form.Show();  // shown already
     EXPECT_EQ(shows, 1);
-    EXPECT_FALSE(visibleInHandler);
+    // Visible for its handler; the window opens right after.
+    EXPECT_TRUE(visibleInHandler);
+    EXPECT_FALSE(windowInHandler);
+    EXPECT_TRUE(form.Showing());
     form.Close();
+    EXPECT_FALSE(form.Visible());
     TModalScript script;
     script.Answer(mrOk);
     EXPECT_EQ(form.ShowModal(), mrOk);
@@ -47,6 +57,7 @@ TEST(FormShow, AFailingOnShowLeavesNoModalWindowBehind)
     Bind(form.OnShow, [](TObject*) { throw Exception(QStringLiteral("No printer")); });
     TModalScript script;
     EXPECT_THROW(form.ShowModal(), Exception);
+    EXPECT_FALSE(form.Visible());
     EXPECT_FALSE(form.Widget()->isVisible());
     EXPECT_FALSE(form.Widget()->isModal());
     EXPECT_EQ(script.Requests().size(), 0u);
@@ -117,7 +128,7 @@ TEST(FormClose, AModalFormWhoseOnCloseAnswersFreeIsFreedAfterItsRun)
     EXPECT_EQ(form->ShowModal(), mrOk);
     EXPECT_TRUE(window);  // the caller still reads it
     QCoreApplication::sendPostedEvents();
-    QTRY_VERIFY(!window);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return !window; }));
 }
 
 TEST(FormState, MaximisedOrMinimisedTheFormKeepsItsNormalBounds)

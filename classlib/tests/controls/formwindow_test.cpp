@@ -2,6 +2,7 @@
 // stay-on-top styles, size limits, the active control, the screen's list
 // and the application's forms.
 
+#include "waituntil.h"
 #include "classlib/controls/application.h"
 #include "classlib/controls/form.h"
 #include "classlib/controls/panel.h"
@@ -181,7 +182,7 @@ TEST_F(FormWindow, CaFreeFreesTheFormOnceTheEventLoopIsBack)
     form->Show();
     form->Close();
     ASSERT_TRUE(widget);  // still there while its own handler could run
-    QTRY_VERIFY(!widget);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return !widget; }));
 }
 
 // Logs each time the window is shown whether it asked not to be activated
@@ -279,7 +280,7 @@ TEST_F(FormWindow, TheUsersDragOfAnEdgeIsToldAndTakesTheHandlersRectangle)
         Log.clear();
         const QRect dragged = start.marginsAdded(c.Drag);
         form.Widget()->setGeometry(dragged);  // what the window system does
-        QTRY_VERIFY(Log.contains(QStringLiteral("sizing %1").arg(c.Edge)));
+        EXPECT_TRUE(classlib::testing::WaitUntil([&] { return Log.contains(QStringLiteral("sizing %1").arg(c.Edge)); }));
         QCoreApplication::processEvents();
         // Heard as it came, then once more with the handler's size when that differs.
         QStringList resizes{QStringLiteral("resize %1").arg(dragged.height())};
@@ -316,10 +317,10 @@ TEST_F(FormWindow, ActiveControlFollowsTheFocusAndTakesItOnActivation)
     form.SetActiveControl(form.Other);  // not shown yet: only remembered
     EXPECT_EQ(form.ActiveControl(), form.Other);
     ShowActive(form);
-    QTRY_VERIFY(form.Other->Focused());
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return form.Other->Focused(); }));
 
     QTest::mouseClick(form.Edit->Widget(), Qt::LeftButton);
-    QTRY_VERIFY(form.Edit->Focused());
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return form.Edit->Focused(); }));
     EXPECT_EQ(form.ActiveControl(), form.Edit);
 
     form.SetActiveControl(form.Other);
@@ -332,6 +333,52 @@ TEST_F(FormWindow, ActiveControlFollowsTheFocusAndTakesItOnActivation)
     delete form.Other;
     form.Other = nullptr;
     EXPECT_EQ(form.ActiveControl(), nullptr);
+}
+
+TEST_F(FormWindow, ShowBringsTheWindowForwardAndActivatesIt)
+{
+    TWindowForm a(nullptr), b(nullptr);
+    b.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(b.Widget()));
+    // Shown already, behind the other: Show brings it back to the user.
+    a.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(a.Widget()));
+    b.Show();
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return Screen()->ActiveForm() == &b; }));
+    EXPECT_TRUE(b.Active());
+    EXPECT_FALSE(a.Active());
+}
+
+TEST_F(FormWindow, AnInactiveFormsActiveControlWaitsForTheActivation)
+{
+    TWindowForm tool(nullptr), main(nullptr);
+    tool.Show();
+    main.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.Widget()));
+    main.SetActiveControl(main.Edit);
+    ASSERT_TRUE(main.Edit->Focused());
+    // What a tool window does for another window's selection.
+    tool.SetActiveControl(tool.Other);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Screen()->ActiveForm(), &main);
+    EXPECT_TRUE(main.Edit->Focused());
+    EXPECT_FALSE(tool.Other->Focused());
+    EXPECT_EQ(tool.ActiveControl(), tool.Other);
+    // The user comes to the tool window: the control has the keys.
+    tool.Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tool.Widget()));
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return tool.Other->Focused(); }));
+}
+
+TEST_F(FormWindow, AShownFormGivesTheKeysToItsFirstControlInTabOrder)
+{
+    TWindowForm form(nullptr);
+    // A disabled control is passed over.
+    form.Edit->SetEnabled(false);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return form.Other->Focused(); }));
+    EXPECT_EQ(form.ActiveControl(), form.Other);
 }
 
 TEST_F(FormWindow, TheScreenListsFormsInTheOrderTheyWereMade)

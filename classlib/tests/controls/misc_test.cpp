@@ -89,6 +89,27 @@ TEST(Misc, PositionSurvivesARestart)
     }
 }
 
+TEST(Misc, VisibleIsStoredAsTheWindowShows)
+{
+    const TTempConfig config;
+    TForm form(nullptr);
+    form.SetBounds(50, 60, 300, 200);
+    const auto stored = [&form] {
+        TRegistry reg;
+        EXPECT_TRUE(reg.OpenKey(Key, true));
+        SaveWindowPos(&form, &reg);
+        return reg.ReadBool("Visible");
+    };
+    EXPECT_FALSE(stored());  // never shown
+    form.Show();
+    EXPECT_TRUE(stored());
+    form.Close();
+    EXPECT_FALSE(stored());
+    // Visible set without showing opens no window: none is stored.
+    form.SetVisible(true);
+    EXPECT_FALSE(stored());
+}
+
 TEST(Misc, AMaximisedOrMinimisedWindowStoresItsRestoredBounds)
 {
     const struct {

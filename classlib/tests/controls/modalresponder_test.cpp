@@ -1,6 +1,7 @@
 // Modal dialogs and forms answered by a script, as every test must; and
 // what the program's own responder does where nobody can answer.
 
+#include "waituntil.h"
 #include "classlib/controls/application.h"
 #include "classlib/controls/dialogs.h"
 #include "classlib/controls/form.h"
@@ -10,6 +11,7 @@
 #include "classlib/core/sysutils.h"
 #include "classlib/graphics/font.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -292,6 +294,38 @@ TEST(ModalForm, TheRealLoopEndsWithTheResultOrTheCloseBox)
         });
         EXPECT_EQ(form.ShowModal(), c.Result);
     }
+}
+
+} // namespace
+} // namespace classlib
+
+namespace classlib {
+namespace {
+
+// The window system may activate any window when a dialog goes (the main
+// window, say): the user is given back the one he was working in.
+TEST(ModalActivation, AClosedDialogGivesTheActivationBackToTheWindowThatHadIt)
+{
+    TForm worked(nullptr), other(nullptr);
+    worked.SetBounds(10, 10, 200, 100);
+    other.SetBounds(240, 10, 200, 100);
+    other.Show();
+    worked.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(worked.Widget()));
+    const auto elsewhere = [&other](TModalRequest&) {
+        other.Widget()->activateWindow();
+        (void)QTest::qWaitForWindowActive(other.Widget());
+        return mrOk;
+    };
+    TModalScript script;
+    script.Then(elsewhere).Then(elsewhere);
+    Application()->ShowException(Exception(QStringLiteral("Group name refused")));
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return QApplication::activeWindow() == worked.Widget(); }));
+
+    TOkForm dialog(nullptr);
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_TRUE(classlib::testing::WaitUntil([&] { return QApplication::activeWindow() == worked.Widget(); }));
+    EXPECT_EQ(script.Unexpected(), 0);
 }
 
 } // namespace

@@ -248,6 +248,30 @@ TEST(TreeView, SortedSiblingsFollowTheirTextsWithoutRegardToCase)
     EXPECT_EQ(texts(), (QStringList{"alpha", "beta", "Gamma"}));
     b->SetText(QStringLiteral("Zeta"));
     EXPECT_EQ(texts(), (QStringList{"alpha", "Gamma", "Zeta"}));
+    // Siblings know their new places after a sort.
+    EXPECT_EQ(b->Index(), 2);
+    EXPECT_EQ(b->GetPrevSibling()->Text(), "Gamma");
+    EXPECT_EQ(items.Root(0)->GetNextSibling()->Text(), "Gamma");
+}
+
+TEST(TreeView, SiblingsFollowEachOtherAfterNodesInTheMiddleGo)
+{
+    TTreeView tree(nullptr);
+    TTreeNodes& items = *tree.Items();
+    std::vector<TTreeNode*> nodes;
+    for (int i = 0; i < 6; ++i) nodes.push_back(items.AddChild(nullptr, QString::number(i)));
+    items.AddChild(nodes[3], QStringLiteral("3a"));
+    nodes[1]->Delete();
+    nodes[4]->Delete();
+    QStringList walked;
+    for (TTreeNode* n = items.GetFirstNode(); n; n = n->GetNext()) walked << n->Text() + ":" + QString::number(n->Index());
+    EXPECT_EQ(walked, (QStringList{"0:0", "2:1", "3:2", "3a:0", "5:3"}));
+    EXPECT_EQ(nodes[5]->GetPrevSibling(), nodes[3]);
+    EXPECT_EQ(nodes[0]->GetNextSibling(), nodes[2]);
+    EXPECT_EQ(nodes[5]->GetNextSibling(), nullptr);
+    // Each deleted from the back, as a clear does.
+    items.Clear();
+    EXPECT_EQ(items.Count(), 0);
 }
 
 TEST_F(TTreeFixture, AnUnfocusedSelectionShowsOnlyWhenNotHidden)

@@ -6,6 +6,7 @@
 #include "recordingdc.h"
 
 #include <QImage>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
 
@@ -88,12 +89,35 @@ TEST(Edges, AFocusRectangleDrawnTwiceRestoresThePixels)
     EXPECT_EQ(Px(img, 5, 4), RGB(255, 255, 255));
     {
         TPainterDC dc(&img);
-        EXPECT_TRUE(DrawFocusRect(dc, Rect(0, 0, 12, 8)));
+        DrawFocusRect(dc, Rect(0, 0, 12, 8));
     }
     EXPECT_EQ(img, before);
+}
 
-    classlib::test::TRecordingDC keepsNoPixels;
-    EXPECT_FALSE(DrawFocusRect(keepsNoPixels, Rect(0, 0, 4, 4)));
+// A widget being painted keeps no pixels to read back: the rectangle is
+// drawn through the device's primitives all the same, and leaves the
+// device's state as it was.
+TEST(Edges, AFocusRectangleShowsOnDevicesThatKeepNoPixels)
+{
+    QPixmap pixmap(12, 8);
+    pixmap.fill(Qt::white);
+    {
+        TPainterDC dc(&pixmap);
+        DrawFocusRect(dc, Rect(0, 0, 12, 8));
+    }
+    const QImage img = pixmap.toImage();
+    EXPECT_EQ(Px(img, 0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(Px(img, 1, 0), RGB(255, 255, 255));
+    EXPECT_EQ(Px(img, 11, 4), RGB(0, 0, 0));
+
+    classlib::test::TRecordingDC recorder;
+    recorder.SetROP2(R2_COPYPEN);
+    DrawFocusRect(recorder, Rect(0, 0, 4, 4));
+    // Two dots on the top and bottom edges each, one on each side.
+    EXPECT_EQ(recorder.Log.filter(QStringLiteral("LineTo")).size(), 6);
+    EXPECT_EQ(recorder.Log.first(), QStringLiteral("SelectPen 0 1 000000"));
+    EXPECT_EQ(recorder.State().ROP2, R2_COPYPEN);
+    EXPECT_EQ(recorder.SaveLevel(), 0);
 }
 
 } // namespace

@@ -709,3 +709,35 @@ TEST(Metafile, WhatPlaybackRefusesIsRefusedWhenLoaded)
         EXPECT_EQ(mf.Data(), good->Data());
     }
 }
+
+struct HugeTextCase {
+    const char* Name;
+    const char* Text;
+};
+
+class MetafileHugeText : public ::testing::TestWithParam<HugeTextCase> {};
+
+TEST_P(MetafileHugeText, PlaysIntoItsPlace)
+{
+    // A font far larger than the page: the glyphs still land where the text
+    // is. Characters that no installed face has are drawn as boxes, which
+    // Qt would keep in a cache image of hundreds of megabytes at this size.
+    TMetafileDC rec(TRect{0, 0, 2540, 2540});
+    TLogFont font;
+    font.Height = -65168;
+    font.FaceName = QStringLiteral("Liberation Sans");
+    rec.SelectFont(font);
+    rec.SetBkMode(TRANSPARENT);
+    rec.SetTextAlign(TA_BASELINE);
+    // The first glyph's left stem (or box) covers the page down to the
+    // baseline at row 60.
+    rec.ExtTextOut(-1252, 60, 0, nullptr, QString::fromUtf8(GetParam().Text));
+    const QImage img = Played(rec.Finish(), TRect{0, 0, 96, 96}, 96, 96);
+    EXPECT_EQ(img.pixel(48, 50), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(48, 70), qRgb(255, 255, 255));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, MetafileHugeText,
+    ::testing::Values(HugeTextCase{"Latin", "HHHHHHHHH"},
+                      HugeTextCase{"NoFaceHasThem", "\u0915\u0916\u0917\u0918\u0919\u091A\u091B\u091C\u091D"}),
+    [](const auto& Info) { return std::string(Info.param.Name); });

@@ -5,6 +5,7 @@
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/metafiledc.h"
+#include "classlib/tests/savefaults.h"
 #include "picturesamples.h"
 
 #include <QTemporaryDir>
@@ -164,6 +165,39 @@ TEST(Picture, LoadsFilesByExtension)
     TPicture p;
     EXPECT_EQ(ErrorOf<EInvalidGraphic>([&] { p.LoadFromFile(dir.filePath("x.gif")); }),
               "Unknown picture file extension (.gif)");
+}
+
+TEST(Picture, AFailedSaveToAFileKeepsTheOldFile)
+{
+    const struct { const char* name; QByteArray file; } cases[] = {
+        {"a.bmp", BmpFile(24)}, {"b.jpg", JpegFile()}, {"c.emf", SmallMetafile()},
+    };
+    for (const auto& g : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString::fromLatin1(g.name));
+        TBytesStream(g.file).SaveToFile(path);
+        TPicture p;
+        p.LoadFromFile(path);
+        const QByteArray old("old picture");
+        TBytesStream(old).SaveToFile(path);
+        for (const test::TSaveFaultCase& c : test::SaveFaultCases(g.file.size())) {
+            SCOPED_TRACE(std::string(g.name) + " / " + c.Name);
+            {
+                TSaveFaultScope fault(c.Fault);
+                auto save = [&] { p.SaveToFile(path); };
+                EXPECT_EQ(c.Reason.isEmpty() ? ErrorOf<EFCreateError>(save) : ErrorOf<EWriteError>(save),
+                          test::SaveErrorOf(c, path));
+            }
+            TMemoryStream back;
+            back.LoadFromFile(path);
+            EXPECT_EQ(back.Bytes(), old);
+            EXPECT_EQ(test::FolderEntries(dir.path()), QStringList{QString::fromLatin1(g.name)});
+        }
+        p.SaveToFile(path);
+        TMemoryStream back;
+        back.LoadFromFile(path);
+        EXPECT_EQ(back.Bytes(), g.file) << g.name;
+    }
 }
 
 TEST(Picture, ChangesOfTheGraphicReachTheOwner)

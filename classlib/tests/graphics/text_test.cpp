@@ -1,6 +1,11 @@
+#include "classlib/graphics/fontmapping.h"
 #include "classlib/graphics/painterdc.h"
 
 #include "imageprobe.h"
+
+#include <QGlyphRun>
+#include <QPainter>
+#include <QRawFont>
 
 #include <gtest/gtest.h>
 
@@ -341,5 +346,73 @@ TEST(Text, UpdateCurrentPositionMovesAlong)
     dc.ExtTextOut(0, 0, 0, nullptr, Hello);
     EXPECT_EQ(dc.State().CurrentPos, (TPoint{10 + dc.GetTextExtent(Hello).cx, 10}));
 }
+
+struct PlainTextCase {
+    const char* Name;
+    int Pixels;  // em
+    const char* Text;
+    bool Spaced;  // drawn at given advances, as metafiles are played
+};
+
+class TextAsQtDrawsIt : public ::testing::TestWithParam<PlainTextCase> {};
+
+TEST_P(TextAsQtDrawsIt, PixelForPixel)
+{
+    // The same pixels as Qt's own text drawing with the same face: at the
+    // sizes reports use, and filled as outlines far beyond them.
+    const PlainTextCase& c = GetParam();
+    const QString text = QString::fromUtf8(c.Text);
+    const int w = std::min(100 + c.Pixels * int(text.size()), 600), h = std::min(2 * c.Pixels + 20, 600);
+    const QPoint base(10, std::min(c.Pixels + 10, h - 10));
+    std::vector<int> dx;
+    QImage ours = WhiteImage(w, h);
+    {
+        TPainterDC dc(&ours);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextAlign(TA_BASELINE);
+        dc.SelectFont(Arial(-c.Pixels));
+        for (qsizetype i = 0; i < text.size(); ++i)
+            dx.push_back(dc.GetTextExtent(text.mid(i, 1)).cx + 3);
+        dc.ExtTextOut(base.x(), base.y(), 0, nullptr, text, c.Spaced ? &dx : nullptr);
+    }
+    QImage qt = WhiteImage(w, h);
+    {
+        const auto resolved = ResolveFont(Arial(-c.Pixels), c.Pixels, 0, 96, 96);
+        const QFont font(resolved->Font(96), &qt);
+        QPainter p(&qt);
+        p.setPen(Qt::black);
+        if (c.Spaced) {
+            const QRawFont raw = QRawFont::fromFont(font);
+            const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+            QList<QPointF> at;
+            double x = 0;
+            for (int a : dx) {
+                at.append(QPointF(x, 0));
+                x += a;
+            }
+            QGlyphRun run;
+            run.setRawFont(raw);
+            run.setGlyphIndexes(glyphs);
+            run.setPositions(at);
+            p.drawGlyphRun(base, run);
+        } else {
+            p.setFont(font);
+            p.drawText(base, text);
+        }
+    }
+    EXPECT_NE(InkBounds(ours), TRect{});
+    EXPECT_TRUE(ours == qt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, TextAsQtDrawsIt,
+    ::testing::Values(PlainTextCase{"Small", 13, "Total: 1,234.50", false},
+                      PlainTextCase{"SmallSpaced", 13, "Total: 1,234.50", true},
+                      PlainTextCase{"Heading", 48, "Report", false},
+                      PlainTextCase{"HeadingSpaced", 48, "Report", true},
+                      PlainTextCase{"Poster", 400, "Ag", false},
+                      PlainTextCase{"PosterSpaced", 400, "Ag", true},
+                      PlainTextCase{"Wall", 2500, "Ag", false},
+                      PlainTextCase{"WallSpaced", 2500, "Ag", true}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "classlib/core/stringlist.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/system/cupsspool.h"
+#include "classlib/tests/errorof.h"
+#include "classlib/tests/savefaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +20,7 @@
 #include <optional>
 
 using namespace classlib;
+using namespace classlib::test;
 
 namespace {
 
@@ -286,16 +289,37 @@ TEST_F(PrinterTest, AFailedEndDocClosesTheJobAndRemovesTheSpoolFile)
     Printer.SetOutputFileName(blocked);
     Printer.BeginDoc();
     Printer.Canvas()->TextOut(10, 10, QStringLiteral("lost"));
-    try {
-        Printer.EndDoc();
-        ADD_FAILURE() << "EndDoc succeeded";
-    } catch (const EPrinter& e) {
-        EXPECT_TRUE(e.Message.startsWith(QStringLiteral("Cannot write the output file \"%1\": ").arg(blocked)))
-            << e.Message.toStdString();
-    }
+    EXPECT_EQ(ErrorOf<EFCreateError>([&] { Printer.EndDoc(); }), QStringLiteral("Cannot create file ") + blocked);
     EXPECT_FALSE(Printer.Printing());
     EXPECT_EQ(DirEntries(), QStringList{});
     EXPECT_TRUE(QFileInfo(blocked).isDir());
+}
+
+TEST_F(PrinterTest, AFailedSaveOfTheOutputKeepsTheOldFile)
+{
+    const QString out = Path(QStringLiteral("out.pdf"));
+    // Any document is longer than this.
+    for (const TSaveFaultCase& c : SaveFaultCases(1000)) {
+        SCOPED_TRACE(c.Name);
+        PrintPages({QStringLiteral("old")});
+        QFile f(out);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray old = f.readAll();
+        f.close();
+        Printer.BeginDoc();
+        Printer.Canvas()->TextOut(10, 10, QStringLiteral("new"));
+        {
+            TSaveFaultScope fault(c.Fault);
+            const QString error = c.Reason.isEmpty() ? ErrorOf<EFCreateError>([&] { Printer.EndDoc(); })
+                                                     : ErrorOf<EWriteError>([&] { Printer.EndDoc(); });
+            EXPECT_EQ(error, SaveErrorOf(c, out));
+        }
+        EXPECT_FALSE(Printer.Printing());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), old);
+        f.close();
+        EXPECT_EQ(FolderEntries(Dir.path()), QStringList{QStringLiteral("out.pdf")});
+    }
 }
 
 TEST_F(PrinterTest, DestroyingThePrinterMidJobLeavesNoFiles)

@@ -3,6 +3,7 @@
 
 #include "classlib/core/stringlist.h"
 #include "classlib/tests/errorof.h"
+#include "classlib/tests/savefaults.h"
 #include "classlib/tests/tempconfig.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -488,6 +490,63 @@ TEST(Registry, AFolderThatCannotBeWrittenFailsTheWrite)
               "Failed to set data for 'Left'");
     // The value is there for the process all the same.
     EXPECT_EQ(reg.ReadInteger("Left"), 2);
+}
+
+} // namespace registry_test
+
+namespace registry_test {
+
+// A full disk or a failing device at any step of saving the settings: the
+// write fails as the registry's own error, the file keeps every byte (the
+// installation's "Binary Path" with it), no temporary is left, and the next
+// write saves what the failed one could not.
+TEST(Registry, AFailedSaveFailsTheWriteAndKeepsTheFile)
+{
+    struct TOperation {
+        const char* Name;
+        std::function<void(TRegistry&)> Run;
+        QString Error;
+    };
+    const TOperation operations[] = {
+        {"WriteInteger", [](TRegistry& r) { r.WriteInteger("Left", 7); }, "Failed to set data for 'Left'"},
+        {"WriteString", [](TRegistry& r) { r.WriteString("Recent", "b.qxf\r\n"); }, "Failed to set data for 'Recent'"},
+        {"DeleteValue", [](TRegistry& r) { r.DeleteValue("Status Bar"); }, "Failed to set data for 'Status Bar'"},
+        {"DeleteKey", [](TRegistry& r) { r.DeleteKey(Root + "\\Main"); },
+         "Failed to delete key " + Root + "\\Main"},
+    };
+    for (const TOperation& op : operations) {
+        for (const TSaveFaultCase& c : SaveFaultCases(1871)) {
+            SCOPED_TRACE(std::string(op.Name) + " / " + c.Name);
+            const TTempConfig config;
+            {
+                TRegistry reg;
+                ASSERT_TRUE(reg.OpenKey(Root + "\\Delphi", true));
+                reg.WriteString("Binary Path", "/opt/tessary" + QString(1800, u'x'));
+                ASSERT_TRUE(reg.OpenKey(Root + "\\Main", true));
+                reg.WriteInteger("Left", 1);
+                reg.WriteBool("Status Bar", true);
+            }
+            const QByteArray before = ReadFile();
+            ASSERT_GT(before.size(), 1800);
+            const QString folder = QFileInfo(TRegistry::FileName()).absolutePath();
+            TRegistry reg;
+            ASSERT_TRUE(reg.OpenKey(Root + "\\Main", false));
+            {
+                TSaveFaultScope fault(c.Fault);
+                EXPECT_EQ(ErrorOf<ERegistryException>([&] { op.Run(reg); }), op.Error);
+            }
+            EXPECT_EQ(ReadFile(), before);
+            EXPECT_EQ(FolderEntries(folder), QStringList{QStringLiteral("registry.ini")});
+            TRegistry next;
+            ASSERT_TRUE(next.OpenKey(Root + "\\Manager", true));
+            next.WriteInteger("Top", 3);
+            TRegistry again;
+            ASSERT_TRUE(again.OpenKeyReadOnly(Root + "\\Delphi"));
+            EXPECT_TRUE(again.ReadString("Binary Path").startsWith("/opt/tessary"));
+            EXPECT_NE(ReadFile(), before);
+            EXPECT_EQ(FolderEntries(folder), QStringList{QStringLiteral("registry.ini")});
+        }
+    }
 }
 
 } // namespace registry_test

@@ -3,6 +3,7 @@
 // inspector gets for the property, one dialog at a time through the modal
 // responder.
 
+#include "classlib/tests/controls/waituntil.h"
 #include "designer/dialogs/attributeproperties.h"
 #include "designer/dialogs/brushdialog.h"
 #include "designer/controls/colorselector.h"
@@ -21,6 +22,7 @@
 #include "classlib/controls/edit.h"
 #include "classlib/controls/label.h"
 #include "classlib/controls/modalresponder.h"
+#include "classlib/controls/mouse.h"
 #include "classlib/controls/paintbox.h"
 #include "classlib/controls/panel.h"
 #include "classlib/controls/radiobutton.h"
@@ -31,6 +33,7 @@
 #include "classlib/graphics/brush.h"
 #include "classlib/graphics/pen.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTest>
 
@@ -198,6 +201,88 @@ TEST_F(AttributeDialogsTest, AWidthThatIsNoNumberIsShownAndChangesNothing)
         << qPrintable(script.Requests()[1].Text);
     EXPECT_EQ(label->Frame()->Width(), 80);
     EXPECT_TRUE(label->Frame()->Shape().Empty());
+}
+
+// A negative width or one past what a width can hold is said in the
+// dialog, which stays open; nothing changes.
+TEST_F(AttributeDialogsTest, AWidthOutOfRangeIsRefusedAndChangesNothing)
+{
+    auto* label = Insert<TQXLabel>(10, 10);
+    label->Frame()->SetShape({fsTop});
+    label->Shadow()->SetShape(ssLeftTop);
+    label->Shadow()->SetWidth(150);
+    const struct {
+        const char* Name;
+        const char* Typed;
+        const char* Shown;
+    } cases[] = {
+        {"negative", "-2", "-2.00 is not a valid positive value."},
+        {"negative after rounding", "-0.006", "-0.01 is not a valid positive value."},
+        {"past an integer's hundredths", "10000000000",
+         "10000000000.00 is out of range (0.00 to 21474836.47)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QString shown = Local(c.Shown);
+        auto refuse = [&](auto& D, TModalScript& Script) {
+            TypeInto(D.edtWidth, Local(c.Typed));
+            Script.Answer(mrOk);
+            Press(D.btnOk);
+            EXPECT_EQ(D.ModalResult(), mrNone);
+            EXPECT_TRUE(D.Visible());
+            Press(D.btnCancel);
+        };
+        TModalScript frameScript;
+        Edit<TfrmFrameProperty>({label}, "Frame", [&](TfrmFrameProperty& D) { refuse(D, frameScript); },
+                                &frameScript);
+        ASSERT_EQ(frameScript.Requests().size(), 2u);
+        EXPECT_EQ(frameScript.Requests()[1].Text, shown);
+        TModalScript shadowScript;
+        Edit<TfrmShadowProp>({label}, "Shadow", [&](TfrmShadowProp& D) { refuse(D, shadowScript); },
+                             &shadowScript);
+        ASSERT_EQ(shadowScript.Requests().size(), 2u);
+        EXPECT_EQ(shadowScript.Requests()[1].Text, shown);
+        EXPECT_EQ(label->Frame()->Width(), 80);
+        EXPECT_EQ(label->Shadow()->Width(), 150);
+    }
+    // Zero is a width (a half hundredth below it rounds to it); so is the
+    // largest that can be kept.
+    for (const char* typed : {"0", "-0.005", "21474836.47"}) {
+        Edit<TfrmFrameProperty>({label}, "Frame", [&](TfrmFrameProperty& D) {
+            TypeInto(D.edtWidth, Local(typed));
+            Press(D.btnOk);
+        });
+        EXPECT_EQ(label->Frame()->Width(), Round(StrToFloat(Local(typed)) * 100)) << typed;
+    }
+}
+
+// A disabled width edit is painted in the button face, as the dialogs ask.
+TEST_F(AttributeDialogsTest, ADisabledWidthEditShowsTheButtonFace)
+{
+    auto* label = Insert<TQXLabel>(10, 10);
+    auto* shape = Insert<TQXShape>(10, 80);
+    auto rgb = [](TColor Color) {
+        const TColorRef c = ColorToRGB(Color);
+        return qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+    };
+    const QRgb face = rgb(clBtnFace);
+    const QRgb window = rgb(clWindow);
+    ASSERT_NE(face, window);
+    // Right of the text, inside the edit's border.
+    auto inside = [](TEdit* Edit) {
+        const QImage img = Edit->Widget()->grab().toImage();
+        return img.pixel(img.width() - 5, img.height() / 2) | 0xFF000000u;
+    };
+    Edit<TfrmFrameProperty>({label}, "Frame", [&](TfrmFrameProperty& D) {
+        ASSERT_FALSE(D.edtWidth->Enabled());
+        EXPECT_EQ(inside(D.edtWidth), face);
+        Press(D.cbxTop);
+        EXPECT_EQ(inside(D.edtWidth), window);
+    });
+    Edit<TfrmShadowProp>({label}, "Shadow", [&](TfrmShadowProp& D) {
+        EXPECT_EQ(inside(D.edtWidth), face);
+    });
+    Edit<TfrmPropPen>({shape}, "Pen", [&](TfrmPropPen& D) { EXPECT_EQ(inside(D.edtWidth), face); });
 }
 
 TEST_F(AttributeDialogsTest, FramePreviewClosesTheSquareOnlyWithAllFourSides)
@@ -400,6 +485,44 @@ TEST_F(AttributeDialogsTest, PenDialogWritesStyleAndColourOnOKOnly)
             EXPECT_EQ(s->Pen()->Color(), c.Color);
         }
     }
+}
+
+// The controls Tab visits from the one that has the keys, by name, until
+// it comes back.
+QStringList TabOrder()
+{
+    QStringList names;
+    for (int i = 0; i < 10; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        TControl* control = focus ? classlib::detail::ControlOfWidget(focus) : nullptr;
+        if (!control || names.contains(control->Name())) break;
+        names << control->Name();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return names;
+}
+
+TEST_F(AttributeDialogsTest, TheStyleListsComeFirstForTheKeyboard)
+{
+    auto* shape = Insert<TQXShape>(10, 10);
+    const QStringList order{"cmbStyle", "clrColor", "btnOk", "btnCancel"};
+    Edit<TfrmPropBrush>({shape}, "Brush", [&](TfrmPropBrush& D) {
+        EXPECT_TRUE(classlib::testing::WaitUntil([&] { return D.cmbStyle->Focused(); }));
+        EXPECT_EQ(TabOrder(), order);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(D.cmbStyle->ItemIndex(), int(bsClear));
+        Press(D.btnOk);
+    });
+    EXPECT_EQ(shape->Brush()->Style(), bsClear);
+    // The disabled width is passed over.
+    Edit<TfrmPropPen>({shape}, "Pen", [&](TfrmPropPen& D) {
+        EXPECT_TRUE(classlib::testing::WaitUntil([&] { return D.cmbStyle->Focused(); }));
+        EXPECT_EQ(TabOrder(), order);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(D.cmbStyle->ItemIndex(), int(psDash));
+        Press(D.btnOk);
+    });
+    EXPECT_EQ(shape->Pen()->Style(), psDash);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include "classlib/controls/button.h"
 #include "classlib/controls/checkbox.h"
 #include "classlib/controls/filedialogs.h"
+#include "classlib/controls/label.h"
 #include "classlib/controls/modalresponder.h"
 #include "classlib/controls/pagecontrol.h"
 #include "classlib/controls/paintbox.h"
@@ -128,6 +129,45 @@ TEST_F(BackgroundTest, TheEditorIsADialogForSeveralElements)
     EXPECT_EQ(e->GetValue(), QStringLiteral("(TQXBackground)"));
 }
 
+// The gradient page's labels stand where the dialog was laid out: "Less"
+// and "More" under the two ends of the density bar, "Light" ending at the
+// right of the balance bar.
+TEST_F(BackgroundTest, TheGradientPagesLabelsStandUnderTheirBars)
+{
+    Edit({A}, [](TfrmBackground& Form) -> TModalResult {
+        OpenPage(Form, Form.tshGradient);
+        Press(Form.rbnOne);
+        const struct {
+            const char* Name;
+            int Left, Top;
+            bool RightAligned;
+        } labels[] = {
+            {"lblColor1", 124, 12, false}, {"lblBalance", 124, 56, false}, {"lblDark", 124, 94, false},
+            {"lblLess", 8, 50, false},     {"lblMore", 84, 50, true},
+        };
+        for (const auto& l : labels) {
+            auto* label = dynamic_cast<TLabel*>(Form.FindComponent(QString::fromLatin1(l.Name)));
+            if (!label) {
+                ADD_FAILURE() << l.Name;
+                continue;
+            }
+            EXPECT_EQ(label->Left(), l.Left) << l.Name;
+            EXPECT_EQ(label->Top(), l.Top) << l.Name;
+            EXPECT_EQ(label->Alignment() == taRightJustify, l.RightAligned) << l.Name;
+            EXPECT_TRUE(label->Showing()) << l.Name;
+        }
+        auto* more = dynamic_cast<TLabel*>(Form.FindComponent(QStringLiteral("lblMore")));
+        auto* density = dynamic_cast<TControl*>(Form.FindComponent(QStringLiteral("tbrDensity")));
+        if (!more || !density) return mrCancel;
+        // Past the middle of the bar, within its group.
+        EXPECT_GT(more->Left(), density->Left() + density->Width() / 2);
+        EXPECT_LE(more->Left() + more->Width(), more->Parent()->ClientWidth());
+        EXPECT_EQ(Form.lblLight->Left() + Form.lblLight->Width(), 225);
+        EXPECT_EQ(Form.lblLight->Top(), 94);
+        return mrCancel;
+    });
+}
+
 TEST_F(BackgroundTest, OKCopiesTheFirstElementsBackgroundAsChangedToEverySelectedOne)
 {
     A->Background()->Density = 7;
@@ -232,7 +272,7 @@ TEST_F(BackgroundTest, ATextureMustBePickedAgainAndIsStoredAsItsPicture)
 TEST_F(BackgroundTest, GradientsKeepTheirColoursAndStoreThePictureThatPrints)
 {
     // One colour, balance 200: the grey goes to Color2 and comes back.
-    Edit({A}, [](TfrmBackground& Form) {
+    Edit({A}, [](TfrmBackground& Form) -> TModalResult {
         OpenPage(Form, Form.tshGradient);
         Press(Form.rbnOne);
         Press(Form.rbnDiagUp);
@@ -252,7 +292,7 @@ TEST_F(BackgroundTest, GradientsKeepTheirColoursAndStoreThePictureThatPrints)
     });
 
     // Two colours, horizontal, density 1, forward: blue at the top.
-    Edit({A}, [](TfrmBackground& Form) {
+    Edit({A}, [](TfrmBackground& Form) -> TModalResult {
         OpenPage(Form, Form.tshGradient);
         Press(Form.rbnTwo);
         Press(Form.rbnHorizontal);

@@ -11,8 +11,12 @@
 #include "classlib/core/streams.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/tests/controls/handlers.h"
+#include "classlib/tests/savefaults.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <functional>
 
 namespace designer::tests {
 namespace {
@@ -317,6 +321,49 @@ TEST_F(DocumentTest, AFailedSaveNeverHarmsTheOldFile)
     label->SetCaption(QStringLiteral("ok"));
     ExpectError<EFCreateError>([&] { SaveReportAs(nowhere); }, QStringLiteral("Cannot create file ") + nowhere);
     EXPECT_EQ(Document->FileName, file);
+}
+
+TEST_F(DocumentTest, AFullDiskOrAFailingDeviceKeepsTheFileTheNameAndTheChanges)
+{
+    const QString file = TempFile(QStringLiteral("keep.qxf"));
+    const QString other = TempFile(QStringLiteral("other.qxf"));
+    struct TSave {
+        const char* Name;
+        QString Target;
+        std::function<void()> Run;
+    };
+    const TSave saves[] = {
+        {"Save", file, [&] { SaveReportAs(file); }},
+        {"Save As", other, [&] { SaveReportAs(other); }},
+        {"Save Copy As", other, [&] { SaveReportToFile(other); }},
+        {"Save Copy As over the file", file, [&] { SaveReportToFile(file); }},
+    };
+    SaveReportAs(file);
+    const QByteArray good = ReadFile(file);
+    const QStringList folder = classlib::test::FolderEntries(QFileInfo(file).absolutePath());
+    Insert<TQXLabel>(10, 10);
+    Document->SetModified(true);
+    for (const TSave& save : saves) {
+        for (const classlib::test::TSaveFaultCase& c : classlib::test::SaveFaultCases(good.size())) {
+            SCOPED_TRACE(std::string(save.Name) + " / " + c.Name);
+            {
+                TSaveFaultScope fault(c.Fault);
+                if (c.Reason.isEmpty())
+                    ExpectError<EFCreateError>(save.Run, classlib::test::SaveErrorOf(c, save.Target));
+                else
+                    ExpectError<EWriteError>(save.Run, classlib::test::SaveErrorOf(c, save.Target));
+            }
+            EXPECT_EQ(ReadFile(file), good);
+            EXPECT_EQ(classlib::test::FolderEntries(QFileInfo(file).absolutePath()), folder);
+            EXPECT_EQ(Document->FileName, file);
+            EXPECT_FALSE(Document->IsNew);
+            EXPECT_TRUE(Document->GetModified());
+        }
+    }
+    // Room again: the edits reach the file.
+    SaveReportAs(file);
+    EXPECT_NE(ReadFile(file), good);
+    EXPECT_FALSE(Document->GetModified());
 }
 
 } // namespace

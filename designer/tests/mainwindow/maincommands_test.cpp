@@ -16,11 +16,13 @@
 #include "designer/manager/reportmanager.h"
 #include "designer/elements/shape.h"
 
+#include "designer-framework/inspectorgrid.h"
 #include "designer-framework/inspectorwindow.h"
 #include "runtime/report.h"
 #include "designer/mainwindow/qxactivate.h"
 
 #include "classlib/controls/application.h"
+#include "classlib/core/atomicsave.h"
 #include "classlib/controls/button.h"
 #include "classlib/controls/checkbox.h"
 #include "classlib/controls/listbox.h"
@@ -29,13 +31,18 @@
 #include "classlib/tests/controls/handlers.h"
 #include "classlib/tests/tempconfig.h"
 #include "classlib/controls/modalresponder.h"
+#include "classlib/controls/pagecontrol.h"
+#include "classlib/core/stringlist.h"
+#include "classlib/graphics/canvas.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
 #include "classlib/controls/treeview.h"
 #include "classlib/system/printers.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -181,6 +188,48 @@ TEST(MainCommands, SaveCopyLeavesTheDocumentAsItWas)
         QFile::remove(copy);
         Main.mmiSaveCopy->Click();
         EXPECT_FALSE(QFile::exists(copy));
+    });
+}
+
+TEST(MainCommands, AFailedSaveIsShownAndKeepsTheNameAndTheChanges)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sales.qxf"));
+    const QString other = dir.filePath(QStringLiteral("other.qxf"));
+    RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
+        Main.mmiComponent->Items(1)->Click();
+        Script.ChooseFile(path);
+        QTest::keyClick(Main.Widget(), Qt::Key_S, Qt::ControlModifier);
+        Settle();
+        const QByteArray saved = FileBytes(path);
+        ASSERT_FALSE(saved.isEmpty());
+        Main.mmiComponent->Items(1)->Click();
+        ASSERT_TRUE(Document->GetModified());
+        // The disk is full just before the last byte.
+        TSaveFaultScope fault({TSaveStage::Write, saved.size() - 1, ENOSPC});
+        // Shown as a sentence, with its full stop.
+        const QString full = QStringLiteral(": No space left on device.");
+        Script.Answer(mrOk);
+        QTest::keyClick(Main.Widget(), Qt::Key_S, Qt::ControlModifier);
+        Settle();
+        ASSERT_EQ(Script.Pending(), 0);
+        EXPECT_EQ(Script.Requests().back().Kind, TModalKind::Message);
+        EXPECT_EQ(Script.Requests().back().Text.toStdString(),
+                  (QStringLiteral("Stream write error in file ") + path + full).toStdString());
+        Script.ChooseFile(other).Answer(mrOk);
+        Main.mmiSaveAs->Click();
+        Settle();
+        ASSERT_EQ(Script.Pending(), 0);
+        EXPECT_EQ(Script.Requests().back().Text.toStdString(),
+                  (QStringLiteral("Stream write error in file ") + other + full).toStdString());
+        EXPECT_EQ(FileBytes(path), saved);
+        EXPECT_FALSE(QFile::exists(other));
+        EXPECT_EQ(Document->FileName, path);
+        EXPECT_TRUE(Document->GetModified());
+        EXPECT_EQ(Main.Caption(), QStringLiteral("Tessary - sales"));
+        EXPECT_EQ(Main.Recent.Count(), 1);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral("sales.qxf")});
     });
 }
 
@@ -481,6 +530,78 @@ TEST(MainCommands, TheReportManagerFollowsTheDocument)
         Script.Answer(mrNo);
         Main.mmiNew->Click();
         EXPECT_EQ(Manager->tvwPages->Items()->RootCount(), 1);
+    });
+}
+
+// What each thumbnail caption of the manager shows: the text it was last
+// drawn with, recorded around the manager's own drawing.
+class TShownCaptions {
+public:
+    explicit TShownCaptions(TfrmPages& Pages) : FPages(Pages), FOriginal(Pages.islPages->OnDrawCaption)
+    {
+        classlib::testing::Bind(Pages.islPages->OnDrawCaption,
+                                [this](TObject* Sender, int Item, TCanvas* Canvas, TRect R, bool Selected) {
+                                    FOriginal(Sender, Item, Canvas, R, Selected);
+                                    FShown[Item] = QStringLiteral("%1. %2").arg(Item + 1).arg(
+                                        Item < Document->GetPageCount() ? Document->GetPageName(Item) : QString());
+                                });
+        // Everything is drawn once more with the recorder in place.
+        for (int i = 0; i < Pages.islPages->SlotCount(); ++i) Pages.islPages->Slots(i)->Caption()->Invalidate();
+    }
+    ~TShownCaptions() { FPages.islPages->OnDrawCaption = FOriginal; }
+    QStringList Shown() const
+    {
+        Settle();
+        QStringList texts;
+        for (int i = 0; i < FPages.islPages->ItemCount(); ++i) texts << FShown.value(i);
+        return texts;
+    }
+
+private:
+    TfrmPages& FPages;
+    TPaintItemEvent FOriginal;
+    QMap<int, QString> FShown;
+};
+
+TEST(MainCommands, ThePagesNewNamesShowInTheManagerTheStatusBarAndTheInspector)
+{
+    RunDesigner([](TfrmMain& Main, TModalScript& Script) {
+        Main.mmiReportMan->Click();
+        Main.mmiNewPage->Click();
+        Main.mmiNewPage->Click();
+        TShownCaptions captions(*Manager);
+        Manager->islPages->SetItemIndex(0);
+        Manager->pmiEdit->Click();
+        ASSERT_EQ(Document->CurrentPage(), 0);
+        EXPECT_EQ(captions.Shown(), (QStringList{"1. Page1", "2. Page2", "3. Page3"}));
+
+        // The open first page goes: every design after it has a new number.
+        Script.Answer(mrYes);
+        Main.mmiDeletePage->Click();
+        ASSERT_EQ(Document->GetPageCount(), 2);
+        EXPECT_EQ(captions.Shown(), (QStringList{"1. Page2", "2. Page3"}));
+
+        // The current page renamed in the inspector.
+        designer_framework::TfrmInspector* inspector = Main.InspectorWindow();
+        inspector->pgcInspector->SetActivePage(inspector->tabAll);
+        inspector->pgcInspectorChange(inspector);
+        ASSERT_NE(inspector->ActiveRows(), nullptr);
+        const int row = inspector->ActiveRows()->IndexOf(QStringLiteral("Name"));
+        ASSERT_GE(row, 0);
+        inspector->ActiveGrid()->SetRow(row);
+        const QString old = Document->GetPageName(Document->CurrentPage());
+        inspector->edtValue->SelectAll();
+        QTest::keyClicks(inspector->edtValue->Widget(), QStringLiteral("Totals"));
+        QTest::keyClick(inspector->edtValue->Widget(), Qt::Key_Return);
+        ASSERT_EQ(PageWindow->Name(), QStringLiteral("Totals"));
+        EXPECT_EQ(Main.sbrBottom->Panels()->Items(1)->Text(), QStringLiteral("Totals"));
+        TStrings* chooser = inspector->cmbControl->Items();
+        EXPECT_GE(chooser->IndexOf(QStringLiteral("Totals")), 0);
+        EXPECT_LT(chooser->IndexOf(old), 0);
+        EXPECT_EQ(chooser->Get(inspector->cmbControl->ItemIndex()), QStringLiteral("Totals"));
+        QStringList expected{"1. Page2", "2. Page3"};
+        expected[Document->CurrentPage()] = QStringLiteral("%1. Totals").arg(Document->CurrentPage() + 1);
+        EXPECT_EQ(captions.Shown(), expected);
     });
 }
 

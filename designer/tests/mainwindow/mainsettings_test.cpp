@@ -8,7 +8,11 @@
 #include "designer/manager/reportmanager.h"
 #include "designer/controls/ruler.h"
 
+#include "designer-framework/alignpalette.h"
+#include "designer-framework/inspectorwindow.h"
+
 #include "classlib/controls/application.h"
+#include "classlib/core/atomicsave.h"
 #include "classlib/controls/coolbar.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/panel.h"
@@ -19,12 +23,16 @@
 #include "classlib/tests/tempconfig.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace designer::tests {
 namespace {
@@ -163,6 +171,69 @@ TEST(MainSettings, AFailureToStoreIsReportedAndTheWindowClosesAnyway)
     });
     EXPECT_EQ(shown, 1);
     Application()->OnException = old;
+}
+
+TEST(MainSettings, WindowsNeverShownAreStoredHiddenAndStayHidden)
+{
+    test::TTempConfig config;
+    const auto tools = [](TfrmMain& Main) {
+        return std::vector<std::pair<const char*, TForm*>>{{"Inspector", Main.InspectorWindow()},
+                                                            {"Align", Main.AlignWindow()},
+                                                            {"Manager", Manager},
+                                                            {"Preview", Preview}};
+    };
+    Start([&](TfrmMain& Main) {
+        for (const auto& [key, window] : tools(Main)) EXPECT_FALSE(window->Visible()) << key;
+    });
+    for (const char* key : {"Inspector", "Align", "Manager", "Preview"}) {
+        TRegistry registry;
+        ASSERT_TRUE(registry.OpenKeyReadOnly(Root + QString::fromLatin1(key))) << key;
+        EXPECT_FALSE(registry.ReadBool(QStringLiteral("Visible"))) << key;
+    }
+    Start([&](TfrmMain& Main) {
+        for (const auto& [key, window] : tools(Main)) EXPECT_FALSE(window->Showing()) << key;
+        // Shown at close: shown at the next start.
+        Main.mmiAlign->Click();
+    });
+    Start([&](TfrmMain& Main) {
+        EXPECT_TRUE(Main.AlignWindow()->Showing());
+        EXPECT_FALSE(Main.InspectorWindow()->Showing());
+    });
+}
+
+TEST(MainSettings, AFullDiskAtCloseIsReportedAndKeepsTheStoredSettings)
+{
+    test::TTempConfig config;
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(Root + QStringLiteral("Delphi"), true));
+        reg.WriteString(QStringLiteral("Binary Path"), QStringLiteral("/opt/tessary"));
+    }
+    Start([](TfrmMain&) {});
+    QFile file(TRegistry::FileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray stored = file.readAll();
+    file.close();
+
+    QStringList shown;
+    auto old = Application()->OnException;
+    {
+        TSaveFaultScope fault({TSaveStage::Write, stored.size() / 2, ENOSPC});
+        Start([&](TfrmMain& Main) {
+            Application()->OnException = [&shown](TObject*, const Exception& E) { shown << E.Message; };
+            Main.mmiPalette->Click();
+        });
+    }
+    Application()->OnException = old;
+    EXPECT_EQ(shown, QStringList{QStringLiteral("Failed to set data for 'Palette'")});
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), stored);
+    file.close();
+    EXPECT_EQ(QDir(QFileInfo(file).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("registry.ini")});
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(Root + QStringLiteral("Delphi")));
+    EXPECT_EQ(reg.ReadString(QStringLiteral("Binary Path")), QStringLiteral("/opt/tessary"));
 }
 
 TEST(MainSettings, ThePreviewWindowKeepsItsPlaceBarsAndMonochromeCheck)

@@ -15,6 +15,7 @@
 #include "classlib/controls/treeview.h"
 #include "classlib/core/codepage.h"
 #include "classlib/system/clipboard.h"
+#include "classlib/tests/errorof.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -56,6 +57,13 @@ protected:
 
     TfrmPages* Pages = nullptr;
 };
+
+QString Lines(const QString& Line, int Count)
+{
+    QString text;
+    for (int i = 0; i < Count; ++i) text += Line + QStringLiteral("\r\n");
+    return text;
+}
 
 TEST_F(ReportManagerTest, NewPageAddsADesignAndAnEntryAtTheEnd)
 {
@@ -115,6 +123,32 @@ TEST_F(ReportManagerTest, GroupsAreNamedRenamedAndRefusedAsThePartsSay)
     Pages->tvwPages->SetSelected(Pages->tvwPages->Items()->Root(0));
     QTest::keyClick(Pages->tvwPages->Widget(), Qt::Key_F2);
     EXPECT_FALSE(Pages->tvwPages->IsEditing());
+}
+
+// The clash is shown by the exception display in the Part's own words:
+// no full stop after its exclamation mark.
+TEST_F(ReportManagerTest, AGroupNameClashIsShownExactlyAsWorded)
+{
+    Pages->LoadPageOrder(QStringLiteral("g  -1body\r\ng  -1Group2\r\n"));
+    FocusTree();
+    TTreeNode* second = Node(QStringLiteral("Group2"));
+    Pages->tvwPages->SetSelected(second);
+    QTest::keyClick(Pages->tvwPages->Widget(), Qt::Key_F2);
+    ASSERT_TRUE(Pages->tvwPages->IsEditing());
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : Pages->tvwPages->Widget()->findChildren<QLineEdit*>())
+        if (e->isVisible()) editor = e;
+    ASSERT_NE(editor, nullptr);
+    TModalScript script;
+    script.Answer(mrOk);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("body"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(int(script.Requests().size()), 1);
+    EXPECT_EQ(script.Requests()[0].Kind, TModalKind::Message);
+    EXPECT_EQ(script.Requests()[0].Text, QStringLiteral("Group named body already exists!"));
+    EXPECT_EQ(second->Text(), QStringLiteral("Group2"));
+    EXPECT_EQ(script.Unexpected(), 0);
 }
 
 TEST_F(ReportManagerTest, CopyAndPasteGoThroughTheClipboardAsOrderText)
@@ -196,6 +230,111 @@ TEST_F(ReportManagerTest, TheGroupPaneDecidesWhatTheMenusOffer)
     EXPECT_EQ(Order(), QStringLiteral("p  -1Page1\r\np  -1Page2\r\np  -1Page1\r\n"));
     Pages->mmiNewShortcut->Click();
     EXPECT_EQ(Pages->mmiNewShortcut->Count(), 3);
+}
+
+TEST_F(ReportManagerTest, AStoredOrderWithLinesTheTreeCannotReadIsKeptUntilTheUserLetsAnEditReplaceIt)
+{
+    // Read as the run reads it: blanks and control characters trimmed,
+    // blank lines skipped; the line of kind x and all after it are not.
+    const QString stored = QStringLiteral("g\t -1G\x01\r\np   0Page1\r\n\r\nx  -1Bad\r\np  -1Page1\r\n");
+    Document->SetPageOrder(stored);
+    TModalScript script;
+    script.Answer(mrOk).Answer(mrNo).Answer(mrNo).Answer(mrYes);
+    Pages->LoadPageOrder(stored);
+    // The document reloads the tree on every change: told once.
+    Pages->LoadPageOrder(stored);
+    ASSERT_EQ(script.Requests().size(), 1u);
+    EXPECT_EQ(script.Requests()[0].Text,
+              QStringLiteral("Print Order has 2 lines that cannot be read. They are kept until the Print Order is "
+                             "changed."));
+    EXPECT_EQ(script.Requests()[0].DlgType, mtWarning);
+    ASSERT_NE(Node(QStringLiteral("G")), nullptr);
+    EXPECT_EQ(Node(QStringLiteral("Page1"))->Parent(), Node(QStringLiteral("G")));
+
+    const QString question = QStringLiteral("Changing the Print Order drops 2 lines that cannot be read. Continue?");
+    // No: the group is not added.
+    Pages->tvwPages->SetSelected(nullptr);
+    Pages->mmiNewGroup->Click();
+    ASSERT_EQ(script.Requests().size(), 2u);
+    EXPECT_EQ(script.Requests()[1].Text, question);
+    EXPECT_EQ(script.Requests()[1].DlgType, mtConfirmation);
+    EXPECT_EQ(Order(), stored);
+    EXPECT_EQ(Pages->tvwPages->Items()->Count(), 2);
+    // No: a rename typed in keeps the old name.
+    FocusTree();
+    Pages->tvwPages->SetSelected(Node(QStringLiteral("G")));
+    QTest::keyClick(Pages->tvwPages->Widget(), Qt::Key_F2);
+    ASSERT_TRUE(Pages->tvwPages->IsEditing());
+    for (QLineEdit* e : Pages->tvwPages->Widget()->findChildren<QLineEdit*>())
+        if (e->isVisible()) {
+            e->setText(QStringLiteral("Renamed"));
+            QTest::keyClick(e, Qt::Key_Return);
+        }
+    ASSERT_EQ(script.Requests().size(), 3u);
+    EXPECT_EQ(script.Requests()[2].Text, question);
+    EXPECT_EQ(Node(QStringLiteral("G"))->Text(), QStringLiteral("G"));
+    EXPECT_EQ(Order(), stored);
+    // Yes: the order is what the tree shows, with the edit.
+    Pages->tvwPages->SetSelected(Node(QStringLiteral("Page1")));
+    Pages->pmiLDelete->Click();
+    EXPECT_EQ(Order(), QStringLiteral("g  -1G\r\n"));
+    // Nothing left to drop: no more questions.
+    Pages->tvwPages->SetSelected(nullptr);
+    Pages->mmiNewGroup->Click();
+    EXPECT_EQ(Order(), QStringLiteral("g  -1G\r\ng  -1Group1\r\n"));
+    EXPECT_EQ(script.Requests().size(), 4u);
+    EXPECT_EQ(script.Unexpected(), 0);
+}
+
+TEST_F(ReportManagerTest, PastesInsertsAndDropsBeyondWhatARunAcceptsAreRefusedAndChangeNothing)
+{
+    using classlib::test::ErrorOf;
+    const QString tooLong = QStringLiteral("Print Order can hold at most 9999 entries!");
+    // Groups of one name take the free names in turn.
+    Pages->LoadPageOrder(Lines(QStringLiteral("g  -1A"), 9998));
+    TTreeNodes& items = *Pages->tvwPages->Items();
+    ASSERT_EQ(items.RootCount(), 9998);
+    EXPECT_EQ(items.Root(9997)->Text(), QStringLiteral("Group9997"));
+    Document->SetPageOrder(Pages->Order().TreeToOrderText());
+    const QString full = Order();
+
+    FocusTree();
+    Pages->tvwPages->SetSelected(nullptr);
+    Clipboard().SetAsText("g  -1G\r\np   0Page1\r\n");
+    EXPECT_EQ(ErrorOf([&] { Pages->pmiLPaste->Click(); }), tooLong);
+    EXPECT_EQ(items.RootCount(), 9998);
+    EXPECT_EQ(Order(), full);
+    // The last entry that fits; then no page design without its entry.
+    Pages->mmiNewGroup->Click();
+    EXPECT_EQ(items.Root(9998)->Text(), QStringLiteral("Group9998"));
+    EXPECT_EQ(ErrorOf([&] { Pages->mmiNewPage->Click(); }), tooLong);
+    EXPECT_EQ(Document->GetPageCount(), 1);
+    EXPECT_EQ(ErrorOf([&] { Pages->mmiNewShortcut->Click(); Pages->mmiNewShortcut->Items(0)->Click(); }), tooLong);
+    EXPECT_EQ(items.RootCount(), 9999);
+
+    // 63 groups each inside the one before, then a group holding a group:
+    // dropped into the 63rd, it would nest 65 deep.
+    QString chain;
+    for (int i = 0; i < 63; ++i) chain += QStringLiteral("g%1G%2\r\n").arg(i - 1, 4).arg(i);
+    Pages->LoadPageOrder(chain + QStringLiteral("g  -1Top\r\ng  63Inner\r\n"));
+    Pages->StorePageOrder();
+    const QString nested = Order();
+    TTreeView* tree = Pages->tvwPages;
+    tree->SetSelected(Node(QStringLiteral("Top")));
+    const TRect r = Node(QStringLiteral("G62"))->DisplayRect(true);
+    // So deep a row's text lies beyond the right edge: dropped on its left.
+    ASSERT_EQ(tree->GetNodeAt(5, r.Top + 2), Node(QStringLiteral("G62")));
+    EXPECT_EQ(ErrorOf([&] { Pages->tvwPagesDragDrop(tree, tree, 5, r.Top + 2); }),
+              QStringLiteral("Groups can be nested at most 64 deep!"));
+    EXPECT_EQ(Order(), nested);
+    EXPECT_EQ(Node(QStringLiteral("Inner"))->Parent(), Node(QStringLiteral("Top")));
+    EXPECT_EQ(Node(QStringLiteral("Top"))->Parent(), nullptr);
+    // The group inside goes one level less deep.
+    tree->SetSelected(Node(QStringLiteral("Inner")));
+    const TRect g62 = Node(QStringLiteral("G62"))->DisplayRect(true);
+    Pages->tvwPagesDragDrop(tree, tree, 5, g62.Top + 2);
+    EXPECT_EQ(Node(QStringLiteral("Inner"))->Parent(), Node(QStringLiteral("G62")));
+    EXPECT_TRUE(Order().endsWith(QStringLiteral("g  62Inner\r\ng  -1Top\r\n")));
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "classlib/system/printers.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -172,13 +173,22 @@ TEST_F(PreviewTest, ZoomStepsAndPresetsShowInTheStatusAndTheChecks)
     EXPECT_EQ(CheckedPresets(), QStringList{QStringLiteral("75%")});
 }
 
-// The printer writes into a PDF file; every page of the report is printed
-// whatever range the dialog gives.
-TEST_F(PreviewTest, PrintReportRebuildsAndPrintsEveryPage)
+// Pages of a PDF file as pdfinfo counts them; -1 when it cannot tell.
+int PdfPages(const QString& Path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {Path});
+    if (!info.waitForFinished(10000) || info.exitCode() != 0) return -1;
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromLatin1(info.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// Printed into a PDF file named in the print dialog: every page, or the
+// pages chosen there; the report's own range stays as it was.
+TEST_F(PreviewTest, PrintReportRebuildsAndPrintsTheChosenPagesIntoAPDFFile)
 {
     const QString output = TempFile(QStringLiteral("preview.pdf"));
     std::unique_ptr<TPrinter> old(SetPrinter(new TPrinter));
-    Printer()->SetOutputFileName(output);
     AddPrintedPages(2);
     Window->Hide();
     TModalScript script;
@@ -187,21 +197,26 @@ TEST_F(PreviewTest, PrintReportRebuildsAndPrintsEveryPage)
     EXPECT_FALSE(QFile::exists(output));
 
     AppendPrintedPage();
-    script.ConfirmPrint(2, 2);
+    script.ConfirmPrint(0, 0, output);
     Window->PrintReport();
     EXPECT_FALSE(Window->Showing());
     const TModalRequest& asked = script.Requests().back();
     EXPECT_TRUE(asked.PageNums);
     EXPECT_EQ(QList<int>({asked.MinPage, asked.FromPage, asked.ToPage, asked.MaxPage}), QList<int>({1, 1, 3, 3}));
-    QFile file(output);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 3);
+    EXPECT_EQ(Printer()->OutputFileName(), output);
+    EXPECT_EQ(PdfPages(output), 3);
+
+    script.ConfirmPrint(2, 3);
+    Window->PrintReport();
+    EXPECT_EQ(PdfPages(output), 2);
+    EXPECT_EQ(QList<int>({Window->QXReport->PrintFrom(), Window->QXReport->PrintTo()}), QList<int>({0, 0}));
 
     // The command prints the pages shown, not the document as it is now.
     AppendPrintedPage();
     script.ConfirmPrint();
     Window->tbnPrint->Click();
     EXPECT_EQ(script.Requests().back().MaxPage, 3);
+    EXPECT_EQ(PdfPages(output), 3);
     EXPECT_EQ(script.Unexpected(), 0);
     delete SetPrinter(old.release());
 }
