@@ -37,7 +37,7 @@ void AddEntryImage(TImageList& List)
     bitmap.SetSize(16, 16);
     TCanvas& c = bitmap.Canvas();
     c.Brush()->SetColor(clFuchsia);
-    c.FillRect(TRect(0, 0, 16, 16));
+    c.FillRect(TRect{0, 0, 16, 16});
     c.Brush()->SetColor(clWhite);
     c.Pen()->SetColor(clNavy);
     c.Rectangle(3, 1, 13, 15);
@@ -316,14 +316,18 @@ TfrmPropControls* FindControlsEditor(TQXReport* Report)
     return nullptr;
 }
 
+void CloseControlsWindow(TfrmPropControls* Window)
+{
+    const QPointer<QWidget> alive(Window->Widget());
+    Window->Close();
+    // Gone now, not once the event loop is back: before the designer or
+    // the dialog opens, before the package is unloaded.
+    if (alive) delete Window;
+}
+
 void DOCloseControlsEditor(TQXReport* Report)
 {
-    TfrmPropControls* window = FindControlsEditor(Report);
-    if (!window) return;
-    const QPointer<QWidget> alive(window->Widget());
-    window->Close();
-    // Gone before the designer or the dialog opens, not once the loop is back.
-    if (alive) delete window;
+    if (TfrmPropControls* window = FindControlsEditor(Report)) CloseControlsWindow(window);
 }
 
 namespace Fprctrl {

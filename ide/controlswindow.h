@@ -87,6 +87,8 @@ public:
 TfrmPropControls* FindControlsEditor(runtime::TQXReport* Report);
 // Closes and frees that window, if there is one.
 void DOCloseControlsEditor(runtime::TQXReport* Report);
+// Closes Window and frees it at once.
+void CloseControlsWindow(TfrmPropControls* Window);
 
 namespace Fprctrl {
 // Registers the property editor and installs DOCloseControlsEditor as the

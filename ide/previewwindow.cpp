@@ -43,7 +43,7 @@ void AddGlyphs(TImageList& List)
         bitmap.SetSize(16, 16);
         TCanvas& c = bitmap.Canvas();
         c.Brush()->SetColor(clFuchsia);
-        c.FillRect(TRect(0, 0, 16, 16));
+        c.FillRect(TRect{0, 0, 16, 16});
         c.Pen()->SetColor(clBlack);
         c.Brush()->SetColor(i == imPage ? clWhite : clSilver);
         switch (i) {

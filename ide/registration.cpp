@@ -28,9 +28,8 @@ void RegisterPackage(bool UseInternalRegister)
         Cerpt::Register();
 }
 
-void UnregisterPackage(bool UseInternalRegister)
+void UnregisterPackage()
 {
-    (void)UseInternalRegister;
     const TPropertyEditorClass method = PropertyEditorClass<TQXMethodProperty>();
     for (const TTypeInfo* type : {TypeInfo<runtime::TQXBeforePrint>(), TypeInfo<runtime::TQXAfterPrint>(),
                                   TypeInfo<runtime::TQXAskData>(), TypeInfo<runtime::TQXGetText>(),
@@ -45,7 +44,7 @@ void UnregisterPackage(bool UseInternalRegister)
 
 void CloseWindows()
 {
-    while (TfrmPropControls* window = FindControlsEditor(nullptr)) DOCloseControlsEditor(window->Report());
+    while (TfrmPropControls* window = FindControlsEditor(nullptr)) CloseControlsWindow(window);
 }
 
 void DetachPackage()

@@ -9,7 +9,7 @@ namespace ide {
 void RegisterPackage(bool UseInternalRegister);
 // Takes back what RegisterPackage registered (the host does it itself,
 // by the group it tags them with).
-void UnregisterPackage(bool UseInternalRegister);
+void UnregisterPackage();
 void CloseWindows();
 void DetachPackage();
 

@@ -57,7 +57,7 @@ TEST(Entries, RegisterCloseAndDetachThroughTheLoadedLibrary)
         CloseControlsEditor(f.Report);
         EXPECT_NE(FindControlsEditor(f.Report), nullptr);
         CloseWindows();
-        UnregisterPackage(internal != 0);
+        UnregisterPackage();
         EXPECT_EQ(dynamic_cast<TQXComponentEditor*>(GetComponentEditor(f.Report, f.Designer.get()).get()), nullptr);
     }
 }

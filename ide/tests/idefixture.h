@@ -116,9 +116,6 @@ public:
     ~TRegisteredPackage();
     TRegisteredPackage(const TRegisteredPackage&) = delete;
     TRegisteredPackage& operator=(const TRegisteredPackage&) = delete;
-
-private:
-    bool FInternal;
 };
 
 // The editor of property Name of Object, as the inspector makes it.
@@ -150,6 +147,9 @@ public:
     static void SetBinaryPath(const std::optional<QString>& Value);
     QString Folder() const { return FTemp.filePath(QStringLiteral("bin")); }
     QString TempPath(const QString& Name) const { return FTemp.filePath(Name); }
+    // The runtime folder the exchange folders are made in while the object
+    // lives (XDG_RUNTIME_DIR).
+    QString RuntimeFolder() const { return FTemp.filePath(QStringLiteral("run")); }
     // The logged calls: "<file> <existed> <embedded> <splash> <folder mode>".
     QStringList Calls() const;
     // The exchange file of the last call.
@@ -158,6 +158,8 @@ public:
 private:
     classlib::test::TTempConfig FConfig;
     QTemporaryDir FTemp;
+    bool FHadRuntime;
+    QByteArray FOldRuntime;
 };
 
 } // namespace ide::tests

@@ -163,14 +163,14 @@ void Settle()
 
 namespace ide::tests {
 
-TRegisteredPackage::TRegisteredPackage(bool Internal) : FInternal(Internal)
+TRegisteredPackage::TRegisteredPackage(bool Internal)
 {
     RegisterPackage(Internal);
 }
 
 TRegisteredPackage::~TRegisteredPackage()
 {
-    UnregisterPackage(FInternal);
+    UnregisterPackage();
     DetachPackage();
 }
 
@@ -202,8 +202,12 @@ QStringList PublishedNames(const TObject& Object)
 namespace ide::tests {
 
 TCoreStub::TCoreStub(const QString& Mode)
+    : FHadRuntime(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")), FOldRuntime(qgetenv("XDG_RUNTIME_DIR"))
 {
     QDir().mkpath(Folder());
+    QDir().mkpath(RuntimeFolder());
+    QFile::setPermissions(RuntimeFolder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(RuntimeFolder()));
     QFile::copy(QStringLiteral(QX_TESTLIBS_DIR "/libqxcorestub.so"), Folder() + QStringLiteral("/libqxcore.so"));
     SetBinaryPath(Folder());
     qputenv("QXCORESTUB_LOG", QFile::encodeName(FTemp.filePath(QStringLiteral("calls.log"))));
@@ -214,6 +218,10 @@ TCoreStub::~TCoreStub()
 {
     qunsetenv("QXCORESTUB_LOG");
     qunsetenv("QXCORESTUB_MODE");
+    if (FHadRuntime)
+        qputenv("XDG_RUNTIME_DIR", FOldRuntime);
+    else
+        qunsetenv("XDG_RUNTIME_DIR");
 }
 
 void TCoreStub::SetMode(const QString& Mode)

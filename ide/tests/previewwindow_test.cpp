@@ -59,9 +59,10 @@ protected:
         }
         return list;
     }
+    // A press on the button's face, left of a drop-down arrow.
     void Click(TToolButton* Button)
     {
-        Button->Click();
+        QTest::mouseClick(Button->Widget(), Qt::LeftButton, {}, QPoint(6, Button->Height() / 2));
         Settle();
     }
 
