@@ -147,8 +147,7 @@ void TControlDesigner::Activate()
         SetHandleColor(FHandleColor);
         if (TAlignSizeForm* align = form->AlignForm()) align->SetSurface(this);
     }
-    FInspector->Notification(this, opInsert);
-    for (int i = 0; i < ComponentCount(); ++i) FInspector->Notification(Components(i), opInsert);
+    FInspector->InsertAll();
     SelectionToInspector();
 }
 

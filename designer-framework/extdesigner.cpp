@@ -103,21 +103,39 @@ void TExtDesigner::Modified()
     if (TControlDesigner* surface = Surface()) surface->UpdateHandles();
 }
 
-void TExtDesigner::Notification(TComponent* AComponent, TOperation Operation)
+bool TExtDesigner::Listed(TComponent* AComponent) const
 {
     TControlDesigner* surface = Surface();
-    if (!surface || !AComponent) return;
-    const bool owned = AComponent->Owner() == surface;
-    if (!owned && !As<TControlDesigner>(AComponent)) return;
+    return surface && AComponent && (AComponent->Owner() == surface || As<TControlDesigner>(AComponent));
+}
 
+void TExtDesigner::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (!Listed(AComponent)) return;
     if (FInspectorForm) {
         if (Operation == opInsert)
             FInspectorForm->ComponentInserted(AComponent);
         else
             FInspectorForm->ComponentRemoved(AComponent);
     }
+    Encapsulate(AComponent, Operation);
+}
 
-    if (!owned || As<TControl>(AComponent) || surface->IsDestroying()) return;
+void TExtDesigner::InsertAll()
+{
+    TControlDesigner* surface = Surface();
+    if (!surface) return;
+    QList<TComponent*> listed{surface};
+    listed.reserve(surface->ComponentCount() + 1);
+    for (int i = 0; i < surface->ComponentCount(); ++i) listed.append(surface->Components(i));
+    if (FInspectorForm) FInspectorForm->ComponentsInserted(listed);
+    for (TComponent* c : listed) Encapsulate(c, opInsert);
+}
+
+void TExtDesigner::Encapsulate(TComponent* AComponent, TOperation Operation)
+{
+    TControlDesigner* surface = Surface();
+    if (AComponent->Owner() != surface || As<TControl>(AComponent) || surface->IsDestroying()) return;
     if (Operation == opInsert) {
         // A surface being loaded makes up for the capsules afterwards.
         if (surface->IsLoading()) return;

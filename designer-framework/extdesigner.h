@@ -36,6 +36,9 @@ public:
     bool IsDesignMsg(classlib::TControl* Sender, classlib::TMessage& Message) override;
     void Modified() override;
     void Notification(classlib::TComponent* AComponent, classlib::TOperation Operation) override;
+    // The surface and every component it owns, as Notification(opInsert)
+    // tells them one by one: what the surface shows when it is served.
+    void InsertAll();
     void PaintGrid() override;
     void ValidateRename(classlib::TComponent* AComponent, const QString& CurName,
                         const QString& NewName) override;
@@ -77,6 +80,11 @@ public:
 
 private:
     class TListener;
+    // Whether the inspector lists AComponent: the surface's own and surfaces.
+    bool Listed(classlib::TComponent* AComponent) const;
+    // Gives a non-visual component of the surface its capsule, or takes it.
+    void Encapsulate(classlib::TComponent* AComponent, classlib::TOperation Operation);
+
     TInspectorForm* FInspectorForm;
     std::unique_ptr<TListener> FListener;
 };

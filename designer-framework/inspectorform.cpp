@@ -47,6 +47,11 @@ void TInspectorForm::SetActiveSurface(TControlDesigner* Value)
     Follow(this, FActiveSurface, Value);
 }
 
+void TInspectorForm::ComponentsInserted(const QList<TComponent*>& Components)
+{
+    for (TComponent* c : Components) ComponentInserted(c);
+}
+
 void TInspectorForm::Notification(TComponent* AComponent, TOperation Operation)
 {
     TForm::Notification(AComponent, Operation);

@@ -7,6 +7,8 @@
 
 #include "classlib/controls/form.h"
 
+#include <QList>
+
 namespace classlib {
 class TComponentList;
 class TStringList;
@@ -34,6 +36,9 @@ public:
     virtual void DesignModified() = 0;
     virtual void ComponentNameChanged(classlib::TComponent* AComponent, const QString& NewName) = 0;
     virtual void ComponentInserted(classlib::TComponent* AComponent) = 0;
+    // A surface's components all at once, as ComponentInserted would take
+    // them one after another.
+    virtual void ComponentsInserted(const QList<classlib::TComponent*>& Components);
     virtual void ComponentRemoved(classlib::TComponent* AComponent) = 0;
     // Another surface is served, or the surface is emptied or goes.
     virtual void ClearComponents() = 0;

@@ -520,6 +520,31 @@ void TfrmInspector::ComponentInserted(TComponent* AComponent)
     ChooserChange(nullptr, AComponent, AComponent->Name());
 }
 
+void TfrmInspector::ComponentsInserted(const QList<TComponent*>& Components)
+{
+    // Sorted once rather than placed one by one: a page of thousands of
+    // elements is listed when its surface is served.
+    TStrings* items = cmbControl->Items();
+    const int chosenIndex = cmbControl->ItemIndex();
+    const TObject* chosen = chosenIndex >= 0 ? items->Objects(chosenIndex) : nullptr;
+    items->BeginUpdate();
+    try {
+        cmbControl->SetSorted(false);
+        for (TComponent* c : Components) {
+            FChooserList.AddObject(c->Name(), c);
+            items->AddObject(c->Name(), c);
+        }
+        cmbControl->SetSorted(true);
+    } catch (...) {
+        cmbControl->SetSorted(true);
+        items->EndUpdate();
+        throw;
+    }
+    items->EndUpdate();
+    const int again = chosen ? items->IndexOfObject(chosen) : -1;
+    cmbControl->SetItemIndex(again >= 0 ? again : (items->Count() > 0 ? 0 : -1));
+}
+
 namespace {
 
 // A component stands in the chooser once; the one just read is the last.

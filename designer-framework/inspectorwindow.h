@@ -40,6 +40,7 @@ public:
     void DesignModified() override;
     void ComponentNameChanged(classlib::TComponent* AComponent, const QString& NewName) override;
     void ComponentInserted(classlib::TComponent* AComponent) override;
+    void ComponentsInserted(const QList<classlib::TComponent*>& Components) override;
     void ComponentRemoved(classlib::TComponent* AComponent) override;
     void ClearComponents() override;
     void ShowSelection(classlib::TComponentList* List) override;

@@ -141,6 +141,34 @@ void TQXHost::SetPageName(int Index, const QString& Name)
     FPages.Put(Index, Name);
 }
 
+void TQXHost::TakeFrom(TQXHost& Other)
+{
+    if (&Other == this) return;
+    SetName(Other.Name());
+    FreePages();
+    // The names first: nothing is owned twice if the list cannot grow.
+    try {
+        for (int i = 0; i < Other.FPages.Count(); ++i) FPages.AddObject(Other.FPages.Get(i), nullptr);
+    } catch (...) {
+        FPages.Clear();
+        throw;
+    }
+    for (int i = 0; i < Other.FPages.Count(); ++i) FPages.SetObjects(i, Other.FPages.Objects(i));
+    Other.FPages.SetOwnsObjects(false);
+    Other.FPages.Clear();
+    Other.FPages.SetOwnsObjects(true);
+    FQXLeftMargin = Other.FQXLeftMargin;
+    FQXTopMargin = Other.FQXTopMargin;
+    FQXRightMargin = Other.FQXRightMargin;
+    FQXBottomMargin = Other.FQXBottomMargin;
+    FQXWidth = Other.FQXWidth;
+    FQXHeight = Other.FQXHeight;
+    FPaperSize = Other.FPaperSize;
+    FOrientation = Other.FOrientation;
+    FPageOrder = Other.FPageOrder;
+    FExpectedPageCount = Other.FExpectedPageCount;
+}
+
 void TQXHost::DefineProperties(TFiler& Filer)
 {
     inherited::DefineProperties(Filer);

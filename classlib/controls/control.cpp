@@ -385,7 +385,6 @@ TControl::~TControl()
         w->Detach();
     delete FWidget.data();
     delete FCanvas;
-    delete FMeasureBitmap;
     delete FFont;
 }
 
@@ -459,7 +458,17 @@ void TControl::ShowWidget()
             FWidget->hide();
         return;
     }
-    FWidget->setVisible(FVisible && !(IsDesigning() && FControlStyle.Contains(csNoDesignVisible)));
+    const bool visible = FVisible && !(IsDesigning() && FControlStyle.Contains(csNoDesignVisible));
+    // Shown with its children, a widget marks each child's area for
+    // repainting, one after another; held, it repaints once as a whole.
+    if (visible && !FWidget->isVisible() && !FWidget->isWindow() && FWidget->updatesEnabled() &&
+        !FWidget->children().isEmpty()) {
+        FWidget->setUpdatesEnabled(false);
+        FWidget->setVisible(true);
+        FWidget->setUpdatesEnabled(true);
+        return;
+    }
+    FWidget->setVisible(visible);
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
@@ -655,11 +664,18 @@ void TControl::TextChanged()
 
 TCanvas& TControl::MeasureCanvas()
 {
-    if (!FMeasureBitmap) {
-        FMeasureBitmap = new TBitmap;
-        FMeasureBitmap->SetSize(1, 1);
+    // A painter per control cost more than the measuring when a page of
+    // thousands of labels opened.
+    static TBitmap* bitmap = nullptr;
+    if (!bitmap) {
+        bitmap = new TBitmap;
+        bitmap->SetSize(1, 1);
+        qAddPostRoutine([] {
+            delete bitmap;
+            bitmap = nullptr;
+        });
     }
-    TCanvas& c = FMeasureBitmap->Canvas();
+    TCanvas& c = bitmap->Canvas();
     c.SetFont(FFont);
     return c;
 }

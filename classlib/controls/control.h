@@ -210,7 +210,8 @@ public:
     TCanvas* Canvas() const { return FCanvas; }
     // Measures text in the control's font at any time (auto-sizing outside
     // Paint): its font is the control's whenever it is asked for, and what
-    // is drawn on it is never shown.
+    // is drawn on it is never shown. One canvas serves every control, so
+    // use it before another control's is asked for.
     TCanvas& MeasureCanvas();
 
     void Invalidate();
@@ -342,7 +343,6 @@ private:
     bool FParentFont = false;
     bool FFollowingParentFont = false;
     TCanvas* FCanvas;
-    TBitmap* FMeasureBitmap = nullptr;
     bool FPressed = false;  // a left press inside, waiting for its release
     TAlign FAlign = alNone;
     QString FHint;

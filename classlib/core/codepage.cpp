@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace classlib {
@@ -47,15 +49,35 @@ bool IsEscape(char32_t c)
     return c >= EscapeBase && c <= EscapeBase + 0xFF;
 }
 
-// One conversion descriptor, closed on every path.
+// Opening a converter costs more than converting a caption, and a page
+// reads thousands: each direction of a code page is opened once per thread,
+// and starts from its initial state at each use.
+iconv_t Converter(const char* To, const char* From, int CodePage)
+{
+    struct TCache {
+        std::map<std::pair<QByteArray, QByteArray>, iconv_t> Handles;
+        ~TCache()
+        {
+            for (const auto& entry : Handles) iconv_close(entry.second);
+        }
+    };
+    thread_local TCache cache;
+    const auto key = std::make_pair(QByteArray(To), QByteArray(From));
+    auto it = cache.Handles.find(key);
+    if (it == cache.Handles.end()) {
+        const iconv_t handle = iconv_open(To, From);
+        if (handle == iconv_t(-1))
+            throw EConvertError(Format("Code page %d is not available", {CodePage}));
+        it = cache.Handles.emplace(key, handle).first;
+    }
+    iconv(it->second, nullptr, nullptr, nullptr, nullptr);
+    return it->second;
+}
+
+// One conversion descriptor for one conversion.
 class TIconv {
 public:
-    TIconv(const char* To, const char* From, int CodePage) : FHandle(iconv_open(To, From))
-    {
-        if (FHandle == iconv_t(-1))
-            throw EConvertError(Format("Code page %d is not available", {CodePage}));
-    }
-    ~TIconv() { iconv_close(FHandle); }
+    TIconv(const char* To, const char* From, int CodePage) : FHandle(Converter(To, From, CodePage)) {}
     TIconv(const TIconv&) = delete;
     TIconv& operator=(const TIconv&) = delete;
 

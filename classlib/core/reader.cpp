@@ -1075,6 +1075,15 @@ void TReader::DefineBinaryProperty(const QString& Name, const TStreamProc& ReadD
     Read(b, 4);
     const qint32 len = qFromLittleEndian<qint32>(b);
     CheckLength(len);
+    // Read in place from a stream in memory: a document's pages are
+    // megabytes, and copying them cost more than reading them.
+    if (auto* memory = dynamic_cast<TCustomMemoryStream*>(&FStream)) {
+        const qint64 at = FStream.Position() - (FBufEnd - FBufPos);
+        TBytesStream data(QByteArray::fromRawData(memory->Memory() + at, len));
+        Skip(len);
+        ReadData(data);
+        return;
+    }
     TMemoryStream data;
     data.SetSize(len);
     Read(data.Memory(), len);

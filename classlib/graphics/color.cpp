@@ -8,54 +8,54 @@ namespace {
 
 struct TColorName {
     qint32 Value;
-    const char* Name;
+    const char16_t* Name;
 };
 
 // The class library's table, in its order: stored files carry these names.
 const TColorName ColorNames[] = {
-    {clBlack, "clBlack"},
-    {clMaroon, "clMaroon"},
-    {clGreen, "clGreen"},
-    {clOlive, "clOlive"},
-    {clNavy, "clNavy"},
-    {clPurple, "clPurple"},
-    {clTeal, "clTeal"},
-    {clGray, "clGray"},
-    {clSilver, "clSilver"},
-    {clRed, "clRed"},
-    {clLime, "clLime"},
-    {clYellow, "clYellow"},
-    {clBlue, "clBlue"},
-    {clFuchsia, "clFuchsia"},
-    {clAqua, "clAqua"},
-    {clWhite, "clWhite"},
-    {clScrollBar, "clScrollBar"},
-    {clBackground, "clBackground"},
-    {clActiveCaption, "clActiveCaption"},
-    {clInactiveCaption, "clInactiveCaption"},
-    {clMenu, "clMenu"},
-    {clWindow, "clWindow"},
-    {clWindowFrame, "clWindowFrame"},
-    {clMenuText, "clMenuText"},
-    {clWindowText, "clWindowText"},
-    {clCaptionText, "clCaptionText"},
-    {clActiveBorder, "clActiveBorder"},
-    {clInactiveBorder, "clInactiveBorder"},
-    {clAppWorkSpace, "clAppWorkSpace"},
-    {clHighlight, "clHighlight"},
-    {clHighlightText, "clHighlightText"},
-    {clBtnFace, "clBtnFace"},
-    {clBtnShadow, "clBtnShadow"},
-    {clGrayText, "clGrayText"},
-    {clBtnText, "clBtnText"},
-    {clInactiveCaptionText, "clInactiveCaptionText"},
-    {clBtnHighlight, "clBtnHighlight"},
-    {cl3DDkShadow, "cl3DDkShadow"},
-    {cl3DLight, "cl3DLight"},
-    {clInfoText, "clInfoText"},
-    {clInfoBk, "clInfoBk"},
-    {clNone, "clNone"},
-    {clDefault, "clDefault"},
+    {clBlack, u"clBlack"},
+    {clMaroon, u"clMaroon"},
+    {clGreen, u"clGreen"},
+    {clOlive, u"clOlive"},
+    {clNavy, u"clNavy"},
+    {clPurple, u"clPurple"},
+    {clTeal, u"clTeal"},
+    {clGray, u"clGray"},
+    {clSilver, u"clSilver"},
+    {clRed, u"clRed"},
+    {clLime, u"clLime"},
+    {clYellow, u"clYellow"},
+    {clBlue, u"clBlue"},
+    {clFuchsia, u"clFuchsia"},
+    {clAqua, u"clAqua"},
+    {clWhite, u"clWhite"},
+    {clScrollBar, u"clScrollBar"},
+    {clBackground, u"clBackground"},
+    {clActiveCaption, u"clActiveCaption"},
+    {clInactiveCaption, u"clInactiveCaption"},
+    {clMenu, u"clMenu"},
+    {clWindow, u"clWindow"},
+    {clWindowFrame, u"clWindowFrame"},
+    {clMenuText, u"clMenuText"},
+    {clWindowText, u"clWindowText"},
+    {clCaptionText, u"clCaptionText"},
+    {clActiveBorder, u"clActiveBorder"},
+    {clInactiveBorder, u"clInactiveBorder"},
+    {clAppWorkSpace, u"clAppWorkSpace"},
+    {clHighlight, u"clHighlight"},
+    {clHighlightText, u"clHighlightText"},
+    {clBtnFace, u"clBtnFace"},
+    {clBtnShadow, u"clBtnShadow"},
+    {clGrayText, u"clGrayText"},
+    {clBtnText, u"clBtnText"},
+    {clInactiveCaptionText, u"clInactiveCaptionText"},
+    {clBtnHighlight, u"clBtnHighlight"},
+    {cl3DDkShadow, u"cl3DDkShadow"},
+    {cl3DLight, u"cl3DLight"},
+    {clInfoText, u"clInfoText"},
+    {clInfoBk, u"clInfoBk"},
+    {clNone, u"clNone"},
+    {clDefault, u"clDefault"},
 };
 
 // Default values of the user-interface colours, by index.
@@ -108,7 +108,7 @@ bool ColorToIdent(qint64 Color, QString& Ident)
 {
     for (const TColorName& c : ColorNames)
         if (c.Value == Color) {
-            Ident = QString::fromLatin1(c.Name);
+            Ident = QString::fromUtf16(c.Name);
             return true;
         }
     return false;
@@ -117,7 +117,7 @@ bool ColorToIdent(qint64 Color, QString& Ident)
 bool IdentToColor(const QString& Ident, qint64& Color)
 {
     for (const TColorName& c : ColorNames)
-        if (SameText(Ident, QString::fromLatin1(c.Name))) {
+        if (SameText(Ident, c.Name)) {
             Color = c.Value;
             return true;
         }
@@ -144,7 +144,7 @@ void GetColorValues(const std::function<void(const QString&)>& Proc)
 {
     (void)Registered;
     for (const TColorName& c : ColorNames)
-        Proc(QString::fromLatin1(c.Name));
+        Proc(QString::fromUtf16(c.Name));
 }
 
 } // namespace classlib

@@ -9,30 +9,30 @@ namespace {
 
 struct TCharsetName {
     int Value;
-    const char* Name;
+    const char16_t* Name;
 };
 
 // The class library's table: stored files carry these names.
 const TCharsetName CharsetNames[] = {
-    {ANSI_CHARSET, "ANSI_CHARSET"},
-    {DEFAULT_CHARSET, "DEFAULT_CHARSET"},
-    {SYMBOL_CHARSET, "SYMBOL_CHARSET"},
-    {MAC_CHARSET, "MAC_CHARSET"},
-    {SHIFTJIS_CHARSET, "SHIFTJIS_CHARSET"},
-    {HANGEUL_CHARSET, "HANGEUL_CHARSET"},
-    {JOHAB_CHARSET, "JOHAB_CHARSET"},
-    {GB2312_CHARSET, "GB2312_CHARSET"},
-    {CHINESEBIG5_CHARSET, "CHINESEBIG5_CHARSET"},
-    {GREEK_CHARSET, "GREEK_CHARSET"},
-    {TURKISH_CHARSET, "TURKISH_CHARSET"},
-    {VIETNAMESE_CHARSET, "VIETNAMESE_CHARSET"},
-    {HEBREW_CHARSET, "HEBREW_CHARSET"},
-    {ARABIC_CHARSET, "ARABIC_CHARSET"},
-    {BALTIC_CHARSET, "BALTIC_CHARSET"},
-    {RUSSIAN_CHARSET, "RUSSIAN_CHARSET"},
-    {THAI_CHARSET, "THAI_CHARSET"},
-    {EASTEUROPE_CHARSET, "EASTEUROPE_CHARSET"},
-    {OEM_CHARSET, "OEM_CHARSET"},
+    {ANSI_CHARSET, u"ANSI_CHARSET"},
+    {DEFAULT_CHARSET, u"DEFAULT_CHARSET"},
+    {SYMBOL_CHARSET, u"SYMBOL_CHARSET"},
+    {MAC_CHARSET, u"MAC_CHARSET"},
+    {SHIFTJIS_CHARSET, u"SHIFTJIS_CHARSET"},
+    {HANGEUL_CHARSET, u"HANGEUL_CHARSET"},
+    {JOHAB_CHARSET, u"JOHAB_CHARSET"},
+    {GB2312_CHARSET, u"GB2312_CHARSET"},
+    {CHINESEBIG5_CHARSET, u"CHINESEBIG5_CHARSET"},
+    {GREEK_CHARSET, u"GREEK_CHARSET"},
+    {TURKISH_CHARSET, u"TURKISH_CHARSET"},
+    {VIETNAMESE_CHARSET, u"VIETNAMESE_CHARSET"},
+    {HEBREW_CHARSET, u"HEBREW_CHARSET"},
+    {ARABIC_CHARSET, u"ARABIC_CHARSET"},
+    {BALTIC_CHARSET, u"BALTIC_CHARSET"},
+    {RUSSIAN_CHARSET, u"RUSSIAN_CHARSET"},
+    {THAI_CHARSET, u"THAI_CHARSET"},
+    {EASTEUROPE_CHARSET, u"EASTEUROPE_CHARSET"},
+    {OEM_CHARSET, u"OEM_CHARSET"},
 };
 
 const bool Registered = [] {
@@ -46,7 +46,7 @@ bool CharsetToIdent(qint64 Charset, QString& Ident)
 {
     for (const TCharsetName& c : CharsetNames)
         if (c.Value == Charset) {
-            Ident = QString::fromLatin1(c.Name);
+            Ident = QString::fromUtf16(c.Name);
             return true;
         }
     return false;
@@ -55,7 +55,7 @@ bool CharsetToIdent(qint64 Charset, QString& Ident)
 bool IdentToCharset(const QString& Ident, qint64& Charset)
 {
     for (const TCharsetName& c : CharsetNames)
-        if (SameText(Ident, QString::fromLatin1(c.Name))) {
+        if (SameText(Ident, c.Name)) {
             Charset = c.Value;
             return true;
         }

@@ -170,6 +170,27 @@ TEST_F(InspectorWindowTest, RenamingThroughTheNameRowResortsTheChooser)
     EXPECT_EQ(Selected(), QList<TComponent*>{B});
 }
 
+// A surface served lists itself and all it owns, sorted, however many;
+// the one served before lists its own again when it is served once more.
+TEST_F(InspectorWindowTest, ServingASurfaceListsEverythingItOwnsSorted)
+{
+    TControlDesigner other(nullptr);
+    other.SetName("Other");
+    for (const char* name : {"Zeta", "gamma", "Beta2", "delta"}) {
+        auto* shape = new TShape(&other);
+        shape->SetName(QString::fromLatin1(name));
+        shape->SetParent(&other);
+    }
+    other.SetInspector(new TInspectorDesigner(Window.get()));
+    EXPECT_EQ(Chooser(), (QStringList{"Beta2", "delta", "gamma", "Other", "Zeta"}));
+    other.SelectOnly(other.FindComponent("gamma"));
+    EXPECT_EQ(Window->cmbControl->Text(), "gamma");
+    Surface->Activate();
+    EXPECT_EQ(Chooser(), (QStringList{"Alpha", "Beta", "Surface"}));
+    Surface->SelectOnly(B);
+    EXPECT_EQ(Window->cmbControl->Text(), "Beta");
+}
+
 TEST_F(InspectorWindowTest, DropDownRowsTakeOnlyWhatIsPicked)
 {
     Surface->SelectOnly(A);

@@ -1,6 +1,7 @@
 #include "designer/document/document.h"
 
 #include "designer/document/designinstances.h"
+#include "designer/document/designstate.h"
 #include "designer/elements/elementclasses.h"
 #include "designer/document/page.h"
 #include "designer/document/pagedesigner.h"
@@ -64,6 +65,33 @@ void ReadPageInto(runtime::TQXHost& Host, TMemoryStream& Stream, TQXPage& Page)
     };
     reader.ClassResolver = DesignClass;
     Page.ReadPage(reader);
+}
+
+// A page window not yet owned, named, shown nor in the designer: the open
+// one stays until this one is whole.
+std::unique_ptr<TQXPage> NewPageWindow(TPrintableSize Size = {})
+{
+    auto page = std::make_unique<TQXPage>(nullptr);
+    if (PaperHost) page->SetParentWidget(PaperHost->Widget());
+    page->SetPageSize(Size.Width, Size.Height);
+    return page;
+}
+
+// Page Index of Source read into a window of its own, at the current
+// scale and on a page of Size: raises what opening that page would raise,
+// and nothing shown changes.
+std::unique_ptr<TQXPage> ReadPageWindow(runtime::TQXHost& Source, int Index, TPrintableSize Size)
+{
+    const QString name = Source.GetPageName(Index);
+    if (TComponent* owner = InstanceOwner())
+        if (TComponent* other = owner->FindComponent(name); other && other != PageWindow)
+            throw EComponentError(Format("A component named %s already exists", {name}));
+    std::unique_ptr<TQXPage> page = NewPageWindow(Size);
+    // Bands that fill the page's width take it from the page.
+    page->UpdateSize();
+    TMemoryStream* stream = Source.GetPageStream(Index);
+    if (stream->Size() > 0) ReadPageInto(Source, *stream, *page);
+    return page;
 }
 
 [[noreturn]] void ListIndexError(int Index)
@@ -185,30 +213,23 @@ void TReportDescriptor::LoadCurrentPage()
     ReadPageInto(*this, *stream, *PageWindow);
 }
 
-void ProbePage(runtime::TQXHost& Source, int Index)
+void TReportDescriptor::DropPageWindow()
 {
-    const QString name = Source.GetPageName(Index);
-    if (TComponent* owner = InstanceOwner())
-        if (TComponent* other = owner->FindComponent(name); other && other != PageWindow)
-            throw EComponentError(Format("A component named %s already exists", {name}));
-    TMemoryStream* stream = Source.GetPageStream(Index);
-    if (stream->Size() <= 0) return;
-    TQXPage probe(nullptr);
-    ReadPageInto(Source, *stream, probe);
+    TQXPage* old = PageWindow;
+    if (!old) return;
+    old->UnselectAll();
+    old->SetDesigner(nullptr);
+    if (PaperWindow) PaperWindow->SetPage(nullptr);
+    PageWindow = nullptr;
+    delete old;
 }
 
-void TReportDescriptor::ShowCurrentPage()
+void TReportDescriptor::ShowPageWindow(std::unique_ptr<TQXPage> Page)
 {
-    if (TQXPage* old = PageWindow) {
-        old->UnselectAll();
-        old->SetDesigner(nullptr);
-        if (PaperWindow) PaperWindow->SetPage(nullptr);
-        PageWindow = nullptr;
-        delete old;
-    }
-    auto* page = new TQXPage(InstanceOwner());
+    DropPageWindow();
+    if (TComponent* owner = InstanceOwner()) owner->InsertComponent(Page.get());
+    TQXPage* page = Page.release();
     PageWindow = page;
-    if (PaperHost) page->SetParentWidget(PaperHost->Widget());
     if (OnPageCreate) OnPageCreate(page);
     page->SetName(GetPageName(FCurrentPage));
     if (PageDesigner) page->SetInspector(PageDesigner);
@@ -217,23 +238,29 @@ void TReportDescriptor::ShowCurrentPage()
     page->Show();
 }
 
+void TReportDescriptor::ShowCurrentPage()
+{
+    ShowPageWindow(NewPageWindow());
+}
+
 void TReportDescriptor::SetCurrentPage(int Index)
 {
     if (Index < 0 || Index >= GetPageCount()) ListIndexError(Index);
     if (Index == FCurrentPage) return;
     // A page that does not read is refused before anything changes.
-    if (this == Document) ProbePage(*this, Index);
+    std::unique_ptr<TQXPage> page =
+        this == Document ? ReadPageWindow(*this, Index, PaperWindow ? PaperWindow->PrintableSize() : TPrintableSize{})
+                         : NewPageWindow();
     SaveCurrentPage();
     FCurrentPage = Index;
     Ready = false;
     try {
-        ShowCurrentPage();
+        ShowPageWindow(std::move(page));
     } catch (...) {
         Ready = true;
         throw;
     }
     Ready = true;
-    LoadCurrentPage();
     Changed();
 }
 
@@ -339,6 +366,7 @@ void NewReport()
 {
     TReportDescriptor& doc = *Document;
     doc.Clear();
+    doc.DropPageWindow();
     if (PaperWindow) PaperWindow->LoadFromDocument(doc);
     TMemoryStream empty;
     const QString name = doc.UniquePageName();
@@ -379,26 +407,35 @@ QByteArray ReadFileBytes(const QString& FileName)
 void OpenReport(const QString& FileName)
 {
     TReportDescriptor& doc = *Document;
-    // The file is read and checked aside, its first page too; only a
-    // whole, valid document replaces the open one.
-    TBytesStream file(ReadFileBytes(FileName));
+    // The file is read and checked aside, its first page into a window of
+    // its own; only a whole, valid document replaces the open one.
+    TReportDescriptor scratch(nullptr);
     {
-        TReportDescriptor scratch(nullptr);
+        TBytesStream file(ReadFileBytes(FileName));
         scratch.LoadFromStream(file);
-        CheckDocument(scratch);
-        ProbePage(scratch, 0);
+    }
+    CheckDocument(scratch);
+    // What is read takes its pixels at the zoom it is shown at; a page that
+    // does not read leaves the open one at its own.
+    std::unique_ptr<TQXPage> page;
+    const double zoom = Zoom;
+    try {
+        if (PageDesigner) PageDesigner->SetZoom(1.0);
+        page = ReadPageWindow(scratch, 0, PrintableSize(scratch));
+    } catch (...) {
+        if (PageDesigner) PageDesigner->SetZoom(zoom);
+        throw;
     }
     {
         TNotReady notReady(doc);
-        file.SetPosition(0);
-        doc.LoadFromStream(file);
+        doc.Clear();
+        doc.TakeFrom(scratch);
         doc.FCurrentPage = 0;
+        doc.DropPageWindow();
         if (PaperWindow) PaperWindow->LoadFromDocument(doc);
-        doc.ShowCurrentPage();
-        // Clamped against the new page, and set before the page is read:
-        // what is read takes its pixels at the zoom it is shown at.
+        doc.ShowPageWindow(std::move(page));
+        // Clamped against the new page: a narrow one may ask for more.
         if (PageDesigner) PageDesigner->SetZoom(1.0);
-        doc.LoadCurrentPage();
     }
     doc.FileName = FileName;
     doc.IsNew = false;

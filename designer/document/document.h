@@ -9,11 +9,15 @@
 
 #include "classlib/core/typinfo.h"
 
+#include <memory>
+
 namespace classlib {
 class TStream;
 }
 
 namespace designer {
+
+class TQXPage;
 
 class TReportDescriptor : public runtime::TQXHost {
     QX_CLASS(TReportDescriptor, runtime::TQXHost)
@@ -38,9 +42,11 @@ public:
 
     void SaveCurrentPage();
     void LoadCurrentPage();
+    // An empty page window in place of the open one.
     void ShowCurrentPage();
     // EListError for an index that is no page, and the reader's error for
-    // a page that does not read; nothing changes then.
+    // a page that does not read; nothing changes then: the page is read
+    // into a window of its own before the open one goes.
     void SetCurrentPage(int Index);
     // A new empty page, opened; its index. No order line is added.
     int AddPage();
@@ -66,6 +72,11 @@ private:
     friend void OpenReport(const QString& FileName);
     friend void NewReport();
     void Changed();
+    // Frees the open page window.
+    void DropPageWindow();
+    // Page, read or empty, becomes the open page window in place of the
+    // one before: owned, named, in the designer, on the paper and shown.
+    void ShowPageWindow(std::unique_ptr<TQXPage> Page);
 
     int FCurrentPage = -1;
     bool FModified = false;
@@ -80,10 +91,6 @@ bool IsPageLineOf(const QString& Line, const QString& Page);
 QString RemovePageLines(const QString& Order, const QString& Page);
 // The order text with the page lines of OldName naming NewName.
 QString RenamePageLines(const QString& Order, const QString& OldName, const QString& NewName);
-
-// Reads page Index of Source into a page window of its own, which then
-// goes: raises what opening that page would raise, and changes nothing.
-void ProbePage(runtime::TQXHost& Source, int Index);
 
 // Refuses what the designer cannot edit: no pages, duplicate or invalid
 // page names, paper settings without a printable area.

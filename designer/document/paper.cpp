@@ -135,6 +135,18 @@ void TQXPaperBase::SetPaperSize(TQXPaperSize Value)
     Relayout();
 }
 
+TPrintableSize TQXPaperBase::PrintableSize() const
+{
+    return {SatInt(qint64(FPaperWidth) - FLeftMargin - FRightMargin),
+            SatInt(qint64(FPaperHeight) - FTopMargin - FBottomMargin)};
+}
+
+TPrintableSize PrintableSize(const TReportDescriptor& Document)
+{
+    return {SatInt(qint64(Document.QXWidth()) - Document.QXLeftMargin() - Document.QXRightMargin()),
+            SatInt(qint64(Document.QXHeight()) - Document.QXTopMargin() - Document.QXBottomMargin())};
+}
+
 void TQXPaperBase::LoadFromDocument(const TReportDescriptor& Document)
 {
     FLeftMargin = Document.QXLeftMargin();
@@ -168,8 +180,8 @@ void TQXPaperBase::Relayout()
     FMarginPixels[2] = ToPixels(FRightMargin);
     FMarginPixels[3] = ToPixels(FBottomMargin);
     if (!FPage) return;
-    FPage->SetPageSize(SatInt(qint64(FPaperWidth) - FLeftMargin - FRightMargin),
-                       SatInt(qint64(FPaperHeight) - FTopMargin - FBottomMargin));
+    const TPrintableSize size = PrintableSize();
+    FPage->SetPageSize(size.Width, size.Height);
     FPage->RescaleAll();
     Invalidate();
     if (OnChange) OnChange(this);

@@ -15,6 +15,14 @@ namespace designer {
 class TQXPage;
 class TReportDescriptor;
 
+// A page's printable width and height: the paper less its margins, in
+// hundredths of a millimetre.
+struct TPrintableSize {
+    int Width = 0;
+    int Height = 0;
+};
+TPrintableSize PrintableSize(const TReportDescriptor& Document);
+
 class TQXPaperBase : public designer_framework::TControlDesigner {
     QX_CLASS(TQXPaperBase, designer_framework::TControlDesigner)
 public:
@@ -39,6 +47,7 @@ public:
     void SetPaperSize(TQXPaperSize Value);
     classlib::TPrinterOrientation Orientation() const { return FOrientation; }
     void SetOrientation(classlib::TPrinterOrientation Value);
+    TPrintableSize PrintableSize() const;
     // The margins in pixels at the current scale: left, top, right, bottom.
     int MarginPixels(int Side) const { return FMarginPixels[Side]; }
 

@@ -2,9 +2,11 @@
 #include "runtime/tests/documentbytes.h"
 #include "runtime/tests/testpaper.h"
 
+#include "classlib/core/reader.h"
 #include "classlib/core/streams.h"
 #include "classlib/core/sysutils.h"
 
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -232,6 +234,58 @@ TEST_F(HostTest, LoadPageRereadsFromTheStart)
         EXPECT_EQ(paper.Title, QStringLiteral("Detail")) << round;
         EXPECT_EQ(paper.ComponentCount(), 4) << round;
     }
+}
+
+// Page data is read in place from a stream in memory and copied from any
+// other; both give the same pages, and a page outlives the bytes it came from.
+TEST_F(HostTest, PagesReadInPlaceOrFromAFileAreTheSame)
+{
+    TQXHost source(nullptr);
+    FillSampleHost(source);
+    const QByteArray body = StreamOf(source);
+
+    TQXHost fromMemory(nullptr);
+    {
+        QByteArray bytes = body;
+        ReadBody(bytes, fromMemory);
+        bytes.fill('x');
+    }
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("body.bin"));
+    TBytesStream(body).SaveToFile(file);
+    TQXHost fromFile(nullptr);
+    {
+        TFileStream stream(file, fmOpenRead);
+        TReader reader(stream, 64);
+        fromFile.LoadFromReader(reader);
+    }
+    ASSERT_EQ(fromMemory.GetPageCount(), 2);
+    ASSERT_EQ(fromFile.GetPageCount(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(fromMemory.GetPageName(i), source.GetPageName(i));
+        EXPECT_EQ(fromMemory.GetPageStream(i)->Bytes(), source.GetPageStream(i)->Bytes()) << i;
+        EXPECT_EQ(fromFile.GetPageStream(i)->Bytes(), source.GetPageStream(i)->Bytes()) << i;
+    }
+}
+
+TEST_F(HostTest, TakeFromMovesTheWholeDocument)
+{
+    TQXHost source(nullptr);
+    FillSampleHost(source);
+    source.SetName(QStringLiteral("Sales"));
+    const QByteArray body = StreamOf(source);
+    const TMemoryStream* detail = source.GetPageStream(1);
+
+    TQXHost host(nullptr);
+    TMemoryStream empty;
+    host.AddPage(QStringLiteral("Old"), empty);
+    host.TakeFrom(source);
+    EXPECT_EQ(StreamOf(host), body);
+    EXPECT_EQ(host.GetPageStream(1), detail);
+    EXPECT_EQ(source.GetPageCount(), 0);
+    // Taking from itself changes nothing.
+    host.TakeFrom(host);
+    EXPECT_EQ(StreamOf(host), body);
 }
 
 } // namespace

@@ -216,5 +216,23 @@ TEST(MeasureCanvas, MeasuresOutsidePaintAsPaintDoes)
     EXPECT_EQ(control->MeasureCanvas().Font()->Height(), -22);
 }
 
+// Controls share one measuring canvas: each gets its own font, asked for in
+// any order, and a freed control leaves it to the others.
+TEST(MeasureCanvas, EachControlMeasuresInItsOwnFont)
+{
+    TForm form(nullptr);
+    const QString text = QStringLiteral("Wg measured");
+    auto* big = new THookedControl(&form);
+    big->Font()->SetHeight(-30);
+    auto* small = new THookedControl(&form);
+    small->Font()->SetHeight(-10);
+    const int bigWidth = big->MeasureCanvas().TextWidth(text);
+    const int smallWidth = small->MeasureCanvas().TextWidth(text);
+    EXPECT_GT(bigWidth, smallWidth);
+    EXPECT_EQ(big->MeasureCanvas().TextWidth(text), bigWidth);
+    delete big;
+    EXPECT_EQ(small->MeasureCanvas().TextWidth(text), smallWidth);
+}
+
 } // namespace
 } // namespace classlib

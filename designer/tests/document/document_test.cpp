@@ -222,8 +222,13 @@ TEST_F(DocumentTest, SavingTwiceGivesTheSameBytesAndOpeningGivesThemBack)
     SaveReportToFile(file);
     EXPECT_EQ(ReadFile(file), first);
 
+    // A band that fills the page's width takes it from the page it is read
+    // into, as it had it on the page it was made on.
+    const TRect band = Element<TControl>(QStringLiteral("Band1"))->BoundsRect();
+    EXPECT_GT(band.Right - band.Left, 100);
     NewReport();
     OpenReport(file);
+    EXPECT_EQ(Element<TControl>(QStringLiteral("Band1"))->BoundsRect(), band);
     EXPECT_EQ(PageNames(), (QStringList{"Page1", "Page2"}));
     ASSERT_NE(Element<TQXLabel>(QStringLiteral("Label1")), nullptr);
     EXPECT_EQ(Element<TQXLabel>(QStringLiteral("Label1"))->Caption(), QStringLiteral("Total"));
@@ -242,6 +247,7 @@ TEST_F(DocumentTest, FailedOpensLeaveTheOpenDocumentAsItWas)
     Insert<TQXBand>(10, 10)->SetMM(4, 12.34);
     Document->FileName = QStringLiteral("Mine.qxf");
     const QByteArray before = DocumentBytes();
+    const TRect band = Element<TControl>(QStringLiteral("Band1"))->BoundsRect();
 
     // A document with two pages of one name, one with a name that is no
     // identifier, one without pages, one with no printable area.
@@ -291,6 +297,7 @@ TEST_F(DocumentTest, FailedOpensLeaveTheOpenDocumentAsItWas)
         EXPECT_TRUE(Document->Ready);
         EXPECT_EQ(PageDesigner->GetZoom(), 2.0) << c.File;
         ASSERT_NE(Element(QStringLiteral("Band1")), nullptr) << c.File;
+        EXPECT_EQ(Element<TControl>(QStringLiteral("Band1"))->BoundsRect(), band) << c.File;
         EXPECT_EQ(DocumentBytes(), before) << c.File;
     }
     ExpectError<EFOpenError>([] { OpenReport(TempFile(QStringLiteral("missing.qxf"))); },
