@@ -10,6 +10,7 @@
 #include "classlib/controls/misc.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
+#include "classlib/controls/toolbuttontable.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/canvas.h"
@@ -179,13 +180,7 @@ void TfrmPreview::CreateBars()
     tbrPreview->SetShowHint(true);
     tbrPreview->SetWrapable(false);
     tbrPreview->SetImages(imlToolbar);
-    struct {
-        TToolButton* TfrmPreview::*Field;  // nil for a divider
-        const char* Name;
-        int Image;
-        const char* Hint;
-        TMenuItem* TfrmPreview::*Command;
-    } const buttons[] = {
+    AddToolButtons<TfrmPreview>(this, tbrPreview, {
         {&TfrmPreview::tbnPrint, "tbnPrint", imPrint, "Print|Prints report pages", &TfrmPreview::mmiPrint},
         {nullptr, "", -1, "", nullptr},
         {&TfrmPreview::tbnFirst, "tbnFirst", imFirst, "First|Turns to the first page", &TfrmPreview::mmiFirst},
@@ -196,22 +191,7 @@ void TfrmPreview::CreateBars()
         {nullptr, "", -1, "", nullptr},
         {&TfrmPreview::tbnZoomIn, "tbnZoomIn", imZoomIn, "Scales the page view in", &TfrmPreview::mmiZoomIn},
         {&TfrmPreview::tbnZoomOut, "tbnZoomOut", imZoomOut, "Scales the page view out", &TfrmPreview::mmiZoomOut},
-    };
-    for (const auto& entry : buttons) {
-        auto* button = new TToolButton(this);
-        if (entry.Field) {
-            button->SetName(QString::fromLatin1(entry.Name));
-            this->*entry.Field = button;
-        }
-        if (entry.Image < 0) {
-            button->SetStyle(tbsDivider);
-        } else {
-            button->SetImageIndex(entry.Image);
-            button->SetHint(QString::fromLatin1(entry.Hint));
-            button->OnClick = (this->*entry.Command)->OnClick;
-        }
-        button->SetToolBar(tbrPreview);
-    }
+    });
     for (TToolButton* button : {tbnZoomIn, tbnZoomOut}) {
         button->SetStyle(tbsDropDown);
         button->SetDropdownMenu(mnuZoom);

@@ -14,22 +14,11 @@
 #include "classlib/controls/menus.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
+#include "classlib/controls/toolbuttontable.h"
 
 namespace designer {
 
 using namespace classlib;
-
-namespace {
-
-struct TButtonEntry {
-    TToolButton* TfrmPreview::*Field;  // nil for a divider
-    const char* Name;
-    int Image;
-    const char* Hint;
-    TMenuItem* TfrmPreview::*Command;  // the item whose command it runs
-};
-
-} // namespace
 
 void TfrmPreview::CreateMenus()
 {
@@ -95,7 +84,7 @@ void TfrmPreview::CreateBars()
     tbrPreview->SetAutoSize(true);
     tbrPreview->SetShowHint(true);
     tbrPreview->SetImages(imlToolbar);
-    static const TButtonEntry buttons[] = {
+    AddToolButtons<TfrmPreview>(this, tbrPreview, {
         {&TfrmPreview::tbnRefresh, "tbnRefresh", pgRefresh, "Refresh|Redraws the contents of pages", &TfrmPreview::mmiRefresh},
         {nullptr, "", -1, "", nullptr},
         {&TfrmPreview::tbnPrint, "tbnPrint", pgPrint, "Print|Prints report pages", &TfrmPreview::mmiPrint},
@@ -107,22 +96,7 @@ void TfrmPreview::CreateBars()
         {nullptr, "", -1, "", nullptr},
         {&TfrmPreview::tbnZoomIn, "tbnZoomIn", pgZoomIn, "Scales the page view in", &TfrmPreview::mmiZoomIn},
         {&TfrmPreview::tbnZoomOut, "tbnZoomOut", pgZoomOut, "Scales the page view out", &TfrmPreview::mmiZoomOut},
-    };
-    for (const TButtonEntry& entry : buttons) {
-        auto* button = new TToolButton(this);
-        if (entry.Field) {
-            button->SetName(QString::fromLatin1(entry.Name));
-            this->*entry.Field = button;
-        }
-        if (entry.Image < 0) {
-            button->SetStyle(tbsDivider);
-        } else {
-            button->SetImageIndex(entry.Image);
-            button->SetHint(QString::fromLatin1(entry.Hint));
-            button->OnClick = (this->*entry.Command)->OnClick;
-        }
-        button->SetToolBar(tbrPreview);
-    }
+    });
     for (TToolButton* button : {tbnZoomIn, tbnZoomOut}) {
         button->SetStyle(tbsDropDown);
         button->SetDropdownMenu(mnuZoom);
