@@ -6,21 +6,18 @@
 // outcome of bad input; anything else escaping, a hang, a crash or a
 // sanitizer report is a finding.
 
+#include "fuzz/reportinput.h"
+
 #include "ide/methodproperty.h"
 #include "ide/stubs.h"
 
 #include "runtime/paper.h"
 #include "runtime/report.h"
 
-#include "classlib/core/streams.h"
 #include "classlib/core/stringlist.h"
-#include "classlib/core/sysutils.h"
 
 #include <QByteArray>
-#include <QGuiApplication>
 
-#include <cstddef>
-#include <cstdint>
 #include <memory>
 
 namespace {
@@ -54,10 +51,7 @@ void RunDocument(const QByteArray& Bytes)
     form.SetName(QStringLiteral("Form1"));
     auto* report = new TQXReport(&form);
     report->SetName(QStringLiteral("Report1"));
-    {
-        TBytesStream stream(Bytes);
-        report->ReadReport(stream);
-    }
+    fuzz::ReadDocument(*report, Bytes);
     int handlers = 0;
     for (int i = 0; i < report->GetPaperCount(); ++i) {
         try {
@@ -68,24 +62,12 @@ void RunDocument(const QByteArray& Bytes)
         } catch (const Exception&) {
         }
     }
-    report->DesignPrepare();
+    fuzz::DesignRun(*report);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_idestubs";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-    try {
-        RunDocument(QByteArray(reinterpret_cast<const char*>(Data), qsizetype(Size)));
-    } catch (const Exception&) {
-    }
-    return 0;
+    return fuzz::RunReportInput("fuzz_idestubs", Data, Size, RunDocument);
 }

@@ -5,21 +5,17 @@
 // exceptions are the expected outcome of bad input; anything else escaping,
 // a hang, a crash or a sanitizer report is a finding.
 
+#include "fuzz/reportinput.h"
+
 #include "runtime/control.h"
 #include "runtime/report.h"
 
 #include "classlib/core/classbuilder.h"
-#include "classlib/core/streams.h"
-#include "classlib/core/sysutils.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/brush.h"
 #include "classlib/graphics/canvas.h"
 
 #include <QByteArray>
-#include <QGuiApplication>
-
-#include <cstddef>
-#include <cstdint>
 
 namespace {
 
@@ -103,15 +99,8 @@ void RunDocument(const QByteArray& Bytes)
 {
     TFuzzForm form(nullptr);
     auto* report = new TFuzzReport(&form);
-    {
-        TBytesStream stream(Bytes);
-        report->ReadReport(stream);
-    }
-    try {
-        report->DesignPrepare();
-        PlayPages(*report);
-    } catch (const Exception&) {
-    }
+    fuzz::ReadDocument(*report, Bytes);
+    fuzz::DesignRun(*report, [report] { PlayPages(*report); });
     form.RowsLeft = RowsPerRun;
     report->Prepare();
     PlayPages(*report);
@@ -121,17 +110,5 @@ void RunDocument(const QByteArray& Bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_report";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
-    try {
-        RunDocument(QByteArray(reinterpret_cast<const char*>(Data), qsizetype(Size)));
-    } catch (const Exception&) {
-    }
-    return 0;
+    return fuzz::RunReportInput("fuzz_report", Data, Size, RunDocument);
 }

@@ -1,6 +1,7 @@
 #include "ide/previewwindow.h"
 
 #include "runtime/preview.h"
+#include "runtime/previewcommands.h"
 #include "runtime/report.h"
 
 #include "classlib/controls/dialogs.h"
@@ -9,6 +10,7 @@
 #include "classlib/controls/misc.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
+#include "classlib/controls/toolbuttontable.h"
 #include "classlib/core/classbuilder.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/canvas.h"
@@ -17,7 +19,7 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
+#include <optional>
 
 using namespace classlib;
 using namespace runtime;
@@ -25,12 +27,6 @@ using namespace runtime;
 namespace ide {
 
 namespace {
-
-// Zoom In steps only while the factor is below this, as the designer's
-// preview does: beyond it the page would no longer be a page on screen.
-constexpr double ZoomInLimit = 328;
-constexpr double PresetZoom[5] = {2.0, 1.5, 1.0, 0.75, 0.5};
-const char* const PerCent[5] = {"200%", "150%", "100%", "75%", "50%"};
 
 enum { imPrint, imFirst, imPrevious, imNext, imLast, imZoomIn, imZoomOut, imPage = 10, imZoom = 11 };
 
@@ -142,18 +138,6 @@ void TfrmPreview::CreateMenus()
         if (Field) *Field = m;
         return m;
     };
-    auto percentages = [this](TMenuItem* Parent, TMenuItem** Items, const char* Prefix, const char16_t* Click) {
-        for (int i = 0; i < 5; ++i) {
-            auto* m = new TMenuItem(this);
-            m->SetName(QString::fromLatin1(Prefix) + QString::fromLatin1(PerCent[i]).chopped(1));
-            m->SetCaption(QString::fromLatin1(PerCent[i]));
-            m->SetRadioItem(true);
-            m->OnClick = Handler(Click);
-            Parent->Add(m);
-            Items[i] = m;
-        }
-        Items[2]->SetChecked(true);
-    };
 
     mnuPreview = new TMainMenu(this);
     mnuPreview->SetName(QStringLiteral("mnuPreview"));
@@ -167,7 +151,7 @@ void TfrmPreview::CreateMenus()
     item(mmiZoom, &mmiZoomIn, "mmiZoomIn", "&In", "", u"mmiZoomInClick");
     item(mmiZoom, &mmiZoomOut, "mmiZoomOut", "&Out", "", u"mmiZoomOutClick");
     item(mmiZoom, nullptr, "", "-");
-    percentages(mmiZoom, mmiZoomPerCent, "mmiZoom", u"mmiZoomPerCentClick");
+    AddZoomPresetItems(this, mmiZoom, mmiZoomPerCent, QStringLiteral("mmiZoom"), Handler(u"mmiZoomPerCentClick"));
     item(mmiView, nullptr, "", "-");
     item(mmiView, &mmiToolBar, "mmiToolBar", "Toolbar", "", u"mmiToolBarClick")->SetChecked(true);
     item(mmiView, &mmiStatusBar, "mmiStatusBar", "Status Bar", "", u"mmiStatusBarClick")->SetChecked(true);
@@ -181,7 +165,8 @@ void TfrmPreview::CreateMenus()
     mnuZoom = new TPopupMenu(this);
     mnuZoom->SetName(QStringLiteral("mnuZoom"));
     mnuZoom->OnPopup = Handler(u"mmiZoomClick");
-    percentages(mnuZoom->Root(), pmiZoomPerCent, "pmiZoom", u"pmiZoomPerCentClick");
+    AddZoomPresetItems(this, mnuZoom->Root(), pmiZoomPerCent, QStringLiteral("pmiZoom"),
+                       Handler(u"pmiZoomPerCentClick"));
 }
 
 void TfrmPreview::CreateBars()
@@ -195,13 +180,7 @@ void TfrmPreview::CreateBars()
     tbrPreview->SetShowHint(true);
     tbrPreview->SetWrapable(false);
     tbrPreview->SetImages(imlToolbar);
-    struct {
-        TToolButton* TfrmPreview::*Field;  // nil for a divider
-        const char* Name;
-        int Image;
-        const char* Hint;
-        TMenuItem* TfrmPreview::*Command;
-    } const buttons[] = {
+    AddToolButtons<TfrmPreview>(this, tbrPreview, {
         {&TfrmPreview::tbnPrint, "tbnPrint", imPrint, "Print|Prints report pages", &TfrmPreview::mmiPrint},
         {nullptr, "", -1, "", nullptr},
         {&TfrmPreview::tbnFirst, "tbnFirst", imFirst, "First|Turns to the first page", &TfrmPreview::mmiFirst},
@@ -212,22 +191,7 @@ void TfrmPreview::CreateBars()
         {nullptr, "", -1, "", nullptr},
         {&TfrmPreview::tbnZoomIn, "tbnZoomIn", imZoomIn, "Scales the page view in", &TfrmPreview::mmiZoomIn},
         {&TfrmPreview::tbnZoomOut, "tbnZoomOut", imZoomOut, "Scales the page view out", &TfrmPreview::mmiZoomOut},
-    };
-    for (const auto& entry : buttons) {
-        auto* button = new TToolButton(this);
-        if (entry.Field) {
-            button->SetName(QString::fromLatin1(entry.Name));
-            this->*entry.Field = button;
-        }
-        if (entry.Image < 0) {
-            button->SetStyle(tbsDivider);
-        } else {
-            button->SetImageIndex(entry.Image);
-            button->SetHint(QString::fromLatin1(entry.Hint));
-            button->OnClick = (this->*entry.Command)->OnClick;
-        }
-        button->SetToolBar(tbrPreview);
-    }
+    });
     for (TToolButton* button : {tbnZoomIn, tbnZoomOut}) {
         button->SetStyle(tbsDropDown);
         button->SetDropdownMenu(mnuZoom);
@@ -268,15 +232,11 @@ void TfrmPreview::SetReport(TQXReport* Source)
 
 void TfrmPreview::ResetInterface()
 {
-    const long percent = long(std::nearbyint(prvPreview->Zoom() * 100));
-    for (int i = 0; i < 5; ++i) {
-        const bool on = percent == long(std::nearbyint(PresetZoom[i] * 100));
-        mmiZoomPerCent[i]->SetChecked(on);
-        pmiZoomPerCent[i]->SetChecked(on);
-    }
+    CheckZoomPresets(mmiZoomPerCent, prvPreview->Zoom());
+    CheckZoomPresets(pmiZoomPerCent, prvPreview->Zoom());
     mmiToolBar->SetChecked(tbrPreview->Visible());
     mmiStatusBar->SetChecked(sbrBottom->Visible());
-    sbrBottom->Panels()->Items(2)->SetText(QStringLiteral("%1%").arg(percent));
+    sbrBottom->Panels()->Items(2)->SetText(ZoomStatusText(prvPreview->Zoom()));
 }
 
 void TfrmPreview::FormShow(TObject*)
@@ -315,16 +275,12 @@ void TfrmPreview::sbrBottomResize(TObject*)
 
 void TfrmPreview::sbrBottomDrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, TRect Rect)
 {
-    TCanvas& canvas = *StatusBar->Canvas();
-    imlToolbar->Draw(canvas, Rect.Left, (Rect.Top + Rect.Bottom) / 2 - 8, Panel->Index() == 1 ? imPage : imZoom);
-    canvas.TextOut(Rect.Left + 12, Rect.Top + 1, Panel->Text());
+    DrawStatusPanel(*StatusBar, *Panel, Rect, *imlToolbar, Panel->Index() == 1 ? imPage : imZoom);
 }
 
 void TfrmPreview::prvPreviewPageChanged(TObject*)
 {
-    const int count = Report->PageCount();
-    const int current = count > 0 ? prvPreview->CurrentPage() + 1 : 0;
-    sbrBottom->Panels()->Items(1)->SetText(QStringLiteral("%1 of %2").arg(current).arg(count));
+    sbrBottom->Panels()->Items(1)->SetText(PageStatusText(prvPreview->CurrentPage(), Report->PageCount()));
 }
 
 void TfrmPreview::mmiPrintClick(TObject*)
@@ -346,10 +302,7 @@ void TfrmPreview::SetZoom(double Value)
 
 void TfrmPreview::mmiZoomInClick(TObject*)
 {
-    if (prvPreview->Zoom() < ZoomInLimit)
-        SetZoom(prvPreview->Zoom() * 1.5);
-    else
-        ResetInterface();
+    SetZoom(ZoomedIn(prvPreview->Zoom()));
 }
 
 void TfrmPreview::mmiZoomOutClick(TObject*)
@@ -359,14 +312,12 @@ void TfrmPreview::mmiZoomOutClick(TObject*)
 
 void TfrmPreview::mmiZoomPerCentClick(TObject* Sender)
 {
-    for (int i = 0; i < 5; ++i)
-        if (Sender == mmiZoomPerCent[i]) SetZoom(PresetZoom[i]);
+    if (const std::optional<double> zoom = ZoomPresetOf(Sender, mmiZoomPerCent)) SetZoom(*zoom);
 }
 
 void TfrmPreview::pmiZoomPerCentClick(TObject* Sender)
 {
-    for (int i = 0; i < 5; ++i)
-        if (Sender == pmiZoomPerCent[i]) SetZoom(PresetZoom[i]);
+    if (const std::optional<double> zoom = ZoomPresetOf(Sender, pmiZoomPerCent)) SetZoom(*zoom);
 }
 
 void TfrmPreview::mmiFirstClick(TObject*)

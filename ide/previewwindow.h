@@ -3,6 +3,8 @@
 // The "Preview..." verb's window: the report's document prepared in design
 // mode, on a copy of the report, with page navigation, zoom and printing.
 
+#include "runtime/previewcommands.h"
+
 #include "classlib/controls/form.h"
 
 namespace classlib {
@@ -50,8 +52,8 @@ public:
     classlib::TMenuItem *mmiGo = nullptr, *mmiFirst = nullptr, *mmiPrevious = nullptr, *mmiNext = nullptr,
                         *mmiLast = nullptr;
     // 200%, 150%, 100%, 75%, 50%: of "&Zoom", and of mnuZoom.
-    classlib::TMenuItem* mmiZoomPerCent[5] = {};
-    classlib::TMenuItem* pmiZoomPerCent[5] = {};
+    runtime::TZoomPresetItems mmiZoomPerCent = {};
+    runtime::TZoomPresetItems pmiZoomPerCent = {};
     classlib::TImageList* imlToolbar = nullptr;
     classlib::TPopupMenu* mnuZoom = nullptr;
     classlib::TPrintDialog* dlgPrint = nullptr;

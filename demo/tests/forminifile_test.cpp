@@ -91,7 +91,7 @@ protected:
     QStringList AllTexts() const
     {
         QStringList r;
-        for (int i = 0; i < Form->ReportINIFile->PageCount(); ++i) r << tests::PageTexts(*Form->ReportINIFile->GetPage(i));
+        for (int i = 0; i < Form->ReportINIFile->PageCount(); ++i) r << MetafileTexts(*Form->ReportINIFile->GetPage(i));
         return r;
     }
 
@@ -129,7 +129,7 @@ TEST_F(FormINIFileTest, MakePreviewShowsEveryCountryWithItsProducers)
     const TExpected e = Expected(Dir.path());
     ASSERT_GE(e.Countries.size(), 2);
     // The first page starts with the first country and its producers.
-    const QStringList first = tests::PageTexts(*Form->ReportINIFile->GetPage(0));
+    const QStringList first = MetafileTexts(*Form->ReportINIFile->GetPage(0));
     QStringList start = QStringList{e.Countries[0]} + e.Producers[0];
     EXPECT_EQ(first.mid(0, start.size()), start);
 
@@ -158,7 +158,7 @@ TEST_F(FormINIFileTest, ACountryRowContinuedOnTheNextPageKeepsItsName)
     int continued = 0;
     QString last;  // the last country of the page before
     for (int p = 0; p < Form->ReportINIFile->PageCount(); ++p) {
-        const QStringList texts = tests::PageTexts(*Form->ReportINIFile->GetPage(p));
+        const QStringList texts = MetafileTexts(*Form->ReportINIFile->GetPage(p));
         ASSERT_FALSE(texts.isEmpty());
         if (p > 0) {
             // A page starts with a row: a new country, or the one before

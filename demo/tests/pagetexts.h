@@ -1,23 +1,15 @@
 #pragma once
 
-// The texts an output page draws, in drawing order.
+// Reading output pages in the demo's tests: the texts a page draws (the
+// class library's MetafileTexts) and readable strings in failure messages.
 
-#include <QStringList>
+#include "classlib/graphics/metafiletexts.h"
+
+#include <QString>
 
 #include <ostream>
 
-// Readable strings in failure messages.
 inline void PrintTo(const QString& S, std::ostream* Os)
 {
     *Os << '"' << S.toStdString() << '"';
 }
-
-namespace classlib {
-class TMetafile;
-}
-
-namespace demo::tests {
-
-QStringList PageTexts(const classlib::TMetafile& Page);
-
-} // namespace demo::tests

@@ -8,49 +8,23 @@
 #include "designer/controls/statusbars.h"
 
 #include "runtime/preview.h"
+#include "runtime/previewcommands.h"
 
 #include "classlib/controls/imagelist.h"
 #include "classlib/controls/menus.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/controls/toolbar.h"
+#include "classlib/controls/toolbuttontable.h"
 
 namespace designer {
 
 using namespace classlib;
-
-namespace {
-
-
-struct TButtonEntry {
-    TToolButton* TfrmPreview::*Field;  // nil for a divider
-    const char* Name;
-    int Image;
-    const char* Hint;
-    TMenuItem* TfrmPreview::*Command;  // the item whose command it runs
-};
-
-const char* const PerCent[5] = {"200%", "150%", "100%", "75%", "50%"};
-
-} // namespace
 
 void TfrmPreview::CreateMenus()
 {
     const auto handler = [this](const char16_t* Name) { return Handler(Name); };
     auto add = [this, &handler](TMenuItem* Parent, std::initializer_list<TMenuEntry<TfrmPreview>> Entries) {
         AddMenuItems(this, Parent, Entries, handler);
-    };
-    // The five percentages under Parent, radio items, 100% checked.
-    auto percentages = [this](TMenuItem* Parent, TMenuItem** Items, const char* Prefix, const char16_t* Click) {
-        for (int i = 0; i < 5; ++i) {
-            auto* item = new TMenuItem(this);
-            item->SetName(QString::fromLatin1(Prefix) + QString::fromLatin1(PerCent[i]).chopped(1));
-            item->SetCaption(QString::fromLatin1(PerCent[i]));
-            item->SetRadioItem(true);
-            item->OnClick = Handler(Click);
-            Parent->Add(item);
-            Items[i] = item;
-        }
-        Items[2]->SetChecked(true);
     };
 
     mnuPreview = new TMainMenu(this);
@@ -76,7 +50,8 @@ void TfrmPreview::CreateMenus()
     add(mmiZoom, {{"mmiZoomIn", &TfrmPreview::mmiZoomIn, "&In", "", 0, "", u"mmiZoomInClick"},
                   {"mmiZoomOut", &TfrmPreview::mmiZoomOut, "&Out", "", 0, "", u"mmiZoomOutClick"},
                   {"", nullptr, "-"}});
-    percentages(mmiZoom, mmiZoomPerCent, "mmiZoom", u"mmiZoomPerCentClick");
+    runtime::AddZoomPresetItems(this, mmiZoom, mmiZoomPerCent, QStringLiteral("mmiZoom"),
+                                Handler(u"mmiZoomPerCentClick"));
     add(mmiGo, {{"mmiFirst", &TfrmPreview::mmiFirst, "&First page", "Home", 0, "", u"mmiFirstClick"},
                 {"mmiPrevious", &TfrmPreview::mmiPrevious, "&Previous page", "PgUp", 0, "", u"mmiPreviousClick"},
                 {"mmiNext", &TfrmPreview::mmiNext, "&Next page", "PgDn", 0, "", u"mmiNextClick"},
@@ -86,7 +61,8 @@ void TfrmPreview::CreateMenus()
     mnuZoom = new TPopupMenu(this);
     mnuZoom->SetName(QStringLiteral("mnuZoom"));
     mnuZoom->OnPopup = Handler(u"MenuPopup");
-    percentages(mnuZoom->Root(), pmiZoomPerCent, "pmiZoom", u"pmiZoomPerCentClick");
+    runtime::AddZoomPresetItems(this, mnuZoom->Root(), pmiZoomPerCent, QStringLiteral("pmiZoom"),
+                                Handler(u"pmiZoomPerCentClick"));
 
     mnuToolbars = new TPopupMenu(this);
     mnuToolbars->SetName(QStringLiteral("mnuToolbars"));
@@ -108,7 +84,7 @@ void TfrmPreview::CreateBars()
     tbrPreview->SetAutoSize(true);
     tbrPreview->SetShowHint(true);
     tbrPreview->SetImages(imlToolbar);
-    static const TButtonEntry buttons[] = {
+    AddToolButtons<TfrmPreview>(this, tbrPreview, {
         {&TfrmPreview::tbnRefresh, "tbnRefresh", pgRefresh, "Refresh|Redraws the contents of pages", &TfrmPreview::mmiRefresh},
         {nullptr, "", -1, "", nullptr},
         {&TfrmPreview::tbnPrint, "tbnPrint", pgPrint, "Print|Prints report pages", &TfrmPreview::mmiPrint},
@@ -120,22 +96,7 @@ void TfrmPreview::CreateBars()
         {nullptr, "", -1, "", nullptr},
         {&TfrmPreview::tbnZoomIn, "tbnZoomIn", pgZoomIn, "Scales the page view in", &TfrmPreview::mmiZoomIn},
         {&TfrmPreview::tbnZoomOut, "tbnZoomOut", pgZoomOut, "Scales the page view out", &TfrmPreview::mmiZoomOut},
-    };
-    for (const TButtonEntry& entry : buttons) {
-        auto* button = new TToolButton(this);
-        if (entry.Field) {
-            button->SetName(QString::fromLatin1(entry.Name));
-            this->*entry.Field = button;
-        }
-        if (entry.Image < 0) {
-            button->SetStyle(tbsDivider);
-        } else {
-            button->SetImageIndex(entry.Image);
-            button->SetHint(QString::fromLatin1(entry.Hint));
-            button->OnClick = (this->*entry.Command)->OnClick;
-        }
-        button->SetToolBar(tbrPreview);
-    }
+    });
     for (TToolButton* button : {tbnZoomIn, tbnZoomOut}) {
         button->SetStyle(tbsDropDown);
         button->SetDropdownMenu(mnuZoom);
@@ -167,10 +128,7 @@ void TfrmPreview::sbrBottomResize(TObject* Sender)
 
 void TfrmPreview::sbrBottomDrawPanel(TStatusBar* StatusBar, TStatusPanel* Panel, TRect Rect)
 {
-    const int image = Panel->Index() == 1 ? pgPage : pgZoom;
-    TCanvas& canvas = *StatusBar->Canvas();
-    imlToolbar->Draw(canvas, Rect.Left, (Rect.Top + Rect.Bottom) / 2 - 8, image);
-    canvas.TextOut(Rect.Left + 12, Rect.Top + 1, Panel->Text());
+    runtime::DrawStatusPanel(*StatusBar, *Panel, Rect, *imlToolbar, Panel->Index() == 1 ? pgPage : pgZoom);
 }
 
 } // namespace designer

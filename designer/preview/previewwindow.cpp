@@ -7,6 +7,7 @@
 #include "designer-framework/inspectorwindow.h"
 
 #include "runtime/preview.h"
+#include "runtime/previewcommands.h"
 #include "runtime/report.h"
 
 #include "classlib/controls/dialogs.h"
@@ -16,20 +17,11 @@
 #include "classlib/controls/toolbar.h"
 #include "classlib/core/classbuilder.h"
 
-#include <cmath>
+#include <optional>
 
 namespace designer {
 
 using namespace classlib;
-
-namespace {
-
-// The zoom In steps up only from below this factor.
-constexpr double ZoomInLimit = 328;
-// The five preset items' factors, in the menus' order.
-constexpr double PresetZoom[5] = {2.0, 1.5, 1.0, 0.75, 0.5};
-
-} // namespace
 
 const TClassInfo& TfrmPreview::StaticClass()
 {
@@ -172,19 +164,14 @@ void TfrmPreview::SetStayOnTop(bool Value)
 
 void TfrmPreview::ResetInterface()
 {
-    // Halves go to the even neighbour, as the main window's zoom does.
-    const long percent = long(std::nearbyint(prvPreview->Zoom() * 100));
-    for (int i = 0; i < 5; ++i) {
-        const bool on = percent == long(std::nearbyint(PresetZoom[i] * 100));
-        mmiZoomPerCent[i]->SetChecked(on);
-        pmiZoomPerCent[i]->SetChecked(on);
-    }
+    runtime::CheckZoomPresets(mmiZoomPerCent, prvPreview->Zoom());
+    runtime::CheckZoomPresets(pmiZoomPerCent, prvPreview->Zoom());
     mmiToolbar->SetChecked(tbrPreview->Visible());
     pmiToolbar->SetChecked(tbrPreview->Visible());
     mmiStatusBar->SetChecked(sbrBottom->Visible());
     pmiStatusBar->SetChecked(sbrBottom->Visible());
     mmiMonochrome->SetChecked(FMonochrome);
-    sbrBottom->Panels()->Items(2)->SetText(QStringLiteral("%1%").arg(percent));
+    sbrBottom->Panels()->Items(2)->SetText(runtime::ZoomStatusText(prvPreview->Zoom()));
 }
 
 void TfrmPreview::FormClose(TObject*, TCloseAction& Action)
@@ -210,10 +197,7 @@ void TfrmPreview::SetZoom(double Value)
 
 void TfrmPreview::mmiZoomInClick(TObject*)
 {
-    if (prvPreview->Zoom() < ZoomInLimit)
-        SetZoom(prvPreview->Zoom() * 1.5);
-    else
-        ResetInterface();
+    SetZoom(runtime::ZoomedIn(prvPreview->Zoom()));
 }
 
 void TfrmPreview::mmiZoomOutClick(TObject*)
@@ -223,14 +207,12 @@ void TfrmPreview::mmiZoomOutClick(TObject*)
 
 void TfrmPreview::mmiZoomPerCentClick(TObject* Sender)
 {
-    for (int i = 0; i < 5; ++i)
-        if (Sender == mmiZoomPerCent[i]) SetZoom(PresetZoom[i]);
+    if (const std::optional<double> zoom = runtime::ZoomPresetOf(Sender, mmiZoomPerCent)) SetZoom(*zoom);
 }
 
 void TfrmPreview::pmiZoomPerCentClick(TObject* Sender)
 {
-    for (int i = 0; i < 5; ++i)
-        if (Sender == pmiZoomPerCent[i]) SetZoom(PresetZoom[i]);
+    if (const std::optional<double> zoom = runtime::ZoomPresetOf(Sender, pmiZoomPerCent)) SetZoom(*zoom);
 }
 
 void TfrmPreview::mmiMonochromeClick(TObject*)
@@ -293,7 +275,7 @@ void TfrmPreview::prvPreviewPageChanged(TObject*)
     tbnPrevious->SetEnabled(current > 0);
     tbnLast->SetEnabled(current < count - 1);
     tbnNext->SetEnabled(current < count - 1);
-    sbrBottom->Panels()->Items(1)->SetText(QStringLiteral("%1 of %2").arg(count > 0 ? current + 1 : 0).arg(count));
+    sbrBottom->Panels()->Items(1)->SetText(runtime::PageStatusText(current, count));
 }
 
 } // namespace designer

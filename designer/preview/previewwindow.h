@@ -4,6 +4,8 @@
 // it, with page navigation, zoom and printing. Its report is its own; each
 // refresh rebuilds it from the document. Closing it only hides it.
 
+#include "runtime/previewcommands.h"
+
 #include "classlib/controls/form.h"
 
 namespace classlib {
@@ -69,8 +71,8 @@ public:
     classlib::TMenuItem *pmiToolbar = nullptr, *pmiStatusBar = nullptr, *pmiStayOnTop = nullptr,
                         *pmiHide = nullptr;
     // The five percentages, 200 down to 50: of "&Zoom", and of mnuZoom.
-    classlib::TMenuItem* mmiZoomPerCent[5] = {};
-    classlib::TMenuItem* pmiZoomPerCent[5] = {};
+    runtime::TZoomPresetItems mmiZoomPerCent = {};
+    runtime::TZoomPresetItems pmiZoomPerCent = {};
 
     // --- handlers of the stored form ---
     void FormClose(classlib::TObject* Sender, classlib::TCloseAction& Action);

@@ -21,9 +21,8 @@
 #include "classlib/system/printers.h"
 #include "classlib/controls/treeview.h"
 #include "classlib/core/classregistry.h"
-#include "classlib/graphics/devicecontext.h"
 #include "classlib/graphics/metafile.h"
-#include "classlib/graphics/metafileplayer.h"
+#include "classlib/graphics/metafiletexts.h"
 #include "classlib/core/streams.h"
 #include "classlib/core/writer.h"
 #include "classlib/design/componenteditor.h"
@@ -52,32 +51,6 @@ using namespace classlib;
 namespace idehost {
 
 namespace {
-
-// A device that only keeps the texts played onto it, to read a page.
-class TTextCollector : public TDeviceContext {
-public:
-    QStringList Texts;
-    TDeviceCaps DeviceCaps() const override
-    {
-        TDeviceCaps caps;
-        caps.HorzSizeMM = caps.VertSizeMM = 400;
-        caps.HorzRes = caps.VertRes = 40000;
-        caps.LogPixelsX = caps.LogPixelsY = 2540;
-        return caps;
-    }
-    void LineTo(int, int) override {}
-    void Rectangle(const TRect&) override {}
-    void Ellipse(const TRect&) override {}
-    void Polygon(const std::vector<TPoint>&) override {}
-    void Polyline(const std::vector<TPoint>&) override {}
-    void FillRect(const TRect&, const TLogBrush&) override {}
-    TColorRef SetPixel(int, int, TColorRef Color) override { return Color; }
-    void StretchDIBits(const TRect&, const TRect&, const QImage&, quint32) override {}
-    void ExtTextOut(int, int, unsigned, const TRect*, const QString& Text, const std::vector<int>*) override
-    {
-        Texts << Text;
-    }
-};
 
 class EScriptError : public Exception {
 public:
@@ -497,11 +470,7 @@ private:
             QStringList texts;
             for (int i = 0; form && i < form->ComponentCount(); ++i)
                 if (auto* r = As<runtime::TQXReport>(form->Components(i))) {
-                    for (int p = 0; p < r->PageCount(); ++p) {
-                        TTextCollector dc;
-                        PlayEnhMetaFile(dc, *r->GetPage(p), TRect{0, 0, 2100, 2970});
-                        texts << dc.Texts;
-                    }
+                    for (int p = 0; p < r->PageCount(); ++p) texts << MetafileTexts(*r->GetPage(p));
                     break;
                 }
             return texts.join(u'|');

@@ -1,16 +1,15 @@
 #pragma once
 
-// Test support for the package: a form designer that records what the
-// editors ask of it (the form's methods kept in a map), and report
-// documents built in memory.
+// Test support for the package: report documents built in memory, and a
+// form with a report on it under a recording form designer.
 
 #include "runtime/report.h"
 
 #include "classlib/controls/form.h"
 #include "classlib/core/component.h"
-#include "classlib/design/formdesigner.h"
 #include "classlib/design/propertyeditor.h"
 #include "classlib/design/selectionlist.h"
+#include "classlib/tests/design/recordingdesigner.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -20,64 +19,6 @@
 #include <vector>
 
 namespace ide::tests {
-
-class TIdeDesigner : public classlib::TFormDesigner {
-public:
-    explicit TIdeDesigner(classlib::TComponent* ARoot) : FRoot(ARoot) {}
-
-    int ModifiedCount = 0;
-    QStringList Shown;    // ShowMethod
-    QStringList Renamed;  // "Old->New"
-    // What SetSelections handed over last.
-    std::vector<classlib::TPersistent*> Selection;
-    int SelectionCount = 0;
-    // Each selection handed over: the names of its objects, "," between.
-    QStringList SelectionLog;
-    std::map<QString, std::unique_ptr<classlib::TMethodInfo>> Methods;
-    // A method the form's source no longer has.
-    void DeleteMethod(const QString& Name) { Methods.erase(Name.toUpper()); }
-
-    bool IsDesignMsg(classlib::TControl*, classlib::TMessage&) override { return false; }
-    void Modified() override { ++ModifiedCount; }
-    void Notification(classlib::TComponent*, classlib::TOperation) override {}
-    void PaintGrid() override {}
-    void ValidateRename(classlib::TComponent*, const QString&, const QString&) override {}
-
-    classlib::TMethod CreateMethod(const QString& Name, const classlib::TTypeInfo* TypeData) override;
-    QString GetMethodName(const classlib::TMethod& Method) override;
-    void GetMethods(const classlib::TTypeInfo* TypeData, const classlib::TGetStrProc& Proc) override;
-    QString GetPrivateDirectory() override { return {}; }
-    void GetSelections(classlib::TDesignerSelectionList*) override {}
-    bool MethodExists(const QString& Name) override { return Methods.count(Name.toUpper()) != 0; }
-    void RenameMethod(const QString& CurName, const QString& NewName) override;
-    void SelectComponent(classlib::TComponent*) override {}
-    void SetSelections(classlib::TDesignerSelectionList* List) override;
-    void ShowMethod(const QString& Name) override { Shown << Name; }
-    QString UniqueName(const QString& BaseName) override { return BaseName + "1"; }
-    void GetComponentNames(const classlib::TTypeInfo*, const classlib::TGetStrProc&) override {}
-    classlib::TComponent* GetComponent(const QString& Name) override { return FRoot->FindComponent(Name); }
-    QString GetComponentName(classlib::TComponent* C) override { return C ? C->Name() : QString(); }
-    classlib::TPersistent* GetObject(const QString&) override { return nullptr; }
-    QString GetObjectName(classlib::TPersistent*) override { return {}; }
-    void GetObjectNames(const classlib::TTypeInfo*, const classlib::TGetStrProc&) override {}
-    bool MethodFromAncestor(const classlib::TMethod&) override { return false; }
-    classlib::TComponent* CreateComponent(const classlib::TClassInfo&, classlib::TComponent*, int, int, int,
-                                          int) override
-    {
-        return nullptr;
-    }
-    bool IsComponentLinkable(classlib::TComponent*) override { return true; }
-    void MakeComponentLinkable(classlib::TComponent*) override {}
-    classlib::TComponent* GetRoot() override { return FRoot; }
-    void Revert(classlib::TPersistent*, const classlib::TPropInfo*) override {}
-    bool GetIsDormant() override { return false; }
-    bool HasInterface() override { return false; }
-    bool HasInterfaceMember(const QString&) override { return false; }
-    void AddInterfaceMember(const QString&) override {}
-
-private:
-    classlib::TComponent* FRoot;
-};
 
 // Page1: the band BandNames holding Label1, the shape Shape1, the paint box
 // PaintBox1 and the panel Panel1; Page2: Label2. Its page order names both.
@@ -89,13 +30,14 @@ void Load(runtime::TQXReport& Report, const QByteArray& Document);
 // The report's stored form: document and events, for byte comparisons.
 QByteArray StoredForm(runtime::TQXReport& Report);
 
-// A form with a report Report1 on it and its designer.
+// A form with a report Report1 on it and its designer; the designer's
+// selection log names the package's stubs too.
 struct TIdeForm {
     TIdeForm();
     ~TIdeForm();
     std::unique_ptr<classlib::TForm> Form;
     runtime::TQXReport* Report;
-    std::unique_ptr<TIdeDesigner> Designer;
+    std::unique_ptr<classlib::test::TRecordingDesigner> Designer;
 };
 
 // Pages "Good" and "Bad", the second's stream damaged: the document reads,

@@ -23,57 +23,6 @@ using namespace runtime::tests;
 
 namespace ide::tests {
 
-TMethod TIdeDesigner::CreateMethod(const QString& Name, const TTypeInfo* TypeData)
-{
-    if (Name.isEmpty()) return {};
-    auto& m = Methods[Name.toUpper()];
-    if (!m) {
-        m = std::make_unique<TMethodInfo>();
-        m->Name = Name;
-        m->Signature = TypeData ? TypeData->Signature : nullptr;
-    }
-    return TMethod{m.get(), FRoot};
-}
-
-QString TIdeDesigner::GetMethodName(const TMethod& Method)
-{
-    for (const auto& [key, m] : Methods)
-        if (m.get() == Method.Code) return m->Name;
-    return {};
-}
-
-void TIdeDesigner::GetMethods(const TTypeInfo* TypeData, const TGetStrProc& Proc)
-{
-    for (const auto& [key, m] : Methods)
-        if (TypeData && m->Signature == TypeData->Signature) Proc(m->Name);
-}
-
-void TIdeDesigner::RenameMethod(const QString& CurName, const QString& NewName)
-{
-    auto it = Methods.find(CurName.toUpper());
-    if (it == Methods.end()) return;
-    std::unique_ptr<TMethodInfo> m = std::move(it->second);
-    Methods.erase(it);
-    m->Name = NewName;
-    Methods[NewName.toUpper()] = std::move(m);
-    Renamed << CurName + "->" + NewName;
-}
-
-void TIdeDesigner::SetSelections(TDesignerSelectionList* List)
-{
-    ++SelectionCount;
-    Selection.clear();
-    QStringList names;
-    for (int i = 0; List && i < List->Count(); ++i) {
-        Selection.push_back(List->Items(i));
-        if (auto* c = dynamic_cast<TComponent*>(List->Items(i)))
-            names << c->Name();
-        else if (auto* stub = dynamic_cast<TQXBase_*>(List->Items(i)))
-            names << stub->Name();
-    }
-    SelectionLog << names.join(u',');
-}
-
 QByteArray SampleDocument()
 {
     TStoredPaper page1(QStringLiteral("Page1"));
@@ -141,7 +90,11 @@ TIdeForm::TIdeForm() : Form(std::make_unique<TForm>(nullptr))
     Form->SetName(QStringLiteral("Form1"));
     Report = new TQXReport(Form.get());
     Report->SetName(QStringLiteral("Report1"));
-    Designer = std::make_unique<TIdeDesigner>(Form.get());
+    Designer = std::make_unique<classlib::test::TRecordingDesigner>(Form.get());
+    Designer->ObjectNameOf = [](TPersistent* Object) -> std::optional<QString> {
+        if (auto* stub = dynamic_cast<TQXBase_*>(Object)) return stub->Name();
+        return std::nullopt;
+    };
 }
 
 TIdeForm::~TIdeForm()

@@ -4,6 +4,7 @@
 // one property of a selection, made the way the inspector makes it.
 
 #include "propertytarget.h"
+#include "recordingdesigner.h"
 
 #include "classlib/design/propertyeditorregistry.h"
 

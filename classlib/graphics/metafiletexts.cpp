@@ -1,18 +1,18 @@
-#include "demo/tests/pagetexts.h"
+#include "classlib/graphics/metafiletexts.h"
 
 #include "classlib/graphics/devicecontext.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/metafileplayer.h"
 
-using namespace classlib;
-
-namespace demo::tests {
+namespace classlib {
 
 namespace {
 
-// Keeps the texts and ignores everything else.
-class TTextDC : public TDeviceContext {
+// Keeps the texts played onto it and draws nothing.
+class TTextCollector : public TDeviceContext {
 public:
+    QStringList Texts;
+
     TDeviceCaps DeviceCaps() const override
     {
         TDeviceCaps caps;
@@ -28,22 +28,20 @@ public:
     void Polyline(const std::vector<TPoint>&) override {}
     void FillRect(const TRect&, const TLogBrush&) override {}
     TColorRef SetPixel(int, int, TColorRef Color) override { return Color; }
+    void StretchDIBits(const TRect&, const TRect&, const QImage&, quint32) override {}
     void ExtTextOut(int, int, unsigned, const TRect*, const QString& Text, const std::vector<int>*) override
     {
         Texts << Text;
     }
-    void StretchDIBits(const TRect&, const TRect&, const QImage&, quint32) override {}
-
-    QStringList Texts;
 };
 
 } // namespace
 
-QStringList PageTexts(const TMetafile& Page)
+QStringList MetafileTexts(const TMetafile& Metafile)
 {
-    TTextDC dc;
-    PlayEnhMetaFile(dc, Page, TRect{0, 0, 2100, 2970});
+    TTextCollector dc;
+    PlayEnhMetaFile(dc, Metafile, TRect{0, 0, 2100, 2970});
     return dc.Texts;
 }
 
-} // namespace demo::tests
+} // namespace classlib
