@@ -54,8 +54,8 @@ public:
     bool AcceptsComponent(TComponent*) override { return false; }
 };
 
-// A hook whose surface keeps only the classes given (and their kin by
-// identity only), as a report page keeps only its elements.
+// A hook whose surface keeps only the classes given (by identity), as a
+// report page keeps only its elements.
 class TKeepingDesigner : public TExtDesigner {
 public:
     TKeepingDesigner(TInspectorForm* AInspectorForm, QList<const TClassInfo*> AKept)
