@@ -1,6 +1,7 @@
 #include "designer-framework/designerstream.h"
 
 #include "designer-framework/controldesigner.h"
+#include "designer-framework/extdesigner.h"
 
 #include "classlib/controls/control.h"
 #include "classlib/core/classregistry.h"
@@ -9,6 +10,9 @@
 
 #include <QList>
 #include <QSet>
+
+#include <functional>
+#include <utility>
 
 namespace designer_framework {
 
@@ -65,7 +69,9 @@ int LevelBelow(const TControlDesigner& Surface, const TWinControl* Parent)
     return level;
 }
 
-void CheckRecord(TReader& Reader, const TControlDesigner& Surface, int Level, int MaxLevel)
+// ParentClass: the class of what the record is read into.
+void CheckRecord(TReader& Reader, const TControlDesigner& Surface, const QString& ParentClass, int Level,
+                 int MaxLevel)
 {
     int flags, pos;
     Reader.ReadPrefix(flags, pos);
@@ -77,6 +83,10 @@ void CheckRecord(TReader& Reader, const TControlDesigner& Surface, int Level, in
     const TClassInfo* cls = ClassOf(Surface, className);
     if (cls && cls->InheritsFrom(&TControlDesigner::StaticClass()))
         throw EReadError(Format(SSurfaceNotPastable, {className}));
+    // The reader itself refuses a class it does not know, or one that is no
+    // component.
+    if (cls && cls->IsComponent() && Surface.Inspector() && !Surface.Inspector()->AcceptsClass(*cls))
+        throw EReadError(Format(SCannotHoldControl, {cls->Name, ParentClass}));
     // The record's values nest inside it, as deep as the levels left.
     Reader.Limits.MaxDepth = MaxLevel - Level;
     while (!Reader.EndOfList()) {
@@ -85,7 +95,8 @@ void CheckRecord(TReader& Reader, const TControlDesigner& Surface, int Level, in
     }
     Reader.Limits.MaxDepth = MaxLevel;
     Reader.ReadValue();
-    while (!Reader.EndOfList()) CheckRecord(Reader, Surface, Level + 1, MaxLevel);
+    const QString here = cls ? cls->Name : className;
+    while (!Reader.EndOfList()) CheckRecord(Reader, Surface, here, Level + 1, MaxLevel);
     Reader.ReadValue();
 }
 
@@ -99,6 +110,26 @@ void CheckHeld(const TComponent* Parent, const TComponent* Component)
     throw EReadError(Format(SCannotHoldControl, {Component->ClassName(), Parent ? Parent->ClassName() : QString()}));
 }
 
+// The children of Component's record: those its class streams itself (as
+// it does into its own root), then its other child controls of its owner,
+// each once. Controls are no component's children in a stream of the class
+// library, so without this they would not travel; inner parts of compound
+// controls belong to another owner and stay behind.
+void TreeChildren(TComponent* Component, const std::function<void(TComponent*)>& Proc, TComponent* Root)
+{
+    QSet<const TComponent*> given;
+    const auto give = [&](TComponent* Child) {
+        if (given.contains(Child)) return;
+        given.insert(Child);
+        Proc(Child);
+    };
+    Component->GetChildren(give, Root);
+    const auto* control = As<TWinControl>(Component);
+    if (!control) return;
+    for (int i = 0; i < control->ControlCount(); ++i)
+        if (control->Controls(i)->Owner() == Component->Owner()) give(control->Controls(i));
+}
+
 } // namespace
 
 void TDesignerStream::CheckPastable(const TWinControl* AParent)
@@ -108,9 +139,10 @@ void TDesignerStream::CheckPastable(const TWinControl* AParent)
         TReader reader(*this, BufferSize);
         const int level = LevelBelow(*FSurface, AParent);
         const int maxLevel = reader.Limits.MaxDepth;
+        const QString parentClass = AParent ? AParent->ClassName() : FSurface->ClassName();
         while (!reader.EndOfList()) {
             reader.ReadSignature();
-            CheckRecord(reader, *FSurface, level, maxLevel);
+            CheckRecord(reader, *FSurface, parentClass, level, maxLevel);
         }
     }
     SetPosition(start);
@@ -153,27 +185,17 @@ void WriteComponentTree(TStream& Stream, TComponent* Component, TWriter* Writer)
         WriteComponentTree(Stream, Component, &writer);
         return;
     }
-    Writer->WriteComponent(Component);
-    const auto* control = As<TWinControl>(Component);
-    if (!control) return;
-    // A class may stream its child controls itself (as it would into its
-    // own root); those are in the record already.
-    QSet<const TComponent*> streamed;
-    Component->GetChildren([&](TComponent* Child) { streamed.insert(Child); },
-                           Writer->Root() ? Writer->Root() : Component);
-    // Inner parts of compound controls belong to another owner and stay
-    // behind.
-    QList<TControl*> rest;
-    for (int i = 0; i < control->ControlCount(); ++i) {
-        TControl* child = control->Controls(i);
-        if (child->Owner() == Component->Owner() && !streamed.contains(child)) rest.append(child);
+    // Every record of the tree lists its children so, however deep the
+    // writer nests it: one written by its parent's class is not a record
+    // whose own controls stay behind.
+    auto previous = std::exchange(Writer->OnGetChildren, TreeChildren);
+    try {
+        Writer->WriteComponent(Component);
+    } catch (...) {
+        Writer->OnGetChildren = std::move(previous);
+        throw;
     }
-    if (rest.isEmpty()) return;
-    // Controls are not a component's children in the stream: reopen the
-    // record's child list over its end marker and nest them there.
-    Writer->SetPosition(Writer->Position() - 1);
-    for (TControl* child : rest) WriteComponentTree(Stream, child, Writer);
-    Writer->WriteListEnd();
+    Writer->OnGetChildren = std::move(previous);
 }
 
 } // namespace designer_framework

@@ -23,8 +23,8 @@ inline constexpr char SSurfaceNotPastable[] = "Class %s cannot be pasted";
 inline constexpr char SInheritedNotPastable[] = "Inherited component %s cannot be pasted";
 // A component that would lie deeper below the surface than a stream nests.
 inline constexpr char SNestedTooDeep[] = "Component %s is nested too deeply to be pasted here";
-// A control inside something that takes no controls: it would be shown
-// there but never stored.
+// What would be shown but never stored: a control inside something that
+// takes no controls, or a class that the surface's designer does not keep.
 inline constexpr char SCannotHoldControl[] = "Class %s cannot be pasted into %s";
 
 // Adds nothing: a paste's behaviour lies in the handlers that the stream
@@ -42,8 +42,9 @@ public:
     // Reads every record from the position to the end marker onto ASurface,
     // owned by it and under AParent. Nothing is read when a record would
     // read into an existing component, create a design surface, or lie
-    // deeper below the surface than a stream of it could nest. A control is
-    // read only into a windowed control that accepts controls. A read that
+    // deeper below the surface than a stream of it could nest, or be of a
+    // class that the surface's designer does not keep. A control is read
+    // only into a windowed control that accepts controls. A read that
     // fails part-way frees all that it created, so the surface is left as
     // it was.
     void ReadInto(TControlDesigner* ASurface, classlib::TWinControl* AParent);
@@ -61,10 +62,10 @@ private:
     TControlDesigner* FSurface = nullptr;
 };
 
-// Writes Component with its child controls that share its owner nested in
-// it, each once. A class that streams child controls itself decides what
-// those carry, as it does when its root is stored; the others are nested
-// here. Without a writer, a signature first, through a writer of its own.
+// Writes Component with its tree nested in it: at every depth, what a
+// record's class streams itself (as it does when its root is stored), then
+// the record's other child controls that share its owner; each once.
+// Without a writer, a signature first, through a writer of its own.
 QX_DESIGNFW_EXPORT void WriteComponentTree(classlib::TStream& Stream, classlib::TComponent* Component,
                                            classlib::TWriter* Writer = nullptr);
 

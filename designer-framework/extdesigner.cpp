@@ -342,4 +342,9 @@ bool TExtDesigner::AcceptsComponent(TComponent*)
     return true;
 }
 
+bool TExtDesigner::AcceptsClass(const TClassInfo&)
+{
+    return true;
+}
+
 } // namespace designer_framework

@@ -77,6 +77,9 @@ public:
     virtual void SelectionChanged(classlib::TComponentList* List);
     // Whether a non-visual component gets a capsule on the surface.
     virtual bool AcceptsComponent(classlib::TComponent* AComponent);
+    // Whether the surface keeps components of the class when it is stored;
+    // a paste refuses any other. Every class here.
+    virtual bool AcceptsClass(const classlib::TClassInfo& AClass);
 
 private:
     class TListener;

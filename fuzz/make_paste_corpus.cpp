@@ -5,8 +5,6 @@
 
 #include "pasteclasses.h"
 
-#include "designer-framework/extdesigner.h"
-
 #include "classlib/system/clipboard.h"
 
 #include <QApplication>
@@ -37,9 +35,11 @@ void Save(const char* Name, int Selector, const QByteArray& Text)
 QByteArray Copied(std::initializer_list<const char*> Names, void (*Prepare)(TControlDesigner&) = nullptr)
 {
     TControlDesigner surface(nullptr);
-    surface.SetInspector(new TExtDesigner(nullptr));
+    surface.SetInspector(new fuzz::TPasteDesigner);
     fuzz::FillSurface(surface);
     if (Prepare) Prepare(surface);
+    // Capsules come with the event loop, and a component is selected by its capsule.
+    QCoreApplication::processEvents();
     for (const char* name : Names) surface.SelectControl(surface.FindComponent(QString::fromLatin1(name)));
     surface.CopySelection();
     return Clipboard().AsText();
@@ -109,7 +109,8 @@ int main(int argc, char** argv)
     Save("unknown-class-late", 1, panel + "object X: TNoSuchClass\r\nend\r\n");
     Save("garbage", 0, "Not a component at all.");
 
-    // A container that streams its children, with one that does not inside.
+    // A container that streams its children, with one that does not inside,
+    // and a control in that.
     Save("box", 0, Copied({"Box1"}));
     Save("box-into-panel", 1, Copied({"Box1", "Shape2"}));
     // Controls where nothing keeps them.
@@ -118,6 +119,13 @@ int main(int argc, char** argv)
          "  end\r\nend\r\n");
     Save("control-in-shape", 0, "object S: TPasteShape\r\n  object T: TPasteShape\r\n  end\r\nend\r\n");
     Save("control-in-thing", 0, "object T: TPasteThing\r\n  object S: TPasteShape\r\n  end\r\nend\r\n");
+    // A class the surface's designer does not keep: alone, inside a box,
+    // and after one it keeps.
+    Save("foreign", 0, "object F: TPasteForeign\r\n  object S: TPasteShape\r\n  end\r\nend\r\n");
+    Save("foreign-in-box", 1,
+         "object B: TPasteBox\r\n  object F: TPasteForeign\r\n    object S: TPasteShape\r\n    end\r\n"
+         "  end\r\nend\r\n");
+    Save("foreign-late", 0, panel + "object F: TPasteForeign\r\nend\r\n");
     // As deep as the surface holds, and one level more.
     Save("deepest", 0, Nested(63));
     Save("too-deep", 0, Nested(64));

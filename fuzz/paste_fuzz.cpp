@@ -2,9 +2,11 @@
 // a few components, with one of them (or none, or the surface) selected:
 // the first byte picks which, the rest is the clipboard's text. A paste
 // that raises must leave the surface as it was; one that succeeds must
-// leave every control where it is kept and no deeper below the surface
-// than a stream nests. What pasted is copied and pasted again under the
-// same rules, adding no component twice, then deleted. Class-library exceptions
+// leave every control where it is kept, no deeper below the surface than a
+// stream nests, and no component of a class the surface's designer does
+// not keep. The first component pasted is copied and pasted again under
+// the same rules, giving its whole tree, each component once, then
+// deleted. Class-library exceptions
 // are the expected outcome of bad text; anything else escaping, a hang, a
 // crash or a sanitizer report is a finding.
 
@@ -67,12 +69,15 @@ void CheckUnchanged(const QStringList& Before, const TControlDesigner& Surface, 
     std::abort();
 }
 
-// What the surface could not store: a control in something that takes no
-// controls, or one nested deeper than a stream of the surface.
+// What the surface could not store: a class its designer does not keep, a
+// control in something that takes no controls, or one nested deeper than a
+// stream of the surface.
 void CheckStorable(const TControlDesigner& Surface)
 {
     for (int i = 0; i < Surface.ComponentCount(); ++i) {
-        const auto* control = As<TControl>(Surface.Components(i));
+        const TComponent* component = Surface.Components(i);
+        if (!Surface.Inspector()->AcceptsClass(*component->ClassType())) Fail(*component, "that is not kept");
+        const auto* control = As<TControl>(component);
         if (!control) continue;
         const TWinControl* parent = control->Parent();
         if (!parent || !parent->ControlStyle().Contains(csAcceptsControls)) Fail(*control, "where it is not kept");
@@ -82,13 +87,17 @@ void CheckStorable(const TControlDesigner& Surface)
     }
 }
 
-// Component and the controls inside it: the most a copy of it carries.
-int TreeSize(const TControlDesigner& Surface, const TComponent* Component)
+// Component and its tree: the children its class streams, and the child
+// controls of its owner besides; each once.
+int TreeSize(TComponent* Component)
 {
-    int size = 1;
+    QSet<TComponent*> children;
+    Component->GetChildren([&](TComponent* Child) { children.insert(Child); }, Component);
     if (const auto* control = As<TWinControl>(Component))
         for (int i = 0; i < control->ControlCount(); ++i)
-            if (control->Controls(i)->Owner() == &Surface) size += TreeSize(Surface, control->Controls(i));
+            if (control->Controls(i)->Owner() == Component->Owner()) children.insert(control->Controls(i));
+    int size = 1;
+    for (TComponent* child : children) size += TreeSize(child);
     return size;
 }
 
@@ -109,7 +118,7 @@ bool Paste(TControlDesigner& Surface)
 void Run(int Selector, const QByteArray& Text)
 {
     TControlDesigner surface(nullptr);
-    surface.SetInspector(new TExtDesigner(nullptr));
+    surface.SetInspector(new fuzz::TPasteDesigner);
     fuzz::FillSurface(surface);
     QSet<TComponent*> original;
     for (int i = 0; i < surface.ComponentCount(); ++i) original.insert(surface.Components(i));
@@ -120,9 +129,10 @@ void Run(int Selector, const QByteArray& Text)
     // The capsules that pasted controls got while they were made go now.
     QCoreApplication::processEvents();
 
-    // Whatever pasted copies and pastes again, beside itself.
+    // The first component pasted, the top of its tree, copies and pastes
+    // again beside itself.
     TComponent* pasted = nullptr;
-    for (int i = surface.ComponentCount() - 1; i >= 0 && !pasted; --i)
+    for (int i = 0; i < surface.ComponentCount() && !pasted; ++i)
         if (!original.contains(surface.Components(i))) pasted = surface.Components(i);
     if (!pasted) return;
     surface.SelectOnly(pasted);
@@ -133,9 +143,9 @@ void Run(int Selector, const QByteArray& Text)
     }
     surface.UnselectAll();
     const int components = surface.ComponentCount();
-    if (Paste(surface) && surface.ComponentCount() > components + TreeSize(surface, pasted)) {
+    if (Paste(surface) && surface.ComponentCount() != components + TreeSize(pasted)) {
         std::fprintf(stderr, "a copy of %s pasted %d components for %d\n", qPrintable(pasted->Name()),
-                     surface.ComponentCount() - components, TreeSize(surface, pasted));
+                     surface.ComponentCount() - components, TreeSize(pasted));
         std::abort();
     }
     surface.SelectOnly(pasted);

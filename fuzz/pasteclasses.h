@@ -3,10 +3,13 @@
 // What the paste target's surface knows: a panel that takes controls, a
 // box that takes them and streams them as its own children (as a report
 // container does), a windowed control that takes none, a shape-like
-// control that refers to a component, and a non-visual component. The surface class is registered
+// control that refers to a component, and a non-visual component; and a
+// panel that the surface's designer does not keep, as a report page keeps
+// none of the class library's controls. The surface class is registered
 // too, so that pasting one is tried.
 
 #include "designer-framework/controldesigner.h"
+#include "designer-framework/extdesigner.h"
 
 #include "classlib/controls/panel.h"
 #include "classlib/core/classbuilder.h"
@@ -69,6 +72,23 @@ public:
     }
 };
 
+// Known to streams, but not kept by the surface's designer.
+class TPasteForeign : public classlib::TPanel {
+    QX_CLASS(TPasteForeign, classlib::TPanel)
+public:
+    using TPanel::TPanel;
+};
+
+// Keeps every class but the foreign one.
+class TPasteDesigner : public designer_framework::TExtDesigner {
+public:
+    TPasteDesigner() : TExtDesigner(nullptr) {}
+    bool AcceptsClass(const classlib::TClassInfo& AClass) override
+    {
+        return !AClass.InheritsFrom(&TPasteForeign::StaticClass());
+    }
+};
+
 inline const classlib::TClassInfo& TPasteThing::StaticClass()
 {
     static const classlib::TClassInfo& info = classlib::TClassBuilder<TPasteThing>("TPasteThing")
@@ -109,9 +129,15 @@ inline const classlib::TClassInfo& TPasteBox::StaticClass()
     return info;
 }
 
+inline const classlib::TClassInfo& TPasteForeign::StaticClass()
+{
+    static const classlib::TClassInfo& info = classlib::TClassBuilder<TPasteForeign>("TPasteForeign").Build();
+    return info;
+}
+
 // The surface the target pastes onto: a panel with a shape in it, a
 // windowed control, a shape, a non-visual component, and a box with a
-// shape in it.
+// shape and a panel with a shape in it.
 inline void FillSurface(designer_framework::TControlDesigner& Surface)
 {
     auto place = [&](classlib::TControl* Control, const char* Name, classlib::TWinControl* Parent, int Left,
@@ -130,6 +156,9 @@ inline void FillSurface(designer_framework::TControlDesigner& Surface)
     auto* box = new TPasteBox(&Surface);
     place(box, "Box1", &Surface, 80, 0);
     place(new TPasteShape(&Surface), "Shape3", box, 0, 0);
+    auto* boxed = new TPastePanel(&Surface);
+    place(boxed, "Panel2", box, 8, 8);
+    place(new TPasteShape(&Surface), "Shape4", boxed, 0, 0);
 }
 
 // What a selector byte selects: nothing, the panel, the shape in it, the
@@ -150,7 +179,7 @@ inline void SelectForPaste(designer_framework::TControlDesigner& Surface, int Se
 inline void RegisterPasteClasses()
 {
     classlib::RegisterClasses({&TPasteThing::StaticClass(), &TPasteShape::StaticClass(), &TPasteButton::StaticClass(),
-                               &TPastePanel::StaticClass(), &TPasteBox::StaticClass(),
+                               &TPastePanel::StaticClass(), &TPasteBox::StaticClass(), &TPasteForeign::StaticClass(),
                                &designer_framework::TControlDesigner::StaticClass()});
 }
 

@@ -299,7 +299,11 @@ void TWriter::WriteData(TComponent* Instance)
         WriteProperties(Instance);
     }
     WriteListEnd();
-    Instance->GetChildren([this](TComponent* Child) { WriteComponent(Child); }, FRoot);
+    const auto write = [this](TComponent* Child) { WriteComponent(Child); };
+    if (OnGetChildren)
+        OnGetChildren(Instance, write, FRoot);
+    else
+        Instance->GetChildren(write, FRoot);
     WriteListEnd();
 }
 

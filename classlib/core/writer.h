@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
+
 namespace classlib {
 
 class TCollection;
@@ -67,6 +69,10 @@ public:
 
     TComponent* Root() const { return FRoot; }
     TReaderLimits Limits;
+    // Hands Proc the components written inside Instance's record, with the
+    // root being written; Instance->GetChildren when unset.
+    std::function<void(TComponent* Instance, const std::function<void(TComponent*)>& Proc, TComponent* Root)>
+        OnGetChildren;
 
 private:
     class TDepth;

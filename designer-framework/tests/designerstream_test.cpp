@@ -166,6 +166,17 @@ QByteArray ObjectLinesOf(const QByteArray& Text)
     return lines;
 }
 
+// The classes of a control's tree, each child control indented below its
+// parent.
+QString TreeOf(const TControl* Control, int Indent = 0)
+{
+    if (!Control) return QStringLiteral("<none>");
+    QString tree = QString(Indent, QLatin1Char(' ')) + Control->ClassName() + QLatin1Char('\n');
+    if (const auto* parent = As<TWinControl>(Control))
+        for (int i = 0; i < parent->ControlCount(); ++i) tree += TreeOf(parent->Controls(i), Indent + 2);
+    return tree;
+}
+
 TEST_F(DesignerStreamTest, EveryChildIsWrittenOnceWhoeverNestsIt)
 {
     const std::vector<TOnceCase> cases = {
@@ -198,6 +209,30 @@ TEST_F(DesignerStreamTest, EveryChildIsWrittenOnceWhoeverNestsIt)
          },
          "object Panel: TClipPanel\n  object Box: TClipBox\n    object S1: TClipShape\n"
          "  object S2: TClipShape\n"},
+        // The box writes the panel; the panel's class streams no controls.
+        {"a panel with two controls in a box",
+         [](DesignerStreamTest& T) {
+             auto* box = T.Add<TClipBox>("Box", T.Surface.get(), 0, 0);
+             auto* panel = T.Add<TClipPanel>("Panel", box, 0, 0);
+             T.Add<TClipShape>("S1", panel, 0, 0);
+             T.Add<TClipButton>("B1", panel, 0, 0);
+             T.Add<TClipShape>("S2", box, 0, 0);
+             return box;
+         },
+         "object Box: TClipBox\n  object Panel: TClipPanel\n    object S1: TClipShape\n"
+         "    object B1: TClipButton\n  object S2: TClipShape\n"},
+        {"panels and boxes taking turns",
+         [](DesignerStreamTest& T) {
+             auto* outer = T.Add<TClipBox>("Outer", T.Surface.get(), 0, 0);
+             auto* panel = T.Add<TClipPanel>("Panel", outer, 0, 0);
+             auto* inner = T.Add<TClipBox>("Inner", panel, 0, 0);
+             auto* deepest = T.Add<TClipPanel>("Deepest", inner, 0, 0);
+             T.Add<TClipShape>("Deep", deepest, 0, 0);
+             T.Add<TClipShape>("Mid", panel, 0, 0);
+             return outer;
+         },
+         "object Outer: TClipBox\n  object Panel: TClipPanel\n    object Inner: TClipBox\n"
+         "      object Deepest: TClipPanel\n        object Deep: TClipShape\n    object Mid: TClipShape\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -205,15 +240,16 @@ TEST_F(DesignerStreamTest, EveryChildIsWrittenOnceWhoeverNestsIt)
         TWinControl* top = c.Build(*this);
         TDesignerStream binary;
         WriteComponentTree(binary, top);
-        EXPECT_EQ(ObjectLinesOf(TextOf(binary)), c.Text);
+        EXPECT_EQ(ObjectLinesOf(TextOf(binary)).toStdString(), c.Text);
 
-        // Read back, the copy has as many components as the original.
+        // Read back, the copy is the original tree.
         const int before = Surface->ComponentCount();
         const char end = 0;
         binary.WriteBuffer(&end, 1);
         binary.SetPosition(0);
         binary.ReadInto(Surface.get(), Surface.get());
-        EXPECT_EQ(Surface->ComponentCount(), 2 * before);
+        ASSERT_EQ(Surface->ComponentCount(), 2 * before);
+        EXPECT_EQ(TreeOf(As<TControl>(Surface->Components(before))).toStdString(), TreeOf(top).toStdString());
     }
 }
 

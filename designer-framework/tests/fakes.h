@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <ostream>
+#include <utility>
 
 // Logs print as their lines in failures.
 inline void PrintTo(const QStringList& List, std::ostream* Out)
@@ -51,6 +52,20 @@ class TNoCapsuleDesigner : public TExtDesigner {
 public:
     using TExtDesigner::TExtDesigner;
     bool AcceptsComponent(TComponent*) override { return false; }
+};
+
+// A hook whose surface keeps only the classes given (by identity), as a
+// report page keeps only its elements.
+class TKeepingDesigner : public TExtDesigner {
+public:
+    TKeepingDesigner(TInspectorForm* AInspectorForm, QList<const TClassInfo*> AKept)
+        : TExtDesigner(AInspectorForm), FKept(std::move(AKept))
+    {
+    }
+    bool AcceptsClass(const TClassInfo& AClass) override { return FKept.contains(&AClass); }
+
+private:
+    QList<const TClassInfo*> FKept;
 };
 
 class TFakeInspector : public TInspectorForm {

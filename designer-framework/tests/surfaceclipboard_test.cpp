@@ -302,6 +302,61 @@ TEST_F(SurfaceClipboardTest, TextThatIsNoComponentPastesNothingAndRaisesNothing)
     }
 }
 
+struct TKeptCase {
+    const char* Name;
+    const char* Text;
+    const char* Selected;  // nil: nothing selected
+    const char* Message;   // of the designer that keeps panels, boxes and shapes
+    int Pasted;            // components a designer that keeps everything adds
+};
+
+TEST_F(SurfaceClipboardTest, PasteOfAClassTheDesignerDoesNotKeepIsRefusedAndChangesNothing)
+{
+    const std::vector<TKeptCase> cases = {
+        {"a windowed control", "object B: TClipButton\nend\n", nullptr,
+         "Class TClipButton cannot be pasted into TControlDesigner", 1},
+        {"a non-visual component", "object T: TClipThing\nend\n", nullptr,
+         "Class TClipThing cannot be pasted into TControlDesigner", 1},
+        {"one inside a kept panel", "object P: TClipPanel\n  object B: TClipButton\n  end\nend\n", nullptr,
+         "Class TClipButton cannot be pasted into TClipPanel", 2},
+        {"one deep inside kept boxes",
+         "object X: TClipBox\n  object Y: TClipBox\n    object T: TClipThing\n    end\n  end\nend\n", nullptr,
+         "Class TClipThing cannot be pasted into TClipBox", 3},
+        {"one after a kept shape", "object S: TClipShape\nend\nobject B: TClipButton\nend\n", nullptr,
+         "Class TClipButton cannot be pasted into TControlDesigner", 2},
+        {"one into the selected panel", "object B: TClipButton\nend\n", "Panel",
+         "Class TClipButton cannot be pasted into TClipPanel", 1},
+    };
+    const QList<const TClassInfo*> kept = {&TClipPanel::StaticClass(), &TClipBox::StaticClass(),
+                                           &TClipShape::StaticClass()};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        for (bool keepsAll : {false, true}) {
+            SCOPED_TRACE(keepsAll ? "a designer that keeps every class" : "a designer that keeps a few");
+            Surface = std::make_unique<TFakeSurface>(Log);
+            Surface->SetInspector(keepsAll ? new TExtDesigner(Inspector.get())
+                                           : new TKeepingDesigner(Inspector.get(), kept));
+            auto* panel = Add<TClipPanel>("Panel", Surface.get(), 0, 0);
+            Add<TClipShape>("Shape", panel, 0, 0);
+            if (c.Selected) Surface->SelectOnly(Surface->FindComponent(c.Selected));
+            Clipboard().SetAsText(c.Text);
+            ASSERT_TRUE(Surface->CanPaste());
+            const int components = Surface->ComponentCount();
+            const int controls = Surface->ControlCount();
+            const QString error = ErrorOf([&] { Surface->PasteFromClipboard(); });
+            if (keepsAll) {
+                EXPECT_EQ(error, "<no error>");
+                EXPECT_EQ(Surface->ComponentCount(), components + c.Pasted);
+                continue;
+            }
+            EXPECT_EQ(error, c.Message);
+            EXPECT_EQ(Surface->ComponentCount(), components);
+            EXPECT_EQ(Surface->ControlCount(), controls);
+            EXPECT_EQ(panel->ControlCount(), 1);
+        }
+    }
+}
+
 TEST_F(SurfaceClipboardTest, LaterObjectThatFailsRaisesAndLeavesTheSurfaceAsItWas)
 {
     RegisterClass(TControlDesigner::StaticClass());

@@ -2,6 +2,7 @@
 
 #include "designer/document/designinstances.h"
 #include "designer/elements/designpaint.h"
+#include "designer/elements/elementclasses.h"
 #include "designer/document/designstate.h"
 #include "designer/document/page.h"
 #include "designer/document/paper.h"
@@ -12,6 +13,7 @@
 #include "classlib/graphics/devicecontext.h"
 #include "classlib/graphics/font.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace designer {
@@ -172,6 +174,12 @@ void TQXDesigner::PaintGrid()
     if (bg.IsSemiTransparent()) runtime::FillSemiTransparent(canvas, c);
     dc->RestoreDC(saved);
     canvas.Refresh();
+}
+
+bool TQXDesigner::AcceptsClass(const TClassInfo& AClass)
+{
+    // By identity: the runtime's classes bear the same names.
+    return std::ranges::find(DesignElementClasses(), &AClass) != DesignElementClasses().end();
 }
 
 // ---------------------------------------------------------------------------

@@ -34,6 +34,8 @@ public:
     void RefreshInspector();
     void Refresh();
     void PaintGrid() override;
+    // A page stores its elements and nothing else.
+    bool AcceptsClass(const classlib::TClassInfo& AClass) override;
 };
 
 class TPaperDesigner : public designer_framework::TInspectorDesigner {

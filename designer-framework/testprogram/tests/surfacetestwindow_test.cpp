@@ -12,6 +12,7 @@
 #include "designer-framework/inspectorgrid.h"
 #include "designer-framework/inspectorwindow.h"
 
+#include "classlib/controls/bevel.h"
 #include "classlib/controls/label.h"
 #include "classlib/controls/memo.h"
 #include "classlib/controls/menus.h"
@@ -20,6 +21,7 @@
 #include "classlib/controls/speedbutton.h"
 #include "classlib/controls/toolbar.h"
 #include "classlib/controls/xoroverlay.h"
+#include "classlib/system/clipboard.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -576,6 +578,54 @@ TEST_F(TestProgram, APaletteButtonAlignsTheSelectionOfTheActiveSurface)
     EXPECT_EQ(idle->BoundsRect(), Bounds(100, 40, 65, 65));
     // The inspector shows the left they now share.
     EXPECT_EQ(Value(QStringLiteral("Left")), QStringLiteral("16"));
+}
+
+// The classes of a control's tree, each child indented below its parent.
+QString TreeOf(const TControl* Control, int Indent = 0)
+{
+    QString tree = QString(Indent, QLatin1Char(' ')) + Control->ClassName() + QLatin1Char('\n');
+    if (const auto* parent = As<TWinControl>(Control))
+        for (int i = 0; i < parent->ControlCount(); ++i) tree += TreeOf(parent->Controls(i), Indent + 2);
+    return tree;
+}
+
+// The Edit menu's command, opened with a right click on a control.
+void Command(TSurfaceTestWindow& Window, TControl* On, const char* Text)
+{
+    Click(On, Point(2, 2), Qt::RightButton);
+    QAction* action = MenuAction(Window.EditMenu(), QString::fromLatin1(Text));
+    ASSERT_NE(action, nullptr) << Text;
+    ASSERT_TRUE(action->isEnabled()) << Text;
+    action->trigger();
+    Window.EditMenu()->Menu()->close();
+}
+
+TEST_F(TestProgram, TheSurfaceKeepsPastingWhatItsDesignerKeeps)
+{
+    TControlDesigner* s = Surface();
+    // A class-library control and the program's own classes, as another
+    // program copies them.
+    Clipboard().SetAsText("object Bevel: TBevel\r\n  Left = 8\r\n  Top = 8\r\nend\r\n"
+                          "object Holder: TPanel\r\n  Left = 100\r\n  Top = 8\r\n"
+                          "  object Inside: TShape\r\n  end\r\nend\r\n"
+                          "object Ticker: TTimer\r\nend\r\n");
+    Command(*Window, s, "&Paste");
+    ASSERT_NE(As<TBevel>(s->FindComponent(QStringLiteral("Bevel"))), nullptr);
+    ASSERT_NE(As<TTimer>(s->FindComponent(QStringLiteral("Ticker"))), nullptr);
+    auto* holder = As<TPanel>(s->FindComponent(QStringLiteral("Holder")));
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(TreeOf(holder), "TPanel\n  TShape\n");
+
+    // Copied from the menu and pasted on the other surface, the panel comes
+    // back as the tree it was.
+    auto* nested = Insert<TPanel>(s, Point(8, 8), holder);
+    Insert<TShape>(s, Point(4, 4), nested);
+    Command(*Window, holder, "&Copy");
+    Command(*Window, Surface(1), "&Paste");
+    auto* copy = As<TPanel>(Surface(1)->FindComponent(QStringLiteral("Holder")));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(TreeOf(copy).toStdString(), TreeOf(holder).toStdString());
+    EXPECT_EQ(TreeOf(copy), "TPanel\n  TShape\n  TPanel\n    TShape\n");
 }
 
 } // namespace

@@ -14,7 +14,10 @@
 #include "designer/mainwindow/qxactivate.h"
 #include "designer/tests/mainwindow/rundesigner.h"
 
+#include "classlib/controls/button.h"
 #include "classlib/controls/modalresponder.h"
+#include "classlib/controls/panel.h"
+#include "classlib/core/classregistry.h"
 #include "classlib/system/clipboard.h"
 #include "classlib/tests/tempconfig.h"
 
@@ -26,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -47,6 +51,24 @@ QStringList Elements()
     for (int i = 0; i < PageWindow->ComponentCount(); ++i)
         if (dynamic_cast<TQXControl*>(PageWindow->Components(i))) names << PageWindow->Components(i)->Name();
     return names;
+}
+
+// The classes of a control's tree, each child indented below its parent.
+QString TreeOf(const TControl* Control, int Indent = 0)
+{
+    QString tree = QString(Indent, QLatin1Char(' ')) + Control->ClassName() + QLatin1Char('\n');
+    if (const auto* parent = dynamic_cast<const TWinControl*>(Control))
+        for (int i = 0; i < parent->ControlCount(); ++i) tree += TreeOf(parent->Controls(i), Indent + 2);
+    return tree;
+}
+
+// The trees of the elements that lie on the page, in window order.
+QStringList PageTrees()
+{
+    QStringList trees;
+    for (int i = 0; i < PageWindow->ControlCount(); ++i)
+        if (dynamic_cast<TQXControl*>(PageWindow->Controls(i))) trees << TreeOf(PageWindow->Controls(i));
+    return trees;
 }
 
 int ObjectsOnTheClipboard()
@@ -121,6 +143,7 @@ TEST(MainClipboard, CopyOrCutAndPasteKeepEveryElementOnceAndThePageSaves)
             ASSERT_TRUE(Elements().isEmpty());
             const QList<TComponent*> bands = SampleBands();
             ASSERT_EQ(Elements().size(), 10);
+            const QStringList trees = PageTrees();
             PageWindow->SelectOnly(bands[0]);
             PageWindow->SelectControl(bands[1]);
             Key(Main, c.Key);
@@ -134,10 +157,25 @@ TEST(MainClipboard, CopyOrCutAndPasteKeepEveryElementOnceAndThePageSaves)
             if (c.Key == Qt::Key_C) {
                 EXPECT_TRUE(after.contains(QStringLiteral("Label1")));
             }
+            // Each band comes back as the tree it was.
+            EXPECT_EQ(PageTrees(), c.Key == Qt::Key_C ? trees + trees : trees);
             EXPECT_TRUE(SavesTo(Main, Script, dir.filePath(QStringLiteral("pasted.qxf"))));
         });
     }
 }
+
+// Registered for the life of the value.
+struct TRegistered {
+    explicit TRegistered(std::initializer_list<const TClassInfo*> AClasses) : Classes(AClasses)
+    {
+        for (const TClassInfo* c : Classes) RegisterClass(*c);
+    }
+    ~TRegistered()
+    {
+        for (const TClassInfo* c : Classes) UnregisterClass(*c);
+    }
+    std::vector<const TClassInfo*> Classes;
+};
 
 struct TRefusedCase {
     const char* Name;
@@ -160,12 +198,32 @@ TEST(MainClipboard, PasteThatThePageCouldNotStoreIsRefusedAndChangesNothing)
         {"a label in a paint box, in a band",
          "object B: TQXBand\r\n  object P: TQXPaintBox\r\n    object L: TQXLabel\r\n    end\r\n  end\r\nend\r\n",
          nullptr, "Class TQXLabel cannot be pasted into TQXPaintBox"},
+        // What another program (or the surface's test program) copies: the
+        // page stores its elements and nothing else.
+        {"a class-library control", "object B: TBevel\r\nend\r\n", nullptr,
+         "Class TBevel cannot be pasted into TQXPage"},
+        {"a class-library control into a band", "object B: TBevel\r\nend\r\n", "Band1",
+         "Class TBevel cannot be pasted into TQXBand"},
+        {"a class-library panel holding a label",
+         "object P: TPanel\r\n  object L: TQXLabel\r\n  end\r\nend\r\n", nullptr,
+         "Class TPanel cannot be pasted into TQXPage"},
+        {"a class-library panel holding a label, in a band",
+         "object B: TQXBand\r\n  object P: TPanel\r\n    object L: TQXLabel\r\n    end\r\n  end\r\nend\r\n",
+         nullptr, "Class TPanel cannot be pasted into TQXBand"},
+        {"a button in a panel element", "object P: TQXPanel\r\n  object B: TButton\r\n  end\r\nend\r\n", nullptr,
+         "Class TButton cannot be pasted into TQXPanel"},
+        {"a button after a label", "object L: TQXLabel\r\nend\r\nobject B: TButton\r\nend\r\n", nullptr,
+         "Class TButton cannot be pasted into TQXPage"},
+        {"a non-visual component", "object I: TImageList\r\nend\r\n", nullptr,
+         "Class TImageList cannot be pasted into TQXPage"},
         {"a label in a menu", "object M: TMainMenu\r\n  object L: TQXLabel\r\n  end\r\nend\r\n", nullptr,
-         "Class TQXLabel cannot be pasted into TMainMenu"},
+         "Class TMainMenu cannot be pasted into TQXPage"},
         {"a label in a menu item",
          "object M: TPopupMenu\r\n  object I: TMenuItem\r\n    object L: TQXLabel\r\n    end\r\n  end\r\nend\r\n",
-         nullptr, "Class TQXLabel cannot be pasted into TMenuItem"},
+         nullptr, "Class TPopupMenu cannot be pasted into TQXPage"},
     };
+    // As they are where the surface's test program runs.
+    const TRegistered foreign({&TPanel::StaticClass(), &TButton::StaticClass()});
     RunDesigner([&](TfrmMain& Main, TModalScript& Script) {
         Make<TQXBand>("Band1", PageWindow);
         for (const auto& c : cases) {
