@@ -26,7 +26,7 @@ const TClassInfo* DesignClass(const QString& Name)
 {
     for (const TClassInfo* c : DesignElementClasses())
         if (SameText(c->Name, Name)) return c;
-    return GetClass(Name);
+    return nullptr;
 }
 
 } // namespace designer

@@ -14,9 +14,9 @@ namespace designer {
 // TQXContainer, in that order.
 const std::vector<const classlib::TClassInfo*>& DesignElementClasses();
 
-// The designer's class for one of those names (in any case), the global
-// registry's for any other: the designer reads its pages without the
-// runtime's classes in the registry.
+// The designer's class for one of those names (in any case), nil for any
+// other, which a page cannot store: the designer reads its pages without
+// the runtime's classes in the registry, and skips what it does not know.
 const classlib::TClassInfo* DesignClass(const QString& Name);
 
 } // namespace designer

@@ -8,7 +8,9 @@
 
 #include "runtime/reporterror.h"
 
+#include "classlib/core/classregistry.h"
 #include "classlib/core/streams.h"
+#include "classlib/core/textform.h"
 #include "classlib/core/sysutils.h"
 #include "classlib/tests/controls/handlers.h"
 #include "classlib/tests/savefaults.h"
@@ -303,6 +305,39 @@ TEST_F(DocumentTest, FailedOpensLeaveTheOpenDocumentAsItWas)
     ExpectError<EFOpenError>([] { OpenReport(TempFile(QStringLiteral("missing.qxf"))); },
                              QStringLiteral("Cannot open file ") + TempFile(QStringLiteral("missing.qxf")));
     EXPECT_NE(Element(QStringLiteral("Band1")), nullptr);
+}
+
+// A page holds report elements only: a class-library control that another
+// program wrote into a page is skipped when the page opens, as the runtime
+// skips it, and never reaches a save.
+TEST_F(DocumentTest, ClassesAPageCannotStoreAreSkippedWhenItOpens)
+{
+    ASSERT_NE(GetClass(QStringLiteral("TBevel")), nullptr);
+    const char* text = "object Page1: TQXPage\n"
+                       "  object Band1: TQXBand\n"
+                       "    object Bevel1: TBevel\n"
+                       "    end\n"
+                       "    object Label1: TQXLabel\n"
+                       "    end\n"
+                       "  end\n"
+                       "end\n";
+    TMemoryStream in, page;
+    in.WriteBuffer(text, qint64(qstrlen(text)));
+    in.SetPosition(0);
+    ObjectTextToBinary(in, page);
+    TReportDescriptor doc(nullptr);
+    doc.runtime::TQXHost::AddPage(QStringLiteral("Page1"), page);
+    doc.SetPageOrder(QStringLiteral("p  -1Page1"));
+    TMemoryStream bytes;
+    doc.SaveToStream(bytes);
+    const QString file = TempFile(QStringLiteral("foreign.qxf"));
+    bytes.SaveToFile(file);
+
+    OpenReport(file);
+    EXPECT_NE(Element(QStringLiteral("Band1")), nullptr);
+    EXPECT_NE(Element(QStringLiteral("Label1")), nullptr);
+    EXPECT_EQ(PageWindow->FindComponent(QStringLiteral("Bevel1")), nullptr);
+    EXPECT_EQ(PageWindow->ComponentCount(), 2);
 }
 
 TEST_F(DocumentTest, AFailedSaveNeverHarmsTheOldFile)
