@@ -203,12 +203,29 @@ void TQXPage::SetName(const QString& Value)
 
 QString TQXPage::MakeUniqueName(const QString& WantedName, const QString& BaseName)
 {
-    QString name = WantedName;
-    for (qint64 n = 0; name.isEmpty() || FindComponent(name);) {
+    if (!WantedName.isEmpty() && !FindComponent(WantedName)) return WantedName;
+    qint64& taken = FNameHints[BaseName.toUpper()];
+    QString name;
+    qint64 n = taken;
+    do {
         ++n;
         name = (BaseName + QString::number(n)).mid(3);
-    }
+    } while (FindComponent(name));
+    // The name may yet go unused: its number counts as free.
+    taken = n - 1;
     return name;
+}
+
+void TQXPage::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == opRemove) FNameHints.clear();
+    TQXPageBase::Notification(AComponent, Operation);
+}
+
+void TQXPage::ValidateRename(TComponent* AComponent, const QString& CurName, const QString& NewName)
+{
+    if (!CurName.isEmpty()) FNameHints.clear();
+    TQXPageBase::ValidateRename(AComponent, CurName, NewName);
 }
 
 void TQXPage::DeleteSelected()

@@ -9,6 +9,8 @@
 
 #include "runtime/attributes.h"
 
+#include <QHash>
+
 namespace classlib {
 class TReader;
 }
@@ -77,8 +79,11 @@ public:
     // Blanks around the name are dropped; a blank name raises
     // EComponentError. The document hears of the new name first.
     void SetName(const QString& Value) override;
-    // Element names without the class prefix: Label1, Band2.
+    // Element names without the class prefix: Label1, Band2; the smallest
+    // free number.
     QString MakeUniqueName(const QString& WantedName, const QString& BaseName) override;
+    void Notification(classlib::TComponent* AComponent, classlib::TOperation Operation) override;
+    void ValidateRename(classlib::TComponent* AComponent, const QString& CurName, const QString& NewName) override;
 
     // Asks first while ConfirmDelete is on; any answer but Yes is a silent
     // abort.
@@ -98,6 +103,11 @@ public:
 private:
     // The container EditPrintOrder edits.
     classlib::TWinControl* PrintOrderContainer();
+
+    // Per class name, a number below which every name is taken: names come
+    // free only when an element goes or is renamed, and then these go too.
+    // Naming a pasted thousand elements stays linear.
+    QHash<QString, qint64> FNameHints;
 };
 
 // Invalidates the surface and every element on it.

@@ -182,5 +182,22 @@ TEST_F(PageWindowTest, PastedNamesDropTheClassPrefix)
     EXPECT_NE(Element(QStringLiteral("Band2")), nullptr);
 }
 
+// New elements take the smallest free number of their class, also after
+// elements went or were renamed, and a name offered but not taken is
+// offered again.
+TEST_F(PageWindowTest, NewElementsTakeTheSmallestFreeNumber)
+{
+    for (int i = 0; i < 4; ++i) Insert<TQXLabel>(40, 40 + 40 * i);
+    EXPECT_EQ(PageWindow->MakeUniqueName(QString(), QStringLiteral("TQXLabel")), QStringLiteral("Label5"));
+    EXPECT_EQ(PageWindow->MakeUniqueName(QStringLiteral("Label2"), QStringLiteral("TQXLabel")), QStringLiteral("Label5"));
+    EXPECT_EQ(PageWindow->MakeUniqueName(QStringLiteral("Totals"), QStringLiteral("TQXLabel")), QStringLiteral("Totals"));
+    delete Element(QStringLiteral("Label2"));
+    EXPECT_EQ(Insert<TQXLabel>(200, 40)->Name(), QStringLiteral("Label2"));
+    Element(QStringLiteral("Label1"))->SetName(QStringLiteral("Header"));
+    EXPECT_EQ(Insert<TQXLabel>(200, 80)->Name(), QStringLiteral("Label1"));
+    EXPECT_EQ(Insert<TQXLabel>(200, 120)->Name(), QStringLiteral("Label5"));
+    EXPECT_EQ(Insert<TQXBand>(40, 300)->Name(), QStringLiteral("Band1"));
+}
+
 } // namespace
 } // namespace designer::tests
