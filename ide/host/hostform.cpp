@@ -2,6 +2,8 @@
 
 #include "ide/host/sourceunit.h"
 
+#include "classlib/controls/messages.h"
+
 using namespace classlib;
 
 namespace idehost {
@@ -13,6 +15,15 @@ THostForm::THostForm(TComponent* AOwner, TSourceUnit& Unit) : TControlDesigner(A
 }
 
 THostForm::~THostForm() = default;
+
+void THostForm::KeyDown(unsigned& Key, TShiftState Shift)
+{
+    if (Key == VK_DELETE && Shift.Empty() && OnDeleteKey) {
+        OnDeleteKey();
+        return;
+    }
+    TControlDesigner::KeyDown(Key, Shift);
+}
 
 const TClassInfo* THostForm::ClassType() const
 {

@@ -9,6 +9,7 @@
 
 #include "classlib/controls/form.h"
 
+#include <functional>
 #include <memory>
 
 namespace idehost {
@@ -20,6 +21,13 @@ public:
     THostForm(classlib::TComponent* AOwner, TSourceUnit& Unit);
     ~THostForm() override;
     const classlib::TClassInfo* ClassType() const override;
+
+    // Delete deletes the selection, as Edit > Delete: the host's, which
+    // tells the design windows first. The form's own events are the user's.
+    std::function<void()> OnDeleteKey;
+
+protected:
+    void KeyDown(unsigned& Key, classlib::TShiftState Shift) override;
 
 private:
     TSourceUnit& FUnit;

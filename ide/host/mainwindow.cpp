@@ -19,11 +19,12 @@
 #include "classlib/controls/panel.h"
 #include "classlib/controls/statusbar.h"
 #include "classlib/core/classbuilder.h"
-#include <QApplication>
-#include <QWidget>
 #include "classlib/design/componenteditor.h"
 #include "classlib/design/designwindow.h"
 #include "classlib/design/selectionlist.h"
+
+#include <QApplication>
+#include <QWidget>
 
 using namespace classlib;
 using namespace designer_framework;
@@ -159,6 +160,7 @@ void THostMainWindow::CreateDesignForm()
         ShowSource();
     };
     FForm->SetPopupMenu(FPopup);
+    FForm->OnDeleteKey = [this] { DeleteSelection(); };
     FForm->SetInspector(FDesigner);
     FForm->Show();
 }

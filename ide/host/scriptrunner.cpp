@@ -289,7 +289,8 @@ private:
             Need(A, 1);
             FMain.Select(FormComponent(A[0]));
         } else if (C == "delete") {
-            FMain.DeleteSelection();
+            // The Delete key on the design form, as a person deletes.
+            QTest::keyClick(FMain.DesignForm()->Widget(), Qt::Key_Delete);
         } else if (C == "edit") {
             Need(A, 1);
             FMain.EditComponent(FormComponent(A[0]));

@@ -7,7 +7,7 @@
 //
 //   package load [internal] | package unload
 //   drop CLASS                      the palette; the new component's name goes to $last
-//   select NAME | delete | edit NAME
+//   select NAME | delete (the Delete key on the form) | edit NAME
 //   menu NAME                       the component's context menu; verb CAPTION chooses
 //   inspect events|properties | event NAME (double click) | setvalue NAME VALUE
 //   tree TEXT                       selects the node in a design window's tree
