@@ -459,12 +459,18 @@ void TControl::ShowWidget()
         return;
     }
     const bool visible = FVisible && !(IsDesigning() && FControlStyle.Contains(csNoDesignVisible));
-    // Shown with its children, a widget marks each child's area for
-    // repainting, one after another; held, it repaints once as a whole.
+    // Shown with its children, a widget asks a repaint of each child, and
+    // Qt compares each child asking with all its siblings: a page of
+    // thousands of elements took seconds. Held, it repaints once as a whole.
     if (visible && !FWidget->isVisible() && !FWidget->isWindow() && FWidget->updatesEnabled() &&
         !FWidget->children().isEmpty()) {
         FWidget->setUpdatesEnabled(false);
         FWidget->setVisible(true);
+        // Back on without a request per child (Qt's own way back asks
+        // each): the request of the whole covers them.
+        for (QWidget* child : FWidget->findChildren<QWidget*>())
+            if (!child->isWindow() && !child->testAttribute(Qt::WA_ForceUpdatesDisabled))
+                child->setAttribute(Qt::WA_UpdatesDisabled, false);
         FWidget->setUpdatesEnabled(true);
         return;
     }
