@@ -27,9 +27,9 @@
 #include "classlib/core/sysutils.h"
 #include "classlib/core/writer.h"
 #include "classlib/graphics/bitmap.h"
-#include "classlib/graphics/devicecontext.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/metafileplayer.h"
+#include "classlib/graphics/nulldevice.h"
 
 #include "classlib/tests/controls/handlers.h"
 
@@ -47,7 +47,7 @@ using namespace classlib;
 
 // Records the texts a page draws and where, in device pixels of a device
 // with one pixel per 0.01 mm.
-class TTextLogDC : public TDeviceContext {
+class TTextLogDC : public TNullDeviceContext {
 public:
     struct TText {
         QString Text;
@@ -55,29 +55,10 @@ public:
     };
     std::vector<TText> Texts;
 
-    TDeviceCaps DeviceCaps() const override
-    {
-        TDeviceCaps caps;
-        caps.HorzSizeMM = 400;
-        caps.VertSizeMM = 400;
-        caps.HorzRes = 40000;
-        caps.VertRes = 40000;
-        caps.LogPixelsX = 2540;
-        caps.LogPixelsY = 2540;
-        return caps;
-    }
-    void LineTo(int, int) override {}
-    void Rectangle(const TRect&) override {}
-    void Ellipse(const TRect&) override {}
-    void Polygon(const std::vector<TPoint>&) override {}
-    void Polyline(const std::vector<TPoint>&) override {}
-    void FillRect(const TRect&, const TLogBrush&) override {}
-    TColorRef SetPixel(int, int, TColorRef Color) override { return Color; }
     void ExtTextOut(int X, int Y, unsigned, const TRect*, const QString& Text, const std::vector<int>*) override
     {
         Texts.push_back({Text, TPoint{int(OutX(X)), int(OutY(Y))}});
     }
-    void StretchDIBits(const TRect&, const TRect&, const QImage&, quint32) override {}
 };
 
 std::vector<TTextLogDC::TText> PageTexts(TMetafile& Page)
