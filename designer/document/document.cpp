@@ -236,7 +236,12 @@ void TReportDescriptor::ShowPageWindow(std::unique_ptr<TQXPage> Page)
     if (OnPageCreate) OnPageCreate(page);
     page->SetName(GetPageName(FCurrentPage));
     if (PageDesigner) page->SetInspector(PageDesigner);
-    if (PaperWindow) PaperWindow->SetPage(page);
+    // The page had its size when it was read: laying it on the paper
+    // recomputes pixels and never the stored values.
+    if (PaperWindow) {
+        TScaleLock lock;
+        PaperWindow->SetPage(page);
+    }
     page->OnRename = [this](const QString& Name) { RenamePage(Name); };
     page->Show();
 }

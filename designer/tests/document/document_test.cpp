@@ -4,6 +4,7 @@
 
 #include "designer/elements/band.h"
 #include "designer/elements/label.h"
+#include "designer/elements/panel.h"
 #include "designer/tests/designfixture.h"
 
 #include "runtime/reporterror.h"
@@ -115,6 +116,26 @@ TEST_F(DocumentTest, SwitchingPagesKeepsEachPagesElements)
     EXPECT_EQ(changes, 1);
     Document->SetCurrentPage(1);
     EXPECT_NE(Element(QStringLiteral("Label1")), nullptr);
+}
+
+// A page opened at any zoom takes its pixels from what is stored and never
+// the other way round: switching pages leaves the document's bytes alone.
+TEST_F(DocumentTest, SwitchingPagesAtAnyZoomChangesNoStoredValue)
+{
+    for (int page = 0; page < 2; ++page) {
+        if (page > 0) Document->AddPage();
+        Insert<TQXBand>(10, 10)->SetMM(4, 12.34);
+        Insert<TQXLabel>(33, 300)->SetCaption(QStringLiteral("Odd width"));
+        Insert<TQXPanel>(17, 420);
+    }
+    Document->SetCurrentPage(0);
+    const QByteArray before = DocumentBytes();
+    for (double zoom : {0.3, 3.0, 1.7}) {
+        PageDesigner->SetZoom(zoom);
+        Document->SetCurrentPage(1);
+        Document->SetCurrentPage(0);
+        EXPECT_EQ(DocumentBytes(), before) << zoom;
+    }
 }
 
 TEST_F(DocumentTest, SetCurrentPageChecksTheIndexFirst)
