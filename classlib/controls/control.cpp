@@ -458,23 +458,7 @@ void TControl::ShowWidget()
             FWidget->hide();
         return;
     }
-    const bool visible = FVisible && !(IsDesigning() && FControlStyle.Contains(csNoDesignVisible));
-    // Shown with its children, a widget asks a repaint of each child, and
-    // Qt compares each child asking with all its siblings: a page of
-    // thousands of elements took seconds. Held, it repaints once as a whole.
-    if (visible && !FWidget->isVisible() && !FWidget->isWindow() && FWidget->updatesEnabled() &&
-        !FWidget->children().isEmpty()) {
-        FWidget->setUpdatesEnabled(false);
-        FWidget->setVisible(true);
-        // Back on without a request per child (Qt's own way back asks
-        // each): the request of the whole covers them.
-        for (QWidget* child : FWidget->findChildren<QWidget*>())
-            if (!child->isWindow() && !child->testAttribute(Qt::WA_ForceUpdatesDisabled))
-                child->setAttribute(Qt::WA_UpdatesDisabled, false);
-        FWidget->setUpdatesEnabled(true);
-        return;
-    }
-    FWidget->setVisible(visible);
+    FWidget->setVisible(FVisible && !(IsDesigning() && FControlStyle.Contains(csNoDesignVisible)));
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)

@@ -20,7 +20,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-#include <QWidget>
 
 #include <memory>
 
@@ -222,8 +221,6 @@ void TReportDescriptor::DropPageWindow()
     old->SetDesigner(nullptr);
     if (PaperWindow) PaperWindow->SetPage(nullptr);
     PageWindow = nullptr;
-    // Gone from the screen at once, not element by element as they go.
-    if (QWidget* shown = old->Widget()) shown->hide();
     delete old;
 }
 

@@ -171,38 +171,5 @@ TEST_F(UpdateHold, MovedControlsLeaveTheParentsColourBehind)
     }
 }
 
-// A panel shown with its children asks one repaint for the whole: each
-// child paints once, shows, and takes repaints of its own afterwards.
-TEST_F(UpdateHold, AControlShownWithItsChildrenPaintsThemOnce)
-{
-    auto* panel = new TPanel(&Form);
-    panel->SetBounds(0, 40, 200, 80);
-    panel->SetVisible(false);
-    panel->SetParent(&Form);
-    QList<TCountingControl*> children;
-    for (int i = 0; i < 3; ++i) {
-        auto* c = new TCountingControl(&Form);
-        c->SetBounds(10 + 50 * i, 10, 30, 30);
-        c->SetParent(panel);
-        children.append(c);
-    }
-    QCoreApplication::processEvents();
-    panel->SetVisible(true);
-    QCoreApplication::processEvents();
-    const QImage shown = Shown();
-    for (TCountingControl* c : children) {
-        SCOPED_TRACE(c->Left());
-        EXPECT_TRUE(c->Widget()->isVisible());
-        EXPECT_TRUE(c->Widget()->updatesEnabled());
-        EXPECT_EQ(c->Painted, 1);
-        EXPECT_EQ(shown.pixelColor(c->Left() + 5, 40 + c->Top() + 5), QColor(Qt::white));
-    }
-    EXPECT_TRUE(panel->Widget()->updatesEnabled());
-    children[1]->Invalidate();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(children[1]->Painted, 2);
-    EXPECT_EQ(children[0]->Painted, 1);
-}
-
 } // namespace
 } // namespace classlib
