@@ -144,7 +144,11 @@ void TQXHost::SetPageName(int Index, const QString& Name)
 void TQXHost::TakeFrom(TQXHost& Other)
 {
     if (&Other == this) return;
-    SetName(Other.Name());
+    // As a read names its root: a name the owner refuses is not taken.
+    try {
+        SetName(Other.Name());
+    } catch (const Exception&) {
+    }
     FreePages();
     // The names first: nothing is owned twice if the list cannot grow.
     try {

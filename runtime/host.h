@@ -39,8 +39,9 @@ public:
     // Gives page Index another name; PageOrder is the caller's.
     void SetPageName(int Index, const QString& Name);
 
-    // Takes Other's name, paper settings, pages and order; Other keeps no
-    // pages. What a read into Other gave, without reading it again.
+    // Takes Other's paper settings, pages and order, and its name unless
+    // the owner refuses it, as a read does; Other keeps no pages. What a
+    // read into Other gave, without reading it again.
     void TakeFrom(TQXHost& Other);
 
     // Reads a body from a reader that stands at its first byte. On failure

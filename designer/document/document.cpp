@@ -433,7 +433,6 @@ void OpenReport(const QString& FileName)
     }
     {
         TNotReady notReady(doc);
-        doc.Clear();
         doc.TakeFrom(scratch);
         doc.FCurrentPage = 0;
         doc.DropPageWindow();

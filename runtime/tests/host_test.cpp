@@ -286,6 +286,17 @@ TEST_F(HostTest, TakeFromMovesTheWholeDocument)
     // Taking from itself changes nothing.
     host.TakeFrom(host);
     EXPECT_EQ(StreamOf(host), body);
+
+    // A name the owner refuses is not taken, as a read leaves it; the rest is.
+    TComponent owner(nullptr);
+    TComponent sales(&owner);
+    sales.SetName(QStringLiteral("Sales"));
+    TQXHost owned(&owner);
+    owned.SetName(QStringLiteral("Mine"));
+    owned.TakeFrom(host);
+    EXPECT_EQ(owned.Name(), QStringLiteral("Mine"));
+    EXPECT_EQ(owned.GetPageCount(), 2);
+    EXPECT_EQ(owned.PageOrder(), source.PageOrder());
 }
 
 } // namespace
