@@ -11,6 +11,7 @@
 #include "designer/manager/printorderform.h"
 #include "designer/elements/shape.h"
 #include "designer/tests/designfixture.h"
+#include "runtime/tests/documentbytes.h"
 
 #include "runtime/label.h"
 #include "runtime/paper.h"
@@ -188,26 +189,8 @@ TEST_F(RoundTripTest, ADocumentWrittenElsewhereKeepsItsPages)
     }
     host.SetPageOrder(QStringLiteral("p  -1Cover\r\np  -1Detail\r\n"));
     const QByteArray detailBytes = Bytes(*host.GetPageStream(1));
-    TMemoryStream file;
-    {
-        TMemoryStream body;
-        {
-            TWriter writer(body, 8192);
-            writer.WriteRootComponent(&host);
-        }
-        TWriter writer(file, 8192);
-        runtime::TQXReportHeader header;
-        runtime::InitReportHeader(header);
-        header.BodySize = qint32(body.Size());
-        runtime::WriteReportHeader(writer, header);
-        writer.Write(body.Memory(), body.Size());
-    }
     const QString name = TempFile(QStringLiteral("elsewhere.qxf"));
-    {
-        QFile f(name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(Bytes(file));
-    }
+    TBytesStream(runtime::tests::DocumentOf(host)).SaveToFile(name);
     OpenReport(name);
     ASSERT_EQ(Document->GetPageCount(), 2);
     auto* title = Element<TQXLabel>(QStringLiteral("Title"));

@@ -9,6 +9,7 @@
 #include "designer/elements/label.h"
 #include "designer/elements/panel.h"
 #include "designer/tests/designfixture.h"
+#include "runtime/tests/documentbytes.h"
 
 #include "runtime/band.h"
 #include "runtime/documentheader.h"
@@ -71,24 +72,8 @@ protected:
         page.SetPosition(0);
         host.AddPage(Page.Name(), page);
         host.SetPageOrder(QStringLiteral("p  -1Page1\r\n"));
-        TMemoryStream body, file;
-        {
-            TWriter writer(body, 8192);
-            writer.WriteRootComponent(&host);
-        }
-        {
-            TWriter writer(file, 8192);
-            runtime::TQXReportHeader header;
-            runtime::InitReportHeader(header);
-            header.BodySize = qint32(body.Size());
-            runtime::WriteReportHeader(writer, header);
-            writer.Write(body.Memory(), body.Size());
-        }
         const QString name = TempFile(QStringLiteral("foreign.qxf"));
-        QFile f(name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(static_cast<const char*>(file.Memory()), qint64(file.Size()));
-        f.close();
+        TBytesStream(runtime::tests::DocumentOf(host)).SaveToFile(name);
         OpenReport(name);
     }
 
