@@ -4,6 +4,7 @@
 // tree itself; some are then damaged as a hand or another program might.
 
 #include "designer/manager/ordertree.h"
+#include "designer/tests/manager/ordertexts.h"
 
 #include "runtime/pageorder.h"
 
@@ -43,20 +44,6 @@ QString Written(const QString& Text, const QString& Pasted = {}, const char* Bel
     return tree.TreeToOrderText();
 }
 
-QString Repeat(const QString& Line, int Count)
-{
-    QString text;
-    for (int i = 0; i < Count; ++i) text += Line + QStringLiteral("\r\n");
-    return text;
-}
-
-QString Chain(int Groups)
-{
-    QString text;
-    for (int i = 0; i < Groups; ++i) text += QStringLiteral("g%1G%2\r\n").arg(i - 1, 4).arg(i);
-    return text;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -73,11 +60,11 @@ int main(int argc, char** argv)
     Save("pasted-group", "\x02\x06\x01\x03",
          Written(QStringLiteral("g  -1Left\r\np   0X\r\ng  -1Right\r\np   2Z\r\n"), QStringLiteral("g  -1Left\r\np   0X\r\n"),
                  "Right"));
-    Save("same-names", "\x03\x07\x08\x09", Written(Repeat(QStringLiteral("g  -1Group"), 300)));
-    Save("longest", "\x06\x0b\x0c\x0d", Written(Repeat(QStringLiteral("p  -1A"), runtime::MaxOrderLines)));
-    Save("too-long", "\x01\x01\x01\x01", Repeat(QStringLiteral("p  -1A"), runtime::MaxOrderLines + 1));
-    Save("deepest", "\x07\x09\x3f\x02", Written(Chain(runtime::MaxOrderDepth) + QStringLiteral("p  63A\r\n")));
-    Save("too-deep", "\x04\x03\x42\x01", Chain(runtime::MaxOrderDepth + 3));
+    Save("same-names", "\x03\x07\x08\x09", Written(designer::tests::Lines(QStringLiteral("g  -1Group"), 300)));
+    Save("longest", "\x06\x0b\x0c\x0d", Written(designer::tests::Lines(QStringLiteral("p  -1A"), runtime::MaxOrderLines)));
+    Save("too-long", "\x01\x01\x01\x01", designer::tests::Lines(QStringLiteral("p  -1A"), runtime::MaxOrderLines + 1));
+    Save("deepest", "\x07\x09\x3f\x02", Written(designer::tests::Chain(runtime::MaxOrderDepth) + QStringLiteral("p  63A\r\n")));
+    Save("too-deep", "\x04\x03\x42\x01", designer::tests::Chain(runtime::MaxOrderDepth + 3));
     // Damaged by hand: trimmed as the run trims, blank lines, lone breaks.
     QString trimmed = nested;
     trimmed.replace(QStringLiteral("G2\r\n"), QStringLiteral("G2 \x01\r\n\r\n  \t\r"));

@@ -3,6 +3,7 @@
 // lines, group names, and the limits of what a run accepts.
 
 #include "designer/manager/ordertree.h"
+#include "designer/tests/manager/ordertexts.h"
 
 #include "runtime/pageorder.h"
 
@@ -52,21 +53,6 @@ TOrderNode* Find(const TOrderTree& Tree, const QString& Name)
         if (TOrderNode* found = Find(Tree.Root(i), Name)) return found;
     }
     return nullptr;
-}
-
-QString Lines(const QString& Line, int Count)
-{
-    QString text;
-    for (int i = 0; i < Count; ++i) text += Line + QStringLiteral("\r\n");
-    return text;
-}
-
-// Groups each inside the one before.
-QString Chain(int Groups)
-{
-    QString text;
-    for (int i = 0; i < Groups; ++i) text += QStringLiteral("g%1G%2\r\n").arg(i - 1, 4).arg(i);
-    return text;
 }
 
 const char* const Nested = "g  -1G1\r\ng   0G2\r\np   1A\r\ng   0G3\r\np   3B\r\n";
